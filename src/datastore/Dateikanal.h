@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QIODevice>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace mi {
+
+struct Laufzeit;
+
+enum class Kanalmodus { Input, Output, Append };
+
+// The one sequential text channel every file passes through: at most one file
+// is open at a time. Lines are raw bytes here; the planner's text encoding is
+// applied by the callers.
+//
+// "Output" never touches the target until the writer closes the channel after
+// its last line: the lines go into a temporary file in the same folder that
+// replaces the target only then, so a failure part-way leaves the old file.
+class Dateikanal {
+  public:
+    // Lets tests put a device of their own (one that fails after N bytes, say)
+    // in place of the file; nullptr from the factory means "use the real file".
+    using Geraetefabrik =
+        std::function<std::unique_ptr<QIODevice>(const QString& pfad, Kanalmodus modus)>;
+
+    Dateikanal() = default;
+    Dateikanal(const Dateikanal&) = delete;
+    Dateikanal& operator=(const Dateikanal&) = delete;
+    ~Dateikanal();
+
+    bool offen() const { return geraet_ != nullptr; }
+    std::optional<Kanalmodus> modus() const;
+    const QString& pfad() const { return pfad_; }
+
+    // Raises a Laufzeitfehler when the file cannot be opened; the channel is
+    // then closed. Opening while a file is open is such a failure too.
+    void oeffnen(const QString& pfad, Kanalmodus modus);
+
+    // Reading ("Input"): a line ends at CR LF or at a lone CR; a lone LF is an
+    // ordinary character. True once no further line can be read.
+    bool dateiende() const;
+    QByteArray zeileLesen();
+    // Every byte not read yet, for readers with line rules of their own.
+    QByteArray restLesen();
+
+    // Writing ("Output", "Append"): the line followed by CR LF.
+    void zeileSchreiben(QByteArrayView zeile);
+
+    // Closes the channel. An "Output" file replaces its target here; a failure
+    // to save raises a Laufzeitfehler (61 when the disk is full, else 75) and
+    // leaves the target as it was. Closing a closed channel does nothing.
+    void schliessen();
+    // Closes the channel and drops an "Output" file unwritten; for every ending
+    // that is not the writer's own close after its last line.
+    void verwerfen() noexcept;
+
+    void geraetefabrikSetzen(Geraetefabrik fabrik) { fabrik_ = std::move(fabrik); }
+
+  private:
+    void schreibfehler(const QIODevice& geraet);
+
+    std::unique_ptr<QIODevice> geraet_;
+    Kanalmodus modus_ = Kanalmodus::Input;
+    QString pfad_;
+    QByteArray inhalt_;
+    qsizetype position_ = 0;
+    qint64 anhangStart_ = 0;
+    Geraetefabrik fabrik_;
+};
+
+// Opens pfad on the channel in the mode "Input", "Output" or "Append". On
+// failure: closes the channel, then returns false with the option
+// "IgnoreErrors", or ends the program with the file message otherwise.
+bool Datei_öffnen(Laufzeit& lz, const QString& pfad, const QString& modus, const QString& option);
+
+// The writer's own close: an "Output" file replaces its target now.
+void Datei_schließen(Laufzeit& lz);
+
+}  // namespace mi

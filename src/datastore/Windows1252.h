@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace mi {
+
+// The planner's single-byte text. Every byte survives a decode and encode
+// unchanged, the five values Windows-1252 leaves undefined (0x81, 0x8D, 0x8F,
+// 0x90, 0x9D) included: they travel as the C1 control characters of the same
+// value, so a backup copies a planner line exactly.
+QString cp1252Dekodieren(QByteArrayView bytes);
+
+// A character the planner's files cannot hold is written as "?".
+QByteArray cp1252Kodieren(QStringView text);
+
+}  // namespace mi

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <cstdint>
+
+namespace mi {
+
+struct Laufzeit;
+
+// The planner stores every line of its files scrambled: the first byte S is the
+// line's own start value, and each kept byte is shifted by a rolling offset
+// that starts at S AND 63. Bytes below 32 are dropped and take no offset.
+QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start);
+// zeile must hold at least its start byte.
+QByteArray zeileEntschluesseln(QByteArrayView zeile);
+
+// The start value for a new line from a uniform number in [0, 1): 32 to 254.
+std::uint8_t startzeichen(double zufall);
+
+// Reads the next line from the channel and returns its plain text.
+QString LineIn(Laufzeit& lz);
+// Scrambles text and writes it as one line on the channel.
+void LineOut(Laufzeit& lz, const QString& text);
+
+}  // namespace mi

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace mi {
+
+enum class Symbol { Warnung, Frage };
+enum class Knoepfe { OK, JaNein };
+enum class Antwort { OK, Ja, Nein };
+
+// One modal message box as the user sees it. Texts break lines with CR alone.
+struct Meldungsbox {
+    QString titel;
+    QString text;
+    Symbol symbol = Symbol::Warnung;
+    Knoepfe knoepfe = Knoepfe::OK;
+    Antwort standard = Antwort::OK;
+};
+
+// The file-open dialog: one file type entry written "description|pattern",
+// opening in startordner, accepting only an existing file.
+struct Dateiwahl {
+    QString titel;
+    QString filter;
+    QString startordner;
+};
+
+// The user's dialogs. Production binds them to Qt; tests bind a scripted fake.
+class Dialoge {
+  public:
+    virtual ~Dialoge() = default;
+
+    virtual Antwort zeigen(const Meldungsbox& box) = 0;
+    // A modal chooser of real file-system folders, nothing preselected; the
+    // chosen folder's full path with native separators, or "" on cancel.
+    virtual QString ordnerWaehlen(const QString& titel) = 0;
+    // The chosen file's full path with native separators, or nothing on cancel.
+    virtual std::optional<QString> dateiWaehlen(const Dateiwahl& wahl) = 0;
+};
+
+}  // namespace mi

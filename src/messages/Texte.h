@@ -1,0 +1,88 @@
+#pragma once
+
+#include "messages/Sprache.h"
+
+#include <QString>
+#include <array>
+
+namespace mi {
+
+// Every text the program shows or writes, one catalogue per language.
+// Line breaks inside messages are the single CR (code 13), written \r.
+// Placeholders are %1, %2 … for QString::arg, which fills them in one pass,
+// so a path that itself contains "%1" is never expanded again.
+struct Texte {
+    // Start-up and the window
+    QString programmtitel;
+    QString nichtInstalliert;
+    std::array<QString, 4> rahmen;
+    std::array<QString, 5> knoepfe;
+    int breitenzuschlagTwips = 0;  // frames, buttons and window are wider in French
+
+    // Messages and error reports
+    QString schlusszeile;
+    QString fehlerbericht;  // %1 location, %2 number, %3 description
+    QString zitatAnfang;
+    QString zitatEnde;
+
+    // File channel
+    QString dateiNichtGeoeffnet;  // %1 path
+    QString zugriffsrechte;
+    QString endungLesen;
+    QString endungSchreiben;
+
+    // Configuration and employee files
+    QString konfigNichtGefunden;  // %1 data folder
+    QString konfigKopfVelmont;
+    QString konfigKopfFirma;
+    QString konfigKopfSettings;
+    QString konfigKopfAdministratoren;
+    QString mitarbeiterNichtGefunden;  // %1 data folder
+    QString mitarbeiterKopf;
+
+    // Folders
+    QString ordnerNichtAngelegt;  // %1 quoted path
+    QString ordnerKeinZugriff;    // %1 quoted path
+    QString ordnerwahlTitel;
+    QString ordnerwahlKeinZugriff;  // %1 quoted path
+    QString sprachordner;
+    QString keineDatenImOrdner;  // %1 quoted path
+
+    // Import file selection
+    QString dateiwahlSchritt;
+    QString dateiwahlFilter;  // description|pattern
+
+    // Import file reading
+    QString importdateiLeer;     // %1 quoted path
+    QString keinTrennzeichen;    // %1 quoted path
+    int kopfzeilenSchwelle = 8;  // separators that complete a header
+
+    // Import data check
+    QString zeilenkopf;
+    QString frageFortsetzen;
+    QString unzulaessigesZeichen;
+    QString nameLeer;
+    QString vonDatumUngueltig;  // %1 value
+    QString bisDatumUngueltig;  // %1 value
+    QString vonNachBis;
+    QString resturlaubKeineZahl;    // %1 value
+    QString anspruchKeineZahl;      // %1 value
+    QString sonderurlaubKeineZahl;  // %1 value
+    QString doppelt;                // %1 value
+    QString keinAdministrator;
+    QString pruefungMitFehlern;
+    QString pruefungFehlerfrei;
+    QString spaltenanzahl;
+    QString spaltenHinweis;  // %1 separator
+
+    // Import
+    QString ueberschreibenHinweis;
+    QString ueberschreibenFrage;
+    QString backupFehlgeschlagen;
+    QString importErfolgreich;
+    QString logtextImport;
+};
+
+const Texte& texte(Sprache sprache);
+
+}  // namespace mi

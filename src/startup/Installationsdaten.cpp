@@ -1,0 +1,7 @@
+#include "startup/Installationsdaten.h"
+
+namespace mi {
+
+void Installationsdaten_lesen(Laufzeit& /*lz*/) {}
+
+}  // namespace mi

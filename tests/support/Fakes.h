@@ -1,0 +1,100 @@
+#pragma once
+
+#include "QtDruck.h"
+#include "messages/Dialoge.h"
+#include "startup/Laufzeit.h"
+#include "startup/Plattform.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace mi::test {
+
+// What happened, in order: "beep", "box", "folder", "file". Lets a test see that
+// a warning beeps before its box and a question never does.
+using Protokoll = QStringList;
+
+class PlattformFake : public Plattform {
+  public:
+    explicit PlattformFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
+
+    QHash<QString, QString> umgebung;
+    QString ordner = QStringLiteral("/programm");
+    QDateTime zeit{QDate(2026, 12, 5), QTime(14, 30, 15)};
+    QLocale locale{QLocale::English, QLocale::UnitedStates};
+    std::deque<double> zufall;  // drawn in order; 0.5 once they run out
+    int signaltoene = 0;
+
+    QString umgebungsvariable(const QString& name) const override { return umgebung.value(name); }
+    QString programmordner() const override { return ordner; }
+    QDateTime jetzt() const override { return zeit; }
+    QLocale gebietsschema() const override { return locale; }
+    double zufallszahl() override;
+    void signalton() override;
+
+    void protokollSetzen(Protokoll* protokoll) { protokoll_ = protokoll; }
+
+  private:
+    Protokoll* protokoll_;
+};
+
+// Scripted dialogs: every box, folder choice and file choice must be expected
+// in order; each is recorded; an unexpected one fails the test.
+class DialogeFake : public Dialoge {
+  public:
+    explicit DialogeFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
+
+    void erwarteBox(Antwort antwort) { skript_.emplace_back(antwort); }
+    void erwarteBoxen(int anzahl, Antwort antwort);
+    void erwarteOrdner(QString pfad) { skript_.emplace_back(OrdnerAntwort{std::move(pfad)}); }
+    void erwarteDatei(std::optional<QString> pfad) {
+        skript_.emplace_back(DateiAntwort{std::move(pfad)});
+    }
+    // Every box from now on is answered so, without being expected one by one.
+    void immerAntworten(Antwort antwort) { immer_ = antwort; }
+
+    std::vector<Meldungsbox> boxen;
+    QStringList ordnerTitel;
+    std::vector<Dateiwahl> dateiwahlen;
+
+    // True when the whole script was used.
+    bool skriptLeer() const { return skript_.empty(); }
+    // The texts of all boxes shown, for compact assertions.
+    QStringList texte() const;
+
+    Antwort zeigen(const Meldungsbox& box) override;
+    QString ordnerWaehlen(const QString& titel) override;
+    std::optional<QString> dateiWaehlen(const Dateiwahl& wahl) override;
+
+  private:
+    struct OrdnerAntwort {
+        QString pfad;
+    };
+    struct DateiAntwort {
+        std::optional<QString> pfad;
+    };
+    using Schritt = std::variant<Antwort, OrdnerAntwort, DateiAntwort>;
+    std::deque<Schritt> skript_;
+    std::optional<Antwort> immer_;
+    Protokoll* protokoll_;
+};
+
+// A fresh run with fakes, as every test builds one.
+struct Umgebung {
+    explicit Umgebung(Sprache sprache = Sprache::EN);
+
+    Protokoll protokoll;
+    PlattformFake plattform{&protokoll};
+    DialogeFake dialoge{&protokoll};
+    std::unique_ptr<Laufzeit> lz;
+};
+
+}  // namespace mi::test
