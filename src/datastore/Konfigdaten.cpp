@@ -1,0 +1,79 @@
+#include "datastore/Konfigdaten.h"
+
+#include "datastore/Zeilenverschluesselung.h"
+#include "folders/Auflistung.h"
+#include "messages/Meldungen.h"
+#include "startup/Laufzeit.h"
+#include "startup/Zaehler16.h"
+
+namespace mi {
+
+namespace {
+
+const QString Dateiname = QStringLiteral("Konfigdaten.dat");
+
+void kopfPruefen(Laufzeit& lz, const QString& erwartet, const QString& meldung) {
+    if (LineIn(lz) != erwartet) {
+        Abbruchmeldung(lz, meldung);
+    }
+}
+
+bool istAdministratorFuer(const QString& eintrag, const QString& benutzer) {
+    const QString endung = QLatin1Char(':') + benutzer.toLower();
+    return eintrag.right(endung.size()).toLower() == endung;
+}
+
+}  // namespace
+
+void Konfigdaten_lesen(Laufzeit& lz) {
+    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"), [&] {
+        const Texte& t = lz.texte;
+        const auto pfad = Datei_finden(lz.Datenpfad, Dateiname);
+        if (!pfad) {
+            Abbruchmeldung(lz, t.konfigNichtGefunden.arg(lz.Datenpfad));
+        }
+        Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
+        kopfPruefen(lz, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
+        LineIn(lz);
+        LineIn(lz);
+        kopfPruefen(lz, QStringLiteral("[Firma]"), t.konfigKopfFirma);
+        LineIn(lz);
+        LineIn(lz);
+        kopfPruefen(lz, QStringLiteral("[Settings]"), t.konfigKopfSettings);
+        lz.Einstellungen = LineIn(lz);
+        LineIn(lz);
+
+        bool kopfGefunden = false;
+        while (!lz.kanal.dateiende() && !kopfGefunden) {
+            kopfGefunden = LineIn(lz) == u"[Administratoren]";
+        }
+        if (!kopfGefunden) {
+            Abbruchmeldung(lz, t.konfigKopfAdministratoren);
+        }
+
+        lz.Adminstatus = 0;
+        Zaehler16 administratoren;
+        while (!lz.kanal.dateiende()) {
+            const QString eintrag = LineIn(lz);
+            if (eintrag == u"NoAdmins" || !eintrag.startsWith(QLatin1Char('A'))) {
+                continue;
+            }
+            if (istAdministratorFuer(eintrag, lz.Benutzername)) {
+                lz.Adminstatus = 2;
+            }
+            ++administratoren;
+        }
+        Datei_schließen(lz);
+
+        if (administratoren.wert() == 0) {
+            lz.Adminstatus = 2;  // a planner without administrators lets everyone import
+        }
+        if (lz.Einstellungen.size() >= 16 && lz.Einstellungen.at(15) == u'1') {
+            lz.Adminstatus = 2;
+        }
+    });
+}
+
+void Konfigdaten_schreiben(Laufzeit& /*lz*/) {}
+
+}  // namespace mi
