@@ -1,0 +1,59 @@
+#include "Fuzzhilfe.h"
+
+#include "datastore/Windows1252.h"
+#include "datastore/Zeilenverschluesselung.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
+
+namespace mi::fuzz {
+
+QString FesteUmgebung::umgebungsvariable(const QString& name) const {
+    return name == u"USERNAME" ? QStringLiteral("demo") : QString();
+}
+
+Lauf::Lauf() {
+    plattform.ordner = QDir::toNativeSeparators(ordner.path());
+    lz = std::make_unique<Laufzeit>(Sprache::EN, plattform, dialoge);
+    lz->Programmtitel = lz->texte.programmtitel;
+    lz->Benutzername = QStringLiteral("demo");
+    lz->Datenpfad = QDir::toNativeSeparators(ordner.path()) + QDir::separator();
+}
+
+QString Lauf::datei(const QString& name, const QByteArray& inhalt) const {
+    const QString pfad = QDir::toNativeSeparators(ordner.filePath(name));
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile f(pfad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size()) {
+        std::abort();
+    }
+    return pfad;
+}
+
+QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
+    QByteArray datei;
+    for (const QByteArray& zeile : klartext.split('\n')) {
+        datei += zeileVerschluesseln(zeile, 65) + "\r\n";
+    }
+    return datei;
+}
+
+void ausfuehren(Laufzeit& lz, const std::function<void()>& rumpf) {
+    try {
+        rumpf();
+    } catch (const Programmende& ende) {
+        if (ende.grund == Programmende::Grund::Standardausnahme) {
+            std::fputs("defect: a standard exception ended the program\n", stderr);
+            std::abort();
+        }
+    }
+    if (lz.kanal.offen()) {
+        std::fputs("defect: the file channel was left open\n", stderr);
+        std::abort();
+    }
+}
+
+}  // namespace mi::fuzz
