@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <optional>
 
 namespace mi {
@@ -187,6 +188,10 @@ bool Importdatei_lesen(Laufzeit& lz) {
             return false;
         }
 
+        // At most one row per line end and never more than the row counter allows.
+        const qsizetype zeilenenden = text.count(u'\n') + text.count(u'\r');
+        lz.ImportZeilen.reserve(static_cast<std::size_t>(
+            std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
         Zaehler16 zeilenzahl;
         if (istKopfzeile(erste)) {
             kopfUeberlesen(lz, erste, zeilen);
