@@ -1,7 +1,276 @@
 #include "import/Importpruefung.h"
 
+#include "datastore/Konfigdaten.h"
+#include "import/Importdatei.h"
+#include "import/Zahlen.h"
+#include "messages/Meldungen.h"
+#include "startup/Ersetzen.h"
+#include "startup/Laufzeit.h"
+#include "startup/Start.h"
+#include "wizard/Schrittzustaende.h"
+
+#include <QSet>
+#include <array>
+
 namespace mi {
 
-void Importdatei_checken(Laufzeit& /*lz*/, Schrittzustaende& /*zustaende*/) {}
+namespace {
+
+constexpr qsizetype Namenslaenge = 40;
+
+// Columns 2 to 10 in the order of the file.
+constexpr std::array<QString ImportZeile::*, 9> Folgespalten = {
+    &ImportZeile::Benutzerkennung,  &ImportZeile::VonDatum,         &ImportZeile::BisDatum,
+    &ImportZeile::Resturlaub,       &ImportZeile::Urlaubsanspruch1, &ImportZeile::Urlaubsanspruch2,
+    &ImportZeile::Urlaubsanspruch3, &ImportZeile::Urlaubsanspruch4, &ImportZeile::Sonderurlaub,
+};
+
+struct Zahlenfeld {
+    QString ImportZeile::*feld;
+    QString Texte::*fehlertext;
+};
+
+constexpr std::array<Zahlenfeld, 6> Zahlenfelder = {{
+    {&ImportZeile::Resturlaub, &Texte::resturlaubKeineZahl},
+    {&ImportZeile::Urlaubsanspruch1, &Texte::anspruchKeineZahl},
+    {&ImportZeile::Urlaubsanspruch2, &Texte::anspruchKeineZahl},
+    {&ImportZeile::Urlaubsanspruch3, &Texte::anspruchKeineZahl},
+    {&ImportZeile::Urlaubsanspruch4, &Texte::anspruchKeineZahl},
+    {&ImportZeile::Sonderurlaub, &Texte::sonderurlaubKeineZahl},
+}};
+
+bool istTextzeile(const ImportZeile& zeile) {
+    return zeile.Name.startsWith(u'>');
+}
+
+// One run of the check. Every question the user answers with Yes marks the run
+// as failed; No ends it at once, which every pass reports by returning false.
+class Pruefung {
+  public:
+    explicit Pruefung(Laufzeit& laufzeit)
+        : lz(laufzeit), t(laufzeit.texte), format(laufzeit.plattform.gebietsschema()) {}
+
+    QString zeilenkopf(qsizetype index, const QString* name) const {
+        QString kopf = t.zeilenkopf + QString::number(index);
+        if (name != nullptr) {
+            kopf += QStringLiteral(", ") + *name;
+        }
+        return kopf;
+    }
+
+    bool frage(qsizetype index, const QString* name, const QString& fehlertext) {
+        const QString text = zeilenkopf(index, name) + QStringLiteral("\r\r") + fehlertext +
+                             QStringLiteral("\r\r") + t.frageFortsetzen;
+        if (!Ja_Nein_Frage(lz, text)) {
+            return false;
+        }
+        fehler = true;
+        return true;
+    }
+
+    Laufzeit& lz;
+    const Texte& t;
+    const Gebietsformat format;
+    bool fehler = false;
+};
+
+// Pass 1: a value's enclosing quotes go, those inside it stay.
+void anfuehrungszeichenEntfernen(Laufzeit& lz) {
+    const QString sep(lz.Importtrennzeichen);
+    const QString sepVorQuote = sep + u'"';
+    const QString quoteVorSep = u'"' + sep;
+    for (ImportZeile& zeile : lz.ImportZeilen) {
+        QString& text = zeile.Zeilentext;
+        if (!text.contains(u'"')) {
+            continue;
+        }
+        if (text.startsWith(u'"')) {
+            text.remove(0, 1);
+        }
+        text = Ersetzen(Ersetzen(text, sepVorQuote, sep), quoteVorSep, sep);
+    }
+}
+
+// Pass 2: the planner's employee file separates its fields with ":" and "|".
+bool verboteneZeichenSuchen(Pruefung& p) {
+    const QChar sep = p.lz.Importtrennzeichen;
+    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
+        const QString& text = p.lz.ImportZeilen[i].Zeilentext;
+        const bool verboten = text.contains(u'|') || (sep != u':' && text.contains(u':'));
+        if (verboten &&
+            !p.frage(static_cast<qsizetype>(i + 1), nullptr, p.t.unzulaessigesZeichen)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Splits one row into its fields; false when it has more than ten columns.
+bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
+    QStringView rest = zeile.Zeilentext;
+    qsizetype trenner = rest.indexOf(sep);
+    zeile.Name = rest.first(trenner).toString();
+    if (istTextzeile(zeile)) {
+        return true;
+    }
+    rest = rest.sliced(trenner + 1);
+    for (QString ImportZeile::*feld : Folgespalten) {
+        trenner = rest.indexOf(sep);
+        if (trenner < 0) {
+            break;
+        }
+        zeile.*feld = rest.first(trenner).toString();
+        rest = rest.sliced(trenner + 1);
+    }
+    const bool zuViele = rest.contains(sep);
+    zeile.Zeilentext.remove(0, zeile.Zeilentext.size() - rest.size());
+    return !zuViele;
+}
+
+// Pass 3: a row with too many columns ends the run without a question, since
+// its fields would all be shifted.
+bool spaltenPruefen(Pruefung& p) {
+    const QChar sep = p.lz.Importtrennzeichen;
+    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
+        ImportZeile& zeile = p.lz.ImportZeilen[i];
+        if (!spaltenTeilen(zeile, sep)) {
+            Meldung(p.lz, p.zeilenkopf(static_cast<qsizetype>(i + 1), &zeile.Name) +
+                              QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
+                              p.t.spaltenHinweis.arg(sep));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
+                  const QString& fehlertext, const QString& offen) {
+    std::optional<QDate> datum;
+    if (!feld.isEmpty()) {
+        datum = p.format.datum(feld);
+        if (!datum) {
+            if (!p.frage(index, &zeile.Name, fehlertext.arg(feld))) {
+                return false;
+            }
+            feld.clear();
+        }
+    }
+    feld = datum ? FormatDatumDS(p.lz, *datum) : offen;
+    return true;
+}
+
+bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+    for (const Zahlenfeld& z : Zahlenfelder) {
+        QString& wert = zeile.*z.feld;
+        if (!wert.isEmpty() && !p.format.zahl(wert) &&
+            !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
+            return false;
+        }
+        // The planner writes day values with a comma; one character for one, so
+        // replacing in place is the same as Ersetzen.
+        wert = p.format.zahlFormatieren(wert).replace(u'.', u',');
+    }
+    return true;
+}
+
+bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+    if (zeile.Name.isEmpty()) {
+        if (!p.frage(index, nullptr, p.t.nameLeer)) {
+            return false;
+        }
+        zeile.Name = p.t.ersatzname.arg(index);
+    }
+    zeile.Name.truncate(Namenslaenge);
+    if (istTextzeile(zeile)) {
+        return true;
+    }
+    zeile.Benutzerkennung.truncate(Namenslaenge);
+    if (zeile.Benutzerkennung.isEmpty()) {
+        zeile.Benutzerkennung = zeile.Name;
+    }
+    if (!datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig,
+                      QStringLiteral("000000")) ||
+        !datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig,
+                      QStringLiteral("999999"))) {
+        return false;
+    }
+    // The planner keeps dates without century, and so compares them: a start
+    // in 1999 comes after an end in 2005.
+    if (zeile.VonDatum > zeile.BisDatum && !p.frage(index, &zeile.Name, p.t.vonNachBis)) {
+        return false;
+    }
+    return zahlenPruefen(p, zeile, index);
+}
+
+// Pass 4.
+bool felderPruefen(Pruefung& p) {
+    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
+        if (!feldPruefen(p, p.lz.ImportZeilen[i], static_cast<qsizetype>(i + 1))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Pass 5: the later row of a pair is reported, letter case ignored. The names
+// seen so far are kept as the "|"-free pieces of their "|name|" entries, which
+// finds exactly what a search of the joined entries finds for a name without
+// "|"; a name with "|" (already reported as a forbidden character) is searched
+// in the joined entries themselves.
+bool doppelteSuchen(Pruefung& p) {
+    QSet<QString> gesehen;
+    gesehen.reserve(static_cast<qsizetype>(p.lz.ImportZeilen.size()));
+    QString liste;
+    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
+        const ImportZeile& zeile = p.lz.ImportZeilen[i];
+        if (zeile.Benutzerkennung.isEmpty()) {
+            continue;
+        }
+        const QString klein = zeile.Benutzerkennung.toLower();
+        const bool mitStrich = klein.contains(u'|');
+        const bool doppelt =
+            mitStrich ? liste.contains(u'|' + klein + u'|') : gesehen.contains(klein);
+        if (doppelt && !p.frage(static_cast<qsizetype>(i + 1), &zeile.Name,
+                                p.t.doppelt.arg(zeile.Benutzerkennung))) {
+            return false;
+        }
+        if (mitStrich) {
+            for (const QString& stueck : klein.split(u'|', Qt::SkipEmptyParts)) {
+                gesehen.insert(stueck);
+            }
+        } else {
+            gesehen.insert(klein);
+        }
+        liste += u'|' + klein + u'|';
+    }
+    return true;
+}
+
+}  // namespace
+
+void Importdatei_checken(Laufzeit& lz, Schrittzustaende& zustaende) {
+    mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"), [&] {
+        Konfigdaten_lesen(lz);
+        if (lz.Adminstatus != 2) {
+            Meldung(lz, lz.texte.keinAdministrator);
+            return;
+        }
+        if (!Importdatei_lesen(lz)) {
+            return;
+        }
+        Pruefung p(lz);
+        anfuehrungszeichenEntfernen(lz);
+        if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
+            !doppelteSuchen(p)) {
+            return;
+        }
+        if (p.fehler) {
+            Meldung(lz, lz.texte.pruefungMitFehlern);
+            return;
+        }
+        Meldung(lz, lz.texte.pruefungFehlerfrei);
+        zustaende.Schritt_abschliessen(3);
+    });
+}
 
 }  // namespace mi

@@ -83,6 +83,7 @@ Texte deutsch() {
     t.frageFortsetzen = QStringLiteral("Möchten Sie fortsetzen?");
     t.unzulaessigesZeichen = QStringLiteral("Unzulässiges Zeichen ':' oder '|' enthalten");
     t.nameLeer = QStringLiteral("Feld Name ist leer");
+    t.ersatzname = QStringLiteral("Name %1");
     t.vonDatumUngueltig = QStringLiteral("'Von-Datum' %1 ist fehlerhaft");
     t.bisDatumUngueltig = QStringLiteral("'Bis-Datum' %1 ist fehlerhaft");
     t.vonNachBis = QStringLiteral("'Von-Datum' ist größer als 'Bis-Datum'");
@@ -170,6 +171,7 @@ Texte englisch() {
     t.frageFortsetzen = QStringLiteral("Do you want to continue?");
     t.unzulaessigesZeichen = QStringLiteral("Invalid character ':' or '|' found");
     t.nameLeer = QStringLiteral("Field Name is empty");
+    t.ersatzname = QStringLiteral("Name %1");
     t.vonDatumUngueltig = QStringLiteral("Date %1 is invalid");
     t.bisDatumUngueltig = QStringLiteral("Date %1 is invalid");
     t.vonNachBis = QStringLiteral("First date greater than second date");
@@ -264,6 +266,7 @@ Texte franzoesisch() {
     t.frageFortsetzen = QStringLiteral("Voulez-vous continuer ?");
     t.unzulaessigesZeichen = QStringLiteral("Caractère « : » ou « | » non valide");
     t.nameLeer = QStringLiteral("Le champ Nom est vide");
+    t.ersatzname = QStringLiteral("Name %1");
     t.vonDatumUngueltig = QStringLiteral("La date %1 est invalide");
     t.bisDatumUngueltig = QStringLiteral("La date %1 est invalide");
     t.vonNachBis = QStringLiteral("Première date postérieure à la deuxième date");

@@ -62,6 +62,7 @@ struct Texte {
     QString frageFortsetzen;
     QString unzulaessigesZeichen;
     QString nameLeer;
+    QString ersatzname;         // %1 row index: the name a row without one is given
     QString vonDatumUngueltig;  // %1 value
     QString bisDatumUngueltig;  // %1 value
     QString vonNachBis;

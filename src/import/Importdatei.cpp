@@ -1,0 +1,212 @@
+#include "import/Importdatei.h"
+
+#include "datastore/Dateikanal.h"
+#include "datastore/Windows1252.h"
+#include "messages/Meldungen.h"
+#include "startup/Laufzeit.h"
+#include "startup/Zaehler16.h"
+
+#include <QStringDecoder>
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
+
+namespace mi {
+
+namespace {
+
+constexpr std::array<char16_t, 4> Trennzeichenwahl = {u',', u';', u':', u'\t'};
+
+bool planerzeichen(QChar c) {
+    const char16_t wert = c.unicode();
+    if (wert < 0x80 || (wert >= 0xA0 && wert <= 0xFF)) {
+        return true;
+    }
+    return cp1252Kodieren(QStringView(&c, 1)) != "?";
+}
+
+QString aufPlanerzeichen(const QString& text) {
+    QString ergebnis;
+    ergebnis.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ergebnis += u'?';  // one character of the file, one of the planner
+            ++i;
+        } else {
+            ergebnis += planerzeichen(c) ? c : QChar(u'?');
+        }
+    }
+    return ergebnis;
+}
+
+// The import file's lines: CR LF, a lone LF and a lone CR each end one, since
+// spreadsheets on other systems write LF. A last line end opens no further line.
+class Importzeilen {
+  public:
+    explicit Importzeilen(QStringView text) : text_(text) {}
+
+    bool ende() const { return pos_ >= text_.size(); }
+
+    QStringView naechste() {
+        qsizetype i = pos_;
+        while (i < text_.size() && text_[i] != u'\r' && text_[i] != u'\n') {
+            ++i;
+        }
+        const QStringView zeile = text_.sliced(pos_, i - pos_);
+        if (i < text_.size()) {
+            i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
+        }
+        pos_ = i;
+        return zeile;
+    }
+
+  private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+// The "sep=X" line a spreadsheet writes first, quoted or not.
+std::optional<QChar> trennzeichenzeile(QStringView zeile) {
+    if (zeile.size() == 7 && zeile.front() == u'"' && zeile.back() == u'"') {
+        zeile = zeile.sliced(1, 5);
+    }
+    if (zeile.size() != 5 || !zeile.startsWith(u"sep=")) {
+        return std::nullopt;
+    }
+    const QChar c = zeile[4];
+    if (std::find(Trennzeichenwahl.begin(), Trennzeichenwahl.end(), c.unicode()) ==
+        Trennzeichenwahl.end()) {
+        return std::nullopt;
+    }
+    return c;
+}
+
+bool istKopfzeile(QStringView zeile) {
+    const QString klein = zeile.toString().toLower();
+    return klein.contains(u"name") || klein.contains(u"nom");
+}
+
+// A header may run over several lines until they hold enough separators
+// together; a header the file ends in consumes every line.
+void kopfUeberlesen(Laufzeit& lz, QStringView zeile, Importzeilen& zeilen) {
+    std::int16_t summe = 0;
+    for (;;) {
+        Zaehler16::pruefen(zeile.size());
+        summe = Zaehler16::pruefen(summe + zeile.count(lz.Importtrennzeichen));
+        if (summe >= lz.texte.kopfzeilenSchwelle || zeilen.ende()) {
+            return;
+        }
+        zeile = zeilen.naechste();
+        if (zeilen.ende()) {
+            return;  // the file's last line belongs to the header unread
+        }
+    }
+}
+
+void zeileUebernehmen(Laufzeit& lz, Zaehler16& zeilenzahl, QStringView zeile) {
+    if (zeile.isEmpty() || !zeile.contains(lz.Importtrennzeichen)) {
+        return;
+    }
+    ++zeilenzahl;
+    if (zeilenzahl.wert() > 1) {
+        lz.ImportZeilen.emplace_back();
+    }
+    QString& text = lz.ImportZeilen.back().Zeilentext;
+    text.reserve(zeile.size() + 1);
+    text.append(zeile).append(lz.Importtrennzeichen);
+}
+
+}  // namespace
+
+QString importtextDekodieren(QByteArrayView bytes) {
+    const bool mitBom = bytes.startsWith("\xEF\xBB\xBF");
+    if (mitBom) {
+        bytes = bytes.sliced(3);
+    }
+    const bool nurAscii =
+        std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
+    if (nurAscii) {
+        return QString::fromLatin1(bytes);
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (mitBom || !utf8.hasError()) {
+        return aufPlanerzeichen(text);
+    }
+    return cp1252Dekodieren(bytes);
+}
+
+bool Trennzeichen(Laufzeit& lz, const QString& zeile) {
+    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Trennzeichen"), [&] {
+        Zaehler16::pruefen(zeile.size());
+        std::array<int, 4> anzahl{};
+        for (const QChar c : zeile) {
+            for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+                anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
+            }
+        }
+        const int hoechste = *std::max_element(anzahl.begin(), anzahl.end());
+        if (hoechste == 0) {
+            return false;
+        }
+        for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+            if (anzahl[i] == hoechste) {
+                lz.Importtrennzeichen = QChar(Trennzeichenwahl[i]);
+            }
+        }
+        return true;
+    });
+}
+
+bool Importdatei_lesen(Laufzeit& lz) {
+    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"), [&] {
+        const Texte& t = lz.texte;
+        lz.ImportZeilen.assign(1, ImportZeile{});
+        Datei_öffnen(lz, lz.Importdateipfad, QStringLiteral("Input"), QString());
+        const QString text = importtextDekodieren(lz.kanal.restLesen());
+        Datei_schließen(lz);
+
+        const QString pfad = Pfad_zitieren(t, lz.Importdateipfad);
+        Importzeilen zeilen(text);
+        if (zeilen.ende()) {
+            Meldung(lz, t.importdateiLeer.arg(pfad));
+            return false;
+        }
+        QStringView erste = zeilen.naechste();
+        if (const auto sep = trennzeichenzeile(erste)) {
+            // Without this the line would be read as an employee named "sep=".
+            lz.Importtrennzeichen = *sep;
+            if (zeilen.ende()) {
+                Meldung(lz, t.importdateiLeer.arg(pfad));
+                return false;
+            }
+            erste = zeilen.naechste();
+        } else if (!Trennzeichen(lz, erste.toString())) {
+            Meldung(lz, t.keinTrennzeichen.arg(pfad));
+            return false;
+        }
+
+        // At most one row per line end and never more than the row counter allows.
+        const qsizetype zeilenenden = text.count(u'\n') + text.count(u'\r');
+        lz.ImportZeilen.reserve(static_cast<std::size_t>(
+            std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
+        Zaehler16 zeilenzahl;
+        if (istKopfzeile(erste)) {
+            kopfUeberlesen(lz, erste, zeilen);
+        } else {
+            zeileUebernehmen(lz, zeilenzahl, erste);
+        }
+        while (!zeilen.ende()) {
+            zeileUebernehmen(lz, zeilenzahl, zeilen.naechste());
+        }
+        if (zeilenzahl.wert() == 0) {
+            Meldung(lz, t.importdateiLeer.arg(pfad));
+            return false;
+        }
+        return true;
+    });
+}
+
+}  // namespace mi

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace mi {
+
+struct Laufzeit;
+
+// How the user writes dates and numbers, worked out once per check from the
+// locale, so that tens of thousands of fields are read without the locale's
+// general (and slow) parser. Leading and trailing blanks never count.
+class Gebietsformat {
+  public:
+    explicit Gebietsformat(const QLocale& locale);
+
+    // The locale's short date, also with one-digit day and month and with a
+    // two- or four-digit year, or ISO 8601 yyyy-mm-dd. Two-digit years 30 to 99
+    // are 1930 to 1999, 00 to 29 are 2000 to 2029.
+    std::optional<QDate> datum(QStringView text) const;
+
+    // Digits with at most one locale decimal separator and an optional sign.
+    // Group separators, exponents, "nan" and "inf" are no numbers, and neither
+    // is a value beyond single precision.
+    std::optional<float> zahl(QStringView text) const;
+
+    // The day value form "000.0" (or "-00.0") with the locale's decimal
+    // separator, clamped to -99.x and 999.x. Always five characters: anything
+    // that is no number is zero, and so is a negative value that rounds to zero.
+    QString zahlFormatieren(QStringView text) const;
+
+  private:
+    enum class Teil : char { Tag, Monat, Jahr };
+    struct Datumsmuster {
+        Teil folge[3];
+        QString literal[4];  // before, between and after the three parts
+    };
+
+    std::optional<QDate> nachMuster(QStringView text) const;
+
+    QLocale locale_;
+    QString kurzformat_;
+    std::optional<Datumsmuster> muster_;  // empty when the short date is not numeric
+    QChar dezimal_;
+    QChar minus_;
+    QChar plus_;
+};
+
+QString Zahl_formatieren(Laufzeit& lz, const QString& text);
+
+}  // namespace mi

@@ -1,0 +1,142 @@
+#include "Dateibaum.h"
+#include "Fakes.h"
+#include "import/Importdatei.h"
+#include "messages/Meldungen.h"
+
+#include <gtest/gtest.h>
+
+namespace mi {
+namespace {
+
+struct TrennFall {
+    QString zeile;
+    QChar erwartet;  // the previous value ' ' when none is found
+};
+
+void PrintTo(const TrennFall& f, std::ostream* os) {
+    PrintTo(f.zeile, os);
+}
+
+class TrennzeichenTest : public ::testing::TestWithParam<TrennFall> {};
+
+TEST_P(TrennzeichenTest, MostFrequentLaterOneOnATie) {
+    test::Umgebung u;
+    EXPECT_EQ(Trennzeichen(*u.lz, GetParam().zeile), GetParam().erwartet != u' ');
+    EXPECT_EQ(u.lz->Importtrennzeichen, GetParam().erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabelle, TrennzeichenTest,
+                         ::testing::Values(TrennFall{"a,b;c;d", u';'}, TrennFall{"a,b;c", u';'},
+                                           TrennFall{"a:b\tc", u'\t'}, TrennFall{"a,b,c;d", u','},
+                                           TrennFall{"a:b:c;d", u':'}, TrennFall{"abc", u' '},
+                                           TrennFall{"", u' '}));
+
+enum class Ausgang { Zeilen, Leer, OhneTrenner };
+
+struct LeseFall {
+    const char* name;
+    Sprache sprache;
+    QByteArray inhalt;
+    Ausgang ausgang;
+    QStringList zeilentexte;
+};
+
+void PrintTo(const LeseFall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class ImportdateiLesenTest : public ::testing::TestWithParam<LeseFall> {};
+
+TEST_P(ImportdateiLesenTest, RowsAndMessages) {
+    const LeseFall& fall = GetParam();
+    test::Umgebung u(fall.sprache);
+    test::Dateibaum baum;
+    u.lz->Importdateipfad = baum.datei("import.csv", fall.inhalt);
+    if (fall.ausgang != Ausgang::Zeilen) {
+        u.dialoge.erwarteBox(Antwort::OK);
+    }
+    EXPECT_EQ(Importdatei_lesen(*u.lz), fall.ausgang == Ausgang::Zeilen);
+    EXPECT_FALSE(u.lz->kanal.offen());
+
+    const QString pfad = Pfad_zitieren(u.lz->texte, u.lz->Importdateipfad);
+    QStringList erwarteteBoxen;
+    if (fall.ausgang == Ausgang::Leer) {
+        erwarteteBoxen.append(u.lz->texte.importdateiLeer.arg(pfad));
+    } else if (fall.ausgang == Ausgang::OhneTrenner) {
+        erwarteteBoxen.append(u.lz->texte.keinTrennzeichen.arg(pfad));
+    }
+    EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
+
+    QStringList gelesen;
+    for (const ImportZeile& zeile : u.lz->ImportZeilen) {
+        gelesen.append(zeile.Zeilentext);
+    }
+    EXPECT_EQ(gelesen, fall.ausgang == Ausgang::Zeilen ? fall.zeilentexte : QStringList{""});
+}
+
+const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, ImportdateiLesenTest,
+    ::testing::Values(
+        LeseFall{"NoBytes", Sprache::EN, "", Ausgang::Leer, {}},
+        LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
+        LeseFall{"HeaderOnly", Sprache::EN, Kopf8, Ausgang::Leer, {}},
+        LeseFall{
+            "HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Ausgang::Zeilen, {"A;1;", "B;2;"}},
+        LeseFall{
+            "HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Ausgang::Zeilen, {"B;2;"}},
+        LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", Ausgang::Leer, {}},
+        LeseFall{
+            "NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Ausgang::Zeilen, {"A;1;"}},
+        LeseFall{"SkippedLines",
+                 Sprache::EN,
+                 "a;b\r\n\r\nnone\r\nc;d\r\n",
+                 Ausgang::Zeilen,
+                 {"a;b;", "c;d;"}},
+        LeseFall{"LineEnds",
+                 Sprache::EN,
+                 "a;b\nc;d\re;f\r\n\n",
+                 Ausgang::Zeilen,
+                 {"a;b;", "c;d;", "e;f;"}},
+        LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Ausgang::Zeilen, {"a;b,c,"}},
+        LeseFall{"SepLineQuotedThenSkippedLine",
+                 Sprache::EN,
+                 "\"sep=\t\"\r\nx\r\na\tb",
+                 Ausgang::Zeilen,
+                 {"a\tb\t"}},
+        LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", Ausgang::Leer, {}},
+        LeseFall{"Utf8Bom",
+                 Sprache::EN,
+                 "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC",
+                 Ausgang::Zeilen,
+                 {"Müller;€;"}},
+        LeseFall{"Utf8NotInPlannerSet",
+                 Sprache::EN,
+                 "\xC5\x81;\xF0\x9F\x98\x80x",
+                 Ausgang::Zeilen,
+                 {"?;?x;"}},
+        LeseFall{
+            "Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Ausgang::Zeilen, {"Müller;€Ã;"}}));
+
+TEST(ImportdateiLesenTest, Row32768IsAnOverflowReport) {
+    test::Umgebung u;
+    test::Dateibaum baum;
+    const QByteArray zeile = "a;b\r\n";
+    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32767));
+    EXPECT_TRUE(Importdatei_lesen(*u.lz));
+    EXPECT_EQ(u.lz->ImportZeilen.size(), 32767U);
+
+    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32768));
+    u.dialoge.erwarteBox(Antwort::OK);
+    EXPECT_THROW(Importdatei_lesen(*u.lz), Programmende);
+    ASSERT_EQ(u.dialoge.boxen.size(), 1U);
+    EXPECT_EQ(u.dialoge.boxen[0].text,
+              QStringLiteral("The following error occurred in module 'frmMitarbeiterImport - "
+                             "Importdatei_lesen':\r\rError Nr. 6\rOverflow\r\rProgram will be "
+                             "closed."));
+    EXPECT_FALSE(u.lz->kanal.offen());
+}
+
+}  // namespace
+}  // namespace mi

@@ -1,0 +1,87 @@
+#include "Fakes.h"
+#include "import/Zahlen.h"
+
+#include <gtest/gtest.h>
+
+namespace mi {
+namespace {
+
+const QLocale DE(QLocale::German, QLocale::Germany);
+const QLocale EN(QLocale::English, QLocale::UnitedStates);
+const QLocale FR(QLocale::French, QLocale::France);
+
+struct ZahlFall {
+    QLocale locale;
+    QString text;
+    bool istZahl;
+    QString formatiert;
+};
+
+void PrintTo(const ZahlFall& f, std::ostream* os) {
+    *os << f.locale.name().toStdString() << ' ';
+    PrintTo(f.text, os);
+}
+
+class ZahlTest : public ::testing::TestWithParam<ZahlFall> {};
+
+TEST_P(ZahlTest, RecognisedAndFormattedAsADayValue) {
+    const ZahlFall& fall = GetParam();
+    test::Umgebung u;
+    u.plattform.locale = fall.locale;
+    EXPECT_EQ(Gebietsformat(fall.locale).zahl(fall.text).has_value(), fall.istZahl);
+    EXPECT_EQ(Zahl_formatieren(*u.lz, fall.text), fall.formatiert);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, ZahlTest,
+    ::testing::Values(ZahlFall{EN, "", false, "000.0"}, ZahlFall{EN, "5", true, "005.0"},
+                      ZahlFall{EN, "12.34", true, "012.3"}, ZahlFall{EN, "-3.5", true, "-03.5"},
+                      ZahlFall{EN, "1500", true, "999.0"}, ZahlFall{EN, "-150", true, "-99.0"},
+                      ZahlFall{EN, "abc", false, "000.0"},
+                      // a negative value that rounds to zero keeps the five characters
+                      ZahlFall{EN, "-0.04", true, "000.0"}, ZahlFall{EN, "-0.05", true, "-00.1"},
+                      ZahlFall{EN, " 2.45 ", true, "002.5"}, ZahlFall{EN, "+.5", true, "000.5"},
+                      ZahlFall{EN, "-99.96", true, "-99.0"}, ZahlFall{EN, "1234.5", true, "999.5"},
+                      ZahlFall{EN, "1,500", false, "000.0"}, ZahlFall{EN, "1e3", false, "000.0"},
+                      ZahlFall{EN, "nan", false, "000.0"}, ZahlFall{EN, "inf", false, "000.0"},
+                      ZahlFall{EN, "1" + QString(39, u'0'), false, "000.0"},
+                      ZahlFall{EN, "1.2.3", false, "000.0"}, ZahlFall{EN, "-", false, "000.0"},
+                      ZahlFall{DE, "2,5", true, "002,5"}, ZahlFall{DE, "1.500", false, "000,0"},
+                      ZahlFall{DE, "2.5", false, "000,0"}, ZahlFall{FR, "3,25", true, "003,3"},
+                      ZahlFall{FR, "1 000", false, "000,0"}));
+
+struct DatumFall {
+    QLocale locale;
+    QString text;
+    QDate erwartet;  // invalid: no date
+};
+
+void PrintTo(const DatumFall& f, std::ostream* os) {
+    *os << f.locale.name().toStdString() << ' ';
+    PrintTo(f.text, os);
+}
+
+class DatumTest : public ::testing::TestWithParam<DatumFall> {};
+
+TEST_P(DatumTest, ShortFormatVariantsAndIso) {
+    const DatumFall& fall = GetParam();
+    EXPECT_EQ(Gebietsformat(fall.locale).datum(fall.text).value_or(QDate()), fall.erwartet);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tabelle, DatumTest,
+    ::testing::Values(
+        DatumFall{DE, "15.03.1999", QDate(1999, 3, 15)}, DatumFall{DE, "1.3.24", QDate(2024, 3, 1)},
+        DatumFall{DE, "01.03.30", QDate(1930, 3, 1)}, DatumFall{DE, "1.1.29", QDate(2029, 1, 1)},
+        DatumFall{DE, " 2024-03-15 ", QDate(2024, 3, 15)}, DatumFall{DE, "31.02.2024", QDate()},
+        DatumFall{DE, "15/03/1999", QDate()}, DatumFall{DE, "15.03.199", QDate()},
+        DatumFall{DE, "15.03.1999x", QDate()}, DatumFall{DE, "", QDate()},
+        DatumFall{EN, "3/15/1999", QDate(1999, 3, 15)},
+        DatumFall{EN, "03/15/24", QDate(2024, 3, 15)}, DatumFall{EN, "15/03/1999", QDate()},
+        DatumFall{EN, "2024-3-15", QDate()}, DatumFall{FR, "15/03/1999", QDate(1999, 3, 15)},
+        DatumFall{FR, "5/3/99", QDate(1999, 3, 5)}, DatumFall{FR, "2000-02-29", QDate(2000, 2, 29)},
+        DatumFall{FR, "15.03.1999", QDate()},
+        DatumFall{QLocale(QLocale::Hungarian), "2024. 3. 15.", QDate(2024, 3, 15)}));
+
+}  // namespace
+}  // namespace mi
