@@ -1,8 +1,8 @@
 #include "Dateibaum.h"
 #include "Fakes.h"
 #include "startup/Pfade.h"
-#include "wizard/Assistent.h"
 #include "wizard/Schritte.h"
+#include "wizard/Schrittzustaende.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ enum class Log { Leer, Fehlt, Anderswo };
 // The data folder's files and Logs subfolder, and Logpfad before the check.
 struct LogFall {
     const char* name;
-    QStringList dateien;
+    const char* datei;
     bool logsOrdner;
     Log vorher;
     const char* erwartet;  // relative to the root; "" for empty
@@ -33,9 +33,7 @@ TEST_P(DatenordnerCheckenTest, SettlesLogpfadAndCompletesStep1) {
     const LogFall& fall = GetParam();
     Dateibaum baum;
     baum.ordner(QStringLiteral("anderswo"));
-    for (const QString& d : fall.dateien) {
-        baum.datei(QStringLiteral("daten/") + d);
-    }
+    baum.datei(QStringLiteral("daten/") + QString::fromUtf8(fall.datei));
     if (fall.logsOrdner) {
         baum.ordner(QStringLiteral("daten/Logs"));
     }
@@ -56,12 +54,11 @@ TEST_P(DatenordnerCheckenTest, SettlesLogpfadAndCompletesStep1) {
 INSTANTIATE_TEST_SUITE_P(
     Logordner, DatenordnerCheckenTest,
     ::testing::Values(
-        LogFall{"LogsBesideTheData", {"UrlaubsData.dat"}, true, Log::Leer, "daten/Logs/"},
-        LogFall{"NoLogsFolder", {"UrlaubsData.dat"}, false, Log::Leer, ""},
-        LogFall{"SettingsLogFolderMissing", {"UrlaubsData.dat"}, true, Log::Fehlt, ""},
-        LogFall{
-            "SettingsLogFolderElsewhere", {"UrlaubsData.dat"}, true, Log::Anderswo, "anderswo/"},
-        LogFall{"UpperCaseName", {"XDATA.DAT"}, false, Log::Leer, ""}),
+        LogFall{"LogsBesideTheData", "UrlaubsData.dat", true, Log::Leer, "daten/Logs/"},
+        LogFall{"NoLogsFolder", "UrlaubsData.dat", false, Log::Leer, ""},
+        LogFall{"SettingsLogFolderMissing", "UrlaubsData.dat", true, Log::Fehlt, ""},
+        LogFall{"SettingsLogFolderElsewhere", "UrlaubsData.dat", true, Log::Anderswo, "anderswo/"},
+        LogFall{"UpperCaseName", "XDATA.DAT", false, Log::Leer, ""}),
     [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(DatenordnerChecken, EmployeeAndConfigurationFilesAloneAreNoPlannerData) {
@@ -106,39 +103,6 @@ TEST(ImportdateiAuswaehlen, CancelChangesNothingThenAChosenFileCompletesStep2) {
         EXPECT_EQ(wahl.filter, QStringLiteral("CSV (Comma delimited) (*.csv)|*.csv"));
         EXPECT_EQ(wahl.startordner, nativ(QStringLiteral("/opt/import")));
     }
-}
-
-// The real steps behind the dispatcher: the load-time jump and button 1.
-TEST(SchritteImAssistenten, LoadJumpsToStep2AndButton1RetriesUntilDataAreFound) {
-    Dateibaum baum;
-    const QString gut = baum.ordner(QStringLiteral("Velmora/Data"));
-    baum.datei(QStringLiteral("Velmora/Data/UrlaubsData.dat"));
-    {
-        Umgebung u;
-        u.lz->Datenpfad = gut;
-        Assistent a(*u.lz);
-        a.Form_Load();
-        EXPECT_EQ(a.zustaende().zustand(), 2);
-    }
-    Umgebung u;
-    u.lz->Datenpfad = baum.ordner(QStringLiteral("leer"));
-    Assistent a(*u.lz);
-    a.Form_Load();
-    EXPECT_EQ(a.zustaende().zustand(), 1);
-    EXPECT_EQ(u.dialoge.boxen.size(), 0u);
-
-    u.dialoge.erwarteOrdner(QString());
-    u.dialoge.erwarteOrdner(baum.pfad(QStringLiteral("leer")));
-    u.dialoge.erwarteBox(Antwort::OK);
-    u.dialoge.erwarteOrdner(baum.pfad(QStringLiteral("Velmora")));
-    for (int versuch = 1; versuch <= 3; ++versuch) {
-        EXPECT_EQ(a.zustaende().zustand(), 1) << versuch;
-        a.cmdAuswahl_Click(1);
-    }
-    EXPECT_EQ(a.zustaende().zustand(), 2);
-    EXPECT_EQ(u.lz->Datenpfad, gut);
-    EXPECT_EQ(u.dialoge.boxen.size(), 1u);
-    EXPECT_TRUE(u.dialoge.skriptLeer());
 }
 
 }  // namespace
