@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts the wizard on the demo planner installation in the build folder.
+#
+#   scripts/demo.sh           builds the program and the demo, then starts the wizard
+#   scripts/demo.sh --fresh   first rebuilds the demo's planner files from the plain
+#                             text in examples/demo, undoing earlier imports
+#
+# The program finds the demo as it finds a real planner: "ProgramFiles" points at
+# the demo's base folder, "PUBLIC" is empty and the user is "demo", whom the demo
+# configuration lets import. No real planner folder is read or written.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${BUILD_DIR:-build}"
+
+frisch=0
+for arg in "$@"; do
+  case "$arg" in
+    --fresh) frisch=1 ;;
+    -h | --help) sed -n '2,10p' "$0" | cut -c3-; exit 0 ;;
+    *) echo "demo.sh: unknown option '$arg' (try --help)" >&2; exit 2 ;;
+  esac
+done
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+# Remove only a folder the demo build made itself.
+if [ "$frisch" = 1 ] && [ -f "$build/demo/Program Files/Velmora/Velmont.dat" ]; then
+  rm -rf -- "$build/demo"
+fi
+cmake --build "$build" --target MitarbeiterImport demo
+
+if [ "$(uname -s)" = Linux ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "demo.sh: there is no display, so the wizard's window cannot open." >&2
+  echo "Run it under a virtual X server instead:  xvfb-run -a scripts/demo.sh" >&2
+  exit 1
+fi
+
+basis="$(cd "$build/demo/Program Files" && pwd)"
+programm="$build/src/MitarbeiterImport"
+[ -x "$programm" ] || programm="$programm.exe"
+echo "Demo planner: $basis/Velmora (data in $(dirname "$basis")/Documents/VelmoraData)"
+exec env ProgramFiles="$basis" PUBLIC= USERNAME=demo "$programm"
