@@ -177,15 +177,16 @@ void Dateikanal::schliessen() {
     if (!offen()) {
         return;
     }
+    auto* sicher = qobject_cast<QSaveFile*>(geraet_.get());
     if (modus_ == Kanalmodus::Output) {
         pufferSchreiben();
-        if (auto* sicher = qobject_cast<QSaveFile*>(geraet_.get())) {
-            if (!sicher->commit()) {
-                schreibfehler();
-            }
+        if (sicher != nullptr && !sicher->commit()) {
+            schreibfehler();
         }
     }
-    geraet_->close();
+    if (sicher == nullptr) {
+        geraet_->close();  // a QSaveFile is closed by its commit alone
+    }
     geraet_.reset();
     inhalt_.clear();
     position_ = 0;
