@@ -16,23 +16,14 @@ template <typename Schritt>
 QString endetMit(Umgebung& u, Schritt&& schritt) {
     u.dialoge.erwarteBox(Antwort::OK);
     const std::size_t vorher = u.dialoge.boxen.size();
-    try {
-        schritt();
-        ADD_FAILURE() << "the program did not end";
-    } catch (const Programmende&) {
-    }
+    EXPECT_THROW(schritt(), Programmende);
     EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
     EXPECT_FALSE(u.lz->kanal.offen());
     return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
 }
 
-inline QString bericht(const QString& ort, int nummer, const QString& beschreibung) {
-    return QStringLiteral(
-               "The following error occurred in module '%1':\r\rError Nr. %2\r%3\r\r"
-               "Program will be closed.")
-        .arg(ort)
-        .arg(nummer)
-        .arg(beschreibung);
+inline QString bericht(const QString& ort, int nummer) {
+    return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerbeschreibung(nummer));
 }
 
 // A file that takes the first `grenze` bytes written to it and refuses the
@@ -45,9 +36,9 @@ class Bruchgeraet : public Datei {
   protected:
     qint64 writeData(const char* daten, qint64 laenge) override {
         const qint64 teil = std::min(laenge, rest_);
-        const qint64 geschrieben = teil > 0 ? Datei::writeData(daten, teil) : 0;
+        const qint64 geschrieben = teil > 0 ? Datei::writeData(daten, teil) : -1;
         rest_ -= std::max<qint64>(geschrieben, 0);
-        return geschrieben < laenge ? (geschrieben > 0 ? geschrieben : -1) : laenge;
+        return geschrieben;
     }
 
   private:
@@ -56,23 +47,21 @@ class Bruchgeraet : public Datei {
 
 // Puts a breaking device in place of every file opened in `modus`.
 inline void bruchEinsetzen(Laufzeit& lz, Kanalmodus modus, qint64 grenze) {
-    lz.kanal.geraetefabrikSetzen(
-        [=](const QString& pfad, Kanalmodus m) -> std::unique_ptr<QIODevice> {
-            if (m != modus) {
-                return nullptr;
-            }
-            if (m == Kanalmodus::Output) {
-                return std::make_unique<Bruchgeraet<QSaveFile>>(pfad, grenze);
-            }
-            return std::make_unique<Bruchgeraet<QFile>>(pfad, grenze);
-        });
+    lz.kanal.geraetefabrikSetzen([=](const QString& pfad, Kanalmodus m) {
+        std::unique_ptr<QIODevice> geraet;
+        if (m == modus && m == Kanalmodus::Output) {
+            geraet = std::make_unique<Bruchgeraet<QSaveFile>>(pfad, grenze);
+        } else if (m == modus) {
+            geraet = std::make_unique<Bruchgeraet<QFile>>(pfad, grenze);
+        }
+        return geraet;
+    });
 }
 
 // Write protection does not hold for root, who runs the CI.
-#define UEBERSPRINGEN_ALS_ROOT()                                                             \
-    if (::geteuid() == 0) {                                                                  \
-        GTEST_SKIP() << "root writes to write-protected files and folders; this case needs " \
-                        "an ordinary user";                                                  \
+#define UEBERSPRINGEN_ALS_ROOT()                                                   \
+    if (::geteuid() == 0) {                                                        \
+        GTEST_SKIP() << "root writes to write-protected files and folders anyway"; \
     }
 
 }  // namespace mi::test

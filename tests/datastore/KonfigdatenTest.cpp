@@ -8,147 +8,109 @@ namespace {
 using test::Dateibaum;
 using test::Umgebung;
 
-QStringList konfig(const QStringList& admins, const QString& einstellungen = "0000000000000000") {
-    return QStringList{"[Velmont]",   "2", "3",  "[Firma]",          "Firma", "6", "[Settings]",
+QStringList konfig(const QStringList& admins, const QString& einstellungen = "000000000000000") {
+    return QStringList{"[Velmont]",   "2", "3",  "[Firma]",          "F", "6", "[Settings]",
                        einstellungen, "9", "10", "[Administratoren]"} +
            admins;
 }
 
-struct Rechtefall {
-    const char* name;
-    QStringList admins;
-    QString einstellungen;
-    int adminstatus;
-};
-
-void PrintTo(const Rechtefall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class AdministratorregelTest : public ::testing::TestWithParam<Rechtefall> {};
-
-TEST_P(AdministratorregelTest, DecidesWhoMayImport) {
+struct Konfigfall {
     Umgebung u;
     Dateibaum baum;
-    u.lz->Benutzername = "Meier";
-    u.lz->Datenpfad = baum.wurzel();
-    baum.planerdatei("Konfigdaten.dat", konfig(GetParam().admins, GetParam().einstellungen));
-    Konfigdaten_lesen(*u.lz);
-    EXPECT_EQ(u.lz->Adminstatus, GetParam().adminstatus);
-    EXPECT_EQ(u.lz->Einstellungen, GetParam().einstellungen);
-}
-
-const QString Aus = QStringLiteral("0000000000000000");
-const QString Jeder = QStringLiteral("0000000000000001");
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, AdministratorregelTest,
-    ::testing::Values(Rechtefall{"NoAdminsOnly", {"NoAdmins"}, Aus, 2},
-                      Rechtefall{"NoEntries", {}, Aus, 2},
-                      Rechtefall{"OtherUsersOnly", {"A1:2:Schulz", "Ax:Huber"}, Aus, 0},
-                      Rechtefall{"CaseIgnored", {"A1:2:Schulz", "Axy:mEIER"}, Aus, 2},
-                      Rechtefall{"CharacterBetween", {"Ax: Meier"}, Aus, 0},
-                      Rechtefall{"LowerCaseANeitherMatchesNorCounts", {"ax:Meier"}, Aus, 2},
-                      Rechtefall{"LowerCaseABesideOthers", {"ax:Meier", "Ax:Huber"}, Aus, 0},
-                      Rechtefall{"Character16Grants", {"Ax:Huber"}, Jeder, 2},
-                      Rechtefall{"ShortSettingsNeverGrant", {"Ax:Huber"}, "000000000000001", 0}));
-
-struct Kopffall {
-    const char* name;
-    int zeile;  // 0-based line replaced by "x", or removed (-1: no admin header)
-    QString meldung;
-};
-
-void PrintTo(const Kopffall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class KonfigKopfTest : public ::testing::TestWithParam<Kopffall> {};
-
-TEST_P(KonfigKopfTest, EndsWithTheHeaderMessage) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Datenpfad = baum.wurzel();
-    QStringList zeilen = konfig({"Ax:Meier"});
-    if (GetParam().zeile < 0) {
-        zeilen = zeilen.mid(0, 10);
-    } else {
-        zeilen[GetParam().zeile] = zeilen[GetParam().zeile].toLower();
+    QString pfad;
+    explicit Konfigfall(const QStringList& zeilen, const QString& name = "Konfigdaten.dat") {
+        u.lz->Benutzername = "Meier";
+        u.lz->Datenpfad = baum.wurzel();
+        pfad = baum.planerdatei(name, zeilen);
     }
-    baum.planerdatei("Konfigdaten.dat", zeilen);
-    EXPECT_EQ(test::endetMit(u, [&] { Konfigdaten_lesen(*u.lz); }),
-              GetParam().meldung + ".\r\rProgram will be closed.");
+};
+
+TEST(KonfigdatenTest, AdministratorRule) {
+    const QString aus = QStringLiteral("000000000000000");
+    const struct {
+        QStringList admins;
+        QString einstellungen;
+        int adminstatus;
+    } faelle[] = {
+        {{"NoAdmins"}, aus, 2},
+        {{}, aus, 2},
+        {{"A1:2:Schulz", "Ax:Huber"}, aus, 0},
+        {{"A1:2:Schulz", "Axy:mEIER"}, aus, 2},
+        {{"Ax: Meier"}, aus, 0},
+        {{"ax:Meier"}, aus, 2},  // neither matches nor counts
+        {{"ax:Meier", "Ax:Huber"}, aus, 0},
+        {{"Ax:Huber"}, aus + "1", 2},
+        {{"Ax:Huber"}, "000000000000001", 0},  // shorter than 16 characters
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.admins.join('|').toStdString() + " " + f.einstellungen.toStdString());
+        Konfigfall fall(konfig(f.admins, f.einstellungen));
+        Konfigdaten_lesen(*fall.u.lz);
+        EXPECT_EQ(fall.u.lz->Adminstatus, f.adminstatus);
+        EXPECT_EQ(fall.u.lz->Einstellungen, f.einstellungen);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, KonfigKopfTest,
-    ::testing::Values(Kopffall{"Velmont", 0, "Header of file 'Konfigdaten.dat' not detected"},
-                      Kopffall{"Firma", 3, "Header [Firma] in 'Konfigdaten.dat' not detected"},
-                      Kopffall{"Settings", 6,
-                               "Header [Settings] in 'Konfigdaten.dat' not detected"},
-                      Kopffall{"Administratoren", 10,
-                               "Header [Administratoren] in 'Konfigdaten.dat' not detected"},
-                      Kopffall{"AdministratorenMissing", -1,
-                               "Header [Administratoren] in 'Konfigdaten.dat' not detected"}));
+TEST(KonfigdatenTest, EachHeaderInAnotherCaseEndsWithItsMessage) {
+    const std::pair<int, QString> faelle[] = {
+        {0, "Header of file 'Konfigdaten.dat' not detected"},
+        {3, "Header [Firma] in 'Konfigdaten.dat' not detected"},
+        {6, "Header [Settings] in 'Konfigdaten.dat' not detected"},
+        {10, "Header [Administratoren] in 'Konfigdaten.dat' not detected"},
+        {-1, "Header [Administratoren] in 'Konfigdaten.dat' not detected"},  // missing
+    };
+    for (const auto& [zeile, meldung] : faelle) {
+        QStringList zeilen = konfig({"Ax:Meier"});
+        if (zeile < 0) {
+            zeilen = zeilen.mid(0, 10);
+        } else {
+            zeilen[zeile] = zeilen[zeile].toLower();
+        }
+        Konfigfall f(zeilen);
+        EXPECT_EQ(test::endetMit(f.u, [&] { Konfigdaten_lesen(*f.u.lz); }),
+                  abbruchText(f.u.lz->texte, meldung));
+    }
+}
 
-TEST(KonfigdatenTest, MissingFileHiddenFileAndEmptyLine) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Datenpfad = baum.wurzel();
-    baum.planerdatei(".Konfigdaten.dat", konfig({}));
-    EXPECT_EQ(test::endetMit(u, [&] { Konfigdaten_lesen(*u.lz); }),
-              "File '" + baum.wurzel() + "Konfigdaten.dat' not found.\r\rProgram will be closed.");
-    baum.datei("Konfigdaten.dat", "\r\nA\r\n");
+TEST(KonfigdatenTest, HiddenFileIsMissing) {
+    Konfigfall f(konfig({}), ".Konfigdaten.dat");
     EXPECT_EQ(
-        test::endetMit(u, [&] { Konfigdaten_lesen(*u.lz); }),
-        test::bericht("modMitarbeiterImport - LineIn", 5, "Invalid procedure call or argument"));
+        test::endetMit(f.u, [&] { Konfigdaten_lesen(*f.u.lz); }),
+        abbruchText(f.u.lz->texte, "File '" + f.baum.wurzel() + "Konfigdaten.dat' not found"));
 }
 
-TEST(KonfigdatenTest, FileSpelledInAnotherCaseIsReadAndRewrittenUnderItsOwnName) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Datenpfad = baum.wurzel();
-    const QString pfad =
-        baum.planerdatei("KONFIGDATEN.DAT", konfig({"[Settings]", "alt", "[Settings]"}));
-    Konfigdaten_lesen(*u.lz);
-    EXPECT_EQ(u.lz->Adminstatus, 2);
-    u.lz->Einstellungen = "neu";
-    Konfigdaten_schreiben(*u.lz);
-    // Every "[Settings]" is followed by the settings line in place of the line after it;
-    // after the last line it is added.
-    EXPECT_EQ(Dateibaum::planerzeilen(pfad),
-              (QStringList{"[Velmont]", "2", "3", "[Firma]", "Firma", "6", "[Settings]", "neu", "9",
+TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
+    Konfigfall f(konfig({"[Settings]", "alt", "[Settings]"}), "KONFIGDATEN.DAT");
+    Konfigdaten_lesen(*f.u.lz);
+    f.u.lz->Einstellungen = "neu";
+    Konfigdaten_schreiben(*f.u.lz);
+    // Every "[Settings]" is followed by the settings line in place of the line
+    // after it; after the last line it is added.
+    EXPECT_EQ(Dateibaum::planerzeilen(f.pfad),
+              (QStringList{"[Velmont]", "2", "3", "[Firma]", "F", "6", "[Settings]", "neu", "9",
                            "10", "[Administratoren]", "[Settings]", "neu", "[Settings]", "neu"}));
-    EXPECT_EQ(QDir(baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
+    EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
 }
 
 TEST(KonfigdatenTest, WriterLeavesAFileOfMoreThan32767LinesUnchanged) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Datenpfad = baum.wurzel();
-    QStringList zeilen(32768, "x");
-    zeilen[0] = "[Settings]";
-    const QString pfad = baum.planerdatei("Konfigdaten.dat", zeilen);
-    const QByteArray vorher = Dateibaum::lesen(pfad);
-    Konfigdaten_schreiben(*u.lz);
-    EXPECT_EQ(Dateibaum::lesen(pfad), vorher);
-    EXPECT_FALSE(u.lz->kanal.offen());
-    zeilen.removeLast();
-    baum.planerdatei("Konfigdaten.dat", zeilen);
-    Konfigdaten_schreiben(*u.lz);
-    EXPECT_NE(Dateibaum::lesen(pfad), vorher);
+    QStringList zeilen(32768, "[Settings]");
+    Konfigfall f(zeilen);
+    const QByteArray vorher = Dateibaum::lesen(f.pfad);
+    Konfigdaten_schreiben(*f.u.lz);
+    EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
+    EXPECT_FALSE(f.u.lz->kanal.offen());
+    f.baum.planerdatei("Konfigdaten.dat", zeilen.mid(1));
+    Konfigdaten_schreiben(*f.u.lz);
+    EXPECT_NE(Dateibaum::lesen(f.pfad), vorher);
 }
 
 TEST(KonfigdatenTest, WriterDoesNotSwallowAFailedSave) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Datenpfad = baum.wurzel();
-    const QString pfad = baum.planerdatei("Konfigdaten.dat", konfig({}));
-    const QByteArray vorher = Dateibaum::lesen(pfad);
-    test::bruchEinsetzen(*u.lz, Kanalmodus::Output, 10);
-    EXPECT_EQ(test::endetMit(u, [&] { Konfigdaten_schreiben(*u.lz); }),
-              test::bericht("modMitarbeiterImport - LineOut", 75, "Path/File access error"));
-    EXPECT_EQ(Dateibaum::lesen(pfad), vorher);
+    Konfigfall f(konfig({}));
+    const QByteArray vorher = Dateibaum::lesen(f.pfad);
+    test::bruchEinsetzen(*f.u.lz, Kanalmodus::Output, 10);
+    EXPECT_EQ(test::endetMit(f.u, [&] { Konfigdaten_schreiben(*f.u.lz); }),
+              test::bericht("modMitarbeiterImport - LineOut", 75));
+    EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
 }
 
 }  // namespace

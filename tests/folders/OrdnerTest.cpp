@@ -12,71 +12,50 @@ namespace {
 using test::Dateibaum;
 using test::Umgebung;
 
-class OrdnerTest : public ::testing::Test {
-  protected:
-    void TearDown() override { QDir::setCurrent(vorher_); }
-
-    Dateibaum baum;
-
-  private:
-    QString vorher_ = QDir::currentPath();
-};
-
-TEST_F(OrdnerTest, CreatedFolderBecomesTheCurrentOne) {
+TEST(OrdnerTest, CreatedFolderBecomesTheCurrentOne) {
+    const QString vorher = QDir::currentPath();
     Umgebung u;
-    Ordner_anlegen(*u.lz, baum.pfad("Backups") + QDir::separator());
-    QFile relativ("neu.txt");
-    ASSERT_TRUE(relativ.open(QIODevice::WriteOnly));
-    relativ.close();
-    EXPECT_TRUE(QFileInfo::exists(baum.pfad("Backups/neu.txt")));
-    EXPECT_TRUE(u.dialoge.boxen.empty());
-}
-
-struct Fehlerfall {
-    Sprache sprache;
-    bool anlegen;
-    const char* relativ;  // below the tree; "da" exists
-    QString erwartet;     // %1: the quoted path
-};
-
-void PrintTo(const Fehlerfall& f, std::ostream* os) {
-    *os << static_cast<int>(f.sprache) << (f.anlegen ? " anlegen " : " zugreifen ") << f.relativ;
-}
-
-class OrdnerFehlerTest : public ::testing::TestWithParam<Fehlerfall> {};
-
-TEST_P(OrdnerFehlerTest, EndsWithTheFolderMessage) {
-    const Fehlerfall& f = GetParam();
-    Umgebung u(f.sprache);
     Dateibaum baum;
-    baum.ordner("da");
-    const QString pfad = baum.pfad(f.relativ) + QDir::separator();
-    const QString ohne = baum.pfad(f.relativ);
-    const QString zitat = f.sprache == Sprache::FR ? "« " + ohne + " »" : "'" + ohne + "'";
-    const QString text = test::endetMit(
-        u, [&] { f.anlegen ? Ordner_anlegen(*u.lz, pfad) : Ordner_zugreifen(*u.lz, pfad); });
-    EXPECT_EQ(text, f.erwartet.arg(zitat));
-    EXPECT_FALSE(QFileInfo::exists(baum.pfad("fehlt")));  // no folder made on the way
+    Ordner_anlegen(*u.lz, baum.pfad("Backups") + QDir::separator());
+    const bool relativ = QDir().mkdir("neu");
+    QDir::setCurrent(vorher);
+    EXPECT_TRUE(relativ);
+    EXPECT_TRUE(QFileInfo(baum.pfad("Backups/neu")).isDir());
 }
 
-const QString AnlegenEn = QStringLiteral(
-    "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
-    "Program will be closed.");
-
-INSTANTIATE_TEST_SUITE_P(
-    Faelle, OrdnerFehlerTest,
-    ::testing::Values(
-        Fehlerfall{Sprache::EN, true, "da", AnlegenEn},
-        Fehlerfall{Sprache::EN, true, "fehlt/neu", AnlegenEn},
-        Fehlerfall{Sprache::EN, false, "fehlt",
-                   "No access to folder %1.\r\rThe folder probably doesn't exist or you don't have "
-                   "sufficient access rights to this folder.\r\rProgram will be closed."},
-        Fehlerfall{Sprache::DE, true, "da",
-                   "Der Ordner %1 konnte nicht angelegt werden.\r\rMöglicherweise haben Sie keine "
-                   "ausreichenden Zugriffsberechtigungen.\r\rDas Programm wird beendet."},
-        Fehlerfall{Sprache::FR, false, "fehlt",
-                   "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas "
-                   "ou vous n'avez pas les droits suffisants.\r\rLe programme va être fermé."}));
+TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
+    const QString anlegen = QStringLiteral(
+        "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
+        "Program will be closed.");
+    const struct {
+        Sprache sprache;
+        bool anlegen;
+        const char* relativ;  // "da" exists
+        QString erwartet;     // %1: the quoted path
+    } faelle[] = {
+        {Sprache::EN, true, "da", anlegen},
+        {Sprache::EN, true, "fehlt/neu", anlegen},  // no folder is made on the way
+        {Sprache::EN, false, "fehlt",
+         "No access to folder %1.\r\rThe folder probably doesn't exist or you don't have "
+         "sufficient access rights to this folder.\r\rProgram will be closed."},
+        {Sprache::FR, false, "fehlt",
+         "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas ou vous "
+         "n'avez pas les droits suffisants.\r\rLe programme va être fermé."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.relativ);
+        Umgebung u(f.sprache);
+        Dateibaum baum;
+        baum.ordner("da");
+        const QString pfad = baum.pfad(f.relativ);
+        const QString text = test::endetMit(u, [&] {
+            f.anlegen ? Ordner_anlegen(*u.lz, pfad + QDir::separator())
+                      : Ordner_zugreifen(*u.lz, pfad + QDir::separator());
+        });
+        EXPECT_EQ(text, f.erwartet.arg(Pfad_zitieren(u.lz->texte, pfad)));
+        EXPECT_FALSE(QFileInfo::exists(baum.pfad("fehlt")));
+    }
+}
 
 TEST(AuflistungTest, OrdinaryFilesMatchedAndOrderedWithoutRegardToCase) {
     Dateibaum baum;
