@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dateibaum.h"
 #include "Fakes.h"
 #include "messages/Meldungen.h"
 
@@ -11,16 +12,24 @@
 
 namespace mi::test {
 
-// Runs a step that must end the program after exactly one box; the box's text.
-template <typename Schritt>
-QString endetMit(Umgebung& u, Schritt&& schritt) {
-    u.dialoge.erwarteBox(Antwort::OK);
-    const std::size_t vorher = u.dialoge.boxen.size();
-    EXPECT_THROW(schritt(), Programmende);
-    EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
-    EXPECT_FALSE(u.lz->kanal.offen());
-    return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
-}
+// One run with a temporary folder tree.
+struct Fall {
+    explicit Fall(Sprache sprache = Sprache::EN) : u(sprache), lz(*u.lz) {}
+    Umgebung u;
+    Laufzeit& lz;
+    Dateibaum baum;
+
+    // Runs a step that must end the program after exactly one box; its text.
+    template <typename Schritt>
+    QString endet(Schritt&& schritt) {
+        u.dialoge.erwarteBox(Antwort::OK);
+        const std::size_t vorher = u.dialoge.boxen.size();
+        EXPECT_THROW(schritt(), Programmende);
+        EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
+        EXPECT_FALSE(lz.kanal.offen());
+        return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
+    }
+};
 
 inline QString bericht(const QString& ort, int nummer) {
     return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerbeschreibung(nummer));
@@ -57,11 +66,5 @@ inline void bruchEinsetzen(Laufzeit& lz, Kanalmodus modus, qint64 grenze) {
         return geraet;
     });
 }
-
-// Write protection does not hold for root, who runs the CI.
-#define UEBERSPRINGEN_ALS_ROOT()                                                   \
-    if (::geteuid() == 0) {                                                        \
-        GTEST_SKIP() << "root writes to write-protected files and folders anyway"; \
-    }
 
 }  // namespace mi::test

@@ -1,33 +1,28 @@
-#include "Dateibaum.h"
 #include "Hilfen.h"
 #include "datastore/Mitarbeiterdaten.h"
 
 namespace mi {
 namespace {
 
-using test::Dateibaum;
-using test::Umgebung;
-
 const QString Aktuell = QStringLiteral(
     "070301:991231:025,0:030,0:005,0:000,0:000,0:002,5:000,0:000,0:000,0:Meier, Hans:hm");
 const QString Alt = QStringLiteral("070301:991231:025:030:005:000:000:Meier, Hans:hm");
+const QString Ort = QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen");
 
-struct Lesefall {
-    Umgebung u;
-    Dateibaum baum;
+struct Lesefall : test::Fall {
     explicit Lesefall(const QStringList& zeilen, const QString& name = "Mitarbeiterdaten.dat") {
-        u.lz->Datenpfad = baum.wurzel();
+        lz.Datenpfad = baum.wurzel();
         baum.planerdatei(name, zeilen);
     }
-    QString endet() {
-        return test::endetMit(u, [&] { Mitarbeiterdaten_lesen(*u.lz); });
+    QString endetBeimLesen() {
+        return endet([&] { Mitarbeiterdaten_lesen(lz); });
     }
 };
 
 TEST(MitarbeiterdatenTest, CurrentAndOldLayoutGiveTheSameListsAndTextLinesOnlyAName) {
     Lesefall f({"[Mitarbeiterdaten]", "99999999", "12", Aktuell, "Nord", Alt});
-    Mitarbeiterdaten_lesen(*f.u.lz);
-    const Mitarbeiterdaten& ma = f.u.lz->mitarbeiter;
+    Mitarbeiterdaten_lesen(f.lz);
+    const Mitarbeiterdaten& ma = f.lz.mitarbeiter;
     EXPECT_EQ(ma.MA_Kopfwert, "99999999");
     EXPECT_EQ(ma.MA_Kopfzahl, 12);
     EXPECT_EQ(ma.MA_Namen, (QStringList{"Meier, Hans", "Nord", "Meier, Hans"}));
@@ -41,10 +36,10 @@ TEST(MitarbeiterdatenTest, CurrentAndOldLayoutGiveTheSameListsAndTextLinesOnlyAN
 
 TEST(MitarbeiterdatenTest, HeaderOnlyGivesNoNamesAndAnotherCaseIsFound) {
     Lesefall f({"[Mitarbeiterdaten]", "x", "-3"}, "mitarbeiterDaten.DAT");
-    f.u.lz->mitarbeiter.MA_Namen = QStringList{"alt", "alt"};
-    Mitarbeiterdaten_lesen(*f.u.lz);
-    EXPECT_EQ(f.u.lz->mitarbeiter.MA_Namen, QStringList{"NoNames"});
-    EXPECT_EQ(f.u.lz->mitarbeiter.MA_Kennungen, QStringList{""});
+    f.lz.mitarbeiter.MA_Namen = QStringList{"alt", "alt"};
+    Mitarbeiterdaten_lesen(f.lz);
+    EXPECT_EQ(f.lz.mitarbeiter.MA_Namen, QStringList{"NoNames"});
+    EXPECT_EQ(f.lz.mitarbeiter.MA_Kennungen, QStringList{""});
 }
 
 TEST(MitarbeiterdatenTest, HeaderNumberReadInTheLocaleAndRoundedDown) {
@@ -59,30 +54,29 @@ TEST(MitarbeiterdatenTest, HeaderNumberReadInTheLocaleAndRoundedDown) {
         {"-32768,5", QLocale::German, 40006}, {"zwölf", QLocale::German, 40013},
         {"", QLocale::English, 40013},
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.zeile.toStdString());
-        Lesefall fall({"[Mitarbeiterdaten]", "x", f.zeile});
-        fall.u.plattform.locale = QLocale(f.sprache);
-        if (f.erwartet < 40000) {
-            Mitarbeiterdaten_lesen(*fall.u.lz);
-            EXPECT_EQ(fall.u.lz->mitarbeiter.MA_Kopfzahl, f.erwartet);
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.zeile.toStdString());
+        Lesefall f({"[Mitarbeiterdaten]", "x", fall.zeile});
+        f.u.plattform.locale = QLocale(fall.sprache);
+        if (fall.erwartet < 40000) {
+            Mitarbeiterdaten_lesen(f.lz);
+            EXPECT_EQ(f.lz.mitarbeiter.MA_Kopfzahl, fall.erwartet);
         } else {
-            EXPECT_EQ(fall.endet(), test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen",
-                                                  f.erwartet - 40000));
+            EXPECT_EQ(f.endetBeimLesen(), test::bericht(Ort, fall.erwartet - 40000));
         }
     }
 }
 
 TEST(MitarbeiterdatenTest, FaultsEndTheProgram) {
     Lesefall f({"[MitarbeiterDaten]", "x", "1"});
-    EXPECT_EQ(f.endet(),
-              abbruchText(f.u.lz->texte, "Header of file 'Mitarbeiterdaten.dat' not detected"));
+    EXPECT_EQ(f.endetBeimLesen(),
+              abbruchText(f.lz.texte, "Header of file 'Mitarbeiterdaten.dat' not detected"));
     // A colon, but none at or after position 69.
     f.baum.planerdatei("Mitarbeiterdaten.dat", {"[Mitarbeiterdaten]", "x", "1", Aktuell.left(68)});
-    EXPECT_EQ(f.endet(), test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", 5));
+    EXPECT_EQ(f.endetBeimLesen(), test::bericht(Ort, 5));
     QFile::remove(f.baum.pfad("Mitarbeiterdaten.dat"));
-    EXPECT_EQ(f.endet(), abbruchText(f.u.lz->texte, "File '" + f.baum.wurzel() +
-                                                        "Mitarbeiterdaten.dat' not found"));
+    EXPECT_EQ(f.endetBeimLesen(), abbruchText(f.lz.texte, "File '" + f.baum.wurzel() +
+                                                              "Mitarbeiterdaten.dat' not found"));
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "../datastore/Hilfen.h"
-#include "Dateibaum.h"
 #include "folders/Auflistung.h"
 #include "folders/Ordner.h"
 
@@ -10,17 +9,15 @@ namespace mi {
 namespace {
 
 using test::Dateibaum;
-using test::Umgebung;
 
 TEST(OrdnerTest, CreatedFolderBecomesTheCurrentOne) {
     const QString vorher = QDir::currentPath();
-    Umgebung u;
-    Dateibaum baum;
-    Ordner_anlegen(*u.lz, baum.pfad("Backups") + QDir::separator());
+    test::Fall f;
+    Ordner_anlegen(f.lz, f.baum.pfad("Backups") + QDir::separator());
     const bool relativ = QDir().mkdir("neu");
     QDir::setCurrent(vorher);
     EXPECT_TRUE(relativ);
-    EXPECT_TRUE(QFileInfo(baum.pfad("Backups/neu")).isDir());
+    EXPECT_TRUE(QFileInfo(f.baum.pfad("Backups/neu")).isDir());
 }
 
 TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
@@ -42,18 +39,17 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
          "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas ou vous "
          "n'avez pas les droits suffisants.\r\rLe programme va être fermé."},
     };
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.relativ);
-        Umgebung u(f.sprache);
-        Dateibaum baum;
-        baum.ordner("da");
-        const QString pfad = baum.pfad(f.relativ);
-        const QString text = test::endetMit(u, [&] {
-            f.anlegen ? Ordner_anlegen(*u.lz, pfad + QDir::separator())
-                      : Ordner_zugreifen(*u.lz, pfad + QDir::separator());
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.relativ);
+        test::Fall f(fall.sprache);
+        f.baum.ordner("da");
+        const QString pfad = f.baum.pfad(fall.relativ);
+        const QString text = f.endet([&] {
+            fall.anlegen ? Ordner_anlegen(f.lz, pfad + QDir::separator())
+                         : Ordner_zugreifen(f.lz, pfad + QDir::separator());
         });
-        EXPECT_EQ(text, f.erwartet.arg(Pfad_zitieren(u.lz->texte, pfad)));
-        EXPECT_FALSE(QFileInfo::exists(baum.pfad("fehlt")));
+        EXPECT_EQ(text, fall.erwartet.arg(Pfad_zitieren(f.lz.texte, pfad)));
+        EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
 

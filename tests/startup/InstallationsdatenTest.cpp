@@ -1,13 +1,9 @@
 #include "../datastore/Hilfen.h"
-#include "Dateibaum.h"
 #include "datastore/Windows1252.h"
 #include "startup/Installationsdaten.h"
 
 namespace mi {
 namespace {
-
-using test::Dateibaum;
-using test::Umgebung;
 
 TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
     const QString d = QStringLiteral("data_pfad=D:\\Daten\\");
@@ -25,53 +21,51 @@ TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
         {{"[Velmont]", d, "logpfad=x"}, "D:\\Daten\\", ""},
         {{"[Velmont]", "data_pfad=x  ", "log_pfad="}, "x  ", ""},
     };
-    for (const auto& f : faelle) {
+    for (const auto& fall : faelle) {
         for (const bool verschluesselt : {false, true}) {
-            SCOPED_TRACE(f.zeilen.join('|').toStdString() + (verschluesselt ? " scrambled" : ""));
-            Umgebung u;
-            Dateibaum baum;
-            u.lz->Installationspfad = baum.wurzel();
+            SCOPED_TRACE(fall.zeilen.join('|').toStdString() +
+                         (verschluesselt ? " scrambled" : ""));
+            test::Fall f;
+            f.lz.Installationspfad = f.baum.wurzel();
             if (verschluesselt) {
-                baum.planerdatei("Velmont.dat", f.zeilen);
+                f.baum.planerdatei("Velmont.dat", fall.zeilen);
             } else {
-                baum.datei("Velmont.dat", cp1252Kodieren(f.zeilen.join("\r\n") + "\r\n"));
+                f.baum.datei("Velmont.dat", cp1252Kodieren(fall.zeilen.join("\r\n") + "\r\n"));
             }
-            Installationsdaten_lesen(*u.lz);
-            EXPECT_EQ(u.lz->Datenpfad, f.daten);
-            EXPECT_EQ(u.lz->Logpfad, f.log);
-            EXPECT_FALSE(u.lz->kanal.offen());
+            Installationsdaten_lesen(f.lz);
+            EXPECT_EQ(f.lz.Datenpfad, fall.daten);
+            EXPECT_EQ(f.lz.Logpfad, fall.log);
+            EXPECT_FALSE(f.lz.kanal.offen());
         }
     }
 }
 
 TEST(InstallationsdatenTest, InstallationFolderFirstThenProgramFolderHiddenIsMissing) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Installationspfad = baum.ordner("Velmora");
-    u.plattform.ordner = baum.pfad("Programm");
-    baum.planerdatei("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
-    baum.planerdatei("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
-    Installationsdaten_lesen(*u.lz);
-    EXPECT_EQ(u.lz->Datenpfad, "P");
-    baum.planerdatei("Velmora/velmont.dat", {"[Velmont]", "data_pfad=I", "log_pfad=I"});
-    Installationsdaten_lesen(*u.lz);
-    EXPECT_EQ(u.lz->Datenpfad, "I");
+    test::Fall f;
+    f.lz.Installationspfad = f.baum.ordner("Velmora");
+    f.u.plattform.ordner = f.baum.pfad("Programm");
+    f.baum.planerdatei("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
+    f.baum.planerdatei("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
+    Installationsdaten_lesen(f.lz);
+    EXPECT_EQ(f.lz.Datenpfad, "P");
+    f.baum.planerdatei("Velmora/velmont.dat", {"[Velmont]", "data_pfad=I", "log_pfad=I"});
+    Installationsdaten_lesen(f.lz);
+    EXPECT_EQ(f.lz.Datenpfad, "I");
 }
 
 TEST(InstallationsdatenTest, ShortPlainFileIsSilentShortScrambledOrEmptyLineIsReported) {
-    Umgebung u;
-    Dateibaum baum;
-    u.lz->Installationspfad = baum.wurzel();
-    baum.datei("Velmont.dat", "[Velmont]\r\ndata_pfad=x\r\n");
-    Installationsdaten_lesen(*u.lz);
-    EXPECT_FALSE(u.lz->kanal.offen());
-    baum.planerdatei("Velmont.dat", {"[Velmont]", "data_pfad=x"});
-    EXPECT_EQ(test::endetMit(u, [&] { Installationsdaten_lesen(*u.lz); }),
+    test::Fall f;
+    f.lz.Installationspfad = f.baum.wurzel();
+    f.baum.datei("Velmont.dat", "[Velmont]\r\ndata_pfad=x\r\n");
+    Installationsdaten_lesen(f.lz);
+    EXPECT_FALSE(f.lz.kanal.offen());
+    f.baum.planerdatei("Velmont.dat", {"[Velmont]", "data_pfad=x"});
+    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.lz); }),
               test::bericht("modMitarbeiterImport - LineIn", 62));
-    baum.datei("Velmont.dat", "\r\n[Velmont]\r\n");
-    EXPECT_EQ(test::endetMit(u, [&] { Installationsdaten_lesen(*u.lz); }),
+    f.baum.datei("Velmont.dat", "\r\n[Velmont]\r\n");
+    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.lz); }),
               test::bericht("modMitarbeiterImport - LineIn", 5));
-    EXPECT_EQ(u.lz->Datenpfad, "");
+    EXPECT_EQ(f.lz.Datenpfad, "");
 }
 
 }  // namespace
