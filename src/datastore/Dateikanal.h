@@ -71,7 +71,7 @@ class Dateikanal {
     void geraetefabrikSetzen(Geraetefabrik fabrik) { fabrik_ = std::move(fabrik); }
 
     // How much "Output" gathers before it writes a piece.
-    static constexpr qsizetype Schreibpuffer = 64 * 1024;
+    static constexpr qsizetype Schreibpuffer = qsizetype{64} * 1024;
 
   private:
     void pufferSchreiben();
