@@ -13,8 +13,13 @@ namespace {
 
 constexpr std::int32_t DateiBereitsOffen = 55;
 
-std::int32_t nummerFuer(QFileDevice::FileError fehler) {
-    switch (fehler) {
+// Devices that are not files know no cause: they count as an access error.
+std::int32_t nummerFuer(const QIODevice& geraet) {
+    const auto* datei = qobject_cast<const QFileDevice*>(&geraet);
+    if (datei == nullptr) {
+        return fehlernummer::PfadZugriffsfehler;
+    }
+    switch (datei->error()) {
         case QFileDevice::ResourceError:
             return fehlernummer::DatentraegerVoll;
         case QFileDevice::PermissionsError:
@@ -24,33 +29,25 @@ std::int32_t nummerFuer(QFileDevice::FileError fehler) {
     }
 }
 
-std::unique_ptr<QIODevice> dateiOeffnen(const QString& pfad, Kanalmodus modus) {
-    switch (modus) {
-        case Kanalmodus::Input: {
-            auto datei = std::make_unique<QFile>(pfad);
-            if (!datei->open(QIODevice::ReadOnly)) {
-                fehlerAusloesen(datei->exists() ? nummerFuer(datei->error())
-                                                : fehlernummer::DateiNichtGefunden);
-            }
-            return datei;
-        }
-        case Kanalmodus::Output: {
-            auto datei = std::make_unique<QSaveFile>(pfad);
-            datei->setDirectWriteFallback(false);
-            if (!datei->open(QIODevice::WriteOnly)) {
-                fehlerAusloesen(nummerFuer(datei->error()));
-            }
-            return datei;
-        }
-        case Kanalmodus::Append: {
-            auto datei = std::make_unique<QFile>(pfad);
-            if (!datei->open(QIODevice::WriteOnly | QIODevice::Append)) {
-                fehlerAusloesen(nummerFuer(datei->error()));
-            }
-            return datei;
-        }
+std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
+    if (modus == Kanalmodus::Output) {
+        return std::make_unique<QSaveFile>(pfad);
     }
-    fehlerAusloesen(fehlernummer::UngueltigerAufruf);
+    return std::make_unique<QFile>(pfad);
+}
+
+// The channel buffers "Output" itself and writes "Append" in one piece, so
+// the device must not hold anything back that could fail later unseen.
+QIODevice::OpenMode oeffnungsart(Kanalmodus modus) {
+    switch (modus) {
+        case Kanalmodus::Input:
+            return QIODevice::ReadOnly;
+        case Kanalmodus::Output:
+            return QIODevice::WriteOnly | QIODevice::Unbuffered;
+        case Kanalmodus::Append:
+            return QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered;
+    }
+    return QIODevice::NotOpen;
 }
 
 }  // namespace
@@ -75,7 +72,21 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
         geraet = fabrik_(pfad, modus);
     }
     if (!geraet) {
-        geraet = dateiOeffnen(pfad, modus);
+        geraet = dateiFuer(pfad, modus);
+    }
+    if (!geraet->isOpen()) {
+        if (auto* sicher = qobject_cast<QSaveFile*>(geraet.get())) {
+            // A folder that cannot take the temporary file fails here, at the
+            // open, and never falls back to writing the target in place.
+            sicher->setDirectWriteFallback(false);
+        }
+        if (!geraet->open(oeffnungsart(modus))) {
+            const auto* datei = qobject_cast<const QFile*>(geraet.get());
+            if (modus == Kanalmodus::Input && datei != nullptr && !datei->exists()) {
+                fehlerAusloesen(fehlernummer::DateiNichtGefunden);
+            }
+            fehlerAusloesen(nummerFuer(*geraet));
+        }
     }
     inhalt_.clear();
     position_ = 0;
@@ -127,49 +138,58 @@ void Dateikanal::zeileSchreiben(QByteArrayView zeile) {
     if (!offen() || modus_ == Kanalmodus::Input) {
         fehlerAusloesen(fehlernummer::UngueltigerDateiname);
     }
+    if (modus_ == Kanalmodus::Output) {
+        inhalt_.append(zeile).append("\r\n");
+        if (inhalt_.size() >= Schreibpuffer) {
+            pufferSchreiben();
+        }
+        return;
+    }
     QByteArray mitEnde;
     mitEnde.reserve(zeile.size() + 2);
     mitEnde.append(zeile).append("\r\n");
-    // One write per line, so an append either lands whole or is cut back.
     if (geraet_->write(mitEnde) != mitEnde.size()) {
-        schreibfehler(*geraet_);
+        schreibfehler();
     }
 }
 
-void Dateikanal::schreibfehler(const QIODevice& geraet) {
-    const auto* datei = qobject_cast<const QFileDevice*>(&geraet);
-    const bool voll = datei != nullptr && datei->error() == QFileDevice::ResourceError;
+void Dateikanal::pufferSchreiben() {
+    if (!inhalt_.isEmpty() && geraet_->write(inhalt_) != inhalt_.size()) {
+        schreibfehler();
+    }
+    inhalt_.clear();
+}
+
+void Dateikanal::schreibfehler() {
+    const std::int32_t nummer = nummerFuer(*geraet_);
     if (modus_ == Kanalmodus::Append) {
-        // Half a line would join the next entry; the log book must stay whole.
+        // Half a line would join the next entry: back to the old length.
         if (auto* anhang = qobject_cast<QFile*>(geraet_.get())) {
             anhang->resize(anhangStart_);
         }
     }
     verwerfen();
-    fehlerAusloesen(voll ? fehlernummer::DatentraegerVoll : fehlernummer::PfadZugriffsfehler);
+    fehlerAusloesen(nummer == fehlernummer::DatentraegerVoll ? nummer
+                                                             : fehlernummer::PfadZugriffsfehler);
 }
 
 void Dateikanal::schliessen() {
     if (!offen()) {
         return;
     }
+    auto* sicher = qobject_cast<QSaveFile*>(geraet_.get());
     if (modus_ == Kanalmodus::Output) {
-        if (auto* sicher = qobject_cast<QSaveFile*>(geraet_.get())) {
-            if (!sicher->commit()) {
-                const std::int32_t nummer = sicher->error() == QFileDevice::ResourceError
-                                                ? fehlernummer::DatentraegerVoll
-                                                : fehlernummer::PfadZugriffsfehler;
-                verwerfen();
-                fehlerAusloesen(nummer);
-            }
-            geraet_.reset();
-            inhalt_.clear();
-            return;
+        pufferSchreiben();
+        if (sicher != nullptr && !sicher->commit()) {
+            schreibfehler();
         }
     }
-    geraet_->close();
+    if (sicher == nullptr) {
+        geraet_->close();  // a QSaveFile is closed by its commit alone
+    }
     geraet_.reset();
     inhalt_.clear();
+    position_ = 0;
 }
 
 void Dateikanal::verwerfen() noexcept {
@@ -212,7 +232,9 @@ bool Datei_öffnen(Laufzeit& lz, const QString& pfad, const QString& modus, cons
 }
 
 void Datei_schließen(Laufzeit& lz) {
-    lz.kanal.schliessen();
+    // Only a save can fail here, and it fails like a line that cannot be written.
+    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineOut"),
+                     [&] { lz.kanal.schliessen(); });
 }
 
 }  // namespace mi

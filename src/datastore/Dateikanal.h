@@ -21,10 +21,17 @@ enum class Kanalmodus { Input, Output, Append };
 // "Output" never touches the target until the writer closes the channel after
 // its last line: the lines go into a temporary file in the same folder that
 // replaces the target only then, so a failure part-way leaves the old file.
+// Its lines are gathered here and written in large pieces; the last piece goes
+// out at the close, which is why a full disk may show only there.
+//
+// "Append" writes each line at once in a single write; a failed write cuts the
+// file back to its length before the line, so no half line is ever left.
 class Dateikanal {
   public:
     // Lets tests put a device of their own (one that fails after N bytes, say)
     // in place of the file; nullptr from the factory means "use the real file".
+    // A device that is not open yet is opened as the mode opens a file; a
+    // QSaveFile or QFile keeps the channel's rules for "Output" and "Append".
     using Geraetefabrik =
         std::function<std::unique_ptr<QIODevice>(const QString& pfad, Kanalmodus modus)>;
 
@@ -48,7 +55,9 @@ class Dateikanal {
     // Every byte not read yet, for readers with line rules of their own.
     QByteArray restLesen();
 
-    // Writing ("Output", "Append"): the line followed by CR LF.
+    // Writing ("Output", "Append"): the line followed by CR LF. A failed write
+    // raises a Laufzeitfehler (61 when the disk is full, else 75) after the
+    // channel was closed: "Output" drops its temporary file, "Append" cuts back.
     void zeileSchreiben(QByteArrayView zeile);
 
     // Closes the channel. An "Output" file replaces its target here; a failure
@@ -61,13 +70,17 @@ class Dateikanal {
 
     void geraetefabrikSetzen(Geraetefabrik fabrik) { fabrik_ = std::move(fabrik); }
 
+    // How much "Output" gathers before it writes a piece.
+    static constexpr qsizetype Schreibpuffer = qsizetype{64} * 1024;
+
   private:
-    void schreibfehler(const QIODevice& geraet);
+    void pufferSchreiben();
+    [[noreturn]] void schreibfehler();
 
     std::unique_ptr<QIODevice> geraet_;
     Kanalmodus modus_ = Kanalmodus::Input;
     QString pfad_;
-    QByteArray inhalt_;
+    QByteArray inhalt_;  // "Input": the whole file; "Output": the lines not written yet
     qsizetype position_ = 0;
     qint64 anhangStart_ = 0;
     Geraetefabrik fabrik_;
@@ -78,7 +91,8 @@ class Dateikanal {
 // "IgnoreErrors", or ends the program with the file message otherwise.
 bool Datei_öffnen(Laufzeit& lz, const QString& pfad, const QString& modus, const QString& option);
 
-// The writer's own close: an "Output" file replaces its target now.
+// The writer's own close: an "Output" file replaces its target now. A failure
+// to save is a write failure and reported as the line writer reports one.
 void Datei_schließen(Laufzeit& lz);
 
 }  // namespace mi

@@ -74,6 +74,38 @@ void Konfigdaten_lesen(Laufzeit& lz) {
     });
 }
 
-void Konfigdaten_schreiben(Laufzeit& /*lz*/) {}
+void Konfigdaten_schreiben(Laufzeit& lz) {
+    // Errors of this procedure's own are passed over: the import is done by
+    // now and the settings line merely stays as it was. The line reader, the
+    // line writer, the opener and the save at the close report their own, so a
+    // file that could not be saved is never taken for written.
+    try {
+        const QString pfad =
+            Datei_finden(lz.Datenpfad, Dateiname).value_or(lz.Datenpfad + Dateiname);
+        Datei_öffnen(lz, pfad, QStringLiteral("Input"), QString());
+        QStringList zeilen;
+        Zaehler16 anzahl;
+        while (!lz.kanal.dateiende()) {
+            ++anzahl;
+            zeilen.append(LineIn(lz));
+        }
+        Datei_schließen(lz);
+        if (zeilen.isEmpty()) {
+            return;
+        }
+
+        Datei_öffnen(lz, pfad, QStringLiteral("Output"), QString());
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            LineOut(lz, zeilen.at(i));
+            if (zeilen.at(i) == u"[Settings]") {
+                LineOut(lz, lz.Einstellungen);
+                ++i;  // the old settings line
+            }
+        }
+        Datei_schließen(lz);
+    } catch (const std::exception&) {
+        lz.kanal.verwerfen();
+    }
+}
 
 }  // namespace mi

@@ -60,12 +60,15 @@ QString LineIn(Laufzeit& lz) {
     });
 }
 
+QByteArray speicherform(Laufzeit& lz, const QString& text) {
+    const QByteArray klartext = cp1252Kodieren(text);
+    Zaehler16::pruefen(klartext.size());
+    return zeileVerschluesseln(klartext, startzeichen(lz.plattform.zufallszahl()));
+}
+
 void LineOut(Laufzeit& lz, const QString& text) {
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineOut"), [&] {
-        Zaehler16::pruefen(text.size());
-        const std::uint8_t s = startzeichen(lz.plattform.zufallszahl());
-        lz.kanal.zeileSchreiben(zeileVerschluesseln(cp1252Kodieren(text), s));
-    });
+    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineOut"),
+                     [&] { lz.kanal.zeileSchreiben(speicherform(lz, text)); });
 }
 
 }  // namespace mi

@@ -19,6 +19,10 @@ QByteArray zeileEntschluesseln(QByteArrayView zeile);
 // The start value for a new line from a uniform number in [0, 1): 32 to 254.
 std::uint8_t startzeichen(double zufall);
 
+// The stored form of text with a freshly drawn start value, as LineOut writes
+// it; a text longer than 32,767 characters is the error "Overflow".
+QByteArray speicherform(Laufzeit& lz, const QString& text);
+
 // Reads the next line from the channel and returns its plain text.
 QString LineIn(Laufzeit& lz);
 // Scrambles text and writes it as one line on the channel.

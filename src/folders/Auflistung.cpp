@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace mi {
 
@@ -12,7 +13,14 @@ std::optional<QStringList> Dateien_auflisten(const QString& ordner, const QStrin
     if (!verzeichnis.exists() || !QFileInfo(verzeichnis.absolutePath()).isReadable()) {
         return std::nullopt;
     }
-    return verzeichnis.entryList(QStringList{muster}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList namen = verzeichnis.entryList(QStringList{muster}, QDir::Files, QDir::Unsorted);
+    // The planner's file system orders names by their upper-case form, code by
+    // code; so "_" comes after the letters, as it does there.
+    std::sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
+        const int r = a.toUpper().compare(b.toUpper());
+        return r != 0 ? r < 0 : a < b;
+    });
+    return namen;
 }
 
 std::optional<QString> Datei_finden(const QString& ordner, const QString& name) {

@@ -18,8 +18,9 @@ QString Ersetzen(const QString& text, const QString& suche, const QString& ersat
     if (suche.isEmpty()) {
         return text;
     }
-    if (ersatz.size() > 1 && suche.size() > 1) {
-        // The search may resume inside the replacement: follow the rule literally.
+    if (ersatz.isEmpty() || (ersatz.size() > 1 && suche.size() > 1)) {
+        // The search may resume inside the replacement, or skip the character
+        // that moved into the gap of an empty one: follow the rule literally.
         QString ergebnis = text;
         for (qsizetype q = ergebnis.indexOf(suche); q >= 0;
              q = ergebnis.indexOf(suche, weiterAb(q, suche, ersatz))) {
@@ -27,8 +28,8 @@ QString Ersetzen(const QString& text, const QString& suche, const QString& ersat
         }
         return ergebnis;
     }
-    // With a one-character search or replacement the search resumes right
-    // after the replacement, which is a single scan of the original text.
+    // With a one-character search or a one-character replacement the search
+    // resumes right after the replacement: a single scan of the original text.
     QString ergebnis;
     ergebnis.reserve(text.size());
     qsizetype von = 0;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Dateibaum.h"
+#include "Fakes.h"
+#include "messages/Meldungen.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace mi::test {
+
+// One run with a temporary folder tree.
+struct Fall {
+    explicit Fall(Sprache sprache = Sprache::EN) : u(sprache), lz(*u.lz) {}
+    Umgebung u;
+    Laufzeit& lz;
+    Dateibaum baum;
+
+    // Runs a step that must end the program after exactly one box; its text.
+    template <typename Schritt>
+    QString endet(Schritt&& schritt) {
+        u.dialoge.erwarteBox(Antwort::OK);
+        const std::size_t vorher = u.dialoge.boxen.size();
+        EXPECT_THROW(schritt(), Programmende);
+        EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
+        EXPECT_FALSE(lz.kanal.offen());
+        return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
+    }
+};
+
+inline QString bericht(const QString& ort, int nummer) {
+    return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerbeschreibung(nummer));
+}
+
+// A file that takes the first `grenze` bytes written to it and refuses the
+// rest, as a disk that fills up part-way.
+template <typename Datei>
+class Bruchgeraet : public Datei {
+  public:
+    Bruchgeraet(const QString& pfad, qint64 grenze) : Datei(pfad), rest_(grenze) {}
+
+  protected:
+    qint64 writeData(const char* daten, qint64 laenge) override {
+        const qint64 teil = std::min(laenge, rest_);
+        const qint64 geschrieben = teil > 0 ? Datei::writeData(daten, teil) : -1;
+        rest_ -= std::max<qint64>(geschrieben, 0);
+        return geschrieben;
+    }
+
+  private:
+    qint64 rest_;
+};
+
+// Puts a breaking device in place of every file opened in `modus`.
+inline void bruchEinsetzen(Laufzeit& lz, Kanalmodus modus, qint64 grenze) {
+    lz.kanal.geraetefabrikSetzen([=](const QString& pfad, Kanalmodus m) {
+        std::unique_ptr<QIODevice> geraet;
+        if (m == modus && m == Kanalmodus::Output) {
+            geraet = std::make_unique<Bruchgeraet<QSaveFile>>(pfad, grenze);
+        } else if (m == modus) {
+            geraet = std::make_unique<Bruchgeraet<QFile>>(pfad, grenze);
+        }
+        return geraet;
+    });
+}
+
+}  // namespace mi::test
