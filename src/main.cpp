@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
     const auto ende = mi::Main(lz, [&] {
         fenster = std::make_unique<mi::frmMitarbeiterImport>(lz);
         dialoge.elternfensterSetzen(fenster.get());
+        fenster->beiProgrammende([](int status) { QCoreApplication::exit(status); });
         fenster->Form_Load();
         if (!fenster->assistent().beendet()) {
             fenster->show();

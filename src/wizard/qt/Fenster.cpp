@@ -5,7 +5,6 @@
 #include "wizard/qt/Zustandsbilder.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -90,7 +89,9 @@ frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren proze
 
     assistent_.beiProgrammende([this](const Programmende& ende) {
         close();
-        QCoreApplication::exit(ende.status);
+        if (beiEnde_) {
+            beiEnde_(ende.status);
+        }
     });
 }
 

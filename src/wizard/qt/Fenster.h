@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -15,7 +16,7 @@ struct Laufzeit;
 
 // The wizard window: four step frames with icon and button, and Close. It only
 // shows what the Assistent holds; every click goes to the Assistent, and when
-// the program ends the window closes and the event loop leaves with the status.
+// the program ends the window closes and tells whoever runs the event loop.
 class frmMitarbeiterImport : public QWidget {
   public:
     // Builds the controls. Raises error 339 when a part of the window cannot be
@@ -26,6 +27,9 @@ class frmMitarbeiterImport : public QWidget {
 
     // Caption, texts and widths of the language, then the step states.
     void Form_Load();
+
+    // Called after the window closed at the program's end, with the exit status.
+    void beiProgrammende(std::function<void(int)> aktion) { beiEnde_ = std::move(aktion); }
 
     Assistent& assistent() { return assistent_; }
     QGroupBox* fraRahmen(int n) const { return rahmen_.at(stelle(n, 4)); }
@@ -47,6 +51,7 @@ class frmMitarbeiterImport : public QWidget {
 
     Laufzeit& lz_;
     Assistent assistent_;
+    std::function<void(int)> beiEnde_;
     std::array<QGroupBox*, 4> rahmen_{};
     std::array<QPushButton*, 5> knoepfe_{};
     std::array<QLabel*, 4> icons_{};
