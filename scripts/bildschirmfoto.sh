@@ -13,7 +13,7 @@ if ! command -v import >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${SPRACHE:+-DSPRACHE="$SPRACHE"}
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPRACHE="${SPRACHE:-EN}"
 cmake --build build --target MitarbeiterImport
 mkdir -p "$(dirname "$ziel")"
 

@@ -44,7 +44,11 @@ frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren proze
       lz_(lz),
       assistent_(lz, std::move(prozeduren)) {
     setObjectName(QStringLiteral("frmMitarbeiterImport"));
-    QFont schrift(QStringLiteral("Microsoft Sans Serif"));
+    // Where the Windows font is missing, its metric twins keep the texts inside
+    // their frames and buttons.
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                         QStringLiteral("Liberation Sans")});
     schrift.setStyleHint(QFont::SansSerif);
     schrift.setPointSizeF(9.75);
     setFont(schrift);
