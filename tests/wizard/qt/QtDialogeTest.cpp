@@ -123,12 +123,6 @@ TEST(Dateiwahl, FilterStartFolderAndTheChosenFile) {
     EXPECT_FALSE(dialoge.dateiWaehlen({QStringLiteral("Select"), QString(), ordner}).has_value());
 }
 
-TEST(Dateiwahl, FilterTextForQt) {
-    EXPECT_EQ(qtDateifilter(QStringLiteral("Text (*.txt)|*.txt")), QStringLiteral("Text (*.txt)"));
-    EXPECT_EQ(qtDateifilter(QStringLiteral("Lists|*.csv;*.txt")),
-              QStringLiteral("Lists (*.csv *.txt)"));
-}
-
 TEST(Ordnerwahl, CancelGivesEmptyPath) {
     sobaldModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     EXPECT_EQ(QtDialoge(true).ordnerWaehlen(QStringLiteral("Folder")), QString());
