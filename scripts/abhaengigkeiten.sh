@@ -7,7 +7,7 @@ PAKETE=(
   cmake ninja-build g++ git
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core
+  xvfb xauth fonts-dejavu-core fonts-liberation2
   clang-14 libclang-rt-14-dev
 )
 

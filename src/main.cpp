@@ -1,18 +1,34 @@
 #include "messages/Sprache.h"
 #include "startup/Laufzeit.h"
 #include "startup/Start.h"
+#include "wizard/qt/Fenster.h"
+#include "wizard/qt/QtDialoge.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    mi::Systemplattform plattform;
-    struct KeineDialoge : mi::Dialoge {
-        mi::Antwort zeigen(const mi::Meldungsbox&) override { return mi::Antwort::OK; }
-        QString ordnerWaehlen(const QString&) override { return {}; }
-        std::optional<QString> dateiWaehlen(const mi::Dateiwahl&) override { return {}; }
-    } dialoge;
+    QApplication app(argc, argv);
+    mi::QtPlattform plattform;
+    mi::QtDialoge dialoge;
     mi::Laufzeit lz(*mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE)), plattform, dialoge);
-    const auto ende = mi::Main(lz, [] {});
-    return ende ? ende->status : 0;
+
+    std::unique_ptr<mi::frmMitarbeiterImport> fenster;
+    const auto ende = mi::Main(lz, [&] {
+        fenster = std::make_unique<mi::frmMitarbeiterImport>(lz);
+        dialoge.elternfensterSetzen(fenster.get());
+        fenster->beiProgrammende([](int status) { QCoreApplication::exit(status); });
+        fenster->Form_Load();
+        if (!fenster->assistent().beendet()) {
+            fenster->show();
+        }
+    });
+    if (ende) {
+        return ende->status;
+    }
+    // Form_Load may already have ended the program with a report of its own.
+    if (const auto& imFenster = fenster->assistent().ende()) {
+        return imFenster->status;
+    }
+    return QApplication::exec();
 }

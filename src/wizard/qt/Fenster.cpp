@@ -1,0 +1,172 @@
+#include "wizard/qt/Fenster.h"
+
+#include "messages/Fehler.h"
+#include "startup/Laufzeit.h"
+#include "wizard/qt/Zustandsbilder.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace mi {
+
+namespace {
+
+// The window's layout in twips (1/1440 inch), positions relative to the
+// window's client area or to the step's frame.
+struct Twips {
+    int links;
+    int oben;
+    int breite;
+    int hoehe;
+};
+
+constexpr int FensterBreite = 4260;
+constexpr int FensterHoehe = 6360;
+constexpr std::array<int, 4> RahmenOben{240, 1560, 2880, 4200};
+constexpr Twips Rahmen{300, 0, 3645, 1095};
+constexpr Twips Icon{150, 510, 255, 255};
+constexpr Twips Knopf{510, 450, 2895, 375};
+constexpr Twips Schliessen{1222, 5640, 1800, 375};
+
+constexpr int TwipsJeZoll = 1440;
+
+QString nummeriert(const char* name, int n) {
+    return QLatin1String(name) + QString::number(n);
+}
+
+}  // namespace
+
+frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren prozeduren,
+                                           QWidget* eltern)
+    : QWidget(eltern, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
+      lz_(lz),
+      assistent_(lz, std::move(prozeduren)) {
+    setObjectName(QStringLiteral("frmMitarbeiterImport"));
+    // Where the Windows font is missing, its metric twins keep the texts inside
+    // their frames and buttons.
+    QFont schrift;
+    schrift.setFamilies({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                         QStringLiteral("Liberation Sans")});
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setPointSizeF(9.75);
+    setFont(schrift);
+
+    // Creation order is the tab order: Close first, then each frame with its button.
+    knoepfe_[4] = new QPushButton(this);
+    for (int n = 1; n <= 4; ++n) {
+        auto* rahmen = new QGroupBox(this);
+        rahmen->setObjectName(nummeriert("fraRahmen", n));
+        auto* knopf = new QPushButton(rahmen);
+        auto* icon = new QLabel(rahmen);
+        icon->setObjectName(nummeriert("imgIcon", n));
+        rahmen_.at(stelle(n, 4)) = rahmen;
+        knoepfe_.at(stelle(n, 5)) = knopf;
+        icons_.at(stelle(n, 4)) = icon;
+    }
+    for (int n = 1; n <= 5; ++n) {
+        cmdAuswahl(n)->setObjectName(nummeriert("cmdAuswahl", n));
+        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] {
+            assistent_.cmdAuswahl_Click(n);
+            if (!assistent_.beendet()) {
+                darstellen();
+            }
+        });
+    }
+
+    const std::array<std::pair<Bild, const char*>, 3> bilder{
+        {{Bild::Inaktiv, "imgInaktiv"}, {Bild::Pfeil, "imgPfeil"}, {Bild::OK, "imgOK"}}};
+    for (const auto& [bild, name] : bilder) {
+        const QPixmap bildchen = zustandsbild(bild, devicePixelRatioF());
+        if (bildchen.isNull()) {
+            fehlerAusloesen(fehlernummer::KomponenteFehlt);
+        }
+        auto* halter = new QLabel(this);
+        halter->setObjectName(QLatin1String(name));
+        halter->setPixmap(bildchen);
+        halter->hide();
+        halter_.at(static_cast<std::size_t>(bild)) = halter;
+    }
+
+    anordnen(0);
+
+    assistent_.beiProgrammende([this](const Programmende& ende) {
+        close();
+        if (beiEnde_) {
+            beiEnde_(ende.status);
+        }
+    });
+}
+
+std::size_t frmMitarbeiterImport::stelle(int n, int anzahl) {
+    if (n < 1 || n > anzahl) {
+        fehlerAusloesen(fehlernummer::IndexAusserhalb);
+    }
+    return static_cast<std::size_t>(n - 1);
+}
+
+int frmMitarbeiterImport::waagerecht(int twips) const {
+    return qRound(twips * static_cast<double>(logicalDpiX()) / TwipsJeZoll);
+}
+
+int frmMitarbeiterImport::senkrecht(int twips) const {
+    return qRound(twips * static_cast<double>(logicalDpiY()) / TwipsJeZoll);
+}
+
+void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
+    const auto setzen = [this](QWidget* w, const Twips& t, int oben, int zuschlag) {
+        w->setGeometry(waagerecht(t.links), senkrecht(oben), waagerecht(t.breite + zuschlag),
+                       senkrecht(t.hoehe));
+    };
+    for (int n = 1; n <= 4; ++n) {
+        setzen(fraRahmen(n), Rahmen, RahmenOben.at(stelle(n, 4)), zuschlagTwips);
+    }
+    for (int n = 1; n <= 4; ++n) {
+        setzen(cmdAuswahl(n), Knopf, Knopf.oben, zuschlagTwips);
+        setzen(imgIcon(n), Icon, Icon.oben, 0);
+    }
+    setzen(cmdAuswahl(5), Schliessen, Schliessen.oben, zuschlagTwips);
+    setFixedSize(waagerecht(FensterBreite + zuschlagTwips), senkrecht(FensterHoehe));
+}
+
+void frmMitarbeiterImport::Form_Load() {
+    setWindowTitle(lz_.Programmtitel);
+    const Texte& t = lz_.texte;
+    for (int n = 1; n <= 4; ++n) {
+        fraRahmen(n)->setTitle(t.rahmen.at(stelle(n, 4)));
+        fraRahmen(n)->setAccessibleName(t.rahmen.at(stelle(n, 4)));
+        imgIcon(n)->setAccessibleName(t.rahmen.at(stelle(n, 4)));
+    }
+    for (int n = 1; n <= 5; ++n) {
+        cmdAuswahl(n)->setText(t.knoepfe.at(stelle(n, 5)));
+        cmdAuswahl(n)->setAccessibleName(t.knoepfe.at(stelle(n, 5)));
+    }
+    anordnen(t.breitenzuschlagTwips);
+    cmdAuswahl(5)->setFocus();
+
+    assistent_.Form_Load();
+    if (!assistent_.beendet()) {
+        darstellen();
+    }
+}
+
+void frmMitarbeiterImport::darstellen() {
+    const Schrittzustaende& zustaende = assistent_.zustaende();
+    for (int n = 1; n <= 4; ++n) {
+        const Schritt& schritt = zustaende.schritt(n);
+        imgIcon(n)->setPixmap(bildhalter(schritt.bild)->pixmap());
+        fraRahmen(n)->setEnabled(schritt.rahmenAktiv);
+        cmdAuswahl(n)->setEnabled(schritt.knopfAktiv);
+    }
+}
+
+void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {
+    // The close box ends the program as Close does, in every state.
+    if (!assistent_.beendet()) {
+        assistent_.cmdAuswahl_Click(5);
+    }
+    ereignis->accept();
+}
+
+}  // namespace mi

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "messages/Dialoge.h"
+#include "startup/Plattform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace mi {
+
+// The dialogs of the real program: Qt's message box and file dialogs.
+class QtDialoge : public Dialoge {
+  public:
+    // With eigeneDialoge Qt draws the file dialogs itself instead of asking the
+    // platform, which tests need to reach them from inside the program.
+    explicit QtDialoge(bool eigeneDialoge = false) : eigeneDialoge_(eigeneDialoge) {}
+
+    // The window that owns every dialog from now on.
+    void elternfensterSetzen(QWidget* fenster) { eltern_ = fenster; }
+
+    Antwort zeigen(const Meldungsbox& box) override;
+    QString ordnerWaehlen(const QString& titel) override;
+    std::optional<QString> dateiWaehlen(const Dateiwahl& wahl) override;
+
+  private:
+    QPointer<QWidget> eltern_;
+    bool eigeneDialoge_;
+};
+
+// "description|pattern" as the file dialog's filter expects it.
+QString qtDateifilter(const QString& filter);
+
+// The machine with its sound: the beep before every warning.
+class QtPlattform : public Systemplattform {
+  public:
+    void signalton() override;
+};
+
+}  // namespace mi
