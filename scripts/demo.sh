@@ -40,4 +40,18 @@ basis="$(cd "$build/demo/Program Files" && pwd)"
 programm="$build/src/MitarbeiterImport"
 [ -x "$programm" ] || programm="$programm.exe"
 echo "Demo planner: $basis/Velmora (data in $(dirname "$basis")/Documents/VelmoraData)"
+
+# The sample import files beside the program hold English (US) dates and
+# numbers (03/15/2024, 2.5), so the program runs in that locale on every
+# machine. Qt takes the locale's name from LC_ALL, the LC_ variables and LANG
+# without asking the C library, which need not have en_US; the C locale would
+# not do, since its dates read "15 Mar 2024". The C library then gets C.UTF-8.
+for variable in $(env | sed -n 's/^\(LC_[A-Z_]*\)=.*/\1/p'); do
+  unset "$variable"
+done
+if locale -a 2>/dev/null | grep -qix 'en_US\.utf-\?8'; then
+  export LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+else
+  export LC_CTYPE=C.UTF-8 LANG=en_US.UTF-8
+fi
 exec env ProgramFiles="$basis" PUBLIC= USERNAME=demo "$programm"
