@@ -67,6 +67,9 @@ frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren proze
     }
     for (int n = 1; n <= 5; ++n) {
         cmdAuswahl(n)->setObjectName(nummeriert("cmdAuswahl", n));
+        // Enter presses the button that has the focus, as Space does; outside a
+        // dialog Qt leaves that off.
+        cmdAuswahl(n)->setAutoDefault(true);
         connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] {
             assistent_.cmdAuswahl_Click(n);
             if (!assistent_.beendet()) {

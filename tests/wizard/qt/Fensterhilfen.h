@@ -52,16 +52,35 @@ struct Planer {
     QString daten;
 };
 
-// Icons, frames and buttons as the window's state (1 to 5) shows them.
-inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
+// Each step's picture, frame and button as text, so a failure shows both states.
+inline QStringList zustandstext(const frmMitarbeiterImport& f) {
+    QStringList text;
     for (int n = 1; n <= 4; ++n) {
-        const Bild bild = n < zustand ? Bild::OK : n == zustand ? Bild::Pfeil : Bild::Inaktiv;
-        EXPECT_EQ(f.imgIcon(n)->pixmap().toImage(), f.bildhalter(bild)->pixmap().toImage())
-            << "state " << zustand << ", icon " << n;
-        EXPECT_EQ(f.fraRahmen(n)->isEnabled(), n <= zustand) << "state " << zustand;
-        EXPECT_EQ(f.cmdAuswahl(n)->isEnabled(), n == zustand) << "state " << zustand;
+        const QImage bild = f.imgIcon(n)->pixmap().toImage();
+        const auto zeigt = [&](Bild b) { return bild == f.bildhalter(b)->pixmap().toImage(); };
+        text.append(QLatin1String(zeigt(Bild::OK)        ? "done"
+                                  : zeigt(Bild::Pfeil)   ? "current"
+                                  : zeigt(Bild::Inaktiv) ? "not open"
+                                                         : "?") +
+                    QLatin1String(f.fraRahmen(n)->isEnabled() ? " frame" : "") +
+                    QLatin1String(f.cmdAuswahl(n)->isEnabled() ? " button" : ""));
     }
-    EXPECT_TRUE(f.cmdAuswahl(5)->isEnabled());
+    text.append(QLatin1String(f.cmdAuswahl(5)->isEnabled() ? "close" : ""));
+    return text;
+}
+
+// The window in state 1 to 5.
+inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
+    QStringList erwartet;
+    for (int n = 1; n <= 4; ++n) {
+        erwartet.append(QLatin1String(n < zustand    ? "done"
+                                      : n == zustand ? "current"
+                                                     : "not open") +
+                        QLatin1String(n <= zustand ? " frame" : "") +
+                        QLatin1String(n == zustand ? " button" : ""));
+    }
+    erwartet.append(QStringLiteral("close"));
+    EXPECT_EQ(zustandstext(f), erwartet) << "state " << zustand;
 }
 
 }  // namespace mi::test
