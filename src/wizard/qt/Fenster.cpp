@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace mi {
 
@@ -156,11 +157,18 @@ void frmMitarbeiterImport::Form_Load() {
 
 void frmMitarbeiterImport::darstellen() {
     const Schrittzustaende& zustaende = assistent_.zustaende();
+    // The focus on a step's button moves on with the steps, so a keyboard user
+    // goes on where the work is and never lands on Close by surprise.
+    const bool schrittImFokus =
+        std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
     for (int n = 1; n <= 4; ++n) {
         const Schritt& schritt = zustaende.schritt(n);
         imgIcon(n)->setPixmap(bildhalter(schritt.bild)->pixmap());
         fraRahmen(n)->setEnabled(schritt.rahmenAktiv);
         cmdAuswahl(n)->setEnabled(schritt.knopfAktiv);
+    }
+    if (schrittImFokus) {
+        cmdAuswahl(zustaende.zustand())->setFocus(Qt::OtherFocusReason);
     }
 }
 

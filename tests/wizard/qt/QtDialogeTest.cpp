@@ -174,13 +174,16 @@ class Tastatur {
     QTimer takt_;
 };
 
+QString fokus(const frmMitarbeiterImport& f) {
+    return f.focusWidget() != nullptr ? f.focusWidget()->objectName() : QString();
+}
+
 // Tab to the button, as often as it takes once round the window, and press it.
 void druecken(frmMitarbeiterImport& f, int knopf, Qt::Key taste) {
     for (int i = 0; i < 10 && f.focusWidget() != f.cmdAuswahl(knopf); ++i) {
         QTest::keyClick(f.focusWidget() != nullptr ? f.focusWidget() : &f, Qt::Key_Tab);
     }
-    ASSERT_EQ(f.focusWidget() != nullptr ? f.focusWidget()->objectName() : QString(),
-              f.cmdAuswahl(knopf)->objectName());
+    ASSERT_EQ(fokus(f), f.cmdAuswahl(knopf)->objectName());
     QTest::keyClick(f.cmdAuswahl(knopf), taste);
 }
 
@@ -214,6 +217,7 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
     for (const auto& schritt : schritte) {
         druecken(*f, schritt.knopf, schritt.taste);
         test::zustandPruefen(*f, schritt.zustand);
+        EXPECT_EQ(fokus(*f), f->cmdAuswahl(schritt.zustand)->objectName());  // 5: Close
         if (schritt.zustand == 3 && schritt.knopf == 3) {
             // The user mends what the first check found.
             planer.baum.datei(QStringLiteral("liste.csv"),
