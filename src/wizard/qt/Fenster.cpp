@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace mi {
 
@@ -67,6 +68,9 @@ frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren proze
     }
     for (int n = 1; n <= 5; ++n) {
         cmdAuswahl(n)->setObjectName(nummeriert("cmdAuswahl", n));
+        // Enter presses the button that has the focus, as Space does; outside a
+        // dialog Qt leaves that off.
+        cmdAuswahl(n)->setAutoDefault(true);
         connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] {
             assistent_.cmdAuswahl_Click(n);
             if (!assistent_.beendet()) {
@@ -153,11 +157,18 @@ void frmMitarbeiterImport::Form_Load() {
 
 void frmMitarbeiterImport::darstellen() {
     const Schrittzustaende& zustaende = assistent_.zustaende();
+    // The focus on a step's button moves on with the steps, so a keyboard user
+    // goes on where the work is and never lands on Close by surprise.
+    const bool schrittImFokus =
+        std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
     for (int n = 1; n <= 4; ++n) {
         const Schritt& schritt = zustaende.schritt(n);
         imgIcon(n)->setPixmap(bildhalter(schritt.bild)->pixmap());
         fraRahmen(n)->setEnabled(schritt.rahmenAktiv);
         cmdAuswahl(n)->setEnabled(schritt.knopfAktiv);
+    }
+    if (schrittImFokus) {
+        cmdAuswahl(zustaende.zustand())->setFocus(Qt::OtherFocusReason);
     }
 }
 

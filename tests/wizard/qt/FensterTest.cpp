@@ -1,47 +1,21 @@
-#include "Fakes.h"
-#include "wizard/qt/Fenster.h"
+#include "Fensterhilfen.h"
 #include "wizard/qt/Zustandsbilder.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 
 namespace mi {
 namespace {
 
+using test::Planer;
 using test::Umgebung;
-
-// Stand-ins that complete their step, so a click moves the window on.
-Schrittprozeduren abschliessende() {
-    const auto schritt = [](int n) {
-        return [n](Laufzeit&, Schrittzustaende& z) { z.Schritt_abschliessen(n); };
-    };
-    return {[](Laufzeit&) { return true; }, schritt(1), schritt(2), schritt(3), schritt(4)};
-}
+using test::zustandPruefen;
 
 struct Geladen {
-    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(*u.lz, abschliessende()) {
-        fenster.Form_Load();
-    }
+    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(*u.lz) { fenster.Form_Load(); }
     Umgebung u;
     frmMitarbeiterImport fenster;
 };
-
-QImage bildVon(const QLabel* label) {
-    return label->pixmap().toImage();
-}
-
-void zustandPruefen(frmMitarbeiterImport& f, int zustand) {
-    for (int n = 1; n <= 4; ++n) {
-        const Bild bild = n < zustand ? Bild::OK : n == zustand ? Bild::Pfeil : Bild::Inaktiv;
-        EXPECT_EQ(bildVon(f.imgIcon(n)), bildVon(f.bildhalter(bild))) << "icon " << n;
-        EXPECT_EQ(f.fraRahmen(n)->isEnabled(), n <= zustand) << "frame " << n;
-        EXPECT_EQ(f.cmdAuswahl(n)->isEnabled(), n == zustand) << "button " << n;
-    }
-    EXPECT_TRUE(f.cmdAuswahl(5)->isEnabled());
-}
 
 TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
     Geladen g;
@@ -62,21 +36,57 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
     EXPECT_EQ(g.fenster.assistent().ende()->status, 0);
 }
 
-TEST(Fenster, ClicksWalkThroughTheFiveStatesAndCloseEnds) {
-    Geladen g;
-    int status = -1;
-    g.fenster.beiProgrammende([&](int s) { status = s; });
-    g.fenster.show();
-    for (int zustand = 1; zustand <= 4; ++zustand) {
-        zustandPruefen(g.fenster, zustand);
-        g.fenster.cmdAuswahl(zustand)->click();
+TEST(Fenster, SettingsFileOpensStepTwoThenFileDialogCancelAndAFile) {
+    Planer planer(true);
+    Umgebung u;
+    const auto f = planer.starten(*u.lz, u.plattform);
+    zustandPruefen(*f, 2);
+    const QString csv = planer.baum.datei(QStringLiteral("liste.csv"));
+    u.dialoge.erwarteDatei(std::nullopt);
+    u.dialoge.erwarteDatei(csv);
+
+    f->cmdAuswahl(2)->click();
+    zustandPruefen(*f, 2);
+    f->cmdAuswahl(2)->click();
+    zustandPruefen(*f, 3);
+
+    EXPECT_TRUE(u.dialoge.boxen.empty());
+    EXPECT_EQ(u.lz->Importdateipfad, csv);
+    ASSERT_EQ(u.dialoge.dateiwahlen.size(), 2u);
+    const Dateiwahl& wahl = u.dialoge.dateiwahlen.front();
+    EXPECT_EQ(wahl.titel, QStringLiteral("Import Employee Data - Select Import File"));
+    EXPECT_EQ(wahl.filter, QStringLiteral("CSV (Comma delimited) (*.csv)|*.csv"));
+    EXPECT_EQ(wahl.startordner, u.plattform.ordner);
+}
+
+TEST(Fenster, FolderChooserCancelAMissAndThePlannersFolder) {
+    Planer planer(false);
+    Umgebung u;
+    const auto f = planer.starten(*u.lz, u.plattform);
+    const QString leer = planer.baum.ordner(QStringLiteral("leer"));
+    const struct {
+        QString gewaehlt;
+        int zustand;
+        QStringList meldungen;
+    } faelle[] = {
+        {QString(), 1, {}},
+        {leer, 1, {"No data found in folder '" + leer.chopped(1) + "'."}},
+        {planer.baum.pfad(QStringLiteral("pf/Velmora")), 2, {}},
+    };
+    zustandPruefen(*f, 1);
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.gewaehlt.toStdString());
+        u.dialoge.boxen.clear();
+        u.dialoge.erwarteOrdner(fall.gewaehlt);
+        if (!fall.meldungen.isEmpty()) {
+            u.dialoge.erwarteBox(Antwort::OK);
+        }
+        f->cmdAuswahl(1)->click();
+        zustandPruefen(*f, fall.zustand);
+        EXPECT_EQ(u.dialoge.texte(), fall.meldungen);
     }
-    zustandPruefen(g.fenster, 5);
-
-    g.fenster.cmdAuswahl(5)->click();
-
-    EXPECT_FALSE(g.fenster.isVisible());
-    EXPECT_EQ(status, 0);
+    EXPECT_EQ(u.lz->Datenpfad, planer.daten);
+    EXPECT_EQ(u.dialoge.ordnerTitel, QStringList(3, QStringLiteral("Browse for data folder:")));
 }
 
 std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
@@ -109,37 +119,61 @@ TEST_P(Breiten, FrenchWidensFramesButtonsAndWindow) {
 INSTANTIATE_TEST_SUITE_P(Sprachen, Breiten,
                          ::testing::Values(Sprache::DE, Sprache::EN, Sprache::FR), sprachname);
 
-TEST(Fenster, TabOrderAndNamesForTestsAndScreenReaders) {
+TEST(Fenster, TabOrderAndANameForEveryControl) {
     Geladen g;
     const QStringList reihenfolge{"cmdAuswahl5", "fraRahmen1",  "cmdAuswahl1",
                                   "fraRahmen2",  "cmdAuswahl2", "fraRahmen3",
                                   "cmdAuswahl3", "fraRahmen4",  "cmdAuswahl4"};
     QStringList gefunden;
-    QWidget* w = g.fenster.nextInFocusChain();
-    while (w != &g.fenster) {
+    for (QWidget* w = g.fenster.nextInFocusChain(); w != &g.fenster; w = w->nextInFocusChain()) {
         if (reihenfolge.contains(w->objectName())) {
             gefunden.append(w->objectName());
-            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
         }
-        w = w->nextInFocusChain();
     }
     EXPECT_EQ(gefunden, reihenfolge);
+    // What a screen reader meets: every control the window shows.
+    for (const QWidget* w : g.fenster.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&g.fenster)) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
     for (const char* name : {"imgIcon1", "imgIcon4", "imgInaktiv", "imgPfeil", "imgOK"}) {
         EXPECT_NE(g.fenster.findChild<QLabel*>(QLatin1String(name)), nullptr) << name;
     }
-    EXPECT_EQ(g.fenster.objectName(), QStringLiteral("frmMitarbeiterImport"));
 }
 
-TEST(Zustandsbilder, SeventeenPixelsOnTransparentGroundAtAnyScale) {
-    for (const qreal verhaeltnis : {1.0, 2.0}) {
-        for (const Bild b : {Bild::Inaktiv, Bild::Pfeil, Bild::OK}) {
-            const QPixmap p = zustandsbild(b, verhaeltnis);
-            EXPECT_EQ(p.deviceIndependentSize(), QSizeF(17, 17));
-            EXPECT_EQ(p.width(), qRound(17 * verhaeltnis));
-            const QImage bild = p.toImage();
-            EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0);
-            EXPECT_EQ(qAlpha(bild.pixel(bild.width() / 2, bild.height() / 2)), 255);
-        }
+// Partly transparent pixels across the middle row: a disc drawn for the
+// device's pixels has at most one at each edge; one drawn small and enlarged has more.
+int randpixel(const QPixmap& bild) {
+    const QImage b = bild.toImage();
+    int anzahl = 0;
+    for (int x = 0; x < b.width(); ++x) {
+        const int alpha = qAlpha(b.pixel(x, b.height() / 2));
+        anzahl += alpha > 0 && alpha < 255 ? 1 : 0;
+    }
+    return anzahl;
+}
+
+// Also run by ctest "fenster_200_prozent" on a desktop scaled to 200 %.
+TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
+    Geladen g;
+    const qreal verhaeltnis = g.fenster.devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(verhaeltnis, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    for (int n = 1; n <= 4; ++n) {
+        const QPixmap p = g.fenster.imgIcon(n)->pixmap();
+        EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << n;
+        EXPECT_EQ(p.deviceIndependentSize(), QSizeF(17, 17));
+        EXPECT_LE(randpixel(p), 2) << "icon " << n;
+    }
+    for (const Bild b : {Bild::Inaktiv, Bild::Pfeil, Bild::OK}) {
+        const QPixmap p = zustandsbild(b, 2.0);
+        EXPECT_EQ(p.size(), QSize(34, 34));
+        EXPECT_LE(randpixel(p), 2);
+        const QImage bild = p.toImage();
+        EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0);
+        EXPECT_EQ(qAlpha(bild.pixel(17, 17)), 255);
     }
 }
 
