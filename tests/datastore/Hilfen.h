@@ -54,17 +54,4 @@ class Bruchgeraet : public Datei {
     qint64 rest_;
 };
 
-// Puts a breaking device in place of every file opened in `modus`.
-inline void bruchEinsetzen(Laufzeit& lz, Kanalmodus modus, qint64 grenze) {
-    lz.kanal.geraetefabrikSetzen([=](const QString& pfad, Kanalmodus m) {
-        std::unique_ptr<QIODevice> geraet;
-        if (m == modus && m == Kanalmodus::Output) {
-            geraet = std::make_unique<Bruchgeraet<QSaveFile>>(pfad, grenze);
-        } else if (m == modus) {
-            geraet = std::make_unique<Bruchgeraet<QFile>>(pfad, grenze);
-        }
-        return geraet;
-    });
-}
-
 }  // namespace mi::test

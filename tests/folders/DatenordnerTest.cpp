@@ -1,11 +1,10 @@
-#include "Dateibaum.h"
-#include "Fakes.h"
+#include "../datastore/Hilfen.h"
 #include "folders/Datenordner.h"
+#include "folders/Ordner.h"
 #include "startup/Pfade.h"
 
-#include <gtest/gtest.h>
-#include <unistd.h>
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 
 namespace mi {
 namespace {
@@ -13,148 +12,109 @@ namespace {
 using test::Dateibaum;
 using test::Umgebung;
 
-QString q(const char* text) {
-    return QString::fromUtf8(text);
-}
-
 // The tree is a blank-separated list below a temporary root: names ending in
 // ".dat" are files, the others folders. The chosen folder and the data folder
 // that must come of it are relative to the same root.
-struct Fall {
-    const char* name;
-    Sprache sprache;
-    const char* baum;
-    const char* gewaehlt;
-    const char* erwartet;
-};
-
-void PrintTo(const Fall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-void anlegen(Dateibaum& baum, const char* eintraege) {
-    for (const QString& e : q(eintraege).split(u' ', Qt::SkipEmptyParts)) {
-        e.endsWith(QStringLiteral(".dat")) ? void(baum.datei(e)) : void(baum.ordner(e));
+TEST(DatenordnerAuswaehlen, LeadsToTheDataFolder) {
+    const std::tuple<Sprache, const char*, const char*, const char*> faelle[] = {
+        {Sprache::EN, "V/Data/UData.dat", "V/Data", "V/Data/"},
+        {Sprache::EN, "V/DATA/BACKUPS", "V/DATA/BACKUPS/", "V/DATA/"},
+        {Sprache::EN, "V/data/IniFiles", "V/data/IniFiles", "V/data/"},
+        // Only the ending counts: "my_data" is left too, and then searched below.
+        {Sprache::EN, "my_data/Logs my_data/Data", "my_data/Logs", "my_data/Data/"},
+        {Sprache::EN, "D/VelmoraData/Data D/VelmoraData/xData.dat", "D", "D/VelmoraData/"},
+        {Sprache::DE, "D/Velmoratdaten", "D", "D/Velmoratdaten/"},
+        {Sprache::FR, "D/Velmoral/Data", "D", "D/Velmoral/Data/"},
+        {Sprache::EN, "D/Velmoral", "D", "D/"},  // another language's folder
+        {Sprache::EN, "D/Data D/VelmoraData/Data", "D", "D/Data/"},
+        {Sprache::EN, "E/data/Data", "E/data", "E/data/"},
+    };
+    for (const auto& [sprache, eintraege, gewaehlt, erwartet] : faelle) {
+        Dateibaum baum;
+        for (const QString& e : QString(eintraege).split(u' ')) {
+            e.endsWith(".dat") ? void(baum.datei(e)) : void(baum.ordner(e));
+        }
+        Umgebung u(sprache);
+        u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
+        EXPECT_TRUE(Datenordner_auswählen(*u.lz)) << eintraege;
+        EXPECT_EQ(u.lz->Datenpfad, baum.pfad(erwartet));
+        EXPECT_EQ(u.dialoge.ordnerTitel, QStringList{texte(sprache).ordnerwahlTitel});
     }
 }
 
-class DatenordnerAuswaehlenTest : public ::testing::TestWithParam<Fall> {};
-
-TEST_P(DatenordnerAuswaehlenTest, LeadsToTheDataFolder) {
-    const Fall& fall = GetParam();
-    Dateibaum baum;
-    anlegen(baum, fall.baum);
-    Umgebung u(fall.sprache);
-    u.dialoge.erwarteOrdner(baum.pfad(q(fall.gewaehlt)));
-
-    EXPECT_TRUE(Datenordner_auswählen(*u.lz));
-    EXPECT_EQ(u.lz->Datenpfad, baum.pfad(q(fall.erwartet)));
-    EXPECT_EQ(u.dialoge.ordnerTitel, QStringList{texte(fall.sprache).ordnerwahlTitel});
-}
-
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(Beispiele, DatenordnerAuswaehlenTest, ::testing::Values(
-    Fall{"DataItself", Sprache::EN, "V/Data/UData.dat", "V/Data", "V/Data/"},
-    Fall{"Backups", Sprache::EN, "V/Data/Backups", "V/Data/Backups", "V/Data/"},
-    Fall{"BackupsUpperCase", Sprache::EN, "V/DATA/BACKUPS", "V/DATA/BACKUPS/", "V/DATA/"},
-    Fall{"Inifiles", Sprache::EN, "V/data/IniFiles", "V/data/IniFiles", "V/data/"},
-    Fall{"Logs", Sprache::EN, "V/Data/logs", "V/Data/logs", "V/Data/"},
-    // Only the ending counts: "my_data" is left too, and then searched below.
-    Fall{"EndingInsideAName", Sprache::EN, "my_data/Logs my_data/Data", "my_data/Logs",
-         "my_data/Data/"},
-    Fall{"PlannerFolder", Sprache::EN, "V/Data", "V", "V/Data/"},
-    Fall{"LanguageFolderEN", Sprache::EN, "D/VelmoraData/Data", "D", "D/VelmoraData/Data/"},
-    Fall{"LanguageFolderHoldsData", Sprache::EN, "D/VelmoraData/Data D/VelmoraData/xData.dat", "D",
-         "D/VelmoraData/"},
-    Fall{"LanguageFolderDE", Sprache::DE, "D/Velmoratdaten", "D", "D/Velmoratdaten/"},
-    Fall{"LanguageFolderFR", Sprache::FR, "D/Velmoral/Data", "D", "D/Velmoral/Data/"},
-    Fall{"OtherLanguagesFolderIgnored", Sprache::EN, "D/Velmoral", "D", "D/"},
-    Fall{"DataWins", Sprache::EN, "D/Data D/VelmoraData/Data", "D", "D/Data/"},
-    Fall{"EmptyFolderNamedData", Sprache::EN, "E/data/Data", "E/data", "E/data/"},
-    Fall{"NothingBelow", Sprache::EN, "leer", "leer", "leer/"}),
-    [](const auto& fall) { return std::string(fall.param.name); });
-// clang-format on
-
-TEST(DatenordnerAuswaehlen, DriveRootKeepsItsSeparatorAndSearchesBelow) {
-    const QString wurzel = nativ(QDir::rootPath());
-    if (QDir(wurzel + QStringLiteral("Data")).exists() ||
-        QDir(wurzel + QStringLiteral("VelmoraData")).exists()) {
-        GTEST_SKIP() << "this machine's root holds a data folder";
-    }
+TEST(DatenordnerAuswaehlen, CancelEmptiesDatenpfadSilentlyAVanishedFolderIsReported) {
     Umgebung u;
-    u.dialoge.erwarteOrdner(wurzel);
-    EXPECT_TRUE(Datenordner_auswählen(*u.lz));
-    EXPECT_EQ(u.lz->Datenpfad, wurzel);
-}
-
-TEST(DatenordnerAuswaehlen, CancelEmptiesDatenpfadSilently) {
-    Umgebung u;
-    u.lz->Datenpfad = nativ(QStringLiteral("/alt/"));
+    u.lz->Datenpfad = nativ("/alt/");
     u.dialoge.erwarteOrdner(QString());
     EXPECT_FALSE(Datenordner_auswählen(*u.lz));
     EXPECT_EQ(u.lz->Datenpfad, QString());
-    EXPECT_EQ(u.protokoll, QStringList{QStringLiteral("folder")});
+    EXPECT_EQ(u.protokoll, QStringList{"folder"});
+    // Never searched and never taken for a folder without data.
+    Dateibaum baum;
+    u.dialoge.erwarteOrdner(baum.pfad("weg"));
+    u.dialoge.erwarteBox(Antwort::OK);
+    EXPECT_FALSE(Datenordner_auswählen(*u.lz));
+    EXPECT_EQ(u.dialoge.texte(),
+              QStringList{"No access to '" + baum.pfad("weg") + "'. Choose another folder."});
+    EXPECT_EQ(u.protokoll, (QStringList{"folder", "folder", "beep", "box"}));
 }
 
-// The folder vanished after it was chosen, or it cannot be read: reported,
-// never searched and never taken for a folder without data.
-struct Unzugaenglich {
-    const char* name;
-    const char* gewaehlt;
-    const char* gesperrt;  // made unreadable; nullptr: the chosen folder does not exist
-};
-
-void PrintTo(const Unzugaenglich& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class KeinZugriffTest : public ::testing::TestWithParam<Unzugaenglich> {};
-
-TEST_P(KeinZugriffTest, MessageThenEmptyDatenpfad) {
-    const Unzugaenglich& fall = GetParam();
-    if (fall.gesperrt != nullptr && ::geteuid() == 0) {
+TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
+    if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads every folder";
     }
-    Dateibaum baum;
-    const QString zitiert = baum.pfad(q(fall.gesperrt ? fall.gesperrt : fall.gewaehlt));
-    if (fall.gesperrt != nullptr) {
-        baum.ordner(q(fall.gesperrt));
+    for (const auto& [gewaehlt, gesperrt] : {std::pair{"zu", "zu"}, {"D", "D/VelmoraData"}}) {
+        Dateibaum baum;
+        const QString zitiert = baum.ordner(gesperrt).chopped(1);
         QFile::setPermissions(zitiert, {});
+        Umgebung u;
+        u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
+        u.dialoge.erwarteBox(Antwort::OK);
+        EXPECT_FALSE(Datenordner_auswählen(*u.lz));
+        EXPECT_EQ(u.dialoge.texte(),
+                  QStringList{"No access to '" + zitiert + "'. Choose another folder."});
+        QFile::setPermissions(zitiert, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-    Umgebung u;
-    u.dialoge.erwarteOrdner(baum.pfad(q(fall.gewaehlt)));
-    u.dialoge.erwarteBox(Antwort::OK);
-
-    EXPECT_FALSE(Datenordner_auswählen(*u.lz));
-    EXPECT_EQ(u.lz->Datenpfad, QString());
-    EXPECT_EQ(u.dialoge.texte(), QStringList{QStringLiteral("No access to '") + zitiert +
-                                             QStringLiteral("'. Choose another folder.")});
-    EXPECT_EQ(u.protokoll, (QStringList{QStringLiteral("folder"), QStringLiteral("beep"),
-                                        QStringLiteral("box")}));
-    QFile::setPermissions(zitiert, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
-
-INSTANTIATE_TEST_SUITE_P(Ordner, KeinZugriffTest,
-                         ::testing::Values(Unzugaenglich{"Vanished", "weg", nullptr},
-                                           Unzugaenglich{"Unreadable", "zu", "zu"},
-                                           Unzugaenglich{"UnreadableLanguageFolder", "D",
-                                                         "D/VelmoraData"}),
-                         [](const auto& fall) { return std::string(fall.param.name); });
 
 TEST(ParentDir, FolderAboveTheLastComponent) {
     Umgebung u;
-    const std::pair<const char*, const char*> tabelle[] = {
-        {"C:/a/b/", "C:/a/"},
-        {"C:/a/b", "C:/a/"},
-        {"D:/Import/Mitarbeiter.csv", "D:/Import/"},
-        {"C:/", ""},
-        {"abc", ""},
-        {"", ""},
-        {"/", ""},
-        {"/a", "/"},
-        {"//", "/"}};
+    const std::pair<const char*, const char*> tabelle[] = {{"C:/a/b/", "C:/a/"},
+                                                           {"D:/Import/M.csv", "D:/Import/"},
+                                                           {"C:/", ""},
+                                                           {"abc", ""},
+                                                           {"/", ""},
+                                                           {"/a", "/"},
+                                                           {"//", "/"}};
     for (const auto& [pfad, erwartet] : tabelle) {
-        EXPECT_EQ(ParentDir(*u.lz, nativ(q(pfad))), nativ(q(erwartet))) << pfad;
+        EXPECT_EQ(ParentDir(*u.lz, nativ(pfad)), nativ(erwartet)) << pfad;
+    }
+}
+
+// Making a folder and entering it is proved by the backup.
+TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
+    test::Fall f;
+    f.baum.ordner("Backups");
+
+    const QString anlegen = QStringLiteral(
+        "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
+        "Program will be closed.");
+    const std::tuple<Sprache, bool, const char*, QString> faelle[] = {
+        {Sprache::EN, true, "Backups", anlegen},
+        {Sprache::EN, true, "fehlt/neu", anlegen},  // no folder is made on the way
+        {Sprache::FR, false, "fehlt",
+         "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas ou vous "
+         "n'avez pas les droits suffisants.\r\rLe programme va être fermé."},
+    };
+    for (const auto& [sprache, neu, relativ, erwartet] : faelle) {
+        test::Fall g(sprache);
+        const QString pfad = f.baum.pfad(relativ);
+        const QString text = g.endet([&] {
+            neu ? Ordner_anlegen(g.lz, pfad + QDir::separator())
+                : Ordner_zugreifen(g.lz, pfad + QDir::separator());
+        });
+        EXPECT_EQ(text, erwartet.arg(Pfad_zitieren(g.lz.texte, pfad)));
+        EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
 

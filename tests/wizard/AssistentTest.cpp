@@ -1,7 +1,9 @@
 #include "Dateibaum.h"
 #include "Fakes.h"
 #include "messages/Meldungen.h"
+#include "startup/Pfade.h"
 #include "wizard/Assistent.h"
+#include "wizard/Schritte.h"
 
 #include <gtest/gtest.h>
 
@@ -11,128 +13,103 @@ namespace {
 using test::Dateibaum;
 using test::Umgebung;
 
-// Stand-ins for the step procedures: each records its call and, when told to,
-// completes its step the way the real one does on success.
+TEST(Schrittzustaende, FiveStatesReachedByCompletingTheStepsInOrder) {
+    // Per state: the icons of steps 1 to 4 (I not open, P current, O done), the
+    // steps whose button is enabled, the steps whose frame is enabled.
+    const char* const tabelle[][3] = {{"PIII", "1", "1"},
+                                      {"OPII", "2", "12"},
+                                      {"OOPI", "3", "123"},
+                                      {"OOOP", "4", "1234"},
+                                      {"OOOO", "", "1234"}};
+    Schrittzustaende z;
+    for (int zustand = 1; zustand <= 5; ++zustand) {
+        std::string bilder, knoepfe, rahmen;
+        for (int n = 1; n <= 4; ++n) {
+            const Schritt& s = z.schritt(n);
+            bilder += "IPO"[static_cast<int>(s.bild)];
+            knoepfe += s.knopfAktiv && s.rahmenAktiv ? std::to_string(n) : "";
+            rahmen += s.rahmenAktiv ? std::to_string(n) : "";
+        }
+        EXPECT_EQ(bilder + ' ' + knoepfe + ' ' + rahmen, std::string(tabelle[zustand - 1][0]) +
+                                                             ' ' + tabelle[zustand - 1][1] + ' ' +
+                                                             tabelle[zustand - 1][2]);
+        EXPECT_EQ(z.zustand(), zustand);
+        if (zustand < 5) {
+            z.Schritt_abschliessen(zustand);
+        }
+    }
+}
+
+// Stand-ins for the step procedures: each records its call and completes its
+// step the way the real one does on success.
 struct Aufrufe {
     QStringList liste;
     bool ordnerGewaehlt = true;
-    bool abschliessen = true;
 
     Schrittprozeduren prozeduren() {
         const auto schritt = [this](const char* name, int n) {
             return [this, name, n](Laufzeit&, Schrittzustaende& z) {
-                liste.append(QLatin1String(name));
-                if (abschliessen) {
-                    z.Schritt_abschliessen(n);
-                }
+                liste.append(name);
+                z.Schritt_abschliessen(n);
             };
         };
-        return Schrittprozeduren{
-            [this](Laufzeit&) {
-                liste.append(QStringLiteral("auswaehlen"));
-                return ordnerGewaehlt;
-            },
-            schritt("ordnerChecken", 1),
-            schritt("dateiAuswaehlen", 2),
-            schritt("dateiChecken", 3),
-            schritt("importieren", 4),
-        };
+        return {[this](Laufzeit&) {
+                    liste.append("auswaehlen");
+                    return ordnerGewaehlt;
+                },
+                schritt("ordnerChecken", 1), schritt("dateiAuswaehlen", 2),
+                schritt("dateiChecken", 3), schritt("importieren", 4)};
     }
 };
 
-TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataInDatenpfad) {
+TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     Dateibaum baum;
-    const QString mitDaten = baum.ordner(QStringLiteral("mit"));
-    baum.datei(QStringLiteral("mit/KurzData.dat"));
-    const QString ohneDaten = baum.ordner(QStringLiteral("ohne"));
-    baum.datei(QStringLiteral("ohne/Data.txt"));
-    const std::vector<std::pair<QString, int>> faelle{
-        {QString(), 1}, {ohneDaten, 1}, {mitDaten, 2}};
-
-    for (const auto& [datenpfad, zustand] : faelle) {
+    baum.datei("mit/KurzData.dat");
+    baum.datei("ohne/Data.txt");
+    for (const auto& [datenpfad, zustand] :
+         {std::pair{QString(), 1}, {baum.pfad("ohne"), 1}, {baum.pfad("mit"), 2}}) {
         Umgebung u;
         u.lz->Datenpfad = datenpfad;
         Aufrufe a;
         Assistent assistent(*u.lz, a.prozeduren());
         assistent.Form_Load();
-        EXPECT_EQ(assistent.zustaende().zustand(), zustand) << datenpfad.toStdString();
-        EXPECT_EQ(a.liste,
-                  zustand == 2 ? QStringList{QStringLiteral("ordnerChecken")} : QStringList{});
-        EXPECT_TRUE(u.dialoge.boxen.empty());
+        EXPECT_EQ(assistent.zustaende().zustand(), zustand);
+        EXPECT_EQ(a.liste.size(), zustand - 1);
     }
-}
-
-TEST(Form_Load, UnexpectedErrorIsReportedAsTheWindowsLoad) {
-    Dateibaum baum;
     Umgebung u;
-    u.lz->Datenpfad = baum.ordner(QStringLiteral("d"));
-    baum.datei(QStringLiteral("d/XData.dat"));
+    u.lz->Datenpfad = baum.pfad("mit");
     Schrittprozeduren p = Aufrufe().prozeduren();
     p.datenordnerChecken = [](Laufzeit&, Schrittzustaende&) { fehlerAusloesen(9); };
     Assistent assistent(*u.lz, p);
     u.dialoge.erwarteBox(Antwort::OK);
-
     assistent.Form_Load();
-
     ASSERT_TRUE(assistent.beendet());
     EXPECT_EQ(assistent.ende()->grund, Programmende::Grund::Fehlerbericht);
-    ASSERT_EQ(u.dialoge.boxen.size(), 1U);
-    EXPECT_TRUE(u.dialoge.boxen[0].text.startsWith(QStringLiteral(
-        "The following error occurred in module 'frmMitarbeiterImport - Form_Load'")));
+    EXPECT_TRUE(u.dialoge.boxen.at(0).text.startsWith(
+        "The following error occurred in module 'frmMitarbeiterImport - Form_Load'"));
 }
 
-struct KlickFall {
-    int index;
-    bool ordnerGewaehlt;
-    QStringList aufrufe;
-};
-
-void PrintTo(const KlickFall& f, std::ostream* os) {
-    *os << "button " << f.index << (f.ordnerGewaehlt ? "" : " cancelled");
-}
-
-class Dispatcher : public ::testing::TestWithParam<KlickFall> {};
-
-TEST_P(Dispatcher, EachButtonRunsItsStep) {
-    const KlickFall& fall = GetParam();
-    Umgebung u;
-    Aufrufe a;
-    a.ordnerGewaehlt = fall.ordnerGewaehlt;
-    a.abschliessen = false;
-    Assistent assistent(*u.lz, a.prozeduren());
-    assistent.Form_Load();
-
-    assistent.cmdAuswahl_Click(fall.index);
-
-    EXPECT_EQ(a.liste, fall.aufrufe);
-    EXPECT_FALSE(assistent.beendet());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Knoepfe, Dispatcher,
-    ::testing::Values(
-        KlickFall{1, true, {QStringLiteral("auswaehlen"), QStringLiteral("ordnerChecken")}},
-        KlickFall{1, false, {QStringLiteral("auswaehlen")}},
-        KlickFall{2, true, {QStringLiteral("dateiAuswaehlen")}},
-        KlickFall{3, true, {QStringLiteral("dateiChecken")}},
-        KlickFall{4, true, {QStringLiteral("importieren")}}, KlickFall{0, true, {}},
-        KlickFall{6, true, {}}, KlickFall{-1, true, {}}));
-
-TEST(Dispatcher, CloseEndsWithStatusZeroInEveryState) {
+TEST(Dispatcher, EachButtonRunsItsStepOthersNothingCloseEndsWithZeroInEveryState) {
     for (int zustand = 1; zustand <= 5; ++zustand) {
         Umgebung u;
         Aufrufe a;
+        a.ordnerGewaehlt = false;
         Assistent assistent(*u.lz, a.prozeduren());
         int enden = 0;
         assistent.beiProgrammende([&](const Programmende&) { ++enden; });
         assistent.Form_Load();
+        for (const int knopf : {0, 6, -1, 1}) {
+            assistent.cmdAuswahl_Click(knopf);
+        }
+        a.ordnerGewaehlt = true;
         for (int n = 1; n < zustand; ++n) {
             assistent.cmdAuswahl_Click(n);
         }
+        const QStringList alle{"auswaehlen",      "auswaehlen",   "ordnerChecken",
+                               "dateiAuswaehlen", "dateiChecken", "importieren"};
+        EXPECT_EQ(a.liste, alle.mid(0, zustand == 1 ? 1 : zustand + 1));
         ASSERT_EQ(assistent.zustaende().zustand(), zustand);
-
         assistent.cmdAuswahl_Click(5);
-
         ASSERT_TRUE(assistent.beendet());
         EXPECT_EQ(assistent.ende()->status, 0);
         EXPECT_EQ(enden, 1);
@@ -145,29 +122,72 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     Aufrufe a;
     Schrittprozeduren p = a.prozeduren();
     p.importdateiAuswaehlen = [&](Laufzeit& lz, Schrittzustaende&) {
-        a.liste.append(QStringLiteral("dateiAuswaehlen"));
-        Abbruchmeldung(lz, QStringLiteral("Gone"));
+        a.liste.append("dateiAuswaehlen");
+        Abbruchmeldung(lz, "Gone");
     };
     Assistent assistent(*u.lz, p);
     int enden = 0;
     assistent.beiProgrammende([&](const Programmende&) { ++enden; });
-    assistent.Form_Load();
-    assistent.cmdAuswahl_Click(1);
     u.dialoge.erwarteBox(Antwort::OK);
-
-    assistent.cmdAuswahl_Click(2);
-    for (int n = 1; n <= 5; ++n) {
-        assistent.cmdAuswahl_Click(n);
+    for (const int knopf : {1, 2, 1, 2, 3, 4, 5}) {
+        assistent.cmdAuswahl_Click(knopf);
     }
     assistent.Form_Load();
-
-    ASSERT_TRUE(assistent.beendet());
     EXPECT_EQ(assistent.ende()->grund, Programmende::Grund::Abbruchmeldung);
     EXPECT_NE(assistent.ende()->status, 0);
     EXPECT_EQ(enden, 1);
-    EXPECT_EQ(a.liste, (QStringList{QStringLiteral("auswaehlen"), QStringLiteral("ordnerChecken"),
-                                    QStringLiteral("dateiAuswaehlen")}));
-    EXPECT_EQ(u.dialoge.texte(), QStringList{QStringLiteral("Gone.\r\rProgram will be closed.")});
+    EXPECT_EQ(a.liste, (QStringList{"auswaehlen", "ordnerChecken", "dateiAuswaehlen"}));
+    EXPECT_EQ(u.dialoge.texte(), QStringList{"Gone.\r\rProgram will be closed."});
+}
+
+TEST(DatenordnerChecken, SettlesLogpfadAndCompletesStep1OrSaysNoData) {
+    // The data folder's planner file, whether it has a Logs folder, Logpfad
+    // before ("-" a missing folder) and after; relative to the root.
+    const char* const faelle[][4] = {{"UData.dat", "Logs", "", "daten/Logs/"},
+                                     {"XDATA.DAT", "", "", ""},
+                                     {"UData.dat", "Logs", "fort/", ""},
+                                     {"UData.dat", "Logs", "anderswo/", "anderswo/"},
+                                     {"Mitarbeiterdaten.dat", "Logs", "", ""}};
+    for (const auto& [datei, logs, vorher, nachher] : faelle) {
+        Dateibaum baum;
+        baum.ordner("anderswo");
+        baum.ordner(QStringLiteral("daten/") + logs);
+        baum.datei(QStringLiteral("daten/") + datei);
+        baum.datei("daten/Konfigdaten.dat");
+        Umgebung u;
+        u.lz->Datenpfad = baum.pfad("daten") + Trenner;
+        u.lz->Logpfad = *vorher ? baum.pfad(vorher) : QString();
+        const bool daten = QString(datei).endsWith("Data.dat", Qt::CaseInsensitive);
+        if (!daten) {
+            u.dialoge.erwarteBox(Antwort::OK);
+        }
+        Schrittzustaende z;
+        Datenordner_checken(*u.lz, z);
+        EXPECT_EQ(u.lz->Logpfad, *nachher ? baum.pfad(nachher) : QString()) << datei << vorher;
+        EXPECT_EQ(z.zustand(), daten ? 2 : 1);
+        EXPECT_EQ(u.dialoge.texte(),
+                  daten ? QStringList()
+                        : QStringList{"No data found in folder '" + baum.pfad("daten") + "'."});
+    }
+}
+
+TEST(ImportdateiAuswaehlen, CancelChangesNothingThenAChosenFileCompletesStep2) {
+    Umgebung u;
+    u.plattform.ordner = nativ("/opt/import");
+    u.dialoge.erwarteDatei(std::nullopt);
+    u.dialoge.erwarteDatei(nativ("/daten/liste.csv"));
+    Schrittzustaende z;
+    z.Schritt_abschliessen(1);
+    Importdatei_auswählen(*u.lz, z);
+    EXPECT_EQ(z.zustand(), 2);
+    EXPECT_EQ(u.lz->Importdateipfad, QString());
+    Importdatei_auswählen(*u.lz, z);
+    EXPECT_EQ(z.zustand(), 3);
+    EXPECT_EQ(u.lz->Importdateipfad, nativ("/daten/liste.csv"));
+    const Dateiwahl& wahl = u.dialoge.dateiwahlen.at(1);
+    EXPECT_EQ(wahl.titel, "Import Employee Data - Select Import File");
+    EXPECT_EQ(wahl.filter, "CSV (Comma delimited) (*.csv)|*.csv");
+    EXPECT_EQ(wahl.startordner, nativ("/opt/import"));
 }
 
 }  // namespace

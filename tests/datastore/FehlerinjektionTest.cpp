@@ -1,0 +1,178 @@
+#include "Hilfen.h"
+#include "import/Import.h"
+#include "wizard/Schrittzustaende.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <array>
+
+namespace mi {
+namespace {
+
+using test::Dateibaum;
+
+// The planner files in the order of the expected states below.
+enum Datei { Mitarbeiter, Konfig, Log, Backup, Dateien };
+
+// How the fault strikes the target when it is opened in the case's mode: the
+// device takes only `grenze` bytes, it cannot be opened, or the target's folder
+// vanishes between the listing or check that found it and the open.
+enum class Art { Bruch, Sperre, Weg };
+
+struct Fehlerfall {
+    const char* name;
+    Datei ziel;
+    Kanalmodus modus;
+    Art art;
+    qint64 grenze;
+    QString ende;       // the box that ends the program, %1: the target; empty: none
+    const char* stand;  // per file: A as it was, N completely new, - absent
+};
+
+void PrintTo(const Fehlerfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+const QString Bericht = QStringLiteral(
+    "The following error occurred in module 'modMitarbeiterImport - LineOut':\r\rError Nr. "
+    "75\rPath/File access error\r\rProgram will be closed.");
+const QString Schreiben = QStringLiteral(
+    "Couldn't open file '%1'.\r\rYou probably don't have sufficient access rights to this folder, "
+    "the file is write protected or the file doesn't exist.\r\rProgram will be closed.");
+const QString Lesen = QStringLiteral(
+    "Couldn't open file '%1'.\r\rYou probably don't have sufficient access rights to this folder "
+    "or the file doesn't exist.\r\rProgram will be closed.");
+const QString OhneBackup =
+    QStringLiteral("Backup before importing employee data failed.\r\rProgram will be closed.");
+
+std::unique_ptr<QIODevice> geraet(const Fehlerfall& fall, const QString& pfad) {
+    if (fall.art == Art::Sperre) {
+        return std::make_unique<QFile>(pfad + QStringLiteral("/x"));  // below a file: no open
+    }
+    if (fall.art == Art::Weg) {
+        QDir(QFileInfo(pfad).absolutePath()).removeRecursively();
+        return nullptr;
+    }
+    if (fall.modus == Kanalmodus::Output) {
+        return std::make_unique<test::Bruchgeraet<QSaveFile>>(pfad, fall.grenze);
+    }
+    return std::make_unique<test::Bruchgeraet<QFile>>(pfad, fall.grenze);
+}
+
+class FehlerinjektionTest : public ::testing::TestWithParam<Fehlerfall> {};
+
+TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
+    const Fehlerfall& fall = GetParam();
+    const QString arbeitsordner = QDir::currentPath();  // the backup enters its folder
+    test::Fall f;
+    const QString einstellungen(40, u'0');
+    f.lz.Datenpfad = f.baum.ordner("Daten");
+    f.lz.Logpfad = f.baum.ordner("Logs");
+    f.lz.Tagesdatum = "261205";
+    f.lz.Benutzername = "Meier";
+    f.lz.Einstellungen = einstellungen;
+    const QStringList konfig{
+        "[Velmont]",   "2", "3",  "[Firma]",           "F",       "6", "[Settings]",
+        einstellungen, "9", "10", "[Administratoren]", "NoAdmins"};
+    const QStringList alt{"[Mitarbeiterdaten]", "77", "4",
+                          "070301:991231:025,0:030,0:005,0:000,0:000,0:002,5:000,0:000,0:000,0:"
+                          "Meier, Hans:hm"};
+    const std::array<QString, Dateien> pfade{f.baum.planerdatei("Daten/Mitarbeiterdaten.dat", alt),
+                                             f.baum.planerdatei("Daten/Konfigdaten.dat", konfig),
+                                             f.baum.planerdatei("Logs/2612 Velmont.log", {"alt"}),
+                                             f.baum.pfad("Daten/Backups/261205 143015 A.dat")};
+    // As the check leaves them: a text row, and an employee with a half day.
+    f.lz.ImportZeilen = {ImportZeile{"Anna Beispiel", "abeispiel", "000000", "999999", "002,5",
+                                     "027,5", "000,0", "000,0", "000,0", "001,0", "x"},
+                         ImportZeile{}};
+    f.lz.ImportZeilen[1].Name = ">Sales";
+    const std::array<QByteArray, Dateien> vorher{
+        Dateibaum::lesen(pfade[0]), Dateibaum::lesen(pfade[1]), Dateibaum::lesen(pfade[2])};
+    f.lz.kanal.geraetefabrikSetzen([&](const QString& pfad, Kanalmodus modus) {
+        const bool ziel = QFileInfo(pfad).fileName() == QFileInfo(pfade[fall.ziel]).fileName();
+        return ziel && modus == fall.modus ? geraet(fall, pfad) : nullptr;
+    });
+    f.u.dialoge.immerAntworten(Antwort::Ja);
+    Schrittzustaende zustaende;
+    for (int n = 1; n <= 3; ++n) {
+        zustaende.Schritt_abschliessen(n);
+    }
+
+    if (fall.ende.isEmpty()) {
+        Mitarbeiterdaten_importieren(f.lz, zustaende);
+    } else {
+        EXPECT_THROW(Mitarbeiterdaten_importieren(f.lz, zustaende), Programmende);
+    }
+    QDir::setCurrent(arbeitsordner);
+
+    // The question whenever the old employee file was read, the success box
+    // whenever the new one was written.
+    const bool importiert = fall.stand[Mitarbeiter] == 'N';
+    QStringList boxen{
+        "Employee data already exist. Existing data will be overwritten by the "
+        "import data.\r\rDo you want to continue?",
+        "Data successfully imported"};
+    boxen = boxen.mid(fall.stand[Mitarbeiter] == '-' ? 2 : 0, importiert ? 2 : 1);
+    if (!fall.ende.isEmpty()) {
+        boxen << (fall.ende.contains("%1") ? fall.ende.arg(pfade[fall.ziel]) : fall.ende);
+    }
+    EXPECT_EQ(f.u.dialoge.texte(), boxen);
+    EXPECT_EQ(zustaende.zustand(), importiert ? 5 : 4);
+    EXPECT_FALSE(f.lz.kanal.offen());
+
+    QStringList konfigNeu = konfig;
+    konfigNeu[7][29] = u'1';
+    const QStringList backup = QStringList{"[VelmontBackup]", "[Konfigdaten.dat]", "[12]"} +
+                               konfig + QStringList{"[Mitarbeiterdaten.dat]", "[4]"} + alt +
+                               QStringList{"[2612 Velmont.log]", "[1]", "alt"};
+    const std::array<QStringList, Dateien> neu{
+        QStringList{"[Mitarbeiterdaten]", "77", "4",
+                    "000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
+                    "Anna Beispiel:abeispiel",
+                    "Sales"},
+        konfigNeu, QStringList{"alt", "05.12.26 14:30:15|Meier|VelmoAdmin|Import employee data"},
+        backup};
+    int erwartet = 0;
+    for (int i = 0; i < Dateien; ++i) {
+        SCOPED_TRACE(pfade[i].toStdString());
+        if (fall.stand[i] == 'A') {
+            EXPECT_EQ(Dateibaum::lesen(pfade[i]), vorher[i]);
+        } else if (fall.stand[i] == 'N') {
+            EXPECT_EQ(Dateibaum::planerzeilen(pfade[i]), neu[i]);
+        }
+        erwartet += fall.stand[i] != '-' ? 1 : 0;
+    }
+    QDirIterator it(f.baum.wurzel(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    for (; it.hasNext(); it.next()) {
+        --erwartet;
+    }
+    EXPECT_EQ(erwartet, 0) << "a temporary file or half copy is left";
+}
+
+// "Output" gathers its lines and hands them to the device at the close, so
+// every limit breaks the employee file, the configuration and the backup there;
+// "Append" writes the log line at once and is cut back when it breaks.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Faelle, FehlerinjektionTest, ::testing::Values(
+    Fehlerfall{"EmployeeFileTakesNoByte", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAAN"},
+    Fehlerfall{"EmployeeFileBreaksMidLine", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 60, Bericht, "AAAN"},
+    Fehlerfall{"EmployeeFileCannotBeOpened", Mitarbeiter, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "AAAN"},
+    Fehlerfall{"DataFolderVanishesAsTheImportStarts", Mitarbeiter, Kanalmodus::Input, Art::Weg, 0, Lesen, "--A-"},
+    Fehlerfall{"ConfigurationTakesNoByte", Konfig, Kanalmodus::Output, Art::Bruch, 0, Bericht, "NANN"},
+    Fehlerfall{"ConfigurationBreaksMidLine", Konfig, Kanalmodus::Output, Art::Bruch, 50, Bericht, "NANN"},
+    Fehlerfall{"ConfigurationCannotBeOpened", Konfig, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "NANN"},
+    Fehlerfall{"BackupTakesNoByte", Backup, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAA-"},
+    Fehlerfall{"BackupBreaksMidLine", Backup, Kanalmodus::Output, Art::Bruch, 100, Bericht, "AAA-"},
+    Fehlerfall{"BackupCannotBeOpened", Backup, Kanalmodus::Output, Art::Sperre, 0, OhneBackup, "AAA-"},
+    Fehlerfall{"BackupFolderVanishesAfterItWasMade", Backup, Kanalmodus::Output, Art::Weg, 0, OhneBackup, "AAA-"},
+    Fehlerfall{"LogFolderVanishesWhileItIsBackedUp", Log, Kanalmodus::Input, Art::Weg, 0, Lesen, "AA--"},
+    Fehlerfall{"LogBookTakesNoByte", Log, Kanalmodus::Append, Art::Bruch, 0, "", "NNAN"},
+    Fehlerfall{"LogBookBreaksMidLine", Log, Kanalmodus::Append, Art::Bruch, 20, "", "NNAN"},
+    Fehlerfall{"LogBookCannotBeOpened", Log, Kanalmodus::Append, Art::Sperre, 0, "", "NNAN"},
+    Fehlerfall{"LogFolderVanishesBeforeTheEntry", Log, Kanalmodus::Append, Art::Weg, 0, "", "NN-N"}),
+    [](const auto& fall) { return std::string(fall.param.name); });
+// clang-format on
+
+}  // namespace
+}  // namespace mi

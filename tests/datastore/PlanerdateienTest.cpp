@@ -1,0 +1,238 @@
+#include "Hilfen.h"
+#include "datastore/Backup.h"
+#include "datastore/Konfigdaten.h"
+#include "datastore/Logbuch.h"
+#include "datastore/Mitarbeiterdaten.h"
+#include "datastore/Windows1252.h"
+#include "datastore/Zeilenverschluesselung.h"
+
+#include <QDir>
+
+namespace mi {
+namespace {
+
+using test::Dateibaum;
+
+TEST(ZeilenverschluesselungTest, WorkedExamples) {
+    const std::tuple<QByteArray, std::uint8_t, QByteArray, QByteArray> faelle[] = {
+        {"abc", 65, "Aceg", "abc"},
+        {"a\tb", 65, "Ace", "ab"},
+        {"\xFF"
+         "a",
+         126, "~^a",
+         "\xFF"
+         "a"},
+        {"a", 63, "?a", "a"},  // S AND 63 = 63: the first offset is 0
+        {"", 254, "\xFE", ""},
+    };
+    for (const auto& [klartext, start, gespeichert, zurueck] : faelle) {
+        EXPECT_EQ(zeileVerschluesseln(klartext, start), gespeichert);
+        EXPECT_EQ(zeileEntschluesseln(gespeichert), zurueck);
+    }
+}
+
+TEST(ZeilenverschluesselungTest, EveryByteSurvivesUnderEveryStartCharacter) {
+    QByteArray alle;
+    for (int p = 32; p <= 255; ++p) {
+        alle.append(static_cast<char>(p));
+    }
+    for (int s = 0; s <= 255; ++s) {
+        const QByteArray gespeichert = zeileVerschluesseln(alle, static_cast<std::uint8_t>(s));
+        ASSERT_EQ(zeileEntschluesseln(gespeichert), alle) << "start " << s;
+        // Written codes stay within 32 to 255: no line end can appear inside.
+        const auto kleinster = std::min_element(gespeichert.begin() + 1, gespeichert.end(),
+                                                [](char a, char b) { return uchar(a) < uchar(b); });
+        ASSERT_GE(uchar(*kleinster), 32) << "start " << s;
+    }
+    EXPECT_EQ(startzeichen(0.0), 32);
+    EXPECT_EQ(startzeichen(0.9999999999999999), 254);
+}
+
+TEST(Windows1252Test, EveryByteSurvivesAndAForeignCharacterIsOneQuestionMark) {
+    QByteArray alle;
+    for (int b = 0; b <= 255; ++b) {
+        alle.append(static_cast<char>(b));
+    }
+    EXPECT_EQ(cp1252Kodieren(cp1252Dekodieren(alle)), alle);
+    EXPECT_EQ(cp1252Dekodieren("\x80\x9f"), QStringLiteral("€Ÿ"));
+    EXPECT_EQ(cp1252Kodieren(QStringLiteral("a😀b\u0100") + QChar(0xD800)), QByteArray("a?b??"));
+}
+
+QStringList konfig(const QStringList& admins, const QString& einstellungen = "000000000000000") {
+    return QStringList{"[Velmont]",   "2", "3",  "[Firma]",          "F", "6", "[Settings]",
+                       einstellungen, "9", "10", "[Administratoren]"} +
+           admins;
+}
+
+const QString Aktuell = QStringLiteral(
+    "070301:991231:025,0:030,0:005,0:000,0:000,0:002,5:000,0:000,0:000,0:Meier, Hans:hm");
+
+// One planner file in the data folder, read by user Meier.
+struct Lesefall : test::Fall {
+    Lesefall(const QString& name, const QStringList& zeilen) {
+        lz.Benutzername = "Meier";
+        lz.Datenpfad = baum.wurzel();
+        pfad = baum.planerdatei(name, zeilen);
+    }
+    QString pfad;
+};
+
+TEST(KonfigdatenTest, AdministratorRule) {
+    const QString aus = QStringLiteral("000000000000000");
+    const std::tuple<QStringList, QString, int> faelle[] = {
+        {{"NoAdmins"}, aus, 2},
+        {{"A1:2:Schulz", "Axy:mEIER"}, aus, 2},
+        {{"Ax: Meier"}, aus, 0},
+        {{"ax:Meier"}, aus, 2},  // neither matches nor counts
+        {{"Ax:Huber"}, aus + "1", 2},
+        {{"Ax:Huber"}, "000000000000001", 0},  // shorter than 16 characters
+    };
+    for (const auto& [admins, einstellungen, adminstatus] : faelle) {
+        Lesefall f("Konfigdaten.dat", konfig(admins, einstellungen));
+        Konfigdaten_lesen(f.lz);
+        EXPECT_EQ(f.lz.Adminstatus, adminstatus) << admins.join('|').toStdString();
+        EXPECT_EQ(f.lz.Einstellungen, einstellungen);
+    }
+}
+
+// Each header in another case or missing, a hidden file, an employee line
+// without the end of its name (a colon, but none from position 69 on).
+TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
+    const auto klein = [](int zeile) {
+        QStringList zeilen = konfig({"Ax:Meier"});
+        zeilen[zeile] = zeilen[zeile].toLower();
+        return zeilen;
+    };
+    const QString k = "Konfigdaten.dat";
+    const QString m = "Mitarbeiterdaten.dat";
+    const QString kopf =
+        "Header [%1] in 'Konfigdaten.dat' not detected.\r\rProgram will be closed.";
+    const std::tuple<QString, QStringList, QString> faelle[] = {
+        {k, klein(0), "Header of file 'Konfigdaten.dat' not detected.\r\rProgram will be closed."},
+        {k, klein(3), kopf.arg("Firma")},
+        {k, klein(6), kopf.arg("Settings")},
+        {k, klein(10), kopf.arg("Administratoren")},
+        {k, konfig({}).mid(0, 10), kopf.arg("Administratoren")},
+        {"." + k, konfig({}), "File '%1Konfigdaten.dat' not found.\r\rProgram will be closed."},
+        {m,
+         {"[MitarbeiterDaten]", "x", "1"},
+         "Header of file 'Mitarbeiterdaten.dat' not detected.\r\rProgram will be closed."},
+        {m,
+         {"[Mitarbeiterdaten]", "x", "1", Aktuell.left(68)},
+         test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", 5)},
+        {"." + m, {}, "File '%1Mitarbeiterdaten.dat' not found.\r\rProgram will be closed."},
+    };
+    for (const auto& [name, zeilen, text] : faelle) {
+        Lesefall f(name, zeilen);
+        EXPECT_EQ(f.endet([&] {
+            name.contains(k) ? Konfigdaten_lesen(f.lz) : Mitarbeiterdaten_lesen(f.lz);
+        }),
+                  text.contains("%1") ? text.arg(f.baum.wurzel()) : text);
+    }
+}
+
+TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
+    Lesefall f("KONFIGDATEN.DAT", konfig({"[Settings]", "alt", "[Settings]"}));
+    f.lz.Einstellungen = "neu";
+    Konfigdaten_schreiben(f.lz);
+    // Every "[Settings]" is followed by the settings line in place of the line
+    // after it; after the last line it is added.
+    EXPECT_EQ(Dateibaum::planerzeilen(f.pfad),
+              konfig({"[Settings]", "neu", "[Settings]", "neu"}, "neu"));
+    EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
+    f.baum.planerdatei("KONFIGDATEN.DAT", QStringList(32768, "[Settings]"));
+    const QByteArray vorher = Dateibaum::lesen(f.pfad);
+    Konfigdaten_schreiben(f.lz);  // more than 32767 lines: left as it is
+    EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
+}
+
+TEST(MitarbeiterdatenTest, CurrentAndOldLayoutGiveTheSameListsAndTextLinesOnlyAName) {
+    const QString alt = "070301:991231:025:030:005:000:000:Meier, Hans:hm";
+    Lesefall f("Mitarbeiterdaten.dat",
+               {"[Mitarbeiterdaten]", "99999999", "12", Aktuell, "Nord", alt});
+    Mitarbeiterdaten_lesen(f.lz);
+    const Mitarbeiterdaten& ma = f.lz.mitarbeiter;
+    EXPECT_EQ(ma.MA_Kopfwert, "99999999");
+    EXPECT_EQ(ma.MA_Namen, (QStringList{"Meier, Hans", "Nord", "Meier, Hans"}));
+    EXPECT_EQ(ma.MA_Kennungen, (QStringList{"hm", "", "hm"}));
+    EXPECT_EQ(ma.MA_BisDatum, (QStringList{"991231", "", "991231"}));
+    const QString werte = "025.0:030.0:005.0:000.0:000.0";
+    EXPECT_EQ(ma.MA_Urlaubswerte, (QStringList{werte, "", werte}));
+    EXPECT_EQ(ma.MA_Sonderurlaub, (QStringList{"002.5", "", "000.0"}));
+}
+
+// The header number is read in the locale and rounded down; a file of the
+// header alone, in any letter case, gives "NoNames".
+TEST(MitarbeiterdatenTest, HeaderNumberAndNoNames) {
+    const std::tuple<QString, QLocale::Language, int> faelle[] = {
+        // From 40000 on: 40000 + the error number.
+        {"2,5", QLocale::German, 2},          {"-2.5", QLocale::English, -3},
+        {"-32768", QLocale::English, -32768}, {"32768", QLocale::English, 40006},
+        {"-32768,5", QLocale::German, 40006}, {"zwölf", QLocale::German, 40013},
+    };
+    for (const auto& [zeile, sprache, erwartet] : faelle) {
+        Lesefall f("mitarbeiterDaten.DAT", {"[Mitarbeiterdaten]", "x", zeile});
+        f.lz.mitarbeiter.MA_Namen = QStringList{"alt", "alt"};
+        f.u.plattform.locale = QLocale(sprache);
+        if (erwartet < 40000) {
+            Mitarbeiterdaten_lesen(f.lz);
+            EXPECT_EQ(f.lz.mitarbeiter.MA_Kopfzahl, erwartet);
+            EXPECT_EQ(f.lz.mitarbeiter.MA_Namen, QStringList{"NoNames"});
+        } else {
+            EXPECT_EQ(
+                f.endet([&] { Mitarbeiterdaten_lesen(f.lz); }),
+                test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", erwartet - 40000));
+        }
+    }
+}
+
+TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
+    const QString vorher = QDir::currentPath();
+    test::Fall f;
+    f.lz.Tagesdatum = "261205";
+    f.lz.Datenpfad = f.baum.ordner("Daten");
+    f.lz.Logpfad = f.baum.ordner("Logs");
+    f.baum.planerdatei("Logs/2612 Velmont.log", {"n"});
+    EXPECT_TRUE(Backup_erstellen(f.lz, "B"));
+    EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),
+              (QStringList{"[VelmontBackup]", "[2612 Velmont.log]", "[1]", "n"}));
+    EXPECT_EQ(QDir::current(), QDir(f.baum.pfad("Daten/Backups")));  // made and entered
+
+    f.baum.planerdatei("Daten/BData.dat", {"l1", "l2"});
+    f.baum.planerdatei("Daten/_x.dat", {"z"});
+    f.baum.datei("Daten/a.dat");
+    f.baum.planerdatei("Daten/.versteckt.dat", {"h"});
+    f.baum.planerdatei("Daten/daneben.log", {"d"});
+    f.baum.planerdatei("Logs/2611 velmont.LOG", {"m"});
+    f.u.plattform.zeit = QDateTime(QDate(2026, 12, 6), QTime(0, 5, 9));
+    EXPECT_TRUE(Backup_erstellen(f.lz, "A"));
+    QDir::setCurrent(vorher);
+    // The start date, but the time of the backup; earlier backups are not copied.
+    EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 000509 A.dat")),
+              (QStringList{"[VelmontBackup]", "[a.dat]", "[0]", "[BData.dat]", "[2]", "l1", "l2",
+                           "[_x.dat]", "[1]", "z", "[2611 velmont.LOG]", "[1]", "m",
+                           "[2612 Velmont.log]", "[1]", "n"}));
+}
+
+TEST(LogbuchTest, AppendsToTheMonthOfTheStartDateSilentWithoutFolder) {
+    test::Fall f;
+    f.lz.Benutzername = "Meier";
+    f.lz.Tagesdatum = "070131";
+    f.lz.Logpfad = f.baum.wurzel();
+    // Started in January, logging after midnight in February.
+    f.u.plattform.zeit = QDateTime(QDate(2007, 2, 1), QTime(0, 3, 9));
+    const QString pfad = f.baum.planerdatei("0701 VELMONT.LOG", {"alt"});
+    Logbuch_ergänzen(f.lz, 2, "Import employee data");
+    Logbuch_ergänzen(f.lz, 1, "x");
+    EXPECT_EQ(Dateibaum::planerzeilen(pfad),
+              (QStringList{"alt", "01.02.07 00:03:09|Meier|VelmoAdmin|Import employee data",
+                           "01.02.07 00:03:09|Meier|x"}));
+    f.lz.Logpfad.clear();  // nothing is logged
+    Logbuch_ergänzen(f.lz, 2, "x");
+    EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"0701 VELMONT.LOG"});
+    f.u.plattform.locale = QLocale(QLocale::Finnish, QLocale::Finland);
+    EXPECT_EQ(logzeile(f.lz, 2, "t"), "01.02.07 00.03.09|Meier|VelmoAdmin|t");
+}
+
+}  // namespace
+}  // namespace mi
