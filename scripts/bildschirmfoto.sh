@@ -1,31 +1,15 @@
 #!/usr/bin/env bash
-# Builds the program, starts it on a virtual display and saves a picture of the
-# window as docs/fenster.png (or the file given as the first argument).
+# Pictures for the README: walks the wizard through its four steps on a virtual
+# display (tools/rundgang on a copy of the demo planner) and saves the window in
+# each of its five states and one row question as docs/zustand1.png …
+# docs/zustand5.png and docs/frage.png, or into the folder given.
+# SPRACHE=DE|EN|FR picks the language (English unless given).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-ziel=${1:-docs/fenster.png}
-
+ziel=${1:-docs}
 scripts/abhaengigkeiten.sh
-if ! command -v import >/dev/null 2>&1; then
-  als_root=()
-  [ "$(id -u)" -ne 0 ] && als_root=(sudo)
-  "${als_root[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${als_root[@]}" apt-get install -y -qq --no-install-recommends imagemagick
-fi
-
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPRACHE="${SPRACHE:-EN}"
-cmake --build build --target MitarbeiterImport
-mkdir -p "$(dirname "$ziel")"
-
-# Without a window manager the window sits alone on a black screen: trimming
-# the screen's picture leaves the window.
-xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
-  set -euo pipefail
-  build/src/MitarbeiterImport &
-  programm=$!
-  sleep 3
-  import -window root -trim +repage "$1"
-  kill "$programm"
-  wait "$programm" 2>/dev/null || true
-' bildschirmfoto "$ziel"
-echo "Saved $ziel"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSPRACHE="${SPRACHE:-EN}" >/dev/null
+cmake --build build --target rundgang
+# A 96 dpi screen without a window manager, hence windows without title bars.
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" build/tools/rundgang "$ziel"
+echo "Saved to $ziel: zustand1.png … zustand5.png, frage.png"

@@ -1,0 +1,314 @@
+// rundgang: walks the wizard once through its four steps on a copy of the demo
+// planner, as a user would: the real window, the real message boxes (answered
+// from inside their own event loop), the real check and import. Only the folder
+// and file choices are given, since they need a person at the native dialogs.
+//
+// It is built in the program's language and checks what that build shows: the
+// window's texts, the widths, one message, each state on the way and the
+// employee file it wrote. Given a folder, it also saves a picture of the window
+// in each of its five states (zustand1.png … zustand5.png) and of one row
+// question (frage.png) there.
+//
+//   rundgang [picture-folder]
+//
+// Exit status 0 when every check held, 1 otherwise.
+
+#include "datastore/Mitarbeiterdaten.h"
+#include "messages/Sprache.h"
+#include "startup/Laufzeit.h"
+#include "startup/Start.h"
+#include "wizard/qt/Fenster.h"
+#include "wizard/qt/QtDialoge.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <deque>
+#include <memory>
+
+namespace {
+
+// What each language build must show, written out here rather than taken from
+// the catalogue, so that a build that picked the wrong language is caught.
+struct Sprachbild {
+    const char* titel;
+    const char* schliessen;
+    const char* fehlerfrei;
+    int zuschlagTwips;
+};
+
+Sprachbild erwartet(mi::Sprache sprache) {
+    switch (sprache) {
+        case mi::Sprache::DE:
+            return {"Mitarbeiterdaten importieren", "Beenden", "Prüfen der Importdaten fehlerfrei",
+                    0};
+        case mi::Sprache::FR:
+            return {"Import des Employés", "Fermer", "Test terminé. Aucune erreur trouvée.", 480};
+        case mi::Sprache::EN:
+            break;
+    }
+    return {"Import Employee Data", "Close", "Testing completed. No errors found.", 0};
+}
+
+// Window and frame widths, in twips before the language's widening.
+constexpr int FensterBreite = 4260;
+constexpr int RahmenBreite = 3645;
+
+class Befund {
+  public:
+    void pruefen(bool gut, const QString& was) {
+        if (!gut) {
+            fehler_ << was;
+        }
+    }
+    void gleich(const QString& was, const QString& ist, const QString& soll) {
+        pruefen(ist == soll, QStringLiteral("%1: \"%2\", expected \"%3\"").arg(was, ist, soll));
+    }
+    void gleich(const QString& was, int ist, int soll) {
+        pruefen(ist == soll, QStringLiteral("%1: %2, expected %3").arg(was).arg(ist).arg(soll));
+    }
+    const QStringList& fehler() const { return fehler_; }
+
+  private:
+    QStringList fehler_;
+};
+
+// One box the walk expects next, how it answers, and the picture it takes of it.
+struct Box {
+    mi::Symbol symbol;
+    mi::Antwort antwort;
+    QString bild;
+};
+
+// The production binding for every box; the answer is clicked on the real box
+// once it is up. Folder and file choices come from the walk.
+class Rundgangdialoge : public mi::Dialoge {
+  public:
+    Rundgangdialoge(Befund& befund, QString bilderordner)
+        : befund_(befund), bilderordner_(std::move(bilderordner)) {}
+
+    void elternfensterSetzen(QWidget* fenster) { qt_.elternfensterSetzen(fenster); }
+    void erwarte(Box box) { erwartet_.push_back(std::move(box)); }
+    bool alleGezeigt() const { return erwartet_.empty(); }
+    const QString& letzterText() const { return letzterText_; }
+
+    QString ordner;
+    std::optional<QString> datei;
+
+    mi::Antwort zeigen(const mi::Meldungsbox& box) override {
+        if (erwartet_.empty()) {
+            befund_.pruefen(false, QStringLiteral("unexpected box: ") + box.text);
+            return box.knoepfe == mi::Knoepfe::JaNein ? mi::Antwort::Nein : mi::Antwort::OK;
+        }
+        const Box naechste = erwartet_.front();
+        erwartet_.pop_front();
+        befund_.pruefen(box.symbol == naechste.symbol,
+                        QStringLiteral("box of the wrong kind: ") + box.text);
+
+        QTimer antworten;
+        antworten.setInterval(20);
+        QObject::connect(&antworten, &QTimer::timeout, [&] {
+            auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (fenster == nullptr || !fenster->isVisible()) {
+                return;
+            }
+            antworten.stop();
+            letzterText_ = fenster->text();
+            if (!naechste.bild.isEmpty()) {
+                bildSpeichern(fenster, naechste.bild);
+            }
+            fenster->button(knopf(naechste.antwort))->click();
+        });
+        antworten.start();
+        const mi::Antwort antwort = qt_.zeigen(box);
+        befund_.pruefen(antwort == naechste.antwort,
+                        QStringLiteral("the box did not return the clicked answer: ") + box.text);
+        return antwort;
+    }
+
+    QString ordnerWaehlen(const QString&) override { return ordner; }
+    std::optional<QString> dateiWaehlen(const mi::Dateiwahl&) override { return datei; }
+
+    void bildSpeichern(QWidget* widget, const QString& name) {
+        if (bilderordner_.isEmpty()) {
+            return;
+        }
+        const QString pfad = QDir(bilderordner_).filePath(name);
+        befund_.pruefen(widget->grab().save(pfad), QStringLiteral("cannot save ") + pfad);
+    }
+
+  private:
+    static QMessageBox::StandardButton knopf(mi::Antwort antwort) {
+        switch (antwort) {
+            case mi::Antwort::Ja:
+                return QMessageBox::Yes;
+            case mi::Antwort::Nein:
+                return QMessageBox::No;
+            case mi::Antwort::OK:
+                break;
+        }
+        return QMessageBox::Ok;
+    }
+
+    Befund& befund_;
+    QString bilderordner_;
+    mi::QtDialoge qt_;
+    std::deque<Box> erwartet_;
+    QString letzterText_;
+};
+
+bool ordnerKopieren(const QString& von, const QString& nach) {
+    QDirIterator it(von, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString quelle = it.next();
+        const QString ziel = QDir(nach).filePath(QDir(von).relativeFilePath(quelle));
+        if (!QDir().mkpath(QFileInfo(ziel).path()) || !QFile::copy(quelle, ziel)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool ersetzen(const QString& ziel, const QString& quelle) {
+    QFile::remove(ziel);
+    return QFile::copy(quelle, ziel);
+}
+
+// Texts, widths and that every text fits its control in this language.
+void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& soll) {
+    b.gleich(QStringLiteral("window title"), f.windowTitle(), QString::fromUtf8(soll.titel));
+    b.gleich(QStringLiteral("Close button"), f.cmdAuswahl(5)->text(),
+             QString::fromUtf8(soll.schliessen));
+    b.gleich(QStringLiteral("window width"), f.width(),
+             f.waagerecht(FensterBreite + soll.zuschlagTwips));
+    for (int n = 1; n <= 4; ++n) {
+        QGroupBox* rahmen = f.fraRahmen(n);
+        b.gleich(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
+                 f.waagerecht(RahmenBreite + soll.zuschlagTwips));
+        b.pruefen(rahmen->fontMetrics().horizontalAdvance(rahmen->title()) < rahmen->width(),
+                  QStringLiteral("frame %1's caption does not fit").arg(n));
+    }
+    for (int n = 1; n <= 5; ++n) {
+        QPushButton* knopf = f.cmdAuswahl(n);
+        b.pruefen(knopf->fontMetrics().horizontalAdvance(knopf->text()) < knopf->width(),
+                  QStringLiteral("button %1's text does not fit").arg(n));
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // Absolute, since the import changes the working folder.
+    const QString bilderordner =
+        argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() : QString();
+    if (!bilderordner.isEmpty() && !QDir().mkpath(bilderordner)) {
+        std::fprintf(stderr, "rundgang: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    const mi::Sprache sprache = *mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE));
+    const QString beispiele = QStringLiteral(MI_BEISPIELE);
+
+    // A copy of the demo planner whose settings file is missing, so the window
+    // opens at step 1; the built demo itself stays as it is.
+    QTemporaryDir wurzel;
+    const QString daten = QDir(wurzel.path()).filePath(QStringLiteral("Documents/VelmoraData"));
+    const QString basis = QDir(wurzel.path()).filePath(QStringLiteral("Program Files"));
+    const QString importdatei = QDir(wurzel.path()).filePath(QStringLiteral("Mitarbeiter.csv"));
+    if (!wurzel.isValid() || !ordnerKopieren(QStringLiteral(MI_DEMO_DATEN), daten) ||
+        !QDir().mkpath(basis + QStringLiteral("/Velmora")) ||
+        !QFile::copy(beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv"), importdatei)) {
+        std::fprintf(stderr, "rundgang: cannot copy the demo planner (build the target demo)\n");
+        return 1;
+    }
+    qputenv("ProgramFiles", QDir::toNativeSeparators(basis).toLocal8Bit());
+    qputenv("PUBLIC", "");
+    qputenv("USERNAME", "demo");
+
+    Befund befund;
+    mi::QtPlattform plattform;
+    Rundgangdialoge dialoge(befund, bilderordner);
+    mi::Laufzeit lz(sprache, plattform, dialoge);
+    std::unique_ptr<mi::frmMitarbeiterImport> fenster;
+    const auto ende = mi::Main(lz, [&] {
+        fenster = std::make_unique<mi::frmMitarbeiterImport>(lz);
+        dialoge.elternfensterSetzen(fenster.get());
+        fenster->Form_Load();
+        fenster->show();
+    });
+    if (ende || !fenster || fenster->assistent().beendet()) {
+        std::fprintf(stderr, "rundgang: the program ended at start-up\n");
+        return 1;
+    }
+
+    const Sprachbild soll = erwartet(sprache);
+    fensterPruefen(befund, *fenster, soll);
+
+    const auto stand = [&](int zustand) {
+        QCoreApplication::processEvents();
+        befund.gleich(QStringLiteral("state"), fenster->assistent().zustaende().zustand(), zustand);
+        dialoge.bildSpeichern(fenster.get(), QStringLiteral("zustand%1.png").arg(zustand));
+    };
+    const auto klick = [&](int knopf) {
+        befund.pruefen(fenster->cmdAuswahl(knopf)->isEnabled(),
+                       QStringLiteral("button %1 is disabled").arg(knopf));
+        fenster->cmdAuswahl(knopf)->click();
+    };
+
+    stand(1);
+    dialoge.ordner = QDir::toNativeSeparators(daten);
+    klick(1);
+    stand(2);
+    dialoge.datei = QDir::toNativeSeparators(importdatei);
+    klick(2);
+    stand(3);
+
+    // A row fault: continuing lists the rest, and the step stays open.
+    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, QStringLiteral("frage.png")});
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    klick(3);
+    befund.gleich(QStringLiteral("state after a fault"), fenster->assistent().zustaende().zustand(),
+                  3);
+
+    // The user mends the file and checks again.
+    befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
+                   QStringLiteral("cannot mend the import file"));
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    klick(3);
+    befund.gleich(QStringLiteral("message after the check"), dialoge.letzterText(),
+                  QString::fromUtf8(soll.fehlerfrei));
+    stand(4);
+
+    // Overwriting the demo's employees is asked first.
+    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, {}});
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    klick(4);
+    stand(5);
+    befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
+
+    mi::Mitarbeiterdaten_lesen(lz);
+    befund.pruefen(lz.mitarbeiter.MA_Kennungen.contains(QStringLiteral("dnovak")),
+                   QStringLiteral("the employee file does not hold the imported list"));
+
+    klick(5);
+    befund.pruefen(fenster->assistent().beendet() && !fenster->isVisible(),
+                   QStringLiteral("Close did not end the program"));
+
+    for (const QString& fehler : befund.fehler()) {
+        std::fprintf(stderr, "rundgang (%s): %s\n", MI_SPRACHE, fehler.toUtf8().constData());
+    }
+    if (!befund.fehler().isEmpty()) {
+        return 1;
+    }
+    std::printf("rundgang (%s): all four steps done, every check held\n", MI_SPRACHE);
+    return 0;
+}
