@@ -5,7 +5,7 @@ set -euo pipefail
 
 PAKETE=(
   cmake ninja-build g++ git
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   clang-14 libclang-rt-14-dev

@@ -5,6 +5,8 @@
 #include "wizard/qt/QtDialoge.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -12,6 +14,13 @@ int main(int argc, char* argv[]) {
     mi::QtPlattform plattform;
     mi::QtDialoge dialoge;
     mi::Laufzeit lz(*mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE)), plattform, dialoge);
+
+    // The message boxes' own buttons (Yes, No, OK) speak the build's language too.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QStringLiteral(MI_SPRACHE).toLower()), QStringLiteral("qtbase"),
+                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexte);
+    }
 
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
     const auto ende = mi::Main(lz, [&] {
