@@ -3,8 +3,8 @@
 #include "startup/Laufzeit.h"
 
 #include <charconv>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
