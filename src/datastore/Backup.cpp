@@ -1,6 +1,7 @@
 #include "datastore/Backup.h"
 
 #include "datastore/Dateikanal.h"
+#include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 #include "folders/Auflistung.h"
 #include "folders/Ordner.h"
@@ -8,6 +9,8 @@
 #include "startup/Laufzeit.h"
 #include "startup/Pfade.h"
 #include "startup/Start.h"
+
+#include <QByteArrayList>
 
 namespace mi {
 
@@ -17,7 +20,7 @@ namespace {
 // easily holds more lines than the 16-bit counters reach, so nothing here is
 // bounded by them.
 void dateienSammeln(Laufzeit& lz, const QString& ordner, const QString& muster,
-                    QStringList& zeilen) {
+                    QByteArrayList& zeilen) {
     // An empty folder name would list the current folder, which holds no
     // planner data; and a folder that cannot be listed holds nothing to save.
     if (ordner.isEmpty()) {
@@ -25,17 +28,17 @@ void dateienSammeln(Laufzeit& lz, const QString& ordner, const QString& muster,
     }
     const QStringList namen = Dateien_auflisten(ordner, muster).value_or(QStringList());
     for (const QString& name : namen) {
-        zeilen.append(u'[' + name + u']');
+        zeilen.append(cp1252Kodieren(u'[' + name + u']'));
         const qsizetype zaehlzeile = zeilen.size();
-        zeilen.append(QString());
+        zeilen.append(QByteArray());
         Datei_öffnen(lz, mitTrenner(ordner) + name, QStringLiteral("Input"), QString());
         qsizetype anzahl = 0;
         while (!lz.kanal.dateiende()) {
-            zeilen.append(LineIn(lz));
+            zeilen.append(klartextLesen(lz));
             ++anzahl;
         }
         Datei_schließen(lz);
-        zeilen[zaehlzeile] = u'[' + QString::number(anzahl) + u']';
+        zeilen[zaehlzeile] = '[' + QByteArray::number(anzahl) + ']';
     }
 }
 
@@ -52,8 +55,9 @@ bool Backup_erstellen(Laufzeit& lz, const QString& Bezeichnung) {
                              Bezeichnung + QStringLiteral(".dat");
 
         // The ".log" files follow the ".dat" files, and are collected even
-        // from a data folder without any ".dat" file.
-        QStringList zeilen;
+        // from a data folder without any ".dat" file. The lines are copied as
+        // plain bytes: a backup holds megabytes of them.
+        QByteArrayList zeilen;
         dateienSammeln(lz, lz.Datenpfad, QStringLiteral("*.dat"), zeilen);
         dateienSammeln(lz, lz.Logpfad, QStringLiteral("*.log"), zeilen);
 
@@ -62,8 +66,8 @@ bool Backup_erstellen(Laufzeit& lz, const QString& Bezeichnung) {
             return false;
         }
         LineOut(lz, QStringLiteral("[VelmontBackup]"));
-        for (const QString& zeile : zeilen) {
-            LineOut(lz, zeile);
+        for (const QByteArray& zeile : zeilen) {
+            klartextSchreiben(lz, zeile);
         }
         Datei_schließen(lz);
         return true;

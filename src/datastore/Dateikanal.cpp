@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <utility>
 
 namespace mi {
 
@@ -93,6 +94,8 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
     anhangStart_ = 0;
     if (modus == Kanalmodus::Input) {
         inhalt_ = geraet->readAll();
+    } else if (modus == Kanalmodus::Output) {
+        inhalt_.reserve(Schreibpuffer + 1024);
     } else if (modus == Kanalmodus::Append) {
         anhangStart_ = geraet->size();
     }
@@ -129,6 +132,10 @@ QByteArray Dateikanal::restLesen() {
     if (!offen() || modus_ != Kanalmodus::Input) {
         fehlerAusloesen(fehlernummer::UngueltigerDateiname);
     }
+    if (position_ == 0) {
+        // The whole file: handed over, not copied.
+        return std::exchange(inhalt_, QByteArray());
+    }
     QByteArray rest = inhalt_.sliced(position_);
     position_ = inhalt_.size();
     return rest;
@@ -157,7 +164,7 @@ void Dateikanal::pufferSchreiben() {
     if (!inhalt_.isEmpty() && geraet_->write(inhalt_) != inhalt_.size()) {
         schreibfehler();
     }
-    inhalt_.clear();
+    inhalt_.resize(0);  // keeps the buffer for the next piece
 }
 
 void Dateikanal::schreibfehler() {

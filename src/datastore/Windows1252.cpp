@@ -39,16 +39,17 @@ QString cp1252Dekodieren(QByteArrayView bytes) {
 }
 
 QByteArray cp1252Kodieren(QStringView text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* ziel = bytes.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         // A character beyond the 16-bit range is one character, so one "?".
         if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
             ++i;
         }
-        bytes.append(zeichenNachByte(c.unicode()));
+        *ziel++ = zeichenNachByte(c.unicode());
     }
+    bytes.truncate(ziel - bytes.constData());
     return bytes;
 }
 

@@ -5,15 +5,33 @@
 #include "startup/Laufzeit.h"
 #include "startup/Zaehler16.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace mi {
 
+// A backup passes every byte of the planner's data through both directions.
+// Both write into a buffer of the final size, and a line without bytes to drop
+// (every line the planner writes) has offsets that depend on the position alone,
+// which the compiler turns into vector code.
 QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start) {
-    QByteArray zeile;
-    zeile.reserve(klartext.size() + 1);
-    zeile.append(static_cast<char>(start));
+    QByteArray zeile(klartext.size() + 1, Qt::Uninitialized);
+    char* ziel = zeile.data();
+    *ziel++ = static_cast<char>(start);
     int k = start & 63;
+    const auto* quelle = reinterpret_cast<const unsigned char*>(klartext.data());
+    const int n = static_cast<int>(klartext.size());
+    unsigned char kleinstes = 255;
+    for (int i = 0; i < n; ++i) {
+        kleinstes = std::min(kleinstes, quelle[i]);
+    }
+    if (kleinstes >= 32) {
+        for (int i = 0; i < n; ++i) {
+            const int c = quelle[i] + ((k + 1 + i) & 63);
+            ziel[i] = static_cast<char>(c > 255 ? c - 224 : c);
+        }
+        return zeile;
+    }
     for (const char b : klartext) {
         const int p = static_cast<unsigned char>(b);
         if (p < 32) {
@@ -24,22 +42,21 @@ QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start) {
         if (c > 255) {
             c -= 224;
         }
-        zeile.append(static_cast<char>(c));
+        *ziel++ = static_cast<char>(c);
     }
+    zeile.truncate(ziel - zeile.constData());
     return zeile;
 }
 
 QByteArray zeileEntschluesseln(QByteArrayView zeile) {
-    QByteArray klartext;
-    klartext.reserve(zeile.size() - 1);
-    int k = static_cast<unsigned char>(zeile.front()) & 63;
-    for (const char b : zeile.sliced(1)) {
-        k = (k + 1) & 63;
-        int p = static_cast<unsigned char>(b) - k;
-        if (p < 32) {
-            p += 224;
-        }
-        klartext.append(static_cast<char>(p));
+    QByteArray klartext(zeile.size() - 1, Qt::Uninitialized);
+    char* ziel = klartext.data();
+    const int k = static_cast<unsigned char>(zeile.front()) & 63;
+    const auto* quelle = reinterpret_cast<const unsigned char*>(zeile.data()) + 1;
+    const int n = static_cast<int>(klartext.size());
+    for (int i = 0; i < n; ++i) {
+        const int p = quelle[i] - ((k + 1 + i) & 63);
+        ziel[i] = static_cast<char>(p < 32 ? p + 224 : p);
     }
     return klartext;
 }
@@ -48,27 +65,47 @@ std::uint8_t startzeichen(double zufall) {
     return static_cast<std::uint8_t>(std::floor(zufall * 223 + 32));
 }
 
-QString LineIn(Laufzeit& lz) {
-    return mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineIn"), [&] {
-        const QByteArray zeile = lz.kanal.zeileLesen();
-        if (zeile.isEmpty()) {
-            // No start character to take the offset from.
-            fehlerAusloesen(fehlernummer::UngueltigerAufruf);
-        }
-        Zaehler16::pruefen(zeile.size());
-        return cp1252Dekodieren(zeileEntschluesseln(zeile));
-    });
+namespace {
+
+QByteArray naechsterKlartext(Laufzeit& lz) {
+    const QByteArray zeile = lz.kanal.zeileLesen();
+    if (zeile.isEmpty()) {
+        // No start character to take the offset from.
+        fehlerAusloesen(fehlernummer::UngueltigerAufruf);
+    }
+    Zaehler16::pruefen(zeile.size());
+    return zeileEntschluesseln(zeile);
 }
 
-QByteArray speicherform(Laufzeit& lz, const QString& text) {
-    const QByteArray klartext = cp1252Kodieren(text);
+QByteArray speicherformAusKlartext(Laufzeit& lz, QByteArrayView klartext) {
     Zaehler16::pruefen(klartext.size());
     return zeileVerschluesseln(klartext, startzeichen(lz.plattform.zufallszahl()));
 }
 
+const QString OrtLineIn = QStringLiteral("modMitarbeiterImport - LineIn");
+const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
+
+}  // namespace
+
+QString LineIn(Laufzeit& lz) {
+    return mitFehlerbericht(lz, OrtLineIn, [&] { return cp1252Dekodieren(naechsterKlartext(lz)); });
+}
+
+QByteArray klartextLesen(Laufzeit& lz) {
+    return mitFehlerbericht(lz, OrtLineIn, [&] { return naechsterKlartext(lz); });
+}
+
+QByteArray speicherform(Laufzeit& lz, const QString& text) {
+    return speicherformAusKlartext(lz, cp1252Kodieren(text));
+}
+
 void LineOut(Laufzeit& lz, const QString& text) {
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineOut"),
-                     [&] { lz.kanal.zeileSchreiben(speicherform(lz, text)); });
+    mitFehlerbericht(lz, OrtLineOut, [&] { lz.kanal.zeileSchreiben(speicherform(lz, text)); });
+}
+
+void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext) {
+    mitFehlerbericht(lz, OrtLineOut,
+                     [&] { lz.kanal.zeileSchreiben(speicherformAusKlartext(lz, klartext)); });
 }
 
 }  // namespace mi

@@ -28,4 +28,11 @@ QString LineIn(Laufzeit& lz);
 // Scrambles text and writes it as one line on the channel.
 void LineOut(Laufzeit& lz, const QString& text);
 
+// The same two for lines that are copied unchanged, as a backup copies every
+// line of the planner's data: their plain bytes, without the detour through
+// text, which would give back the very same bytes. Errors and their reports
+// are those of LineIn and LineOut.
+QByteArray klartextLesen(Laufzeit& lz);
+void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext);
+
 }  // namespace mi

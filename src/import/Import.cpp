@@ -25,10 +25,19 @@ QString planerzeile(const ImportZeile& z) {
     if (z.Benutzerkennung.isEmpty()) {
         return z.Name.mid(1);  // a text row: the ">" marker is not stored
     }
-    const QChar d(u':');
-    return z.VonDatum + d + z.BisDatum + d + z.Resturlaub + d + z.Urlaubsanspruch1 + d +
-           z.Urlaubsanspruch2 + d + z.Urlaubsanspruch3 + d + z.Urlaubsanspruch4 + d +
-           z.Sonderurlaub + QStringLiteral(":000,0:000,0:000,0:") + z.Name + d + z.Benutzerkennung;
+    // Appended into one buffer: a chain of "+" would copy the growing line
+    // once for every field, tens of thousands of times.
+    QString zeile;
+    zeile.reserve(88);
+    for (const QString* feld :
+         {&z.VonDatum, &z.BisDatum, &z.Resturlaub, &z.Urlaubsanspruch1, &z.Urlaubsanspruch2,
+          &z.Urlaubsanspruch3, &z.Urlaubsanspruch4, &z.Sonderurlaub}) {
+        zeile.append(*feld).append(u':');
+    }
+    return zeile.append(QStringLiteral("000,0:000,0:000,0:"))
+        .append(z.Name)
+        .append(u':')
+        .append(z.Benutzerkennung);
 }
 
 void mitarbeiterdateiSchreiben(Laufzeit& lz) {

@@ -18,26 +18,37 @@ namespace {
 
 constexpr std::array<char16_t, 4> Trennzeichenwahl = {u',', u';', u':', u'\t'};
 
-bool planerzeichen(QChar c) {
+bool planerzeichenAusserhalbLatin1(QChar c) {
+    return cp1252Kodieren(QStringView(&c, 1)) != "?";
+}
+
+inline bool planerzeichen(QChar c) {
     const char16_t wert = c.unicode();
     if (wert < 0x80 || (wert >= 0xA0 && wert <= 0xFF)) {
         return true;
     }
-    return cp1252Kodieren(QStringView(&c, 1)) != "?";
+    return planerzeichenAusserhalbLatin1(c);
 }
 
 QString aufPlanerzeichen(const QString& text) {
-    QString ergebnis;
-    ergebnis.reserve(text.size());
+    // Mostly every character fits: then the text is kept as it is.
+    const auto erstesFremdes =
+        std::find_if_not(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); });
+    if (erstesFremdes == text.cend()) {
+        return text;
+    }
+    QString ergebnis(text.size(), Qt::Uninitialized);
+    QChar* ziel = ergebnis.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            ergebnis += u'?';  // one character of the file, one of the planner
+            *ziel++ = u'?';  // one character of the file, one of the planner
             ++i;
         } else {
-            ergebnis += planerzeichen(c) ? c : QChar(u'?');
+            *ziel++ = planerzeichen(c) ? c : QChar(u'?');
         }
     }
+    ergebnis.truncate(ziel - ergebnis.constData());
     return ergebnis;
 }
 
@@ -189,7 +200,8 @@ bool Importdatei_lesen(Laufzeit& lz) {
         }
 
         // At most one row per line end and never more than the row counter allows.
-        const qsizetype zeilenenden = text.count(u'\n') + text.count(u'\r');
+        const qsizetype zeilenenden = std::count_if(
+            text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
         lz.ImportZeilen.reserve(static_cast<std::size_t>(
             std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
         Zaehler16 zeilenzahl;

@@ -10,6 +10,7 @@
 #include "wizard/Schrittzustaende.h"
 
 #include <QSet>
+#include <algorithm>
 #include <array>
 
 namespace mi {
@@ -105,24 +106,30 @@ bool verboteneZeichenSuchen(Pruefung& p) {
     return true;
 }
 
+// A plain scan: the library's general search costs more than a short field.
+qsizetype trennerSuchen(QStringView text, QChar sep) {
+    const auto* treffer = std::find(text.begin(), text.end(), sep);
+    return treffer == text.end() ? -1 : treffer - text.begin();
+}
+
 // Splits one row into its fields; false when it has more than ten columns.
 bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
     QStringView rest = zeile.Zeilentext;
-    qsizetype trenner = rest.indexOf(sep);
+    qsizetype trenner = trennerSuchen(rest, sep);
     zeile.Name = rest.first(trenner).toString();
     if (istTextzeile(zeile)) {
         return true;
     }
     rest = rest.sliced(trenner + 1);
     for (QString ImportZeile::*feld : Folgespalten) {
-        trenner = rest.indexOf(sep);
+        trenner = trennerSuchen(rest, sep);
         if (trenner < 0) {
             break;
         }
         zeile.*feld = rest.first(trenner).toString();
         rest = rest.sliced(trenner + 1);
     }
-    const bool zuViele = rest.contains(sep);
+    const bool zuViele = trennerSuchen(rest, sep) >= 0;
     zeile.Zeilentext.remove(0, zeile.Zeilentext.size() - rest.size());
     return !zuViele;
 }
@@ -162,13 +169,14 @@ bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& fel
 bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
-        if (!wert.isEmpty() && !p.format.zahl(wert) &&
-            !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
+        const std::optional<float> zahl = wert.isEmpty() ? 0.0F : p.format.zahl(wert);
+        if (!zahl && !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
             return false;
         }
         // The planner writes day values with a comma; one character for one, so
-        // replacing in place is the same as Ersetzen.
-        wert = p.format.zahlFormatieren(wert).replace(u'.', u',');
+        // replacing in place is the same as Ersetzen. A value that is no number
+        // counts as zero.
+        wert = p.format.zahlFormatieren(zahl.value_or(0.0F)).replace(u'.', u',');
     }
     return true;
 }
@@ -241,7 +249,7 @@ bool doppelteSuchen(Pruefung& p) {
         } else {
             gesehen.insert(klein);
         }
-        liste += u'|' + klein + u'|';
+        liste.append(u'|').append(klein).append(u'|');
     }
     return true;
 }

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -204,11 +205,18 @@ std::optional<float> Gebietsformat::zahl(QStringView text) const {
 
 QString Gebietsformat::zahlFormatieren(QStringView text) const {
     const QStringView rein = text.trimmed();
-    const float wert = rein.isEmpty() ? 0.0F : zahl(rein).value_or(0.0F);
+    return zahlFormatieren(rein.isEmpty() ? 0.0F : zahl(rein).value_or(0.0F));
+}
+
+QString Gebietsformat::zahlFormatieren(float wert) const {
     // std::round rounds half away from zero.
     const double zehntel = std::round(static_cast<double>(wert) * 10.0);
     const double betrag = std::fabs(zehntel);
-    const auto ziffer = static_cast<char16_t>(u'0' + static_cast<int>(std::fmod(betrag, 10.0)));
+    // fmod only where the value leaves the integers.
+    const int zehntelziffer = betrag < 1e9
+                                  ? static_cast<int>(static_cast<std::int64_t>(betrag) % 10)
+                                  : static_cast<int>(std::fmod(betrag, 10.0));
+    const auto ziffer = static_cast<char16_t>(u'0' + zehntelziffer);
 
     // At most 999.9 and -99.9 fit the five characters; beyond that the integer
     // digits are clamped and the decimal digit kept.

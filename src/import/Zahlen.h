@@ -31,6 +31,8 @@ class Gebietsformat {
     // separator, clamped to -99.x and 999.x. Always five characters: anything
     // that is no number is zero, and so is a negative value that rounds to zero.
     QString zahlFormatieren(QStringView text) const;
+    // The same for a value already read, so that a checked field is parsed once.
+    QString zahlFormatieren(float wert) const;
 
   private:
     enum class Teil : char { Tag, Monat, Jahr };

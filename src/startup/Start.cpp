@@ -6,13 +6,15 @@
 #include "startup/Pfade.h"
 
 #include <QFileInfo>
+#include <cstdlib>
 
 namespace mi {
 
 namespace {
 
-QString zweistellig(int zahl) {
-    return QStringLiteral("%1").arg(zahl, 2, 10, QChar(u'0'));
+void zweistellig(QChar* ziel, int zahl) {
+    ziel[0] = QChar(u'0' + zahl / 10 % 10);
+    ziel[1] = QChar(u'0' + zahl % 10);
 }
 
 QString installationsbasis(const Plattform& p) {
@@ -44,8 +46,20 @@ QString FormatDatumDS(Laufzeit& lz, const QDate& datum) {
         if (!datum.isValid()) {
             fehlerAusloesen(fehlernummer::Typenkonflikt);
         }
-        const QString jahr = QString::number(datum.year()).right(2);
-        return jahr.rightJustified(2, u'0') + zweistellig(datum.month()) + zweistellig(datum.day());
+        // Written digit by digit: the check formats two dates for each of up
+        // to 32,767 rows. A year before the common era keeps its sign when it
+        // has a single digit, as the last two characters of its number.
+        QString text(6, Qt::Uninitialized);
+        QChar* ziel = text.data();
+        if (datum.year() > -10 && datum.year() < 0) {
+            ziel[0] = u'-';
+            ziel[1] = QChar(u'0' - datum.year());
+        } else {
+            zweistellig(ziel, std::abs(datum.year()));
+        }
+        zweistellig(ziel + 2, datum.month());
+        zweistellig(ziel + 4, datum.day());
+        return text;
     });
 }
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "messages/Dialoge.h"
+#include "startup/Plattform.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <random>
+
+namespace mi::bench {
+
+// A machine pinned to an English (US) locale and a fixed clock, so every run
+// reads the same dates and numbers and writes the same file names.
+class Plattform : public mi::Plattform {
+  public:
+    QString umgebungsvariable(const QString&) const override { return {}; }
+    QString programmordner() const override { return QStringLiteral("/programm"); }
+    QDateTime jetzt() const override { return {QDate(2026, 12, 5), QTime(14, 30, 15)}; }
+    QLocale gebietsschema() const override { return {QLocale::English, QLocale::UnitedStates}; }
+    double zufallszahl() override { return verteilung_(generator_); }
+    void signalton() override {}
+
+  private:
+    std::mt19937 generator_;
+    std::uniform_real_distribution<double> verteilung_{0.0, 1.0};
+};
+
+// A user who confirms everything: every question is answered Yes, every
+// message OK. The texts are kept so a run can tell the path it took.
+class Dialoge : public mi::Dialoge {
+  public:
+    QStringList texte;
+
+    Antwort zeigen(const Meldungsbox& box) override {
+        texte.append(box.text);
+        return box.knoepfe == Knoepfe::JaNein ? Antwort::Ja : Antwort::OK;
+    }
+    QString ordnerWaehlen(const QString&) override { return {}; }
+    std::optional<QString> dateiWaehlen(const Dateiwahl&) override { return std::nullopt; }
+};
+
+}  // namespace mi::bench

@@ -1,0 +1,530 @@
+// The import's two heavy steps on a full-size file: the check of a CSV file
+// of up to 32,767 rows (the most the row counter allows) and the import of the
+// checked rows into a planner data folder of realistic size, with its backup,
+// log and settings.
+//
+//   bench_import [--benchmark_filter=...] [--benchmark_repetitions=N]
+//
+// The planner folder is built once and restored before every iteration of the
+// import, outside the timed part, so each one imports into the same data.
+
+#include "Fakes.h"
+#include "datastore/Konfigdaten.h"
+#include "datastore/Windows1252.h"
+#include "datastore/Zeilenverschluesselung.h"
+#include "import/Import.h"
+#include "import/Importpruefung.h"
+#include "messages/Fehler.h"
+#include "startup/Laufzeit.h"
+#include "startup/Pfade.h"
+#include "startup/Start.h"
+#include "wizard/Schrittzustaende.h"
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <memory>
+#include <random>
+
+namespace mi::bench {
+namespace {
+
+const QString Benutzer = QStringLiteral("chef");
+
+// ---------------------------------------------------------------------------
+// The planner's data folder
+
+// Scrambled lines as the planner writes them, CR LF after each.
+class Planerdatei {
+  public:
+    explicit Planerdatei(std::mt19937& zufall) : zufall_(zufall) {}
+
+    void zeile(const QString& text) {
+        std::uniform_int_distribution<int> start(32, 254);
+        inhalt_.append(
+            zeileVerschluesseln(cp1252Kodieren(text), static_cast<std::uint8_t>(start(zufall_))));
+        inhalt_.append("\r\n");
+    }
+    qsizetype groesse() const { return inhalt_.size(); }
+    QByteArray inhalt() const { return inhalt_; }
+
+  private:
+    std::mt19937& zufall_;
+    QByteArray inhalt_;
+};
+
+const QStringList Vornamen = {
+    "Anna",   "Jürgen", "Chloé",  "Carl",    "Maria", "Stefan",  "Sophie", "Lukas",
+    "Zoë",    "Thomas", "Léa",    "Michael", "Julia", "Andreas", "Émilie", "Peter",
+    "Sabine", "Björn",  "Hélène", "Markus",  "Laura", "Jörg",    "Claire", "Daniel",
+};
+const QStringList Nachnamen = {
+    "Berger", "Müller",  "Lefèvre", "Oldfield", "Schmidt",  "Weiß",     "Fischer", "Dubois",
+    "Meyer",  "Wagner",  "Becker",  "Schäfer",  "Moreau",   "Hoffmann", "Koch",    "Girard",
+    "Bauer",  "Richter", "Klein",   "Wolf",     "Schröder", "Neumann",  "Faure",   "Brandt",
+};
+const QStringList Abteilungen = {"Sales",   "Workshop",   "Accounts",   "Warehouse",
+                                 "Service", "Purchasing", "Management", "Logistics"};
+
+// User names are plain ASCII, as login names are: umlauts spelt out, accents dropped.
+QString kennung(int i) {
+    const QString& vorname = Vornamen[i % Vornamen.size()];
+    const QString& nachname = Nachnamen[(i / Vornamen.size()) % Nachnamen.size()];
+    QString k;
+    for (const QChar c : (vorname.left(1) + nachname).toLower()) {
+        switch (c.unicode()) {
+            case u'ä':
+                k += QStringLiteral("ae");
+                break;
+            case u'ö':
+                k += QStringLiteral("oe");
+                break;
+            case u'ü':
+                k += QStringLiteral("ue");
+                break;
+            case u'ß':
+                k += QStringLiteral("ss");
+                break;
+            default:
+                k += c.unicode() < 0x80 ? c : QChar(u'e');
+        }
+    }
+    return k + QString::number(i);
+}
+
+QString planername(int i) {
+    return Vornamen[i % Vornamen.size()] + u' ' +
+           Nachnamen[(i / Vornamen.size()) % Nachnamen.size()];
+}
+
+QString datum6(std::mt19937& zufall, int vonJahr, int bisJahr) {
+    std::uniform_int_distribution<int> jahr(vonJahr, bisJahr), monat(1, 12), tag(1, 28);
+    return QStringLiteral("%1%2%3")
+        .arg(jahr(zufall) % 100, 2, 10, QChar(u'0'))
+        .arg(monat(zufall), 2, 10, QChar(u'0'))
+        .arg(tag(zufall), 2, 10, QChar(u'0'));
+}
+
+QByteArray konfigdaten(std::mt19937& zufall) {
+    Planerdatei d(zufall);
+    for (const char* zeile :
+         {"[Velmont]", "3.2", "2026", "[Firma]", "Example Manufacturing Ltd", "1", "[Settings]"}) {
+        d.zeile(QString::fromLatin1(zeile));
+    }
+    // Day values in whole days (character 30 is "0"): the import raises the
+    // step twice, to halves and then to tenths, so both writes are timed.
+    d.zeile(QStringLiteral("1100100010000000000000010000000000000000"));
+    d.zeile(QStringLiteral("0010000000"));
+    for (int i = 0; i < 40; ++i) {
+        d.zeile(QStringLiteral("Option%1=%2").arg(i).arg(i % 3));
+    }
+    d.zeile(QStringLiteral("[Administratoren]"));
+    d.zeile(QStringLiteral("A1:Chef:") + Benutzer);
+    for (int i = 0; i < 12; ++i) {
+        d.zeile(QStringLiteral("A%1:%2:%3").arg(i + 2).arg(planername(i), kennung(i)));
+    }
+    return d.inhalt();
+}
+
+QByteArray mitarbeiterdaten(std::mt19937& zufall) {
+    Planerdatei d(zufall);
+    d.zeile(QStringLiteral("[Mitarbeiterdaten]"));
+    d.zeile(QStringLiteral("99999999"));
+    d.zeile(QStringLiteral("0"));
+    for (int i = 0; i < 400; ++i) {
+        if (i % 40 == 0) {
+            d.zeile(Abteilungen[(i / 40) % Abteilungen.size()]);
+        }
+        d.zeile(datum6(zufall, 2000, 2025) +
+                QStringLiteral(":999999:012,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:") +
+                planername(i) + u':' + kennung(i));
+    }
+    return d.inhalt();
+}
+
+// Leave and planning entries of a file, until it has about groesse bytes.
+QByteArray planerdaten(std::mt19937& zufall, const QString& kopf, qsizetype groesse) {
+    static const QStringList Arten = {
+        "U", "S", "K", "F", "U:Winter holiday", "S:Training course", "K", "U:Family visit"};
+    std::uniform_int_distribution<int> person(0, 399), art(0, static_cast<int>(Arten.size() - 1));
+    Planerdatei d(zufall);
+    d.zeile(kopf);
+    d.zeile(QStringLiteral("2026"));
+    while (d.groesse() < groesse) {
+        d.zeile(kennung(person(zufall)) + u':' + datum6(zufall, 2010, 2026) + u':' +
+                datum6(zufall, 2010, 2026) + u':' + Arten[art(zufall)]);
+    }
+    return d.inhalt();
+}
+
+QByteArray logbuch(std::mt19937& zufall, int jahr, int monat) {
+    static const QStringList Eintraege = {"Program started",        "Leave entered",
+                                          "Leave deleted",          "Settings changed",
+                                          "Employee data imported", "Holiday calendar updated",
+                                          "Backup created"};
+    std::uniform_int_distribution<int> tag(1, 28), stunde(7, 18), minute(0, 59),
+        eintrag(0, static_cast<int>(Eintraege.size() - 1)), person(0, 11);
+    Planerdatei d(zufall);
+    for (int i = 0; i < 300; ++i) {
+        const int p = person(zufall);
+        d.zeile(QStringLiteral("%1.%2.%3 %4:%5:%6|%7|%8")
+                    .arg(tag(zufall), 2, 10, QChar(u'0'))
+                    .arg(monat, 2, 10, QChar(u'0'))
+                    .arg(jahr % 100, 2, 10, QChar(u'0'))
+                    .arg(stunde(zufall), 2, 10, QChar(u'0'))
+                    .arg(minute(zufall), 2, 10, QChar(u'0'))
+                    .arg(minute(zufall), 2, 10, QChar(u'0'))
+                    .arg(kennung(p), (p < 3 ? QStringLiteral("VelmoAdmin|") : QString()) +
+                                         Eintraege[eintrag(zufall)]));
+    }
+    return d.inhalt();
+}
+
+// A planner data folder of about 5 MB in 20 ".dat" files, with 24 monthly
+// log books and an empty backup folder, kept in memory so that it can be put
+// back exactly as it was.
+class Planerordner {
+  public:
+    Planerordner() {
+        std::mt19937 zufall(20261205);
+        const QString daten = QStringLiteral("VelmoraData/");
+        dateien_[daten + "Konfigdaten.dat"] = konfigdaten(zufall);
+        dateien_[daten + "Mitarbeiterdaten.dat"] = mitarbeiterdaten(zufall);
+        dateien_[daten + "PlanerData.dat"] =
+            planerdaten(zufall, QStringLiteral("[Urlaubsdaten]"), 900 * 1024);
+        dateien_[daten + "Feiertage.dat"] =
+            planerdaten(zufall, QStringLiteral("[Feiertage]"), 20 * 1024);
+        for (int jahr = 2010; jahr <= 2025; ++jahr) {
+            dateien_[daten + QStringLiteral("Urlaub%1.dat").arg(jahr)] =
+                planerdaten(zufall, QStringLiteral("[Urlaub%1]").arg(jahr), 250 * 1024);
+        }
+        for (int jahr = 2025; jahr <= 2026; ++jahr) {
+            for (int monat = 1; monat <= 12; ++monat) {
+                dateien_[daten + QStringLiteral("Logs/%1%2 Velmont.log")
+                                     .arg(jahr % 100, 2, 10, QChar(u'0'))
+                                     .arg(monat, 2, 10, QChar(u'0'))] =
+                    logbuch(zufall, jahr, monat);
+            }
+        }
+        QDir(dir_.path()).mkpath(daten + QStringLiteral("Backups"));
+        wiederherstellen();
+    }
+
+    QString datenpfad() const {
+        return nativ(dir_.filePath(QStringLiteral("VelmoraData"))) + Trenner;
+    }
+    QString logpfad() const { return datenpfad() + QStringLiteral("Logs") + Trenner; }
+    QString pfad(const QString& relativ) const { return nativ(dir_.filePath(relativ)); }
+
+    // Every file back to its first content; every file the runs added (the
+    // backups above all) removed.
+    void wiederherstellen() {
+        for (auto it = dateien_.cbegin(); it != dateien_.cend(); ++it) {
+            QFile datei(dir_.filePath(it->first));
+            if (datei.open(QIODevice::ReadOnly) && datei.readAll() == it->second) {
+                continue;
+            }
+            datei.close();
+            QDir(dir_.path()).mkpath(QFileInfo(datei).path());
+            if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+                datei.write(it->second) != it->second.size()) {
+                std::fprintf(stderr, "cannot restore %s\n", qPrintable(datei.fileName()));
+                std::abort();
+            }
+        }
+        QDirIterator alle(dir_.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        const QDir wurzel(dir_.path());
+        while (alle.hasNext()) {
+            const QString datei = alle.next();
+            if (dateien_.find(wurzel.relativeFilePath(datei)) == dateien_.end()) {
+                QFile::remove(datei);
+            }
+        }
+    }
+
+    qsizetype bytes(const QString& endung) const {
+        qsizetype summe = 0;
+        for (const auto& [name, inhalt] : dateien_) {
+            summe += name.endsWith(endung) ? inhalt.size() : 0;
+        }
+        return summe;
+    }
+    int anzahl(const QString& endung) const {
+        int n = 0;
+        for (const auto& eintrag : dateien_) {
+            n += eintrag.first.endsWith(endung) ? 1 : 0;
+        }
+        return n;
+    }
+
+  private:
+    QTemporaryDir dir_;
+    std::map<QString, QByteArray> dateien_;
+};
+
+// ---------------------------------------------------------------------------
+// The import file
+
+// A spreadsheet's "CSV UTF-8" export in the pinned English (US) locale: a
+// header, ten columns, department rows (">Name"), some quoted values, dates
+// with four- and two-digit years and in ISO form, day values in halves and
+// tenths. Every row checks clean, so the check runs all five passes.
+QByteArray importdatei(int zeilen) {
+    std::mt19937 zufall(static_cast<unsigned>(zeilen));
+    std::uniform_int_distribution<int> monat(1, 12), tag(1, 28), jahr(2015, 2024);
+    static const QStringList Rest = {"2.5", "0", "-1.5", "12", "3.7", "0.5", ""};
+    static const QStringList Anspruch = {"30", "27.5", "28.3", "30", "25", "30"};
+    static const QStringList Sonder = {"", "1.5", "0", "", "2", ""};
+
+    QString text = QStringLiteral(
+        "Name,User,From,To,Remaining,Entitlement 1,Entitlement 2,Entitlement 3,"
+        "Entitlement 4,Special leave\r\n");
+    for (int i = 0; i < zeilen; ++i) {
+        if (i % 40 == 0) {
+            text +=
+                u'>' + Abteilungen[(i / 40) % Abteilungen.size()] + QStringLiteral(",,,,,,,,,\r\n");
+            continue;
+        }
+        QString von;
+        switch (i % 5) {
+            case 0:
+                break;
+            case 1:
+                von = QStringLiteral("%1-%2-%3")
+                          .arg(jahr(zufall))
+                          .arg(monat(zufall), 2, 10, QChar(u'0'))
+                          .arg(tag(zufall), 2, 10, QChar(u'0'));
+                break;
+            case 2:
+                von = QStringLiteral("%1/%2/%3")
+                          .arg(monat(zufall))
+                          .arg(tag(zufall))
+                          .arg(jahr(zufall) % 100, 2, 10, QChar(u'0'));
+                break;
+            default:
+                von = QStringLiteral("%1/%2/%3")
+                          .arg(monat(zufall))
+                          .arg(tag(zufall))
+                          .arg(jahr(zufall));
+        }
+        const QString bis = i % 9 == 0 ? QStringLiteral("12/31/2029") : QString();
+        const QString anspruch = Anspruch[i % Anspruch.size()];
+        QStringList felder = {planername(i),
+                              kennung(i),
+                              von,
+                              bis,
+                              Rest[i % Rest.size()],
+                              anspruch,
+                              anspruch,
+                              anspruch,
+                              i % 3 == 0 ? QString() : anspruch,
+                              Sonder[i % Sonder.size()]};
+        if (i % 7 == 0) {
+            felder[0] = u'"' + felder[0] + u'"';
+            felder[4] = u'"' + felder[4] + u'"';
+        }
+        text += felder.join(u',') + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+// ---------------------------------------------------------------------------
+// The runs
+
+struct Vorrat {
+    Planerordner ordner;
+    QTemporaryDir programmordner;  // beside the program, where the file dialog opens
+    std::map<int, QString> importdateien;
+
+    QString importdateiFuer(int zeilen) {
+        auto it = importdateien.find(zeilen);
+        if (it == importdateien.end()) {
+            const QString pfad =
+                nativ(programmordner.filePath(QStringLiteral("import%1.csv").arg(zeilen)));
+            QFile datei(pfad);
+            const QByteArray inhalt = importdatei(zeilen);
+            if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size()) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
+                std::abort();
+            }
+            it = importdateien.emplace(zeilen, pfad).first;
+        }
+        return it->second;
+    }
+};
+
+Vorrat& vorrat() {
+    static Vorrat v;
+    return v;
+}
+
+// One wizard session at step 3 on the planner folder, as administrator.
+struct Sitzung {
+    explicit Sitzung(const QString& importdateipfad) {
+        lz.Programmtitel = lz.texte.programmtitel;
+        lz.Dezimalzeichen = u'.';
+        lz.Tagesdatum = FormatDatumDS(lz, plattform.jetzt().date());
+        lz.Benutzername = Benutzer;
+        lz.Datenpfad = vorrat().ordner.datenpfad();
+        lz.Logpfad = vorrat().ordner.logpfad();
+        lz.Importdateipfad = importdateipfad;
+        zustaendeBisSchritt(3);
+    }
+
+    void zustaendeBisSchritt(int schritt) {
+        zustaende = Schrittzustaende();
+        for (int n = 1; n < schritt; ++n) {
+            zustaende.Schritt_abschliessen(n);
+        }
+    }
+
+    // False, with the reason given to the benchmark, when the run did not
+    // take the clean path (a fault row, a message, the program's end).
+    template <typename Schritt>
+    bool lauf(benchmark::State& state, Schritt&& schritt, const QStringList& erwartet) {
+        dialoge.texte.clear();
+        try {
+            schritt();
+        } catch (const Programmende&) {
+            dialoge.texte.append(QStringLiteral("(program ended)"));
+        }
+        if (dialoge.texte != erwartet) {
+            state.SkipWithError(
+                qPrintable(QStringLiteral("unexpected boxes: ") + dialoge.texte.join(" / ")));
+            return false;
+        }
+        return true;
+    }
+
+    bench::Plattform plattform;
+    bench::Dialoge dialoge;
+    Laufzeit lz{Sprache::EN, plattform, dialoge};
+    Schrittzustaende zustaende;
+};
+
+// The process's peak memory from here on: Linux lets a process reset its
+// high-water mark, so each benchmark reports its own and not the largest so far.
+// The heap the previous benchmark freed goes back to the system first, or it
+// would still count as resident.
+void speicherspitzeZuruecksetzen() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+    if (std::FILE* clearRefs = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", clearRefs);
+        std::fclose(clearRefs);
+    }
+}
+
+void kennzahlen(benchmark::State& state, int zeilen) {
+    rusage nutzung{};
+    getrusage(RUSAGE_SELF, &nutzung);
+    state.counters["rows/s"] =
+        benchmark::Counter(static_cast<double>(zeilen) * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate);
+    state.counters["peak_MB"] = static_cast<double>(nutzung.ru_maxrss) / 1024.0;
+    state.SetComplexityN(zeilen);
+}
+
+void pruefen(benchmark::State& state) {
+    const int zeilen = static_cast<int>(state.range(0));
+    Sitzung s(vorrat().importdateiFuer(zeilen));
+    const QStringList erwartet = {s.lz.texte.pruefungFehlerfrei};
+    speicherspitzeZuruecksetzen();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.zustaendeBisSchritt(3);
+        state.ResumeTiming();
+        if (!s.lauf(
+                state, [&] { Importdatei_checken(s.lz, s.zustaende); }, erwartet)) {
+            break;
+        }
+    }
+    if (s.lz.ImportZeilen.size() != static_cast<std::size_t>(zeilen)) {
+        state.SkipWithError("the check did not read every row");
+    }
+    kennzahlen(state, zeilen);
+}
+
+void importieren(benchmark::State& state) {
+    const int zeilen = static_cast<int>(state.range(0));
+    Planerordner& ordner = vorrat().ordner;
+    Sitzung s(vorrat().importdateiFuer(zeilen));
+    speicherspitzeZuruecksetzen();
+    if (!s.lauf(state, [&] { Importdatei_checken(s.lz, s.zustaende); },
+                {s.lz.texte.pruefungFehlerfrei})) {
+        return;
+    }
+    const Texte& t = s.lz.texte;
+    const QStringList erwartet = {
+        t.ueberschreibenHinweis + QStringLiteral("\r\r") + t.ueberschreibenFrage,
+        t.importErfolgreich};
+    // The settings as the check read them: every import raises the day-value
+    // step from whole days, so each one writes the settings file twice.
+    const QString einstellungen = s.lz.Einstellungen;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ordner.wiederherstellen();
+        s.lz.Einstellungen = einstellungen;
+        s.zustaendeBisSchritt(4);
+        state.ResumeTiming();
+        if (!s.lauf(
+                state, [&] { Mitarbeiterdaten_importieren(s.lz, s.zustaende); }, erwartet)) {
+            break;
+        }
+        state.PauseTiming();
+        if (!s.lauf(state, [&] { Konfigdaten_lesen(s.lz); }, {})) {
+            break;
+        }
+        if (s.lz.Einstellungen.mid(29, 1) != u"2" || s.zustaende.zustand() != 5) {
+            state.SkipWithError("the import did not raise the day-value step to tenths");
+            break;
+        }
+        state.ResumeTiming();
+    }
+    // The last run's backup and changed files go too.
+    ordner.wiederherstellen();
+    kennzahlen(state, zeilen);
+}
+
+}  // namespace
+}  // namespace mi::bench
+
+int main(int argc, char** argv) {
+    using namespace mi::bench;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    const Planerordner& ordner = vorrat().ordner;
+    std::printf("Planner data folder: %d .dat files, %.2f MB; %d log books, %.2f MB\n",
+                ordner.anzahl(QStringLiteral(".dat")),
+                static_cast<double>(ordner.bytes(QStringLiteral(".dat"))) / (1024.0 * 1024.0),
+                ordner.anzahl(QStringLiteral(".log")),
+                static_cast<double>(ordner.bytes(QStringLiteral(".log"))) / (1024.0 * 1024.0));
+    const std::pair<const char*, void (*)(benchmark::State&)> laeufe[] = {
+        {"Importdatei_checken", &pruefen}, {"Mitarbeiterdaten_importieren", &importieren}};
+    for (const auto& [name, funktion] : laeufe) {
+        benchmark::RegisterBenchmark(name, funktion)
+            ->Arg(4096)
+            ->Arg(8192)
+            ->Arg(16384)
+            ->Arg(32767)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->Complexity(benchmark::oN);
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
