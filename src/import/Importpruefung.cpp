@@ -99,7 +99,7 @@ bool verboteneZeichenSuchen(Pruefung& p) {
         const QString& text = p.lz.ImportZeilen[i].Zeilentext;
         const bool verboten = text.contains(u'|') || (sep != u':' && text.contains(u':'));
         if (verboten &&
-            !p.frage(static_cast<qsizetype>(i + 1), nullptr, p.t.unzulaessigesZeichen)) {
+            !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
             return false;
         }
     }
@@ -141,7 +141,7 @@ bool spaltenPruefen(Pruefung& p) {
     for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
         ImportZeile& zeile = p.lz.ImportZeilen[i];
         if (!spaltenTeilen(zeile, sep)) {
-            Meldung(p.lz, p.zeilenkopf(static_cast<qsizetype>(i + 1), &zeile.Name) +
+            Meldung(p.lz, p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
                               QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
                               p.t.spaltenHinweis.arg(sep));
             return false;
@@ -213,7 +213,7 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
 // Pass 4.
 bool felderPruefen(Pruefung& p) {
     for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
-        if (!feldPruefen(p, p.lz.ImportZeilen[i], static_cast<qsizetype>(i + 1))) {
+        if (!feldPruefen(p, p.lz.ImportZeilen[i], static_cast<qsizetype>(i) + 1)) {
             return false;
         }
     }
@@ -238,7 +238,7 @@ bool doppelteSuchen(Pruefung& p) {
         const bool mitStrich = klein.contains(u'|');
         const bool doppelt =
             mitStrich ? liste.contains(u'|' + klein + u'|') : gesehen.contains(klein);
-        if (doppelt && !p.frage(static_cast<qsizetype>(i + 1), &zeile.Name,
+        if (doppelt && !p.frage(static_cast<qsizetype>(i) + 1, &zeile.Name,
                                 p.t.doppelt.arg(zeile.Benutzerkennung))) {
             return false;
         }

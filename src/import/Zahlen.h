@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringView>
+#include <array>
 #include <optional>
 
 namespace mi {
@@ -37,8 +38,8 @@ class Gebietsformat {
   private:
     enum class Teil : char { Tag, Monat, Jahr };
     struct Datumsmuster {
-        Teil folge[3];
-        QString literal[4];  // before, between and after the three parts
+        std::array<Teil, 3> folge;
+        std::array<QString, 4> literal;  // before, between and after the three parts
     };
 
     std::optional<QDate> nachMuster(QStringView text) const;

@@ -76,7 +76,7 @@ QString qtDateifilter(const QString& filter) {
     if (strich < 0) {
         return filter;
     }
-    const QString beschreibung = filter.left(strich).trimmed();
+    QString beschreibung = filter.left(strich).trimmed();
     // Qt reads the patterns from the description's parentheses, separated by blanks.
     QString muster = filter.mid(strich + 1).trimmed();
     muster.replace(u';', u' ');
