@@ -1,5 +1,4 @@
-#include "Dateibaum.h"
-#include "Fakes.h"
+#include "Planer.h"
 #include "import/Importpruefung.h"
 #include "wizard/Schrittzustaende.h"
 
@@ -12,18 +11,14 @@ const QLocale DE(QLocale::German, QLocale::Germany);
 const QLocale EN(QLocale::English, QLocale::UnitedStates);
 const QLocale FR(QLocale::French, QLocale::France);
 
-// A planner data folder whose only administrator is "anna", a user, and the
-// wizard at step 3.
-struct Pruefstand {
+// The wizard at step 3 of a planner installation whose only administrator is "anna".
+struct Pruefstand : test::Planer {
     explicit Pruefstand(Sprache sprache = Sprache::EN, const QLocale& locale = EN,
                         const QString& benutzer = QStringLiteral("anna"))
-        : u(sprache) {
+        : Planer(sprache) {
+        eingerichtet();
         u.plattform.locale = locale;
-        u.lz->Benutzername = benutzer;
-        u.lz->Datenpfad = baum.ordner("Daten");
-        baum.planerdatei("Daten/Konfigdaten.dat",
-                         {"[Velmont]", "v", "v", "[Firma]", "F", "v", "[Settings]",
-                          QString(40, u'0'), "s", "[Administratoren]", "Ax:Anna"});
+        lz.Benutzername = benutzer;
         zustaende.Schritt_abschliessen(1);
         zustaende.Schritt_abschliessen(2);
     }
@@ -49,8 +44,6 @@ struct Pruefstand {
                 z.Sonderurlaub};
     }
 
-    test::Umgebung u;
-    test::Dateibaum baum;
     Schrittzustaende zustaende;
 };
 
