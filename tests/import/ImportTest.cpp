@@ -112,16 +112,16 @@ TEST_P(TagesschrittTest, RaisedOnlyAsTheEntitlementsNeed) {
 const QString Kurz(29, u'0');
 const QString S0 = einstellungen(u'0'), S1 = einstellungen(u'1'), S2 = einstellungen(u'2');
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, TagesschrittTest,
-    ::testing::Values(
-        Schrittfall{"HalvesOnce", S0, {mit(1, "027,5"), mit(5, "002,5")}, S1, 1},
-        Schrittfall{"HalfThenTenthInALaterRow", S0, {mit(4, "-01,5"), mit(5, "000,3")}, S2, 2},
-        Schrittfall{"ResturlaubTakesNoPart", S0, {mit(0, "002,5"), mit(0, "002,3")}, S0, 0},
-        Schrittfall{"NegativeTenthFromHalves", S1, {mit(4, "-01,7")}, S2, 1},
-        Schrittfall{"HalvesStayHalves", S1, {mit(2, "027,5")}, S1, 0},
-        Schrittfall{"TenthsNeverWritten", S2, {mit(3, "027,3")}, S2, 0},
-        Schrittfall{"ShortSettingsLineLeftAlone", Kurz, {mit(1, "027,3")}, Kurz, 0}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, TagesschrittTest, ::testing::Values(
+    Schrittfall{"HalvesOnce", S0, {mit(1, "027,5"), mit(5, "002,5")}, S1, 1},
+    Schrittfall{"HalfThenTenthInALaterRow", S0, {mit(4, "-01,5"), mit(5, "000,3")}, S2, 2},
+    Schrittfall{"ResturlaubTakesNoPart", S0, {mit(0, "002,5"), mit(0, "002,3")}, S0, 0},
+    Schrittfall{"NegativeTenthFromHalves", S1, {mit(4, "-01,7")}, S2, 1},
+    Schrittfall{"HalvesStayHalves", S1, {mit(2, "027,5")}, S1, 0},
+    Schrittfall{"TenthsNeverWritten", S2, {mit(3, "027,3")}, S2, 0},
+    Schrittfall{"ShortSettingsLineLeftAlone", Kurz, {mit(1, "027,3")}, Kurz, 0}));
+// clang-format on
 
 }  // namespace
 }  // namespace mi
