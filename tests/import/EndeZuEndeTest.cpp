@@ -1,12 +1,10 @@
-#include "Dateibaum.h"
-#include "Fakes.h"
+#include "Planer.h"
 #include "datastore/Mitarbeiterdaten.h"
 #include "startup/Start.h"
 #include "wizard/Assistent.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QDirIterator>
 #include <map>
 
 namespace mi {
@@ -18,38 +16,14 @@ const QLocale DE(QLocale::German, QLocale::Germany);
 const QLocale EN(QLocale::English, QLocale::UnitedStates);
 const QLocale FR(QLocale::French, QLocale::France);
 
-// The planner's data and log files, in the order a backup lists them. Only
-// "anna" may import; day values in whole days.
-const std::vector<std::pair<QString, QStringList>> Planerdateien{
-    {"Daten/Konfigdaten.dat",
-     {"[Velmont]", "3.2", "2026", "[Firma]", "Demo", "1", "[Settings]", QString(40, u'0'),
-      "0010000000", "[Administratoren]", "A1:Chef:anna"}},
-    {"Daten/Mitarbeiterdaten.dat",
-     {"[Mitarbeiterdaten]", "99999999", "0", "Sales",
-      "000000:999999:025,0:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Alt Mann:alt"}},
-    {"Daten/PlanerData.dat", {"[Urlaubsdaten]", "alt:260105:260109:U"}},
-    {"Daten/Logs/2612 Velmont.log", {"01.12.26 08:00:00|chef|VelmoAdmin|Program started"}},
-};
-
-// A planner installation as the program finds it on a PC: "ProgramFiles" holds
-// the settings file naming the data folder and its log book; the import file
-// lies in the program's own folder, where the file dialog opens.
-struct Planer {
-    Planer(Sprache sprache, const QLocale& locale, const QString& benutzer)
-        : u(sprache), lz(*u.lz), assistent(lz) {
-        for (const auto& [name, zeilen] : Planerdateien) {
-            baum.planerdatei(name, zeilen);
-        }
-        baum.planerdatei("ProgramFiles/Velmora/Velmont.dat",
-                         {"[Velmont]", "data_pfad=" + baum.ordner("Daten"),
-                          "log_pfad=" + baum.ordner("Daten/Logs")});
-        u.plattform.umgebung = {{"ProgramFiles", baum.pfad("ProgramFiles")},
-                                {"USERNAME", benutzer}};
-        u.plattform.ordner = baum.pfad("Programm");
+// Start-up, then the buttons of steps 2 to 4 as long as each opens the next.
+struct Lauf : test::Planer {
+    Lauf(Sprache sprache, const QLocale& locale, const QString& benutzer)
+        : Planer(sprache), assistent(lz) {
+        u.plattform.umgebung["USERNAME"] = benutzer;
         u.plattform.locale = locale;
     }
 
-    // Start-up, then the buttons of steps 2 to 4 as long as each opens the next.
     void durchlaufen(const QByteArray& csv, const std::vector<Antwort>& antworten) {
         u.dialoge.erwarteDatei(baum.datei("Programm/import.csv", csv));
         for (const Antwort antwort : antworten) {
@@ -65,20 +39,6 @@ struct Planer {
         EXPECT_TRUE(u.dialoge.skriptLeer());
     }
 
-    std::map<QString, QByteArray> alles() const {
-        std::map<QString, QByteArray> inhalt;
-        QDirIterator it(baum.wurzel(), QDir::AllEntries | QDir::NoDotAndDotDot,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString pfad = it.next();
-            inhalt[pfad] = it.fileInfo().isFile() ? Dateibaum::lesen(pfad) : QByteArray();
-        }
-        return inhalt;
-    }
-
-    test::Umgebung u;
-    Laufzeit& lz;
-    Dateibaum baum;
     Assistent assistent;
     std::map<QString, QByteArray> vorher;
 };
@@ -115,30 +75,23 @@ class ImportEndeZuEndeTest : public ::testing::TestWithParam<Import> {};
 
 TEST_P(ImportEndeZuEndeTest, EveryPlannerFileReadsBackAsWritten) {
     const Import& i = GetParam();
-    Planer p(i.sprache, i.locale, "anna");
+    Lauf p(i.sprache, i.locale, "anna");
     p.durchlaufen(i.csv, {OK, Ja, OK});
     EXPECT_EQ(p.assistent.zustaende().zustand(), 5);
     EXPECT_EQ(p.u.dialoge.texte().back(), p.lz.texte.importErfolgreich);
     // Decoded byte by byte, so a "ü" here is the Windows-1252 byte 0xFC.
-    EXPECT_EQ(Dateibaum::planerzeilen(p.baum.pfad("Daten/Mitarbeiterdaten.dat")),
+    EXPECT_EQ(p.zeilen("Mitarbeiterdaten.dat"),
               QStringList({"[Mitarbeiterdaten]", "99999999", "0"}) + i.liste);
     Mitarbeiterdaten_lesen(p.lz);  // the planner reads it as its own
     EXPECT_EQ(p.lz.mitarbeiter.MA_Namen.size(), i.liste.size());
 
-    QStringList sicherung{"[VelmontBackup]"};
-    for (const auto& [name, zeilen] : Planerdateien) {
-        sicherung << '[' + name.section('/', -1) + ']' << QStringLiteral("[%1]").arg(zeilen.size())
-                  << zeilen;
-    }
-    EXPECT_EQ(QDir(p.baum.pfad("Daten/Backups")).entryList(QDir::Files),
-              QStringList{"261205 143015 A.dat"});
-    EXPECT_EQ(Dateibaum::planerzeilen(p.baum.pfad("Daten/Backups/261205 143015 A.dat")), sicherung);
-    EXPECT_EQ(Dateibaum::planerzeilen(p.baum.pfad("Daten/Logs/2612 Velmont.log")),
-              Planerdateien[3].second +
+    EXPECT_EQ(QDir(p.pfad("Backups")).entryList(QDir::Files), QStringList{"261205 143015 A.dat"});
+    EXPECT_EQ(p.zeilen("Logs/2612 Velmont.log"),
+              test::Planerdateien[3].second +
                   QStringList{"05.12.26 14:30:15|anna|VelmoAdmin|" + p.lz.texte.logtextImport});
 
-    const QString konfig = p.baum.pfad("Daten/Konfigdaten.dat");
-    EXPECT_EQ(Dateibaum::planerzeilen(konfig).at(7).at(29), i.tagesschritt);
+    const QString konfig = p.pfad("Konfigdaten.dat");
+    EXPECT_EQ(p.zeilen("Konfigdaten.dat").at(7).at(29), i.tagesschritt);
     if (i.tagesschritt == u'0') {
         EXPECT_EQ(Dateibaum::lesen(konfig), p.vorher.at(konfig));
     }
@@ -150,14 +103,14 @@ const QStringList Juergen{
     "000000:999999:000,0:030,0:000,0:000,0:000,0:000,0:000,0:000,0:000,0:J\u00FCrgen "
     "M\u00FCller:jm"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, ImportEndeZuEndeTest,
-    ::testing::Values(Import{"English", Sprache::EN, EN, Englisch, Sauber, u'2'},
-                      Import{"German", Sprache::DE, DE, Deutsch, Sauber, u'2'},
-                      Import{"French", Sprache::FR, FR, Franzoesisch, Sauber, u'2'},
-                      Import{
-                          "OnlyTextRows", Sprache::EN, EN, NurTitel, {"Sales", "Workshop"}, u'0'},
-                      Import{"Utf8WithBomAndUmlauts", Sprache::EN, EN, MitBom, Juergen, u'0'}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, ImportEndeZuEndeTest, ::testing::Values(
+    Import{"English", Sprache::EN, EN, Englisch, Sauber, u'2'},
+    Import{"German", Sprache::DE, DE, Deutsch, Sauber, u'2'},
+    Import{"French", Sprache::FR, FR, Franzoesisch, Sauber, u'2'},
+    Import{"OnlyTextRows", Sprache::EN, EN, NurTitel, {"Sales", "Workshop"}, u'0'},
+    Import{"Utf8WithBomAndUmlauts", Sprache::EN, EN, MitBom, Juergen, u'0'}));
+// clang-format on
 
 struct Abbruch {
     const char* name;
@@ -176,7 +129,7 @@ class OhneImportTest : public ::testing::TestWithParam<Abbruch> {};
 
 TEST_P(OhneImportTest, NothingOnDiskChanges) {
     const Abbruch& a = GetParam();
-    Planer p(Sprache::EN, EN, a.benutzer);
+    Lauf p(Sprache::EN, EN, a.benutzer);
     p.durchlaufen(a.csv, a.antworten);
     EXPECT_EQ(p.assistent.zustaende().zustand(), a.zustand);
     const Meldungsbox& letzte = p.u.dialoge.boxen.back();
@@ -187,18 +140,13 @@ TEST_P(OhneImportTest, NothingOnDiskChanges) {
     EXPECT_EQ(p.alles(), p.vorher);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, OhneImportTest,
-    ::testing::Values(
-        Abbruch{"NoAtOverwrite", "anna", Englisch, {OK, Nein}, nullptr, 4},
-        Abbruch{"NoAtFirstRowQuestion", "anna", Fehlerhaft, {Nein}, nullptr, 3},
-        Abbruch{"YesToEveryQuestion",
-                "anna",
-                Fehlerhaft,
-                {Ja, Ja, Ja, Ja, OK},
-                &Texte::pruefungMitFehlern,
-                3},
-        Abbruch{"UserWithoutRights", "bob", Englisch, {OK}, &Texte::keinAdministrator, 3}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, OhneImportTest, ::testing::Values(
+    Abbruch{"NoAtOverwrite", "anna", Englisch, {OK, Nein}, nullptr, 4},
+    Abbruch{"NoAtFirstRowQuestion", "anna", Fehlerhaft, {Nein}, nullptr, 3},
+    Abbruch{"YesToEveryQuestion", "anna", Fehlerhaft, {Ja, Ja, Ja, Ja, OK}, &Texte::pruefungMitFehlern, 3},
+    Abbruch{"UserWithoutRights", "bob", Englisch, {OK}, &Texte::keinAdministrator, 3}));
+// clang-format on
 
 }  // namespace
 }  // namespace mi

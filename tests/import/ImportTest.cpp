@@ -1,5 +1,4 @@
-#include "Dateibaum.h"
-#include "Fakes.h"
+#include "Planer.h"
 #include "import/Import.h"
 #include "wizard/Schrittzustaende.h"
 
@@ -9,14 +8,9 @@
 namespace mi {
 namespace {
 
-using test::Dateibaum;
-
-const QString Altzeile = QStringLiteral(
-    "000000:999999:025,0:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:Alt Mann:alt");
-
 // A checked employee row; werte are Resturlaub, Urlaubsanspruch1 to 4 and Sonderurlaub.
-ImportZeile mitarbeiter(const QString& name, const QString& kennung, const QStringList& werte) {
-    return ImportZeile{name,        kennung,     "000000",    "999999",    werte.at(0), werte.at(1),
+ImportZeile mitarbeiter(const QStringList& werte) {
+    return ImportZeile{"M",         "m",         "000000",    "999999",    werte.at(0), werte.at(1),
                        werte.at(2), werte.at(3), werte.at(4), werte.at(5), QString()};
 }
 
@@ -26,11 +20,9 @@ ImportZeile titel(const QString& name) {
     return z;
 }
 
-const QString Ganz = QStringLiteral("000,0");
-
-// Six day values, all whole except the one at stelle (0 is Resturlaub).
+// Six whole day values but the one at stelle (0 is Resturlaub).
 QStringList mit(int stelle, const QString& wert) {
-    QStringList werte(6, Ganz);
+    QStringList werte(6, QStringLiteral("000,0"));
     werte[stelle] = wert;
     return werte;
 }
@@ -39,24 +31,14 @@ QString einstellungen(QChar stelle30) {
     return QString(29, u'0') + stelle30 + QString(10, u'0');
 }
 
-// A planner data folder with its log book, and the wizard at step 4. Every file
-// the import writes or appends to is noted, in order.
-struct Importstand {
-    explicit Importstand(const QStringList& liste = {Altzeile, "Titel"},
-                         const QString& kopfwert = "K7", const QString& kopfzahl = "12")
-        : u(Sprache::EN), lz(*u.lz) {
-        lz.Datenpfad = baum.ordner("Daten");
-        lz.Logpfad = baum.ordner("Daten/Logs");
-        lz.Tagesdatum = "261205";
-        lz.Benutzername = "anna";
-        lz.Einstellungen = einstellungen(u'0');
-        baum.planerdatei("Daten/Konfigdaten.dat",
-                         {"[Velmont]", "v", "v", "[Firma]", "F", "v", "[Settings]",
-                          lz.Einstellungen, "s", "[Administratoren]"});
-        baum.planerdatei("Daten/Mitarbeiterdaten.dat",
+// The wizard at step 4 with the given employee list; every file the import
+// writes or appends to is counted.
+struct Importstand : test::Planer {
+    explicit Importstand(const QStringList& liste, const QString& kopfwert = "K7",
+                         const QString& kopfzahl = "12") {
+        eingerichtet();
+        baum.planerdatei("pf/Velmora/Data/Mitarbeiterdaten.dat",
                          QStringList{"[Mitarbeiterdaten]", kopfwert, kopfzahl} + liste);
-        baum.planerdatei("Daten/PlanerData.dat", {"x"});
-        baum.planerdatei("Daten/Logs/2612 Velmont.log", {"alt"});
         for (int n = 1; n <= 3; ++n) {
             zustaende.Schritt_abschliessen(n);
         }
@@ -75,43 +57,9 @@ struct Importstand {
         EXPECT_FALSE(lz.kanal.offen());
     }
 
-    QStringList datei(const QString& name) const {
-        return Dateibaum::planerzeilen(lz.Datenpfad + name);
-    }
-
-    test::Umgebung u;
-    Laufzeit& lz;
-    Dateibaum baum;
     Schrittzustaende zustaende;
     QStringList geschrieben;
 };
-
-TEST(MitarbeiterdatenImportierenTest, AsksThenBacksUpWritesReportsLogsAndRaisesTheStep) {
-    Importstand s;
-    s.u.dialoge.erwarteBox(Antwort::Ja);
-    s.u.dialoge.erwarteBox(Antwort::OK);
-    s.importieren({mitarbeiter("Anna Beispiel", "abeispiel",
-                               {"002,5", "030,0", "000,0", "000,0", "000,0", "001,0"}),
-                   titel("Sales"), mitarbeiter("Bo", "bo", mit(4, "-01,5"))});
-
-    EXPECT_EQ(s.datei("Mitarbeiterdaten.dat"),
-              (QStringList{"[Mitarbeiterdaten]", "K7", "12",
-                           "000000:999999:002,5:030,0:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
-                           "Anna Beispiel:abeispiel",
-                           "Sales",
-                           "000000:999999:000,0:000,0:000,0:000,0:-01,5:000,0:000,0:000,0:000,0:"
-                           "Bo:bo"}));
-    EXPECT_EQ(s.u.dialoge.texte(),
-              (QStringList{"Employee data already exist. Existing data will be overwritten by "
-                           "the import data.\r\rDo you want to continue?",
-                           "Data successfully imported"}));
-    EXPECT_EQ(s.geschrieben, (QStringList{"261205 143015 A.dat", "Mitarbeiterdaten.dat",
-                                          "2612 Velmont.log", "Konfigdaten.dat"}));
-    EXPECT_EQ(s.datei("Logs/2612 Velmont.log"),
-              (QStringList{"alt", "05.12.26 14:30:15|anna|VelmoAdmin|Import employee data"}));
-    EXPECT_EQ(s.datei("Konfigdaten.dat").at(7), einstellungen(u'1'));
-    EXPECT_EQ(s.zustaende.zustand(), 5);
-}
 
 TEST(MitarbeiterdatenImportierenTest, HeaderLinesAndTheQuestionFollowTheOldFile) {
     struct Fall {
@@ -124,7 +72,7 @@ TEST(MitarbeiterdatenImportierenTest, HeaderLinesAndTheQuestionFollowTheOldFile)
         Importstand s(f.liste, f.kopfwert, f.kopfzahl);
         s.u.dialoge.immerAntworten(Antwort::Ja);
         s.importieren({titel("Sales")});
-        EXPECT_EQ(s.datei("Mitarbeiterdaten.dat"),
+        EXPECT_EQ(s.zeilen("Mitarbeiterdaten.dat"),
                   (QStringList{"[Mitarbeiterdaten]", f.zeile2, f.kopfzahl, "Sales"}));
         EXPECT_EQ(s.u.dialoge.boxen.size(), f.boxen) << f.liste.join(',').toStdString();
     }
@@ -151,29 +99,29 @@ TEST_P(TagesschrittTest, RaisedOnlyAsTheEntitlementsNeed) {
     s.u.dialoge.erwarteBox(Antwort::OK);
     ImportTabelle zeilen{titel("T")};
     for (const QStringList& werte : f.werte) {
-        zeilen.push_back(mitarbeiter("M", "m", werte));
+        zeilen.push_back(mitarbeiter(werte));
     }
     s.importieren(zeilen);
     EXPECT_EQ(s.lz.Einstellungen, f.nachher);
     EXPECT_EQ(s.geschrieben.count("Konfigdaten.dat"), f.schreibvorgaenge);
     if (f.schreibvorgaenge > 0) {
-        EXPECT_EQ(s.datei("Konfigdaten.dat").at(7), f.nachher);
+        EXPECT_EQ(s.zeilen("Konfigdaten.dat").at(7), f.nachher);
     }
 }
 
 const QString Kurz(29, u'0');
 const QString S0 = einstellungen(u'0'), S1 = einstellungen(u'1'), S2 = einstellungen(u'2');
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, TagesschrittTest,
-    ::testing::Values(
-        Schrittfall{"HalvesOnce", S0, {mit(1, "027,5"), mit(5, "002,5")}, S1, 1},
-        Schrittfall{"HalfThenTenthInALaterRow", S0, {mit(4, "-01,5"), mit(5, "000,3")}, S2, 2},
-        Schrittfall{"ResturlaubTakesNoPart", S0, {mit(0, "002,5"), mit(0, "002,3")}, S0, 0},
-        Schrittfall{"NegativeTenthFromHalves", S1, {mit(4, "-01,7")}, S2, 1},
-        Schrittfall{"HalvesStayHalves", S1, {mit(2, "027,5")}, S1, 0},
-        Schrittfall{"TenthsNeverWritten", S2, {mit(3, "027,3")}, S2, 0},
-        Schrittfall{"ShortSettingsLineLeftAlone", Kurz, {mit(1, "027,3")}, Kurz, 0}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, TagesschrittTest, ::testing::Values(
+    Schrittfall{"HalvesOnce", S0, {mit(1, "027,5"), mit(5, "002,5")}, S1, 1},
+    Schrittfall{"HalfThenTenthInALaterRow", S0, {mit(4, "-01,5"), mit(5, "000,3")}, S2, 2},
+    Schrittfall{"ResturlaubTakesNoPart", S0, {mit(0, "002,5"), mit(0, "002,3")}, S0, 0},
+    Schrittfall{"NegativeTenthFromHalves", S1, {mit(4, "-01,7")}, S2, 1},
+    Schrittfall{"HalvesStayHalves", S1, {mit(2, "027,5")}, S1, 0},
+    Schrittfall{"TenthsNeverWritten", S2, {mit(3, "027,3")}, S2, 0},
+    Schrittfall{"ShortSettingsLineLeftAlone", Kurz, {mit(1, "027,3")}, Kurz, 0}));
+// clang-format on
 
 }  // namespace
 }  // namespace mi

@@ -8,28 +8,17 @@
 namespace mi {
 namespace {
 
-struct TrennFall {
-    QString zeile;
-    QChar erwartet;  // the previous value ' ' when none is found
-};
-
-void PrintTo(const TrennFall& f, std::ostream* os) {
-    PrintTo(f.zeile, os);
+TEST(TrennzeichenTest, MostFrequentLaterOneOnATie) {
+    // The previous value ' ' stays when none is found.
+    const std::pair<QString, QChar> faelle[] = {
+        {"a,b;c;d", u';'}, {"a,b;c", u';'}, {"a:b\tc", u'\t'}, {"a,b,c;d", u','},
+        {"a:b:c;d", u':'}, {"abc", u' '},   {"", u' '}};
+    for (const auto& [zeile, erwartet] : faelle) {
+        test::Umgebung u;
+        EXPECT_EQ(Trennzeichen(*u.lz, zeile), erwartet != u' ') << zeile.toStdString();
+        EXPECT_EQ(u.lz->Importtrennzeichen, erwartet) << zeile.toStdString();
+    }
 }
-
-class TrennzeichenTest : public ::testing::TestWithParam<TrennFall> {};
-
-TEST_P(TrennzeichenTest, MostFrequentLaterOneOnATie) {
-    test::Umgebung u;
-    EXPECT_EQ(Trennzeichen(*u.lz, GetParam().zeile), GetParam().erwartet != u' ');
-    EXPECT_EQ(u.lz->Importtrennzeichen, GetParam().erwartet);
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabelle, TrennzeichenTest,
-                         ::testing::Values(TrennFall{"a,b;c;d", u';'}, TrennFall{"a,b;c", u';'},
-                                           TrennFall{"a:b\tc", u'\t'}, TrennFall{"a,b,c;d", u','},
-                                           TrennFall{"a:b:c;d", u':'}, TrennFall{"abc", u' '},
-                                           TrennFall{"", u' '}));
 
 enum class Ausgang { Zeilen, Leer, OhneTrenner };
 
@@ -76,48 +65,26 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
 
 const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Tabelle, ImportdateiLesenTest,
-    ::testing::Values(
-        LeseFall{"NoBytes", Sprache::EN, "", Ausgang::Leer, {}},
-        LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
-        LeseFall{"HeaderOnly", Sprache::EN, Kopf8, Ausgang::Leer, {}},
-        LeseFall{
-            "HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Ausgang::Zeilen, {"A;1;", "B;2;"}},
-        LeseFall{
-            "HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Ausgang::Zeilen, {"B;2;"}},
-        LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", Ausgang::Leer, {}},
-        LeseFall{
-            "NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Ausgang::Zeilen, {"A;1;"}},
-        LeseFall{"SkippedLines",
-                 Sprache::EN,
-                 "a;b\r\n\r\nnone\r\nc;d\r\n",
-                 Ausgang::Zeilen,
-                 {"a;b;", "c;d;"}},
-        LeseFall{"LineEnds",
-                 Sprache::EN,
-                 "a;b\nc;d\re;f\r\n\n",
-                 Ausgang::Zeilen,
-                 {"a;b;", "c;d;", "e;f;"}},
-        LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Ausgang::Zeilen, {"a;b,c,"}},
-        LeseFall{"SepLineQuotedThenSkippedLine",
-                 Sprache::EN,
-                 "\"sep=\t\"\r\nx\r\na\tb",
-                 Ausgang::Zeilen,
-                 {"a\tb\t"}},
-        LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", Ausgang::Leer, {}},
-        LeseFall{"Utf8Bom",
-                 Sprache::EN,
-                 "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC",
-                 Ausgang::Zeilen,
-                 {"Müller;€;"}},
-        LeseFall{"Utf8NotInPlannerSet",
-                 Sprache::EN,
-                 "\xC5\x81;\xF0\x9F\x98\x80x",
-                 Ausgang::Zeilen,
-                 {"?;?x;"}},
-        LeseFall{
-            "Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Ausgang::Zeilen, {"Müller;€Ã;"}}));
+constexpr Ausgang Z = Ausgang::Zeilen, L = Ausgang::Leer;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
+    LeseFall{"NoBytes", Sprache::EN, "", L, {}},
+    LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
+    LeseFall{"HeaderOnly", Sprache::EN, Kopf8, L, {}},
+    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1;", "B;2;"}},
+    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2;"}},
+    LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", L, {}},
+    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1;"}},
+    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b;", "c;d;"}},
+    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b;", "c;d;", "e;f;"}},
+    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c,"}},
+    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb\t"}},
+    LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
+    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€;"}},
+    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x;"}},
+    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã;"}}));
+// clang-format on
 
 TEST(ImportdateiLesenTest, Row32768IsAnOverflowReport) {
     test::Umgebung u;

@@ -4,25 +4,9 @@
 
 namespace mi::test {
 
-double PlattformFake::zufallszahl() {
-    if (zufall.empty()) {
-        return 0.5;
-    }
-    const double wert = zufall.front();
-    zufall.pop_front();
-    return wert;
-}
-
 void PlattformFake::signalton() {
-    ++signaltoene;
     if (protokoll_ != nullptr) {
         protokoll_->append(QStringLiteral("beep"));
-    }
-}
-
-void DialogeFake::erwarteBoxen(int anzahl, Antwort antwort) {
-    for (int i = 0; i < anzahl; ++i) {
-        erwarteBox(antwort);
     }
 }
 

@@ -30,17 +30,13 @@ class PlattformFake : public Plattform {
     QString ordner = QStringLiteral("/programm");
     QDateTime zeit{QDate(2026, 12, 5), QTime(14, 30, 15)};
     QLocale locale{QLocale::English, QLocale::UnitedStates};
-    std::deque<double> zufall;  // drawn in order; 0.5 once they run out
-    int signaltoene = 0;
 
     QString umgebungsvariable(const QString& name) const override { return umgebung.value(name); }
     QString programmordner() const override { return ordner; }
     QDateTime jetzt() const override { return zeit; }
     QLocale gebietsschema() const override { return locale; }
-    double zufallszahl() override;
+    double zufallszahl() override { return 0.5; }
     void signalton() override;
-
-    void protokollSetzen(Protokoll* protokoll) { protokoll_ = protokoll; }
 
   private:
     Protokoll* protokoll_;
@@ -53,7 +49,6 @@ class DialogeFake : public Dialoge {
     explicit DialogeFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
 
     void erwarteBox(Antwort antwort) { skript_.emplace_back(antwort); }
-    void erwarteBoxen(int anzahl, Antwort antwort);
     void erwarteOrdner(QString pfad) { skript_.emplace_back(OrdnerAntwort{std::move(pfad)}); }
     void erwarteDatei(std::optional<QString> pfad) {
         skript_.emplace_back(DateiAntwort{std::move(pfad)});

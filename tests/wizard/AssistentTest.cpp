@@ -171,24 +171,5 @@ TEST(DatenordnerChecken, SettlesLogpfadAndCompletesStep1OrSaysNoData) {
     }
 }
 
-TEST(ImportdateiAuswaehlen, CancelChangesNothingThenAChosenFileCompletesStep2) {
-    Umgebung u;
-    u.plattform.ordner = nativ("/opt/import");
-    u.dialoge.erwarteDatei(std::nullopt);
-    u.dialoge.erwarteDatei(nativ("/daten/liste.csv"));
-    Schrittzustaende z;
-    z.Schritt_abschliessen(1);
-    Importdatei_auswählen(*u.lz, z);
-    EXPECT_EQ(z.zustand(), 2);
-    EXPECT_EQ(u.lz->Importdateipfad, QString());
-    Importdatei_auswählen(*u.lz, z);
-    EXPECT_EQ(z.zustand(), 3);
-    EXPECT_EQ(u.lz->Importdateipfad, nativ("/daten/liste.csv"));
-    const Dateiwahl& wahl = u.dialoge.dateiwahlen.at(1);
-    EXPECT_EQ(wahl.titel, "Import Employee Data - Select Import File");
-    EXPECT_EQ(wahl.filter, "CSV (Comma delimited) (*.csv)|*.csv");
-    EXPECT_EQ(wahl.startordner, nativ("/opt/import"));
-}
-
 }  // namespace
 }  // namespace mi

@@ -26,108 +26,27 @@ void sobaldModal(std::function<void(QWidget*)> aktion) {
     });
 }
 
-struct BoxFall {
-    const char* name;
-    Meldungsbox box;
-    QMessageBox::Icon icon;
-    QMessageBox::StandardButtons knoepfe;
-    QMessageBox::StandardButton standard;
-    QMessageBox::StandardButton geklickt;
-    Antwort antwort;
-};
-
-void PrintTo(const BoxFall& f, std::ostream* os) {
-    *os << f.name;
-}
-
-class EchteBox : public ::testing::TestWithParam<BoxFall> {};
-
-TEST_P(EchteBox, ShowsIconButtonsDefaultAndAnswers) {
-    const BoxFall& fall = GetParam();
-    QString titel;
-    QString text;
-    QMessageBox::Icon icon{};
-    QMessageBox::StandardButtons knoepfe;
-    QMessageBox::StandardButton standard{};
+TEST(EchteBox, ShowsTitleTextIconButtonsDefaultAndAnswers) {
+    QStringList gezeigt;
     sobaldModal([&](QWidget* dialog) {
         auto* box = qobject_cast<QMessageBox*>(dialog);
         ASSERT_NE(box, nullptr);
-        titel = box->windowTitle();
-        text = box->text();
-        icon = box->icon();
-        knoepfe = box->standardButtons();
-        standard = box->standardButton(box->defaultButton());
-        box->button(fall.geklickt)->click();
+        gezeigt << box->windowTitle() << box->text();
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+        EXPECT_EQ(box->standardButton(box->defaultButton()), QMessageBox::No);
+        box->button(QMessageBox::Yes)->click();
     });
-
-    const Antwort antwort = QtDialoge().zeigen(fall.box);
-
-    EXPECT_EQ(antwort, fall.antwort);
-    EXPECT_EQ(titel, fall.box.titel);
-    EXPECT_EQ(text, QStringLiteral("Line 1\n\nLine <2>"));
-    EXPECT_EQ(icon, fall.icon);
-    EXPECT_EQ(knoepfe, fall.knoepfe);
-    EXPECT_EQ(standard, fall.standard);
-}
-
-const QString Text = QStringLiteral("Line 1\r\rLine <2>");
-
-INSTANTIATE_TEST_SUITE_P(Boxen, EchteBox,
-                         ::testing::Values(BoxFall{"Warning",
-                                                   {QStringLiteral("Title"), Text, Symbol::Warnung,
-                                                    Knoepfe::OK, Antwort::OK},
-                                                   QMessageBox::Warning,
-                                                   QMessageBox::Ok,
-                                                   QMessageBox::Ok,
-                                                   QMessageBox::Ok,
-                                                   Antwort::OK},
-                                           BoxFall{"QuestionNo",
-                                                   {QStringLiteral("Frage"), Text, Symbol::Frage,
-                                                    Knoepfe::JaNein, Antwort::Nein},
-                                                   QMessageBox::Question,
-                                                   QMessageBox::Yes | QMessageBox::No,
-                                                   QMessageBox::No,
-                                                   QMessageBox::No,
-                                                   Antwort::Nein}),
-                         [](const ::testing::TestParamInfo<BoxFall>& i) {
-                             return std::string(i.param.name);
-                         });
-
-TEST(Dateiwahl, FilterStartFolderAndTheChosenFile) {
-    test::Dateibaum baum;
-    const QString ordner = baum.ordner(QStringLiteral("import"));
-    const QString datei = baum.datei(QStringLiteral("import/liste.csv"), "a;b\r\n");
-    QStringList filter;
-    QString start;
-    sobaldModal([&](QWidget* dialog) {
-        auto* wahl = qobject_cast<QFileDialog*>(dialog);
-        ASSERT_NE(wahl, nullptr);
-        filter = wahl->nameFilters();
-        start = QDir::toNativeSeparators(wahl->directory().absolutePath());
-        wahl->selectFile(datei);
-        static_cast<QDialog*>(wahl)->accept();
-    });
-    QtDialoge dialoge(true);
-
-    const auto gewaehlt = dialoge.dateiWaehlen(
-        {QStringLiteral("Select"), QStringLiteral("CSV (Comma delimited) (*.csv)|*.csv"), ordner});
-
-    EXPECT_EQ(gewaehlt.value_or(QString()), datei);
-    EXPECT_EQ(filter, QStringList{QStringLiteral("CSV (Comma delimited) (*.csv)")});
-    EXPECT_EQ(start + QDir::separator(), ordner);
-
-    sobaldModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    EXPECT_FALSE(dialoge.dateiWaehlen({QStringLiteral("Select"), QString(), ordner}).has_value());
-}
-
-TEST(Ordnerwahl, CancelGivesEmptyPath) {
-    sobaldModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
-    EXPECT_EQ(QtDialoge(true).ordnerWaehlen(QStringLiteral("Folder")), QString());
+    const Meldungsbox frage{QStringLiteral("Frage"), QStringLiteral("Line 1\r\rLine <2>"),
+                            Symbol::Frage, Knoepfe::JaNein, Antwort::Nein};
+    EXPECT_EQ(QtDialoge().zeigen(frage), Antwort::Ja);
+    EXPECT_EQ(gezeigt, (QStringList{"Frage", "Line 1\n\nLine <2>"}));
 }
 
 // Answers each modal dialog as it opens, from the keyboard alone: text typed
-// into its focus, then one key. Records a box's text or a dialog's title. A
-// dialog beyond the script, or one the keys did not close, fails and is closed.
+// into its focus, then one key. Records a box's text, or a dialog's title and a
+// file dialog's filters and folder. A dialog beyond the script, or one the keys
+// did not close, fails and is closed.
 class Tastatur {
   public:
     explicit Tastatur(std::deque<std::pair<QString, Qt::Key>> antworten)
@@ -162,6 +81,11 @@ class Tastatur {
         wartezeit_ = 0;
         auto* box = qobject_cast<QMessageBox*>(dialog);
         gezeigt.append(box != nullptr ? box->text() : dialog->windowTitle());
+        if (auto* wahl = qobject_cast<QFileDialog*>(dialog);
+            wahl != nullptr && wahl->fileMode() != QFileDialog::Directory) {
+            gezeigt << wahl->nameFilters().join('|')
+                    << QDir::toNativeSeparators(wahl->directory().absolutePath());
+        }
         const auto [text, taste] = antworten_.front();
         antworten_.pop_front();
         QWidget* fokus = dialog->focusWidget() != nullptr ? dialog->focusWidget() : dialog;
@@ -188,19 +112,17 @@ void druecken(frmMitarbeiterImport& f, int knopf, Qt::Key taste) {
 }
 
 TEST(EchteDialoge, WholeImportByKeyboard) {
-    test::Planer planer(false);
-    const QString csv =
-        planer.baum.datei(QStringLiteral("liste.csv"), "Anna Berger;aberger;;;x\r\n");
-    test::PlattformFake plattform;
+    test::Planer p(Sprache::EN, false);
+    const QString csv = p.baum.datei(QStringLiteral("liste.csv"), "Anna Berger;aberger;;;x\r\n");
     QtDialoge dialoge(true);
-    Laufzeit lz(Sprache::EN, plattform, dialoge);
-    Tastatur tastatur({{planer.daten, Qt::Key_Return},
+    Laufzeit lz(Sprache::EN, p.u.plattform, dialoge);
+    Tastatur tastatur({{p.daten, Qt::Key_Return},
                        {csv, Qt::Key_Return},
                        {QString(), Qt::Key_Return},  // No, the default
                        {QString(), Qt::Key_Return},
                        {QString(), Qt::Key_Y},
                        {QString(), Qt::Key_Return}});
-    const auto f = planer.starten(lz, plattform);
+    const auto f = test::starten(lz);
     dialoge.elternfensterSetzen(f.get());
     int status = -1;
     f->beiProgrammende([&](int s) { status = s; });
@@ -220,8 +142,8 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
         EXPECT_EQ(fokus(*f), f->cmdAuswahl(schritt.zustand)->objectName());  // 5: Close
         if (schritt.zustand == 3 && schritt.knopf == 3) {
             // The user mends what the first check found.
-            planer.baum.datei(QStringLiteral("liste.csv"),
-                              "Anna Berger;aberger;;;2.5;27.5;;;;1\r\n>Sales;\r\n");
+            p.baum.datei(QStringLiteral("liste.csv"),
+                         "Anna Berger;aberger;;;2.5;27.5;;;;1\r\n>Sales;\r\n");
         }
     }
     druecken(*f, 5, Qt::Key_Return);
@@ -231,19 +153,19 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
     EXPECT_TRUE(tastatur.fertig());
     EXPECT_EQ(tastatur.gezeigt,
               (QStringList{"Browse for data folder:", "Import Employee Data - Select Import File",
+                           "CSV (Comma delimited) (*.csv)", p.u.plattform.ordner,
                            "Error in row 1, Anna Berger\n\nResidual vacation x not numeric\n\n"
                            "Do you want to continue?",
                            "Testing completed. No errors found.",
                            "Employee data already exist. Existing data will be overwritten by "
                            "the import data.\n\nDo you want to continue?",
                            "Data successfully imported"}));
-    EXPECT_EQ(test::Dateibaum::planerzeilen(planer.daten + "Mitarbeiterdaten.dat"),
-              (QStringList{"[Mitarbeiterdaten]", "12345678", "7",
+    EXPECT_EQ(p.zeilen("Mitarbeiterdaten.dat"),
+              (QStringList{"[Mitarbeiterdaten]", "99999999", "0",
                            "000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
                            "Anna Berger:aberger",
                            "Sales"}));
-    EXPECT_EQ(test::Dateibaum::planerzeilen(planer.daten + "Konfigdaten.dat").value(7).at(29),
-              u'1');
+    EXPECT_EQ(p.zeilen("Konfigdaten.dat").value(7).at(29), u'1');
 }
 
 }  // namespace
