@@ -41,6 +41,16 @@ QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
     return datei;
 }
 
+std::optional<QString> Lauf::planerdatei(const QString& name, const std::uint8_t* daten,
+                                         std::size_t groesse) const {
+    if (groesse == 0) {
+        return std::nullopt;
+    }
+    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1),
+                            static_cast<qsizetype>(groesse - 1));
+    return datei(name, (daten[0] & 1) != 0 ? verschluesselt(inhalt) : inhalt);
+}
+
 void ausfuehren(Laufzeit& lz, const std::function<void()>& rumpf) {
     try {
         rumpf();

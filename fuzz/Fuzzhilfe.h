@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace mi::fuzz {
 
@@ -54,6 +55,11 @@ struct Lauf {
     QString datei(const QString& name, const QByteArray& inhalt) const;
     // Each line of text scrambled with a fixed start byte, CR LF after each.
     static QByteArray verschluesselt(const QByteArray& klartext);
+    // A planner file from a fuzz input: the bytes after the first, taken as
+    // they are, or, when the first byte is odd, as plain lines to scramble, so
+    // the readers' header logic is reached too. Nothing for an empty input.
+    std::optional<QString> planerdatei(const QString& name, const std::uint8_t* daten,
+                                       std::size_t groesse) const;
 };
 
 // Runs the code under test. Ending through the program's own messages is a

@@ -6,14 +6,10 @@
 #include <QDir>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0) {
+    mi::fuzz::Lauf lauf;
+    if (!lauf.planerdatei(QStringLiteral("Velmora/Velmont.dat"), daten, groesse)) {
         return 0;
     }
-    mi::fuzz::Lauf lauf;
-    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1),
-                            static_cast<qsizetype>(groesse - 1));
-    lauf.datei(QStringLiteral("Velmora/Velmont.dat"),
-               (daten[0] & 1) != 0 ? mi::fuzz::Lauf::verschluesselt(inhalt) : inhalt);
     mi::Laufzeit& lz = *lauf.lz;
     lz.Installationspfad =
         QDir::toNativeSeparators(lauf.ordner.filePath(QStringLiteral("Velmora"))) +

@@ -5,14 +5,10 @@
 #include "datastore/Konfigdaten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0) {
+    mi::fuzz::Lauf lauf;
+    if (!lauf.planerdatei(QStringLiteral("Konfigdaten.dat"), daten, groesse)) {
         return 0;
     }
-    mi::fuzz::Lauf lauf;
-    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1),
-                            static_cast<qsizetype>(groesse - 1));
-    lauf.datei(QStringLiteral("Konfigdaten.dat"),
-               (daten[0] & 1) != 0 ? mi::fuzz::Lauf::verschluesselt(inhalt) : inhalt);
     mi::Laufzeit& lz = *lauf.lz;
     mi::fuzz::ausfuehren(lz, [&] {
         mi::Konfigdaten_lesen(lz);

@@ -5,14 +5,10 @@
 #include "datastore/Mitarbeiterdaten.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    if (groesse == 0) {
+    mi::fuzz::Lauf lauf;
+    if (!lauf.planerdatei(QStringLiteral("Mitarbeiterdaten.dat"), daten, groesse)) {
         return 0;
     }
-    mi::fuzz::Lauf lauf;
-    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1),
-                            static_cast<qsizetype>(groesse - 1));
-    lauf.datei(QStringLiteral("Mitarbeiterdaten.dat"),
-               (daten[0] & 1) != 0 ? mi::fuzz::Lauf::verschluesselt(inhalt) : inhalt);
     if ((daten[0] & 2) != 0) {
         lauf.plattform.locale = QLocale(QLocale::German, QLocale::Germany);
     }

@@ -12,12 +12,6 @@ namespace {
 
 const QString Dateiname = QStringLiteral("Konfigdaten.dat");
 
-void kopfPruefen(Laufzeit& lz, const QString& erwartet, const QString& meldung) {
-    if (LineIn(lz) != erwartet) {
-        Abbruchmeldung(lz, meldung);
-    }
-}
-
 bool istAdministratorFuer(const QString& eintrag, const QString& benutzer) {
     const QString endung = QLatin1Char(':') + benutzer.toLower();
     return eintrag.right(endung.size()).toLower() == endung;
@@ -28,18 +22,14 @@ bool istAdministratorFuer(const QString& eintrag, const QString& benutzer) {
 void Konfigdaten_lesen(Laufzeit& lz) {
     mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"), [&] {
         const Texte& t = lz.texte;
-        const auto pfad = Datei_finden(lz.Datenpfad, Dateiname);
-        if (!pfad) {
-            Abbruchmeldung(lz, t.konfigNichtGefunden.arg(lz.Datenpfad));
-        }
-        Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
-        kopfPruefen(lz, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
+        Planerdatei_öffnen(lz, Dateiname, t.konfigNichtGefunden.arg(lz.Datenpfad));
+        Kopfzeile_prüfen(lz, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
         LineIn(lz);
         LineIn(lz);
-        kopfPruefen(lz, QStringLiteral("[Firma]"), t.konfigKopfFirma);
+        Kopfzeile_prüfen(lz, QStringLiteral("[Firma]"), t.konfigKopfFirma);
         LineIn(lz);
         LineIn(lz);
-        kopfPruefen(lz, QStringLiteral("[Settings]"), t.konfigKopfSettings);
+        Kopfzeile_prüfen(lz, QStringLiteral("[Settings]"), t.konfigKopfSettings);
         lz.Einstellungen = LineIn(lz);
         LineIn(lz);
 

@@ -82,14 +82,8 @@ void mitarbeiterzeileLesen(Laufzeit& lz, qsizetype i, const QString& gelesen) {
 void Mitarbeiterdaten_lesen(Laufzeit& lz) {
     mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"), [&] {
         const Texte& t = lz.texte;
-        const auto pfad = Datei_finden(lz.Datenpfad, Dateiname);
-        if (!pfad) {
-            Abbruchmeldung(lz, t.mitarbeiterNichtGefunden.arg(lz.Datenpfad));
-        }
-        Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
-        if (LineIn(lz) != u"[Mitarbeiterdaten]") {
-            Abbruchmeldung(lz, t.mitarbeiterKopf);
-        }
+        Planerdatei_öffnen(lz, Dateiname, t.mitarbeiterNichtGefunden.arg(lz.Datenpfad));
+        Kopfzeile_prüfen(lz, QStringLiteral("[Mitarbeiterdaten]"), t.mitarbeiterKopf);
         Mitarbeiterdaten& ma = lz.mitarbeiter;
         ma.MA_Kopfwert = LineIn(lz);
         ma.MA_Kopfzahl = kopfzahl(lz.plattform.gebietsschema(), LineIn(lz));

@@ -1,6 +1,8 @@
 #include "datastore/Zeilenverschluesselung.h"
 
+#include "datastore/Dateikanal.h"
 #include "datastore/Windows1252.h"
+#include "folders/Auflistung.h"
 #include "messages/Meldungen.h"
 #include "startup/Laufzeit.h"
 #include "startup/Zaehler16.h"
@@ -106,6 +108,20 @@ void LineOut(Laufzeit& lz, const QString& text) {
 void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext) {
     mitFehlerbericht(lz, OrtLineOut,
                      [&] { lz.kanal.zeileSchreiben(speicherformAusKlartext(lz, klartext)); });
+}
+
+void Planerdatei_öffnen(Laufzeit& lz, const QString& name, const QString& fehlt) {
+    const auto pfad = Datei_finden(lz.Datenpfad, name);
+    if (!pfad) {
+        Abbruchmeldung(lz, fehlt);
+    }
+    Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
+}
+
+void Kopfzeile_prüfen(Laufzeit& lz, const QString& kopf, const QString& meldung) {
+    if (LineIn(lz) != kopf) {
+        Abbruchmeldung(lz, meldung);
+    }
 }
 
 }  // namespace mi

@@ -28,6 +28,13 @@ QString LineIn(Laufzeit& lz);
 // Scrambles text and writes it as one line on the channel.
 void LineOut(Laufzeit& lz, const QString& text);
 
+// Opens the planner file name in Datenpfad for reading, under the spelling the
+// folder really holds; ends the program with fehlt when there is none.
+void Planerdatei_öffnen(Laufzeit& lz, const QString& name, const QString& fehlt);
+
+// Reads the next line; ends the program with meldung unless it is kopf.
+void Kopfzeile_prüfen(Laufzeit& lz, const QString& kopf, const QString& meldung);
+
 // The same two for lines that are copied unchanged, as a backup copies every
 // line of the planner's data: their plain bytes, without the detour through
 // text, which would give back the very same bytes. Errors and their reports
