@@ -84,8 +84,13 @@ TEST_P(Breiten, FrenchWidensFramesButtonsAndWindow) {
 INSTANTIATE_TEST_SUITE_P(Sprachen, Breiten,
                          ::testing::Values(Sprache::DE, Sprache::EN, Sprache::FR), sprachname);
 
-TEST(Fenster, TabOrder) {
+TEST(Fenster, TabOrderAndAccessibleNames) {
     Geladen g;
+    for (const QWidget* w : g.fenster.findChildren<QWidget*>()) {
+        if (w->isVisibleTo(&g.fenster)) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
     const QStringList reihenfolge{"cmdAuswahl5", "fraRahmen1",  "cmdAuswahl1",
                                   "fraRahmen2",  "cmdAuswahl2", "fraRahmen3",
                                   "cmdAuswahl3", "fraRahmen4",  "cmdAuswahl4"};
