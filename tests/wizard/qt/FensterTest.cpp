@@ -54,6 +54,34 @@ TEST(Fenster, SettingsFileOpensStepTwoThenFileDialogCancelAndAFile) {
     EXPECT_EQ(p.lz.Importdateipfad, csv);
 }
 
+TEST(Fenster, FolderChooserCancelAMissAndThePlannersFolder) {
+    Planer p(Sprache::EN, false);
+    const auto f = test::starten(p.lz);
+    const QString leer = p.baum.ordner(QStringLiteral("leer"));
+    const struct {
+        QString gewaehlt;
+        int zustand;
+        QStringList meldungen;
+    } faelle[] = {
+        {QString(), 1, {}},
+        {leer, 1, {"No data found in folder '" + leer.chopped(1) + "'."}},
+        {p.baum.pfad(QStringLiteral("pf/Velmora")), 2, {}},
+    };
+    zustandPruefen(*f, 1);
+    for (const auto& fall : faelle) {
+        p.u.dialoge.boxen.clear();
+        p.u.dialoge.erwarteOrdner(fall.gewaehlt);
+        if (!fall.meldungen.isEmpty()) {
+            p.u.dialoge.erwarteBox(Antwort::OK);
+        }
+        f->cmdAuswahl(1)->click();
+        zustandPruefen(*f, fall.zustand);
+        EXPECT_EQ(p.u.dialoge.texte(), fall.meldungen) << fall.gewaehlt.toStdString();
+    }
+    EXPECT_EQ(p.lz.Datenpfad, p.daten);
+    EXPECT_EQ(p.u.dialoge.ordnerTitel, QStringList(3, QStringLiteral("Browse for data folder:")));
+}
+
 std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
     return info.param == Sprache::DE ? "DE" : info.param == Sprache::EN ? "EN" : "FR";
 }
