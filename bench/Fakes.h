@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Plattform.h"
 #include "messages/Dialoge.h"
-#include "startup/Plattform.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -22,6 +22,9 @@ class Plattform : public mi::Plattform {
     QLocale gebietsschema() const override { return {QLocale::English, QLocale::UnitedStates}; }
     double zufallszahl() override { return verteilung_(generator_); }
     void signalton() override {}
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override {
+        return dateiattributeDesSystems(pfad);
+    }
 
   private:
     std::mt19937 generator_;

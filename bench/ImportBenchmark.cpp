@@ -9,16 +9,17 @@
 // import, outside the timed part, so each one imports into the same data.
 
 #include "Fakes.h"
+#include "base/Datum.h"
+#include "base/Fehler.h"
+#include "base/Pfade.h"
+#include "base/Startwerte.h"
 #include "datastore/Konfigdaten.h"
+#include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 #include "import/Import.h"
 #include "import/Importpruefung.h"
-#include "messages/Fehler.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
-#include "wizard/Schrittzustaende.h"
+#include "messages/Dienste.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -193,9 +194,9 @@ QByteArray logbuch(std::mt19937& zufall, int jahr, int monat) {
 // A planner data folder of about 5 MB in 20 ".dat" files, with 24 monthly
 // log books and an empty backup folder, kept in memory so that it can be put
 // back exactly as it was.
-class Planerordner {
+class Planerablage {
   public:
-    Planerordner() {
+    Planerablage() {
         std::mt19937 zufall(20261205);
         const QString daten = QStringLiteral("VelmoraData/");
         dateien_[daten + "Konfigdaten.dat"] = konfigdaten(zufall);
@@ -342,7 +343,7 @@ QByteArray importdatei(int zeilen) {
 // The runs
 
 struct Vorrat {
-    Planerordner ordner;
+    Planerablage ordner;
     QTemporaryDir programmordner;  // beside the program, where the file dialog opens
     std::map<int, QString> importdateien;
 
@@ -370,23 +371,10 @@ Vorrat& vorrat() {
 
 // One wizard session at step 3 on the planner folder, as administrator.
 struct Sitzung {
-    explicit Sitzung(const QString& importdateipfad) {
-        lz.Programmtitel = lz.texte.programmtitel;
-        lz.Dezimalzeichen = u'.';
-        lz.Tagesdatum = FormatDatumDS(lz, plattform.jetzt().date());
-        lz.Benutzername = Benutzer;
-        lz.Datenpfad = vorrat().ordner.datenpfad();
-        lz.Logpfad = vorrat().ordner.logpfad();
-        lz.Importdateipfad = importdateipfad;
-        zustaendeBisSchritt(3);
-    }
-
-    void zustaendeBisSchritt(int schritt) {
-        zustaende = Schrittzustaende();
-        for (int n = 1; n < schritt; ++n) {
-            zustaende.Schritt_abschliessen(n);
-        }
-    }
+    explicit Sitzung(QString importdatei)
+        : importdateipfad(std::move(importdatei)),
+          start{FormatDatumDS(plattform.jetzt().date()), Benutzer, {}},
+          ordner{vorrat().ordner.datenpfad(), vorrat().ordner.logpfad()} {}
 
     // False, with the reason given to the benchmark, when the run did not
     // take the clean path (a fault row, a message, the program's end).
@@ -406,10 +394,16 @@ struct Sitzung {
         return true;
     }
 
+    Pruefergebnis pruefen() {
+        return Importdatei_checken(dienste, ordner.Datenpfad, importdateipfad, start.Benutzername);
+    }
+
     bench::Plattform plattform;
     bench::Dialoge dialoge;
-    Laufzeit lz{Sprache::EN, plattform, dialoge};
-    Schrittzustaende zustaende;
+    Dienste dienste{Sprache::EN, plattform, dialoge};
+    QString importdateipfad;
+    Startwerte start;
+    Planerordner ordner;
 };
 
 // The process's peak memory from here on: Linux lets a process reset its
@@ -439,18 +433,16 @@ void kennzahlen(benchmark::State& state, int zeilen) {
 void pruefen(benchmark::State& state) {
     const int zeilen = static_cast<int>(state.range(0));
     Sitzung s(vorrat().importdateiFuer(zeilen));
-    const QStringList erwartet = {s.lz.texte.pruefungFehlerfrei};
+    const QStringList erwartet = {s.dienste.texte.pruefungFehlerfrei};
     speicherspitzeZuruecksetzen();
+    Pruefergebnis ergebnis;
     for (auto _ : state) {
-        state.PauseTiming();
-        s.zustaendeBisSchritt(3);
-        state.ResumeTiming();
         if (!s.lauf(
-                state, [&] { Importdatei_checken(s.lz, s.zustaende); }, erwartet)) {
+                state, [&] { ergebnis = s.pruefen(); }, erwartet)) {
             break;
         }
     }
-    if (s.lz.ImportZeilen.size() != static_cast<std::size_t>(zeilen)) {
+    if (ergebnis.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
         state.SkipWithError("the check did not read every row");
     }
     kennzahlen(state, zeilen);
@@ -458,35 +450,42 @@ void pruefen(benchmark::State& state) {
 
 void importieren(benchmark::State& state) {
     const int zeilen = static_cast<int>(state.range(0));
-    Planerordner& ordner = vorrat().ordner;
+    Planerablage& ordner = vorrat().ordner;
     Sitzung s(vorrat().importdateiFuer(zeilen));
     speicherspitzeZuruecksetzen();
-    if (!s.lauf(state, [&] { Importdatei_checken(s.lz, s.zustaende); },
-                {s.lz.texte.pruefungFehlerfrei})) {
+    Pruefergebnis geprueft;
+    if (!s.lauf(state, [&] { geprueft = s.pruefen(); }, {s.dienste.texte.pruefungFehlerfrei})) {
         return;
     }
-    const Texte& t = s.lz.texte;
+    const Texte& t = s.dienste.texte;
     const QStringList erwartet = {
         t.ueberschreibenHinweis + QStringLiteral("\r\r") + t.ueberschreibenFrage,
         t.importErfolgreich};
     // The settings as the check read them: every import raises the day-value
     // step from whole days, so each one writes the settings file twice.
-    const QString einstellungen = s.lz.Einstellungen;
+    const QString einstellungen = geprueft.konfiguration.Einstellungen;
     for (auto _ : state) {
         state.PauseTiming();
         ordner.wiederherstellen();
-        s.lz.Einstellungen = einstellungen;
-        s.zustaendeBisSchritt(4);
         state.ResumeTiming();
+        Importergebnis ergebnis;
         if (!s.lauf(
-                state, [&] { Mitarbeiterdaten_importieren(s.lz, s.zustaende); }, erwartet)) {
+                state,
+                [&] {
+                    ergebnis = Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start,
+                                                            geprueft.datei.zeilen, einstellungen);
+                },
+                erwartet)) {
             break;
         }
         state.PauseTiming();
-        if (!s.lauf(state, [&] { Konfigdaten_lesen(s.lz); }, {})) {
+        Konfiguration gelesen;
+        if (!s.lauf(state,
+                    [&] { gelesen = Konfigdaten_lesen(s.dienste, s.ordner.Datenpfad, Benutzer); },
+                    {})) {
             break;
         }
-        if (s.lz.Einstellungen.mid(29, 1) != u"2" || s.zustaende.zustand() != 5) {
+        if (gelesen.Einstellungen.mid(29, 1) != u"2" || !ergebnis.importiert) {
             state.SkipWithError("the import did not raise the day-value step to tenths");
             break;
         }
@@ -506,7 +505,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    const Planerordner& ordner = vorrat().ordner;
+    const Planerablage& ordner = vorrat().ordner;
     std::printf("Planner data folder: %d .dat files, %.2f MB; %d log books, %.2f MB\n",
                 ordner.anzahl(QStringLiteral(".dat")),
                 static_cast<double>(ordner.bytes(QStringLiteral(".dat"))) / (1024.0 * 1024.0),

@@ -14,11 +14,11 @@
 // Exit status 0 when every check held, 1 otherwise.
 
 #include "datastore/Mitarbeiterdaten.h"
+#include "messages/Dienste.h"
 #include "messages/Sprache.h"
-#include "startup/Laufzeit.h"
 #include "startup/Start.h"
-#include "wizard/qt/Fenster.h"
-#include "wizard/qt/QtDialoge.h"
+#include "window/Fenster.h"
+#include "window/QtDialoge.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -91,12 +92,11 @@ struct Box {
 
 // The production binding for every box; the answer is clicked on the real box
 // once it is up. Folder and file choices come from the walk.
-class Rundgangdialoge : public mi::Dialoge {
+class Rundgangdialoge : public mi::QtDialoge {
   public:
     Rundgangdialoge(Befund& befund, QString bilderordner)
         : befund_(befund), bilderordner_(std::move(bilderordner)) {}
 
-    void elternfensterSetzen(QWidget* fenster) { qt_.elternfensterSetzen(fenster); }
     void erwarte(Box box) { erwartet_.push_back(std::move(box)); }
     bool alleGezeigt() const { return erwartet_.empty(); }
     const QString& letzterText() const { return letzterText_; }
@@ -126,10 +126,10 @@ class Rundgangdialoge : public mi::Dialoge {
             if (!naechste.bild.isEmpty()) {
                 bildSpeichern(fenster, naechste.bild);
             }
-            fenster->button(knopf(naechste.antwort))->click();
+            fenster->button(mi::qtKnopf(naechste.antwort))->click();
         });
         antworten.start();
-        const mi::Antwort antwort = qt_.zeigen(box);
+        const mi::Antwort antwort = QtDialoge::zeigen(box);
         befund_.pruefen(antwort == naechste.antwort,
                         QStringLiteral("the box did not return the clicked answer: ") + box.text);
         return antwort;
@@ -147,21 +147,8 @@ class Rundgangdialoge : public mi::Dialoge {
     }
 
   private:
-    static QMessageBox::StandardButton knopf(mi::Antwort antwort) {
-        switch (antwort) {
-            case mi::Antwort::Ja:
-                return QMessageBox::Yes;
-            case mi::Antwort::Nein:
-                return QMessageBox::No;
-            case mi::Antwort::OK:
-                break;
-        }
-        return QMessageBox::Ok;
-    }
-
     Befund& befund_;
     QString bilderordner_;
-    mi::QtDialoge qt_;
     std::deque<Box> erwartet_;
     QString letzterText_;
 };
@@ -237,14 +224,12 @@ int main(int argc, char* argv[]) {
     Befund befund;
     mi::QtPlattform plattform;
     Rundgangdialoge dialoge(befund, bilderordner);
-    mi::Laufzeit lz(sprache, plattform, dialoge);
+    mi::Dienste dienste(sprache, plattform, dialoge);
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
-    const auto ende = mi::Main(lz, [&] {
-        fenster = std::make_unique<mi::frmMitarbeiterImport>(lz);
-        dialoge.elternfensterSetzen(fenster.get());
-        fenster->Form_Load();
-        fenster->show();
-    });
+    const auto ende =
+        mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
+            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+        });
     if (ende || !fenster || fenster->assistent().beendet()) {
         std::fprintf(stderr, "rundgang: the program ended at start-up\n");
         return 1;
@@ -295,8 +280,10 @@ int main(int argc, char* argv[]) {
     stand(5);
     befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
 
-    mi::Mitarbeiterdaten_lesen(lz);
-    befund.pruefen(lz.mitarbeiter.MA_Kennungen.contains(QStringLiteral("dnovak")),
+    const mi::Mitarbeiterliste liste =
+        mi::Mitarbeiterdaten_lesen(dienste, fenster->assistent().sitzung().ordner.Datenpfad);
+    befund.pruefen(std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
+                               [](const mi::Mitarbeiter& m) { return m.kennung == u"dnovak"; }),
                    QStringLiteral("the employee file does not hold the imported list"));
 
     klick(5);

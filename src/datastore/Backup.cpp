@@ -1,14 +1,14 @@
 #include "datastore/Backup.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Pfade.h"
+#include "datastore/Dateizugriff.h"
+#include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
 #include "folders/Ordner.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
 
 #include <QByteArrayList>
 
@@ -19,59 +19,63 @@ namespace {
 // One block per file: "[name]", "[line count]", the plain lines. A data store
 // easily holds more lines than the 16-bit counters reach, so nothing here is
 // bounded by them.
-void dateienSammeln(Laufzeit& lz, const QString& ordner, const QString& muster,
+void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& muster,
                     QByteArrayList& zeilen) {
     // An empty folder name would list the current folder, which holds no
     // planner data; and a folder that cannot be listed holds nothing to save.
     if (ordner.isEmpty()) {
         return;
     }
-    const QStringList namen = Dateien_auflisten(ordner, muster).value_or(QStringList());
+    const QStringList namen =
+        Dateien_auflisten(dienste.plattform, ordner, muster).value_or(QStringList());
     for (const QString& name : namen) {
         zeilen.append(cp1252Kodieren(u'[' + name + u']'));
         const qsizetype zaehlzeile = zeilen.size();
         zeilen.append(QByteArray());
-        Datei_öffnen(lz, mitTrenner(ordner) + name, QStringLiteral("Input"), QString());
+        Datei_oeffnen(dienste, mitTrenner(ordner) + name, Kanalmodus::Input);
         qsizetype anzahl = 0;
-        while (!lz.kanal.dateiende()) {
-            zeilen.append(klartextLesen(lz));
+        while (!dienste.kanal.dateiende()) {
+            zeilen.append(klartextLesen(dienste));
             ++anzahl;
         }
-        Datei_schließen(lz);
+        Datei_schliessen(dienste);
         zeilen[zaehlzeile] = '[' + QByteArray::number(anzahl) + ']';
     }
 }
 
 }  // namespace
 
-bool Backup_erstellen(Laufzeit& lz, const QString& Bezeichnung) {
-    return mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Backup_erstellen"), [&] {
-        const QString ordner = mitTrenner(lz.Datenpfad) + QStringLiteral("Backups") + Trenner;
-        if (!Ordner_vorhanden(ordner)) {
-            Ordner_anlegen(lz, ordner);
-        }
-        const QString name = lz.Tagesdatum + u' ' +
-                             lz.plattform.jetzt().toString(QStringLiteral("HHmmss")) + u' ' +
-                             Bezeichnung + QStringLiteral(".dat");
+bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QString& Tagesdatum,
+                      const QString& Bezeichnung) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"), [&] {
+            const QString backups =
+                mitTrenner(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
+            if (!Ordner_vorhanden(dienste.plattform, backups)) {
+                Ordner_anlegen(dienste, backups);
+            }
+            const QString name = Tagesdatum + u' ' +
+                                 dienste.plattform.jetzt().toString(QStringLiteral("HHmmss")) +
+                                 u' ' + Bezeichnung + QStringLiteral(".dat");
 
-        // The ".log" files follow the ".dat" files, and are collected even
-        // from a data folder without any ".dat" file. The lines are copied as
-        // plain bytes: a backup holds megabytes of them.
-        QByteArrayList zeilen;
-        dateienSammeln(lz, lz.Datenpfad, QStringLiteral("*.dat"), zeilen);
-        dateienSammeln(lz, lz.Logpfad, QStringLiteral("*.log"), zeilen);
+            // The ".log" files follow the ".dat" files, and are collected even
+            // from a data folder without any ".dat" file. The lines are copied as
+            // plain bytes: a backup holds megabytes of them.
+            QByteArrayList zeilen;
+            dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), zeilen);
+            dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), zeilen);
 
-        if (!Datei_öffnen(lz, ordner + name, QStringLiteral("Output"),
-                          QStringLiteral("IgnoreErrors"))) {
-            return false;
-        }
-        LineOut(lz, QStringLiteral("[VelmontBackup]"));
-        for (const QByteArray& zeile : zeilen) {
-            klartextSchreiben(lz, zeile);
-        }
-        Datei_schließen(lz);
-        return true;
-    });
+            if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output,
+                               BeiFehler::Ignorieren)) {
+                return false;
+            }
+            LineOut(dienste, QStringLiteral("[VelmontBackup]"));
+            for (const QByteArray& zeile : zeilen) {
+                klartextSchreiben(dienste, zeile);
+            }
+            Datei_schliessen(dienste);
+            return true;
+        });
 }
 
 }  // namespace mi

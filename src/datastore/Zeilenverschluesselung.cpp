@@ -1,11 +1,11 @@
 #include "datastore/Zeilenverschluesselung.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Zaehler16.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
-#include "folders/Auflistung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -69,8 +69,8 @@ std::uint8_t startzeichen(double zufall) {
 
 namespace {
 
-QByteArray naechsterKlartext(Laufzeit& lz) {
-    const QByteArray zeile = lz.kanal.zeileLesen();
+QByteArray naechsterKlartext(Dateikanal& kanal) {
+    const QByteArray zeile = kanal.zeileLesen();
     if (zeile.isEmpty()) {
         // No start character to take the offset from.
         fehlerAusloesen(fehlernummer::UngueltigerAufruf);
@@ -79,9 +79,9 @@ QByteArray naechsterKlartext(Laufzeit& lz) {
     return zeileEntschluesseln(zeile);
 }
 
-QByteArray speicherformAusKlartext(Laufzeit& lz, QByteArrayView klartext) {
+QByteArray speicherformAusKlartext(Plattform& plattform, QByteArrayView klartext) {
     Zaehler16::pruefen(klartext.size());
-    return zeileVerschluesseln(klartext, startzeichen(lz.plattform.zufallszahl()));
+    return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahl()));
 }
 
 const QString OrtLineIn = QStringLiteral("modMitarbeiterImport - LineIn");
@@ -89,38 +89,42 @@ const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
 
 }  // namespace
 
-QString LineIn(Laufzeit& lz) {
-    return mitFehlerbericht(lz, OrtLineIn, [&] { return cp1252Dekodieren(naechsterKlartext(lz)); });
+QString LineIn(Dienste& dienste) {
+    return mitFehlerbericht(dienste, OrtLineIn,
+                            [&] { return cp1252Dekodieren(naechsterKlartext(dienste.kanal)); });
 }
 
-QByteArray klartextLesen(Laufzeit& lz) {
-    return mitFehlerbericht(lz, OrtLineIn, [&] { return naechsterKlartext(lz); });
+QByteArray klartextLesen(Dienste& dienste) {
+    return mitFehlerbericht(dienste, OrtLineIn, [&] { return naechsterKlartext(dienste.kanal); });
 }
 
-QByteArray speicherform(Laufzeit& lz, const QString& text) {
-    return speicherformAusKlartext(lz, cp1252Kodieren(text));
+QByteArray speicherform(Plattform& plattform, const QString& text) {
+    return speicherformAusKlartext(plattform, cp1252Kodieren(text));
 }
 
-void LineOut(Laufzeit& lz, const QString& text) {
-    mitFehlerbericht(lz, OrtLineOut, [&] { lz.kanal.zeileSchreiben(speicherform(lz, text)); });
+void LineOut(Dienste& dienste, const QString& text) {
+    mitFehlerbericht(dienste, OrtLineOut,
+                     [&] { dienste.kanal.zeileSchreiben(speicherform(dienste.plattform, text)); });
 }
 
-void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext) {
-    mitFehlerbericht(lz, OrtLineOut,
-                     [&] { lz.kanal.zeileSchreiben(speicherformAusKlartext(lz, klartext)); });
+void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) {
+    mitFehlerbericht(dienste, OrtLineOut, [&] {
+        dienste.kanal.zeileSchreiben(speicherformAusKlartext(dienste.plattform, klartext));
+    });
 }
 
-void Planerdatei_öffnen(Laufzeit& lz, const QString& name, const QString& fehlt) {
-    const auto pfad = Datei_finden(lz.Datenpfad, name);
+void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
+                         const QString& fehlt) {
+    const auto pfad = Datei_finden(dienste.plattform, Datenpfad, name);
     if (!pfad) {
-        Abbruchmeldung(lz, fehlt);
+        Abbruchmeldung(dienste, fehlt);
     }
-    Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
+    Datei_oeffnen(dienste, *pfad, Kanalmodus::Input);
 }
 
-void Kopfzeile_prüfen(Laufzeit& lz, const QString& kopf, const QString& meldung) {
-    if (LineIn(lz) != kopf) {
-        Abbruchmeldung(lz, meldung);
+void Kopfzeile_pruefen(Dienste& dienste, const QString& kopf, const QString& meldung) {
+    if (LineIn(dienste) != kopf) {
+        Abbruchmeldung(dienste, meldung);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <vector>
 
@@ -23,5 +24,11 @@ struct ImportZeile {
 
 // Row n of the user's messages is element n - 1.
 using ImportTabelle = std::vector<ImportZeile>;
+
+// What reading the import file gives: its rows and the separator they use.
+struct Importdatei {
+    ImportTabelle zeilen;
+    QChar trennzeichen{u' '};
+};
 
 }  // namespace mi

@@ -1,10 +1,10 @@
 #include "import/Importdatei.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Zaehler16.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -52,32 +52,6 @@ QString aufPlanerzeichen(const QString& text) {
     return ergebnis;
 }
 
-// The import file's lines: CR LF, a lone LF and a lone CR each end one, since
-// spreadsheets on other systems write LF. A last line end opens no further line.
-class Importzeilen {
-  public:
-    explicit Importzeilen(QStringView text) : text_(text) {}
-
-    bool ende() const { return pos_ >= text_.size(); }
-
-    QStringView naechste() {
-        qsizetype i = pos_;
-        while (i < text_.size() && text_[i] != u'\r' && text_[i] != u'\n') {
-            ++i;
-        }
-        const QStringView zeile = text_.sliced(pos_, i - pos_);
-        if (i < text_.size()) {
-            i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
-        }
-        pos_ = i;
-        return zeile;
-    }
-
-  private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-};
-
 // The "sep=X" line a spreadsheet writes first, quoted or not.
 std::optional<QChar> trennzeichenzeile(QStringView zeile) {
     if (zeile.size() == 7 && zeile.front() == u'"' && zeile.back() == u'"') {
@@ -101,12 +75,12 @@ bool istKopfzeile(QStringView zeile) {
 
 // A header may run over several lines until they hold enough separators
 // together; a header the file ends in consumes every line.
-void kopfUeberlesen(Laufzeit& lz, QStringView zeile, Importzeilen& zeilen) {
+void kopfUeberlesen(QStringView zeile, QChar trennzeichen, int schwelle, Importzeilen& zeilen) {
     std::int16_t summe = 0;
     for (;;) {
         Zaehler16::pruefen(zeile.size());
-        summe = Zaehler16::pruefen(summe + zeile.count(lz.Importtrennzeichen));
-        if (summe >= lz.texte.kopfzeilenSchwelle || zeilen.ende()) {
+        summe = Zaehler16::pruefen(summe + zeile.count(trennzeichen));
+        if (summe >= schwelle || zeilen.ende()) {
             return;
         }
         zeile = zeilen.naechste();
@@ -116,20 +90,33 @@ void kopfUeberlesen(Laufzeit& lz, QStringView zeile, Importzeilen& zeilen) {
     }
 }
 
-void zeileUebernehmen(Laufzeit& lz, Zaehler16& zeilenzahl, QStringView zeile) {
-    if (zeile.isEmpty() || !zeile.contains(lz.Importtrennzeichen)) {
+void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zeile) {
+    if (zeile.isEmpty() || !zeile.contains(datei.trennzeichen)) {
         return;
     }
     ++zeilenzahl;
     if (zeilenzahl.wert() > 1) {
-        lz.ImportZeilen.emplace_back();
+        datei.zeilen.emplace_back();
     }
-    QString& text = lz.ImportZeilen.back().Zeilentext;
+    QString& text = datei.zeilen.back().Zeilentext;
     text.reserve(zeile.size() + 1);
-    text.append(zeile).append(lz.Importtrennzeichen);
+    text.append(zeile).append(datei.trennzeichen);
 }
 
 }  // namespace
+
+QStringView Importzeilen::naechste() {
+    qsizetype i = pos_;
+    while (i < text_.size() && text_[i] != u'\r' && text_[i] != u'\n') {
+        ++i;
+    }
+    const QStringView zeile = text_.sliced(pos_, i - pos_);
+    if (i < text_.size()) {
+        i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
+    }
+    pos_ = i;
+    return zeile;
+}
 
 QString importtextDekodieren(QByteArrayView bytes) {
     const bool mitBom = bytes.startsWith("\xEF\xBB\xBF");
@@ -149,76 +136,85 @@ QString importtextDekodieren(QByteArrayView bytes) {
     return cp1252Dekodieren(bytes);
 }
 
-bool Trennzeichen(Laufzeit& lz, const QString& zeile) {
-    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Trennzeichen"), [&] {
-        Zaehler16::pruefen(zeile.size());
-        std::array<int, 4> anzahl{};
-        for (const QChar c : zeile) {
-            for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-                anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
-            }
-        }
-        const int hoechste = *std::max_element(anzahl.begin(), anzahl.end());
-        if (hoechste == 0) {
-            return false;
-        }
-        for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-            if (anzahl[i] == hoechste) {
-                lz.Importtrennzeichen = QChar(Trennzeichenwahl[i]);
-            }
-        }
-        return true;
-    });
+std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile) {
+    return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Trennzeichen"),
+                            [&]() -> std::optional<QChar> {
+                                Zaehler16::pruefen(zeile.size());
+                                std::array<int, 4> anzahl{};
+                                for (const QChar c : zeile) {
+                                    for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+                                        anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
+                                    }
+                                }
+                                const int hoechste =
+                                    *std::max_element(anzahl.begin(), anzahl.end());
+                                if (hoechste == 0) {
+                                    return std::nullopt;
+                                }
+                                std::optional<QChar> gewaehlt;
+                                for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+                                    if (anzahl[i] == hoechste) {
+                                        gewaehlt = QChar(Trennzeichenwahl[i]);
+                                    }
+                                }
+                                return gewaehlt;
+                            });
 }
 
-bool Importdatei_lesen(Laufzeit& lz) {
-    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"), [&] {
-        const Texte& t = lz.texte;
-        lz.ImportZeilen.assign(1, ImportZeile{});
-        Datei_öffnen(lz, lz.Importdateipfad, QStringLiteral("Input"), QString());
-        const QString text = importtextDekodieren(lz.kanal.restLesen());
-        Datei_schließen(lz);
+std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"),
+        [&]() -> std::optional<Importdatei> {
+            const Texte& t = dienste.texte;
+            Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
+            const QString text = importtextDekodieren(dienste.kanal.restLesen());
+            Datei_schliessen(dienste);
 
-        const QString pfad = Pfad_zitieren(t, lz.Importdateipfad);
-        Importzeilen zeilen(text);
-        if (zeilen.ende()) {
-            Meldung(lz, t.importdateiLeer.arg(pfad));
-            return false;
-        }
-        QStringView erste = zeilen.naechste();
-        if (const auto sep = trennzeichenzeile(erste)) {
-            // Without this the line would be read as an employee named "sep=".
-            lz.Importtrennzeichen = *sep;
+            const QString pfad = Pfad_zitieren(t, Importdateipfad);
+            const auto leer = [&] {
+                Meldung(dienste, t.importdateiLeer.arg(pfad));
+                return std::nullopt;
+            };
+            Importzeilen zeilen(text);
             if (zeilen.ende()) {
-                Meldung(lz, t.importdateiLeer.arg(pfad));
-                return false;
+                return leer();
             }
-            erste = zeilen.naechste();
-        } else if (!Trennzeichen(lz, erste.toString())) {
-            Meldung(lz, t.keinTrennzeichen.arg(pfad));
-            return false;
-        }
+            Importdatei datei;
+            datei.zeilen.resize(1);
+            QStringView erste = zeilen.naechste();
+            if (const auto sep = trennzeichenzeile(erste)) {
+                // Without this the line would be read as an employee named "sep=".
+                datei.trennzeichen = *sep;
+                if (zeilen.ende()) {
+                    return leer();
+                }
+                erste = zeilen.naechste();
+            } else if (const auto gefunden = Trennzeichen(dienste, erste.toString())) {
+                datei.trennzeichen = *gefunden;
+            } else {
+                Meldung(dienste, t.keinTrennzeichen.arg(pfad));
+                return std::nullopt;
+            }
 
-        // At most one row per line end and never more than the row counter allows.
-        const qsizetype zeilenenden = std::count_if(
-            text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
-        lz.ImportZeilen.reserve(static_cast<std::size_t>(
-            std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
-        Zaehler16 zeilenzahl;
-        if (istKopfzeile(erste)) {
-            kopfUeberlesen(lz, erste, zeilen);
-        } else {
-            zeileUebernehmen(lz, zeilenzahl, erste);
-        }
-        while (!zeilen.ende()) {
-            zeileUebernehmen(lz, zeilenzahl, zeilen.naechste());
-        }
-        if (zeilenzahl.wert() == 0) {
-            Meldung(lz, t.importdateiLeer.arg(pfad));
-            return false;
-        }
-        return true;
-    });
+            // At most one row per line end and never more than the row counter allows.
+            const qsizetype zeilenenden = std::count_if(
+                text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+            datei.zeilen.reserve(static_cast<std::size_t>(
+                std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
+            Zaehler16 zeilenzahl;
+            if (istKopfzeile(erste)) {
+                kopfUeberlesen(erste, datei.trennzeichen, t.kopfzeilenSchwelle, zeilen);
+            } else {
+                zeileUebernehmen(datei, zeilenzahl, erste);
+            }
+            while (!zeilen.ende()) {
+                zeileUebernehmen(datei, zeilenzahl, zeilen.naechste());
+            }
+            if (zeilenzahl.wert() == 0) {
+                return leer();
+            }
+            return datei;
+        });
 }
 
 }  // namespace mi

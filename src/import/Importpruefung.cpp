@@ -1,13 +1,11 @@
 #include "import/Importpruefung.h"
 
-#include "datastore/Konfigdaten.h"
+#include "base/Datum.h"
+#include "base/Ersetzen.h"
 #include "import/Importdatei.h"
 #include "import/Zahlen.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Ersetzen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Start.h"
-#include "wizard/Schrittzustaende.h"
 
 #include <QSet>
 #include <algorithm>
@@ -48,8 +46,12 @@ bool istTextzeile(const ImportZeile& zeile) {
 // as failed; No ends it at once, which every pass reports by returning false.
 class Pruefung {
   public:
-    explicit Pruefung(Laufzeit& laufzeit)
-        : lz(laufzeit), t(laufzeit.texte), format(laufzeit.plattform.gebietsschema()) {}
+    Pruefung(Dienste& d, Importdatei& datei)
+        : dienste(d),
+          t(d.texte),
+          format(d.plattform.gebietsschema()),
+          zeilen(datei.zeilen),
+          sep(datei.trennzeichen) {}
 
     QString zeilenkopf(qsizetype index, const QString* name) const {
         QString kopf = t.zeilenkopf + QString::number(index);
@@ -62,25 +64,27 @@ class Pruefung {
     bool frage(qsizetype index, const QString* name, const QString& fehlertext) {
         const QString text = zeilenkopf(index, name) + QStringLiteral("\r\r") + fehlertext +
                              QStringLiteral("\r\r") + t.frageFortsetzen;
-        if (!Ja_Nein_Frage(lz, text)) {
+        if (!Ja_Nein_Frage(dienste, text)) {
             return false;
         }
         fehler = true;
         return true;
     }
 
-    Laufzeit& lz;
+    Dienste& dienste;
     const Texte& t;
     const Gebietsformat format;
+    ImportTabelle& zeilen;
+    const QChar sep;
     bool fehler = false;
 };
 
 // Pass 1: a value's enclosing quotes go, those inside it stay.
-void anfuehrungszeichenEntfernen(Laufzeit& lz) {
-    const QString sep(lz.Importtrennzeichen);
+void anfuehrungszeichenEntfernen(Pruefung& p) {
+    const QString sep(p.sep);
     const QString sepVorQuote = sep + u'"';
     const QString quoteVorSep = u'"' + sep;
-    for (ImportZeile& zeile : lz.ImportZeilen) {
+    for (ImportZeile& zeile : p.zeilen) {
         QString& text = zeile.Zeilentext;
         if (!text.contains(u'"')) {
             continue;
@@ -94,10 +98,9 @@ void anfuehrungszeichenEntfernen(Laufzeit& lz) {
 
 // Pass 2: the planner's employee file separates its fields with ":" and "|".
 bool verboteneZeichenSuchen(Pruefung& p) {
-    const QChar sep = p.lz.Importtrennzeichen;
-    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
-        const QString& text = p.lz.ImportZeilen[i].Zeilentext;
-        const bool verboten = text.contains(u'|') || (sep != u':' && text.contains(u':'));
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        const QString& text = p.zeilen[i].Zeilentext;
+        const bool verboten = text.contains(u'|') || (p.sep != u':' && text.contains(u':'));
         if (verboten &&
             !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
             return false;
@@ -137,13 +140,12 @@ bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
 // Pass 3: a row with too many columns ends the run without a question, since
 // its fields would all be shifted.
 bool spaltenPruefen(Pruefung& p) {
-    const QChar sep = p.lz.Importtrennzeichen;
-    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
-        ImportZeile& zeile = p.lz.ImportZeilen[i];
-        if (!spaltenTeilen(zeile, sep)) {
-            Meldung(p.lz, p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
-                              QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
-                              p.t.spaltenHinweis.arg(sep));
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        ImportZeile& zeile = p.zeilen[i];
+        if (!spaltenTeilen(zeile, p.sep)) {
+            Meldung(p.dienste, p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
+                                   QStringLiteral("\r\r") + p.t.spaltenanzahl +
+                                   QStringLiteral("\r\r") + p.t.spaltenHinweis.arg(p.sep));
             return false;
         }
     }
@@ -162,21 +164,21 @@ bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& fel
             feld.clear();
         }
     }
-    feld = datum ? FormatDatumDS(p.lz, *datum) : offen;
+    feld = datum ? FormatDatumDS(*datum) : offen;
     return true;
 }
 
 bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
-        const std::optional<float> zahl = wert.isEmpty() ? 0.0F : p.format.zahl(wert);
+        const std::optional<Tageswert> zahl = wert.isEmpty() ? Tageswert{} : p.format.zahl(wert);
         if (!zahl && !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
             return false;
         }
         // The planner writes day values with a comma; one character for one, so
         // replacing in place is the same as Ersetzen. A value that is no number
         // counts as zero.
-        wert = p.format.zahlFormatieren(zahl.value_or(0.0F)).replace(u'.', u',');
+        wert = p.format.zahlFormatieren(zahl.value_or(Tageswert{})).replace(u'.', u',');
     }
     return true;
 }
@@ -212,8 +214,8 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
 
 // Pass 4.
 bool felderPruefen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
-        if (!feldPruefen(p, p.lz.ImportZeilen[i], static_cast<qsizetype>(i) + 1)) {
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        if (!feldPruefen(p, p.zeilen[i], static_cast<qsizetype>(i) + 1)) {
             return false;
         }
     }
@@ -227,10 +229,10 @@ bool felderPruefen(Pruefung& p) {
 // in the joined entries themselves.
 bool doppelteSuchen(Pruefung& p) {
     QSet<QString> gesehen;
-    gesehen.reserve(static_cast<qsizetype>(p.lz.ImportZeilen.size()));
+    gesehen.reserve(static_cast<qsizetype>(p.zeilen.size()));
     QString liste;
-    for (std::size_t i = 0; i < p.lz.ImportZeilen.size(); ++i) {
-        const ImportZeile& zeile = p.lz.ImportZeilen[i];
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        const ImportZeile& zeile = p.zeilen[i];
         if (zeile.Benutzerkennung.isEmpty()) {
             continue;
         }
@@ -256,29 +258,35 @@ bool doppelteSuchen(Pruefung& p) {
 
 }  // namespace
 
-void Importdatei_checken(Laufzeit& lz, Schrittzustaende& zustaende) {
-    mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"), [&] {
-        Konfigdaten_lesen(lz);
-        if (lz.Adminstatus != 2) {
-            Meldung(lz, lz.texte.keinAdministrator);
-            return;
-        }
-        if (!Importdatei_lesen(lz)) {
-            return;
-        }
-        Pruefung p(lz);
-        anfuehrungszeichenEntfernen(lz);
-        if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
-            !doppelteSuchen(p)) {
-            return;
-        }
-        if (p.fehler) {
-            Meldung(lz, lz.texte.pruefungMitFehlern);
-            return;
-        }
-        Meldung(lz, lz.texte.pruefungFehlerfrei);
-        zustaende.Schritt_abschliessen(3);
-    });
+Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
+                                  const QString& Importdateipfad, const QString& Benutzername) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"), [&] {
+            Pruefergebnis ergebnis;
+            ergebnis.konfiguration = Konfigdaten_lesen(dienste, Datenpfad, Benutzername);
+            if (ergebnis.konfiguration.Adminstatus != 2) {
+                Meldung(dienste, dienste.texte.keinAdministrator);
+                return ergebnis;
+            }
+            auto gelesen = Importdatei_lesen(dienste, Importdateipfad);
+            if (!gelesen) {
+                return ergebnis;
+            }
+            ergebnis.datei = std::move(*gelesen);
+            Pruefung p(dienste, ergebnis.datei);
+            anfuehrungszeichenEntfernen(p);
+            if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
+                !doppelteSuchen(p)) {
+                return ergebnis;
+            }
+            if (p.fehler) {
+                Meldung(dienste, dienste.texte.pruefungMitFehlern);
+                return ergebnis;
+            }
+            Meldung(dienste, dienste.texte.pruefungFehlerfrei);
+            ergebnis.fehlerfrei = true;
+            return ergebnis;
+        });
 }
 
 }  // namespace mi

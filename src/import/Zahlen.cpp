@@ -1,7 +1,5 @@
 #include "import/Zahlen.h"
 
-#include "startup/Laufzeit.h"
-
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -163,24 +161,40 @@ std::optional<QDate> Gebietsformat::datum(QStringView text) const {
     return datum;
 }
 
-std::optional<float> Gebietsformat::zahl(QStringView text) const {
+std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
     const QStringView rein = text.trimmed();
     qsizetype pos = 0;
-    std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(rein.size()));
+    Tageswert wert;
     if (!rein.isEmpty() && (rein[0] == u'-' || rein[0] == minus_)) {
-        ascii += '-';
+        wert.negativ = true;
         ++pos;
     } else if (!rein.isEmpty() && (rein[0] == u'+' || rein[0] == plus_)) {
         ++pos;
     }
+    // The digits go to the range check as ASCII; the tenths are counted from
+    // the digits themselves.
+    std::string ascii(wert.negativ ? "-" : "");
+    ascii.reserve(static_cast<std::size_t>(rein.size()));
+    constexpr std::int64_t Obergrenze = std::int64_t{1} << 40;
+    std::int64_t ganz = 0;
+    int zehntelziffer = 0;
+    int nachkomma = 0;  // decimal digits seen so far
+    bool aufrunden = false;
     bool ziffern = false;
     bool komma = false;
     for (; pos < rein.size(); ++pos) {
         const QChar c = rein[pos];
         if (istZiffer(c)) {
+            const int ziffer = c.unicode() - u'0';
             ascii += static_cast<char>(c.unicode());
             ziffern = true;
+            if (!komma) {
+                ganz = std::min(ganz * 10 + ziffer, Obergrenze);
+            } else if (++nachkomma == 1) {
+                zehntelziffer = ziffer;
+            } else if (nachkomma == 2) {
+                aufrunden = ziffer >= 5;
+            }
         } else if (c == dezimal_ && !komma) {
             ascii += '.';
             komma = true;
@@ -192,39 +206,33 @@ std::optional<float> Gebietsformat::zahl(QStringView text) const {
         return std::nullopt;
     }
     // Through double, so that only a value beyond single precision fails.
-    double wert = 0;
+    double betrag = 0;
     const char* ende = ascii.data() + ascii.size();
     const auto [zeiger, fehler] =
-        std::from_chars(ascii.data(), ende, wert, std::chars_format::fixed);
+        std::from_chars(ascii.data(), ende, betrag, std::chars_format::fixed);
     if (fehler != std::errc() || zeiger != ende ||
-        std::fabs(wert) > std::numeric_limits<float>::max()) {
+        std::fabs(betrag) > std::numeric_limits<float>::max()) {
         return std::nullopt;
     }
-    return static_cast<float>(wert);
+    wert.zehntel = ganz * 10 + zehntelziffer + (aufrunden ? 1 : 0);
+    return wert;
 }
 
 QString Gebietsformat::zahlFormatieren(QStringView text) const {
     const QStringView rein = text.trimmed();
-    return zahlFormatieren(rein.isEmpty() ? 0.0F : zahl(rein).value_or(0.0F));
+    return zahlFormatieren(rein.isEmpty() ? Tageswert{} : zahl(rein).value_or(Tageswert{}));
 }
 
-QString Gebietsformat::zahlFormatieren(float wert) const {
-    // std::round rounds half away from zero.
-    const double zehntel = std::round(static_cast<double>(wert) * 10.0);
-    const double betrag = std::fabs(zehntel);
-    // fmod only where the value leaves the integers.
-    const int zehntelziffer = betrag < 1e9
-                                  ? static_cast<int>(static_cast<std::int64_t>(betrag) % 10)
-                                  : static_cast<int>(std::fmod(betrag, 10.0));
-    const auto ziffer = static_cast<char16_t>(u'0' + zehntelziffer);
-
+QString Gebietsformat::zahlFormatieren(Tageswert wert) const {
+    const std::int64_t betrag = wert.zehntel;
+    const auto ziffer = static_cast<char16_t>(u'0' + betrag % 10);
     // At most 999.9 and -99.9 fit the five characters; beyond that the integer
     // digits are clamped and the decimal digit kept.
-    const int ganz = betrag > 9990 ? 999 : static_cast<int>(betrag) / 10;
+    const int ganz = static_cast<int>(std::min<std::int64_t>(betrag / 10, 999));
     char16_t zeichen[5];
     qsizetype n = 0;
-    if (zehntel < 0) {
-        const int zweistellig = ganz > 99 ? 99 : ganz;
+    if (wert.negativ && betrag > 0) {
+        const int zweistellig = std::min(ganz, 99);
         zeichen[n++] = u'-';
         zeichen[n++] = static_cast<char16_t>(u'0' + zweistellig / 10);
         zeichen[n++] = static_cast<char16_t>(u'0' + zweistellig % 10);
@@ -238,8 +246,8 @@ QString Gebietsformat::zahlFormatieren(float wert) const {
     return QString(reinterpret_cast<const QChar*>(zeichen), n);
 }
 
-QString Zahl_formatieren(Laufzeit& lz, const QString& text) {
-    return Gebietsformat(lz.plattform.gebietsschema()).zahlFormatieren(text);
+QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text) {
+    return Gebietsformat(gebietsschema).zahlFormatieren(text);
 }
 
 }  // namespace mi

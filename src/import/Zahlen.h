@@ -5,11 +5,18 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace mi {
 
-struct Laufzeit;
+// A day value as the user wrote it, rounded to tenths half away from zero on
+// its decimal digits (never through a binary fraction, so 0.35 is 0.4). The
+// tenths stop growing far beyond what a day value can show.
+struct Tageswert {
+    bool negativ = false;
+    std::int64_t zehntel = 0;  // the amount, without its sign
+};
 
 // How the user writes dates and numbers, worked out once per check from the
 // locale, so that tens of thousands of fields are read without the locale's
@@ -26,14 +33,14 @@ class Gebietsformat {
     // Digits with at most one locale decimal separator and an optional sign.
     // Group separators, exponents, "nan" and "inf" are no numbers, and neither
     // is a value beyond single precision.
-    std::optional<float> zahl(QStringView text) const;
+    std::optional<Tageswert> zahl(QStringView text) const;
 
     // The day value form "000.0" (or "-00.0") with the locale's decimal
     // separator, clamped to -99.x and 999.x. Always five characters: anything
     // that is no number is zero, and so is a negative value that rounds to zero.
     QString zahlFormatieren(QStringView text) const;
     // The same for a value already read, so that a checked field is parsed once.
-    QString zahlFormatieren(float wert) const;
+    QString zahlFormatieren(Tageswert wert) const;
 
   private:
     enum class Teil : char { Tag, Monat, Jahr };
@@ -52,6 +59,6 @@ class Gebietsformat {
     QChar plus_;
 };
 
-QString Zahl_formatieren(Laufzeit& lz, const QString& text);
+QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text);
 
 }  // namespace mi

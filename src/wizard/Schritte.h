@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 namespace mi {
 
-struct Laufzeit;
-class Schrittzustaende;
+struct Dienste;
 
-// Step 1's check: planner data in Datenpfad settle Logpfad and complete step 1.
-void Datenordner_checken(Laufzeit& lz, Schrittzustaende& zustaende);
+// Step 1's check. When Datenpfad holds planner data, the log folder to use:
+// the one given, or else the data folder's "Logs", or "" when that folder
+// does not exist. Nothing, after telling the user, when there are no data.
+std::optional<QString> Datenordner_checken(Dienste& dienste, const QString& Datenpfad,
+                                           const QString& Logpfad);
 
-// Step 2: the file-open dialog; a chosen file completes step 2.
-void Importdatei_auswählen(Laufzeit& lz, Schrittzustaende& zustaende);
+// Step 2: the file-open dialog; the chosen file, or nothing on cancel.
+std::optional<QString> Importdatei_auswaehlen(Dienste& dienste);
 
 }  // namespace mi

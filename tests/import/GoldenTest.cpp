@@ -45,12 +45,15 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
     p.u.plattform.umgebung["USERNAME"] = "anna";
     p.u.dialoge.erwarteDatei(p.baum.datei("Programm/import.csv", fall.csv));
     p.u.dialoge.immerAntworten(Antwort::Ja);
-    Assistent assistent(p.lz);
-    ASSERT_FALSE(Main(p.lz, [&] { assistent.Form_Load(); }).has_value());
+    std::optional<Assistent> assistent;
+    ASSERT_FALSE(Main(p.dienste, [&](const Startwerte& start, const Planerordner& ordner) {
+                     assistent.emplace(p.dienste, start, ordner);
+                     assistent->Form_Load();
+                 }).has_value());
     for (int knopf = 2; knopf <= 4; ++knopf) {
-        assistent.cmdAuswahl_Click(knopf);
+        assistent->cmdAuswahl_Click(knopf);
     }
-    ASSERT_EQ(assistent.zustaende().zustand(), 5);
+    ASSERT_EQ(assistent->zustaende().zustand(), 5);
 
     const QString gold = QStringLiteral(MI_GOLDEN "/") + fall.name;
     const auto ist = inhalt(p.daten);

@@ -9,14 +9,12 @@ namespace mi {
 namespace {
 
 TEST(TrennzeichenTest, MostFrequentLaterOneOnATie) {
-    // The previous value ' ' stays when none is found.
     const std::pair<QString, QChar> faelle[] = {
         {"a,b;c;d", u';'}, {"a,b;c", u';'}, {"a:b\tc", u'\t'}, {"a,b,c;d", u','},
         {"a:b:c;d", u':'}, {"abc", u' '},   {"", u' '}};
+    test::Umgebung u;
     for (const auto& [zeile, erwartet] : faelle) {
-        test::Umgebung u;
-        EXPECT_EQ(Trennzeichen(*u.lz, zeile), erwartet != u' ') << zeile.toStdString();
-        EXPECT_EQ(u.lz->Importtrennzeichen, erwartet) << zeile.toStdString();
+        EXPECT_EQ(Trennzeichen(u.dienste, zeile).value_or(u' '), erwartet) << zeile.toStdString();
     }
 }
 
@@ -40,27 +38,28 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
     const LeseFall& fall = GetParam();
     test::Umgebung u(fall.sprache);
     test::Dateibaum baum;
-    u.lz->Importdateipfad = baum.datei("import.csv", fall.inhalt);
+    const QString datei = baum.datei("import.csv", fall.inhalt);
     if (fall.ausgang != Ausgang::Zeilen) {
         u.dialoge.erwarteBox(Antwort::OK);
     }
-    EXPECT_EQ(Importdatei_lesen(*u.lz), fall.ausgang == Ausgang::Zeilen);
-    EXPECT_FALSE(u.lz->kanal.offen());
+    const auto gelesen = Importdatei_lesen(u.dienste, datei);
+    EXPECT_FALSE(u.dienste.kanal.offen());
 
-    const QString pfad = Pfad_zitieren(u.lz->texte, u.lz->Importdateipfad);
+    const Texte& t = u.dienste.texte;
+    const QString pfad = Pfad_zitieren(t, datei);
     QStringList erwarteteBoxen;
     if (fall.ausgang == Ausgang::Leer) {
-        erwarteteBoxen.append(u.lz->texte.importdateiLeer.arg(pfad));
+        erwarteteBoxen.append(t.importdateiLeer.arg(pfad));
     } else if (fall.ausgang == Ausgang::OhneTrenner) {
-        erwarteteBoxen.append(u.lz->texte.keinTrennzeichen.arg(pfad));
+        erwarteteBoxen.append(t.keinTrennzeichen.arg(pfad));
     }
     EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
 
-    QStringList gelesen;
-    for (const ImportZeile& zeile : u.lz->ImportZeilen) {
-        gelesen.append(zeile.Zeilentext);
+    QStringList texte;
+    for (const ImportZeile& zeile : gelesen.value_or(Importdatei{}).zeilen) {
+        texte.append(zeile.Zeilentext);
     }
-    EXPECT_EQ(gelesen, fall.ausgang == Ausgang::Zeilen ? fall.zeilentexte : QStringList{""});
+    EXPECT_EQ(texte, fall.zeilentexte);
 }
 
 const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
@@ -90,19 +89,19 @@ TEST(ImportdateiLesenTest, Row32768IsAnOverflowReport) {
     test::Umgebung u;
     test::Dateibaum baum;
     const QByteArray zeile = "a;b\r\n";
-    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32767));
-    EXPECT_TRUE(Importdatei_lesen(*u.lz));
-    EXPECT_EQ(u.lz->ImportZeilen.size(), 32767U);
+    const auto gelesen = Importdatei_lesen(u.dienste, baum.datei("a.csv", zeile.repeated(32767)));
+    ASSERT_TRUE(gelesen.has_value());
+    EXPECT_EQ(gelesen->zeilen.size(), 32767U);
 
-    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32768));
     u.dialoge.erwarteBox(Antwort::OK);
-    EXPECT_THROW(Importdatei_lesen(*u.lz), Programmende);
+    EXPECT_THROW(Importdatei_lesen(u.dienste, baum.datei("b.csv", zeile.repeated(32768))),
+                 Programmende);
     ASSERT_EQ(u.dialoge.boxen.size(), 1U);
     EXPECT_EQ(u.dialoge.boxen[0].text,
               QStringLiteral("The following error occurred in module 'frmMitarbeiterImport - "
                              "Importdatei_lesen':\r\rError Nr. 6\rOverflow\r\rProgram will be "
                              "closed."));
-    EXPECT_FALSE(u.lz->kanal.offen());
+    EXPECT_FALSE(u.dienste.kanal.offen());
 }
 
 }  // namespace

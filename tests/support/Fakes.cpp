@@ -1,6 +1,7 @@
 #include "Fakes.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 
 namespace mi::test {
 
@@ -8,6 +9,18 @@ void PlattformFake::signalton() {
     if (protokoll_ != nullptr) {
         protokoll_->append(QStringLiteral("beep"));
     }
+}
+
+std::optional<Dateiattribute> PlattformFake::attribute(const QString& pfad) const {
+    auto a = dateiattributeDesSystems(pfad);
+    if (a && verborgen.contains(QFileInfo(pfad).fileName())) {
+        a->verborgen = true;
+    }
+    return a;
+}
+
+DialogeFake::~DialogeFake() {
+    EXPECT_TRUE(skript_.empty()) << skript_.size() << " expected dialogs never shown";
 }
 
 QStringList DialogeFake::texte() const {
@@ -18,15 +31,23 @@ QStringList DialogeFake::texte() const {
     return alle;
 }
 
+template <typename Art>
+std::optional<Art> DialogeFake::naechste(const char* was) {
+    if (protokoll_ != nullptr) {
+        protokoll_->append(QLatin1String(was));
+    }
+    if (skript_.empty() || !std::holds_alternative<Art>(skript_.front())) {
+        return std::nullopt;
+    }
+    Art art = std::get<Art>(skript_.front());
+    skript_.pop_front();
+    return art;
+}
+
 Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     boxen.push_back(box);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("box"));
-    }
-    if (!skript_.empty() && std::holds_alternative<Antwort>(skript_.front())) {
-        const Antwort antwort = std::get<Antwort>(skript_.front());
-        skript_.pop_front();
-        return antwort;
+    if (auto antwort = naechste<Antwort>("box")) {
+        return *antwort;
     }
     if (immer_) {
         return *immer_;
@@ -37,34 +58,21 @@ Antwort DialogeFake::zeigen(const Meldungsbox& box) {
 
 QString DialogeFake::ordnerWaehlen(const QString& titel) {
     ordnerTitel.append(titel);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("folder"));
+    if (auto antwort = naechste<OrdnerAntwort>("folder")) {
+        return antwort->pfad;
     }
-    if (skript_.empty() || !std::holds_alternative<OrdnerAntwort>(skript_.front())) {
-        ADD_FAILURE() << "unexpected folder chooser: " << titel.toStdString();
-        return {};
-    }
-    QString pfad = std::get<OrdnerAntwort>(skript_.front()).pfad;
-    skript_.pop_front();
-    return pfad;
+    ADD_FAILURE() << "unexpected folder chooser: " << titel.toStdString();
+    return {};
 }
 
 std::optional<QString> DialogeFake::dateiWaehlen(const Dateiwahl& wahl) {
-    dateiwahlen.push_back(wahl);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("file"));
+    if (auto antwort = naechste<DateiAntwort>("file")) {
+        return antwort->pfad;
     }
-    if (skript_.empty() || !std::holds_alternative<DateiAntwort>(skript_.front())) {
-        ADD_FAILURE() << "unexpected file dialog: " << wahl.titel.toStdString();
-        return std::nullopt;
-    }
-    std::optional<QString> pfad = std::get<DateiAntwort>(skript_.front()).pfad;
-    skript_.pop_front();
-    return pfad;
+    ADD_FAILURE() << "unexpected file dialog: " << wahl.titel.toStdString();
+    return std::nullopt;
 }
 
-Umgebung::Umgebung(Sprache sprache) : lz(std::make_unique<Laufzeit>(sprache, plattform, dialoge)) {
-    lz->Programmtitel = lz->texte.programmtitel;
-}
+Umgebung::Umgebung(Sprache sprache) : dienste(sprache, plattform, dialoge) {}
 
 }  // namespace mi::test

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/Plattform.h"
 #include "messages/Dialoge.h"
-#include "startup/Plattform.h"
 
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -14,6 +15,8 @@ class QtDialoge : public Dialoge {
     // With eigeneDialoge Qt draws the file dialogs itself instead of asking the
     // platform, which tests need to reach them from inside the program.
     explicit QtDialoge(bool eigeneDialoge = false) : eigeneDialoge_(eigeneDialoge) {}
+    QtDialoge(const QtDialoge&) = delete;
+    QtDialoge& operator=(const QtDialoge&) = delete;
 
     // The window that owns every dialog from now on.
     void elternfensterSetzen(QWidget* fenster) { eltern_ = fenster; }
@@ -26,6 +29,9 @@ class QtDialoge : public Dialoge {
     QPointer<QWidget> eltern_;
     bool eigeneDialoge_;
 };
+
+// The message box's button for an answer.
+QMessageBox::StandardButton qtKnopf(Antwort antwort);
 
 // "description|pattern" as the file dialog's filter expects it.
 QString qtDateifilter(const QString& filter);

@@ -2,7 +2,7 @@
 
 #include "Planer.h"
 #include "startup/Start.h"
-#include "wizard/qt/Fenster.h"
+#include "window/Fenster.h"
 
 #include <gtest/gtest.h>
 #include <QGroupBox>
@@ -13,12 +13,10 @@
 namespace mi::test {
 
 // Start-up as the program runs it, the window shown at its end.
-inline std::unique_ptr<frmMitarbeiterImport> starten(Laufzeit& lz) {
+inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
     std::unique_ptr<frmMitarbeiterImport> fenster;
-    const auto ende = Main(lz, [&] {
-        fenster = std::make_unique<frmMitarbeiterImport>(lz);
-        fenster->Form_Load();
-        fenster->show();
+    const auto ende = Main(dienste, [&](const Startwerte& start, const Planerordner& ordner) {
+        fenster = Fenster_oeffnen(dienste, start, ordner);
     });
     EXPECT_FALSE(ende.has_value());
     return fenster;

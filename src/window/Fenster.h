@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QGroupBox;
 class QLabel;
@@ -12,7 +13,7 @@ class QPushButton;
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
 // The wizard window: four step frames with icon and button, and Close. It only
 // shows what the Assistent holds; every click goes to the Assistent, and when
@@ -21,9 +22,9 @@ class frmMitarbeiterImport : public QWidget {
   public:
     // Builds the controls. Raises error 339 when a part of the window cannot be
     // made, which start-up takes to mean the planner is not installed.
-    explicit frmMitarbeiterImport(Laufzeit& lz,
-                                  Schrittprozeduren prozeduren = Schrittprozeduren::standard(),
-                                  QWidget* eltern = nullptr);
+    frmMitarbeiterImport(Dienste& dienste, const Startwerte& start, const Planerordner& ordner,
+                         Schrittprozeduren prozeduren = Schrittprozeduren::standard(),
+                         QWidget* eltern = nullptr);
 
     // Caption, texts and widths of the language, then the step states.
     void Form_Load();
@@ -49,7 +50,7 @@ class frmMitarbeiterImport : public QWidget {
     void darstellen();
     void anordnen(int zuschlagTwips);
 
-    Laufzeit& lz_;
+    Dienste& dienste_;
     Assistent assistent_;
     std::function<void(int)> beiEnde_;
     std::array<QGroupBox*, 4> rahmen_{};
@@ -57,5 +58,13 @@ class frmMitarbeiterImport : public QWidget {
     std::array<QLabel*, 4> icons_{};
     std::array<QLabel*, 3> halter_{};  // Inaktiv, Pfeil, OK
 };
+
+// The one way the window comes up, for the program, the walk-through and the
+// tests alike: made over what start-up found, the real dialogs (when they are
+// the ones in use) bound to it, loaded, and shown unless loading ended the
+// program already.
+std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(
+    Dienste& dienste, const Startwerte& start, const Planerordner& ordner,
+    Schrittprozeduren prozeduren = Schrittprozeduren::standard());
 
 }  // namespace mi

@@ -3,9 +3,20 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <optional>
 #include <random>
 
+class QFileDevice;
+
 namespace mi {
+
+// What the file system tells of one entry.
+struct Dateiattribute {
+    bool verzeichnis = false;
+    // Left out of every listing: hidden (on POSIX a name starting with ".") or,
+    // on Windows, marked as a file of the system.
+    bool verborgen = false;
+};
 
 // Everything the program takes from the machine it runs on. Production binds it
 // to the system; tests bind a fake that answers as told.
@@ -23,6 +34,8 @@ class Plattform {
     // Uniformly distributed in [0, 1).
     virtual double zufallszahl() = 0;
     virtual void signalton() = 0;
+    // Nothing when there is no such entry.
+    virtual std::optional<Dateiattribute> attribute(const QString& pfad) const = 0;
 };
 
 // The real machine, without a sound device: the widget library adds the beep.
@@ -34,11 +47,22 @@ class Systemplattform : public Plattform {
     QLocale gebietsschema() const override;
     double zufallszahl() override;
     void signalton() override {}
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override;
 
   private:
     // Never seeded: the planner's own writer draws the same sequence in every run.
     std::mt19937 generator_;
     std::uniform_real_distribution<double> verteilung_{0.0, 1.0};
 };
+
+// What the file system says of pfad, as Systemplattform answers.
+std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);
+
+// Windows changes the current drive before the folder; elsewhere there are no
+// drives and this does nothing.
+bool laufwerkWechseln(QChar laufwerk);
+
+// Whether the last failed write to datei failed because its disk is full.
+bool datentraegerVoll(const QFileDevice& datei);
 
 }  // namespace mi

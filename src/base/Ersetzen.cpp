@@ -1,4 +1,4 @@
-#include "startup/Ersetzen.h"
+#include "base/Ersetzen.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #include "Fensterhilfen.h"
-#include "wizard/qt/QtDialoge.h"
+#include "window/QtDialoge.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -115,15 +115,14 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
     test::Planer p(Sprache::EN, false);
     const QString csv = p.baum.datei(QStringLiteral("liste.csv"), "Anna Berger;aberger;;;x\r\n");
     QtDialoge dialoge(true);
-    Laufzeit lz(Sprache::EN, p.u.plattform, dialoge);
+    Dienste dienste(Sprache::EN, p.u.plattform, dialoge);
     Tastatur tastatur({{p.daten, Qt::Key_Return},
                        {csv, Qt::Key_Return},
                        {QString(), Qt::Key_Return},  // No, the default
                        {QString(), Qt::Key_Return},
                        {QString(), Qt::Key_Y},
                        {QString(), Qt::Key_Return}});
-    const auto f = test::starten(lz);
-    dialoge.elternfensterSetzen(f.get());
+    const auto f = test::starten(dienste);
     int status = -1;
     f->beiProgrammende([&](int s) { status = s; });
 

@@ -1,4 +1,4 @@
-#include "wizard/qt/Zustandsbilder.h"
+#include "window/Zustandsbilder.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "wizard/qt/QtDialoge.h"
+#include "window/QtDialoge.h"
 
 #include <QApplication>
 #include <QDir>
@@ -6,8 +6,6 @@
 #include <QMessageBox>
 
 namespace mi {
-
-namespace {
 
 QMessageBox::StandardButton qtKnopf(Antwort antwort) {
     switch (antwort) {
@@ -20,8 +18,6 @@ QMessageBox::StandardButton qtKnopf(Antwort antwort) {
     }
     return QMessageBox::Ok;
 }
-
-}  // namespace
 
 Antwort QtDialoge::zeigen(const Meldungsbox& box) {
     QMessageBox fenster(eltern_);

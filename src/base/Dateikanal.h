@@ -10,8 +10,6 @@
 
 namespace mi {
 
-struct Laufzeit;
-
 enum class Kanalmodus { Input, Output, Append };
 
 // The one sequential text channel every file passes through: at most one file
@@ -75,6 +73,7 @@ class Dateikanal {
 
   private:
     void pufferSchreiben();
+    void allesSchreiben(QByteArrayView bytes);
     [[noreturn]] void schreibfehler();
 
     std::unique_ptr<QIODevice> geraet_;
@@ -85,14 +84,5 @@ class Dateikanal {
     qint64 anhangStart_ = 0;
     Geraetefabrik fabrik_;
 };
-
-// Opens pfad on the channel in the mode "Input", "Output" or "Append". On
-// failure: closes the channel, then returns false with the option
-// "IgnoreErrors", or ends the program with the file message otherwise.
-bool Datei_öffnen(Laufzeit& lz, const QString& pfad, const QString& modus, const QString& option);
-
-// The writer's own close: an "Output" file replaces its target now. A failure
-// to save is a write failure and reported as the line writer reports one.
-void Datei_schließen(Laufzeit& lz);
 
 }  // namespace mi

@@ -20,7 +20,4 @@ inline QString mitTrenner(const QString& pfad) {
     return pfad.endsWith(Trenner) ? pfad : pfad + Trenner;
 }
 
-// Windows changes the current drive before the folder; elsewhere there are no drives.
-bool laufwerkWechseln(QChar laufwerk);
-
 }  // namespace mi

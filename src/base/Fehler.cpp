@@ -1,4 +1,4 @@
-#include "messages/Fehler.h"
+#include "base/Fehler.h"
 
 namespace mi {
 
@@ -43,6 +43,10 @@ QString fehlerbeschreibung(std::int32_t nummer) {
 
 void fehlerAusloesen(std::int32_t nummer) {
     throw Laufzeitfehler(nummer, fehlerbeschreibung(nummer));
+}
+
+void fehlerAusloesen(std::int32_t nummer, const QString& ort) {
+    throw Laufzeitfehler(nummer, fehlerbeschreibung(nummer), ort);
 }
 
 }  // namespace mi

@@ -5,7 +5,6 @@
 #include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>
@@ -14,9 +13,9 @@ namespace mi::test {
 
 // One run with a temporary folder tree.
 struct Fall {
-    explicit Fall(Sprache sprache = Sprache::EN) : u(sprache), lz(*u.lz) {}
+    explicit Fall(Sprache sprache = Sprache::EN) : u(sprache), dienste(u.dienste) {}
     Umgebung u;
-    Laufzeit& lz;
+    Dienste& dienste;
     Dateibaum baum;
 
     // Runs a step that must end the program after exactly one box; its text.
@@ -26,7 +25,7 @@ struct Fall {
         const std::size_t vorher = u.dialoge.boxen.size();
         EXPECT_THROW(schritt(), Programmende);
         EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
-        EXPECT_FALSE(lz.kanal.offen());
+        EXPECT_FALSE(dienste.kanal.offen());
         return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
     }
 };

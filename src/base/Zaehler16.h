@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages/Fehler.h"
+#include "base/Fehler.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,8 +1,9 @@
-#include "wizard/qt/Fenster.h"
+#include "window/Fenster.h"
 
-#include "messages/Fehler.h"
-#include "startup/Laufzeit.h"
-#include "wizard/qt/Zustandsbilder.h"
+#include "base/Fehler.h"
+#include "messages/Dienste.h"
+#include "window/QtDialoge.h"
+#include "window/Zustandsbilder.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -39,11 +40,12 @@ QString nummeriert(const char* name, int n) {
 
 }  // namespace
 
-frmMitarbeiterImport::frmMitarbeiterImport(Laufzeit& lz, Schrittprozeduren prozeduren,
+frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& start,
+                                           const Planerordner& ordner, Schrittprozeduren prozeduren,
                                            QWidget* eltern)
     : QWidget(eltern, Qt::Window | Qt::MSWindowsFixedSizeDialogHint),
-      lz_(lz),
-      assistent_(lz, std::move(prozeduren)) {
+      dienste_(dienste),
+      assistent_(dienste, start, ordner, std::move(prozeduren)) {
     setObjectName(QStringLiteral("frmMitarbeiterImport"));
     // Where the Windows font is missing, its metric twins keep the texts inside
     // their frames and buttons.
@@ -135,8 +137,8 @@ void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
 }
 
 void frmMitarbeiterImport::Form_Load() {
-    setWindowTitle(lz_.Programmtitel);
-    const Texte& t = lz_.texte;
+    const Texte& t = dienste_.texte;
+    setWindowTitle(t.programmtitel);
     for (int n = 1; n <= 4; ++n) {
         fraRahmen(n)->setTitle(t.rahmen.at(stelle(n, 4)));
         fraRahmen(n)->setAccessibleName(t.rahmen.at(stelle(n, 4)));
@@ -178,6 +180,25 @@ void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {
         assistent_.cmdAuswahl_Click(5);
     }
     ereignis->accept();
+}
+
+}  // namespace mi
+
+namespace mi {
+
+std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(Dienste& dienste, const Startwerte& start,
+                                                      const Planerordner& ordner,
+                                                      Schrittprozeduren prozeduren) {
+    auto fenster =
+        std::make_unique<frmMitarbeiterImport>(dienste, start, ordner, std::move(prozeduren));
+    if (auto* qtDialoge = dynamic_cast<QtDialoge*>(&dienste.dialoge)) {
+        qtDialoge->elternfensterSetzen(fenster.get());
+    }
+    fenster->Form_Load();
+    if (!fenster->assistent().beendet()) {
+        fenster->show();
+    }
+    return fenster;
 }
 
 }  // namespace mi

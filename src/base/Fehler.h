@@ -12,8 +12,13 @@ namespace mi {
 struct Laufzeitfehler : std::exception {
     std::int32_t nummer;
     QString beschreibung;
+    // The location of the procedure whose own handler reports the error, for
+    // the procedures down here that cannot show a report themselves; empty
+    // lets the first handler it reaches name itself.
+    QString ort;
 
-    Laufzeitfehler(std::int32_t nr, QString text) : nummer(nr), beschreibung(std::move(text)) {}
+    Laufzeitfehler(std::int32_t nr, QString text, QString wo = {})
+        : nummer(nr), beschreibung(std::move(text)), ort(std::move(wo)) {}
     const char* what() const noexcept override { return "Laufzeitfehler"; }
 };
 
@@ -42,6 +47,9 @@ QString fehlerbeschreibung(std::int32_t nummer);
 
 // Raises the numbered error with its standard description.
 [[noreturn]] void fehlerAusloesen(std::int32_t nummer);
+
+// The same, reported under ort wherever it is caught.
+[[noreturn]] void fehlerAusloesen(std::int32_t nummer, const QString& ort);
 
 // How the program came to an end. Thrown by the ending procedures after their
 // box was closed and caught only at the two boundaries (start-up and the button

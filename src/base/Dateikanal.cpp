@@ -1,8 +1,7 @@
-#include "datastore/Dateikanal.h"
+#include "base/Dateikanal.h"
 
-#include "messages/Fehler.h"
-#include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
+#include "base/Fehler.h"
+#include "base/Plattform.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -20,14 +19,11 @@ std::int32_t nummerFuer(const QIODevice& geraet) {
     if (datei == nullptr) {
         return fehlernummer::PfadZugriffsfehler;
     }
-    switch (datei->error()) {
-        case QFileDevice::ResourceError:
-            return fehlernummer::DatentraegerVoll;
-        case QFileDevice::PermissionsError:
-            return fehlernummer::ZugriffVerweigert;
-        default:
-            return fehlernummer::PfadZugriffsfehler;
+    if (datentraegerVoll(*datei)) {
+        return fehlernummer::DatentraegerVoll;
     }
+    return datei->error() == QFileDevice::PermissionsError ? fehlernummer::ZugriffVerweigert
+                                                           : fehlernummer::PfadZugriffsfehler;
 }
 
 std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
@@ -155,16 +151,24 @@ void Dateikanal::zeileSchreiben(QByteArrayView zeile) {
     QByteArray mitEnde;
     mitEnde.reserve(zeile.size() + 2);
     mitEnde.append(zeile).append("\r\n");
-    if (geraet_->write(mitEnde) != mitEnde.size()) {
-        schreibfehler();
-    }
+    allesSchreiben(mitEnde);
 }
 
 void Dateikanal::pufferSchreiben() {
-    if (!inhalt_.isEmpty() && geraet_->write(inhalt_) != inhalt_.size()) {
-        schreibfehler();
-    }
+    allesSchreiben(inhalt_);
     inhalt_.resize(0);  // keeps the buffer for the next piece
+}
+
+void Dateikanal::allesSchreiben(QByteArrayView bytes) {
+    // A disk that fills part-way takes what fits and reports no error: the
+    // next write of the rest fails with the real cause.
+    while (!bytes.isEmpty()) {
+        const qint64 geschrieben = geraet_->write(bytes.data(), bytes.size());
+        if (geschrieben <= 0) {
+            schreibfehler();
+        }
+        bytes = bytes.sliced(geschrieben);
+    }
 }
 
 void Dateikanal::schreibfehler() {
@@ -209,39 +213,6 @@ void Dateikanal::verwerfen() noexcept {
     geraet_.reset();  // a QSaveFile that was not committed removes its temporary file
     inhalt_.clear();
     position_ = 0;
-}
-
-bool Datei_öffnen(Laufzeit& lz, const QString& pfad, const QString& modus, const QString& option) {
-    std::optional<Kanalmodus> art;
-    if (modus == u"Output") {
-        art = Kanalmodus::Output;
-    } else if (modus == u"Append") {
-        art = Kanalmodus::Append;
-    } else if (modus == u"Input") {
-        art = Kanalmodus::Input;
-    }
-    try {
-        if (!art) {
-            fehlerAusloesen(fehlernummer::UngueltigerAufruf);
-        }
-        lz.kanal.oeffnen(pfad, *art);
-        return true;
-    } catch (const Laufzeitfehler&) {
-        lz.kanal.verwerfen();
-        if (option == u"IgnoreErrors") {
-            return false;
-        }
-        const Texte& t = lz.texte;
-        Abbruchmeldung(lz, t.dateiNichtGeoeffnet.arg(pfad) + QStringLiteral("\r\r") +
-                               t.zugriffsrechte +
-                               (art == Kanalmodus::Input ? t.endungLesen : t.endungSchreiben));
-    }
-}
-
-void Datei_schließen(Laufzeit& lz) {
-    // Only a save can fail here, and it fails like a line that cannot be written.
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - LineOut"),
-                     [&] { lz.kanal.schliessen(); });
 }
 
 }  // namespace mi

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "base/Startwerte.h"
+#include "datastore/Planerordner.h"
+#include "import/ImportZeile.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace mi {
+
+// The wizard's values: what the steps found out so far. Only the wizard
+// changes them, from what each step returns.
+struct Sitzung {
+    Startwerte start;
+    Planerordner ordner;
+    QString Importdateipfad;
+    QChar Importtrennzeichen{u' '};
+    ImportTabelle ImportZeilen;
+    QString Einstellungen;
+    std::int16_t Adminstatus = 0;
+};
+
+}  // namespace mi

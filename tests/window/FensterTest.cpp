@@ -1,0 +1,113 @@
+#include "Fensterhilfen.h"
+#include "window/Zustandsbilder.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+
+namespace mi {
+namespace {
+
+using test::Umgebung;
+using test::zustandPruefen;
+
+struct Geladen {
+    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(Fenster_oeffnen(u.dienste, {}, {})) {}
+    Umgebung u;
+    std::unique_ptr<frmMitarbeiterImport> fenster;
+};
+
+TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
+    Geladen g;
+    frmMitarbeiterImport& f = *g.fenster;
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("Import Employee Data"));
+    EXPECT_EQ(f.fraRahmen(3)->title(), QStringLiteral("Step 3: Check Import Data"));
+    EXPECT_EQ(f.cmdAuswahl(1)->text(), QStringLiteral("Select Data Folder ..."));
+    EXPECT_EQ(f.cmdAuswahl(5)->text(), QStringLiteral("Close"));
+    EXPECT_EQ(f.font().family(), QStringLiteral("Microsoft Sans Serif"));
+    zustandPruefen(f, 1);
+    EXPECT_EQ(f.focusWidget(), f.cmdAuswahl(5));
+    EXPECT_TRUE(g.u.dialoge.boxen.empty());
+
+    // The close box ends the program as Close does.
+    EXPECT_TRUE(f.close());
+    ASSERT_TRUE(f.assistent().beendet());
+    EXPECT_EQ(f.assistent().ende()->status, 0);
+}
+
+std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
+    return info.param == Sprache::DE ? "DE" : info.param == Sprache::EN ? "EN" : "FR";
+}
+
+class Sprachen : public ::testing::TestWithParam<Sprache> {};
+
+// Every caption fits its frame and every text its button; the French window is
+// wider by its texts' margin, the frames' right edges within the window.
+TEST_P(Sprachen, EveryTextFitsItsControl) {
+    Geladen g(GetParam());
+    frmMitarbeiterImport& f = *g.fenster;
+    for (int n = 1; n <= 4; ++n) {
+        const QGroupBox* rahmen = f.fraRahmen(n);
+        EXPECT_LT(rahmen->fontMetrics().horizontalAdvance(rahmen->title()), rahmen->width()) << n;
+        EXPECT_LE(rahmen->geometry().right(), f.width()) << n;
+    }
+    for (int n = 1; n <= 5; ++n) {
+        const QPushButton* knopf = f.cmdAuswahl(n);
+        EXPECT_LT(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width()) << n;
+    }
+    EXPECT_EQ(f.width(), f.waagerecht(4260 + (GetParam() == Sprache::FR ? 480 : 0)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Alle, Sprachen, ::testing::Values(Sprache::DE, Sprache::EN, Sprache::FR),
+                         sprachname);
+
+TEST(Fenster, TabOrderAndAccessibleNames) {
+    Geladen g;
+    for (const QWidget* w : g.fenster->findChildren<QWidget*>()) {
+        if (w->isVisibleTo(g.fenster.get())) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+        }
+    }
+    const QStringList reihenfolge{"cmdAuswahl5", "fraRahmen1",  "cmdAuswahl1",
+                                  "fraRahmen2",  "cmdAuswahl2", "fraRahmen3",
+                                  "cmdAuswahl3", "fraRahmen4",  "cmdAuswahl4"};
+    QStringList gefunden;
+    for (QWidget* w = g.fenster->nextInFocusChain(); w != g.fenster.get();
+         w = w->nextInFocusChain()) {
+        if (reihenfolge.contains(w->objectName())) {
+            gefunden.append(w->objectName());
+        }
+    }
+    EXPECT_EQ(gefunden, reihenfolge);
+}
+
+// Partly transparent pixels across the middle row: a disc drawn for the
+// device's pixels has at most one at each edge; one drawn small and enlarged has more.
+int randpixel(const QPixmap& bild) {
+    const QImage b = bild.toImage();
+    int anzahl = 0;
+    for (int x = 0; x < b.width(); ++x) {
+        const int alpha = qAlpha(b.pixel(x, b.height() / 2));
+        anzahl += alpha > 0 && alpha < 255 ? 1 : 0;
+    }
+    return anzahl;
+}
+
+// Also run by ctest "fenster_200_prozent" on a desktop scaled to 200 %.
+TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
+    Geladen g;
+    const qreal verhaeltnis = g.fenster->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_EQ(verhaeltnis, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    for (int n = 1; n <= 4; ++n) {
+        const QPixmap p = g.fenster->imgIcon(n)->pixmap();
+        EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << n;
+        EXPECT_LE(randpixel(p), 2) << "icon " << n;
+    }
+    const QPixmap p = zustandsbild(Bild::OK, 2.0);
+    EXPECT_EQ(p.size(), QSize(34, 34));
+    EXPECT_LE(randpixel(p), 2);
+}
+
+}  // namespace
+}  // namespace mi
