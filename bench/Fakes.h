@@ -20,15 +20,14 @@ class Plattform : public mi::Plattform {
     QString programmordner() const override { return QStringLiteral("/programm"); }
     QDateTime jetzt() const override { return {QDate(2026, 12, 5), QTime(14, 30, 15)}; }
     QLocale gebietsschema() const override { return {QLocale::English, QLocale::UnitedStates}; }
-    double zufallszahl() override { return verteilung_(generator_); }
+    double zufallszahl() override { return gleichverteilt(generator_); }
     void signalton() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override {
         return dateiattributeDesSystems(pfad);
     }
 
   private:
-    std::mt19937 generator_;
-    std::uniform_real_distribution<double> verteilung_{0.0, 1.0};
+    std::mt19937_64 generator_;
 };
 
 // A user who confirms everything: every question is answered Yes, every

@@ -35,6 +35,7 @@
 #include <malloc.h>
 #endif
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace mi::bench {
@@ -496,11 +497,53 @@ void importieren(benchmark::State& state) {
     kennzahlen(state, zeilen);
 }
 
+// The value of "--name=value" among the arguments, or nothing.
+std::optional<QString> option(int argc, char** argv, const char* name) {
+    const QString vorne = QStringLiteral("--%1=").arg(QLatin1String(name));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(vorne)) {
+            return argument.mid(vorne.size());
+        }
+    }
+    return std::nullopt;
+}
+
+// One check, or one check and one import, of the given number of rows, for an
+// instruction count (callgrind) or a peak memory reading of that alone.
+int einmal(const QString& was, int zeilen) {
+    Sitzung s(vorrat().importdateiFuer(zeilen));
+    Pruefergebnis geprueft = s.pruefen();
+    if (!geprueft.fehlerfrei || geprueft.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
+        std::fprintf(stderr, "the check did not pass every row\n");
+        return 1;
+    }
+    if (was == u"importieren") {
+        const Importergebnis e =
+            Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start, geprueft.datei.zeilen,
+                                         geprueft.konfiguration.Einstellungen);
+        if (!e.importiert) {
+            std::fprintf(stderr, "the import did not take place\n");
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 }  // namespace mi::bench
 
 int main(int argc, char** argv) {
     using namespace mi::bench;
+    const int zeilen = option(argc, argv, "zeilen").value_or(QStringLiteral("32767")).toInt();
+    if (const auto datei = option(argc, argv, "importdatei")) {
+        QFile ziel(*datei);
+        const QByteArray inhalt = importdatei(zeilen);
+        return ziel.open(QIODevice::WriteOnly) && ziel.write(inhalt) == inhalt.size() ? 0 : 1;
+    }
+    if (const auto was = option(argc, argv, "einmal")) {
+        return einmal(*was, zeilen);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace mi {
@@ -91,7 +93,7 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
     if (modus == Kanalmodus::Input) {
         inhalt_ = geraet->readAll();
     } else if (modus == Kanalmodus::Output) {
-        inhalt_.reserve(Schreibpuffer + 1024);
+        inhalt_.resize(Schreibpuffer + 1024);
     } else if (modus == Kanalmodus::Append) {
         anhangStart_ = geraet->size();
     }
@@ -105,15 +107,22 @@ bool Dateikanal::dateiende() const {
 }
 
 QByteArray Dateikanal::zeileLesen() {
+    return zeileAnsehen().toByteArray();
+}
+
+QByteArrayView Dateikanal::zeileAnsehen() {
     if (!offen() || modus_ != Kanalmodus::Input) {
         fehlerAusloesen(fehlernummer::UngueltigerDateiname);
     }
     if (position_ >= inhalt_.size()) {
         fehlerAusloesen(fehlernummer::LesenNachDateiende);
     }
-    const qsizetype cr = inhalt_.indexOf('\r', position_);
+    const char* anfang = inhalt_.constData() + position_;
+    const auto* gefunden =
+        static_cast<const char*>(std::memchr(anfang, '\r', inhalt_.size() - position_));
+    const qsizetype cr = gefunden == nullptr ? -1 : gefunden - inhalt_.constData();
     const qsizetype ende = cr < 0 ? inhalt_.size() : cr;
-    QByteArray zeile = inhalt_.sliced(position_, ende - position_);
+    const QByteArrayView zeile(anfang, ende - position_);
     position_ = ende;
     if (cr >= 0) {
         position_ = cr + 1;
@@ -138,25 +147,38 @@ QByteArray Dateikanal::restLesen() {
 }
 
 void Dateikanal::zeileSchreiben(QByteArrayView zeile) {
+    zeileErzeugen(zeile.size(), [&](char* ziel) {
+        std::copy(zeile.begin(), zeile.end(), ziel);
+        return zeile.size();
+    });
+}
+
+char* Dateikanal::platzFuerZeile(qsizetype hoechstens) {
     if (!offen() || modus_ == Kanalmodus::Input) {
         fehlerAusloesen(fehlernummer::UngueltigerDateiname);
     }
-    if (modus_ == Kanalmodus::Output) {
-        inhalt_.append(zeile).append("\r\n");
-        if (inhalt_.size() >= Schreibpuffer) {
-            pufferSchreiben();
-        }
-        return;
+    // The buffer only ever grows, so a line costs no allocation of its own.
+    const qsizetype noetig = position_ + hoechstens + 2;
+    if (noetig > inhalt_.size()) {
+        inhalt_.resize(std::max(noetig, inhalt_.size() * 2));
     }
-    QByteArray mitEnde;
-    mitEnde.reserve(zeile.size() + 2);
-    mitEnde.append(zeile).append("\r\n");
-    allesSchreiben(mitEnde);
+    return inhalt_.data() + position_;
+}
+
+void Dateikanal::zeileAbschliessen(qsizetype laenge) {
+    char* ende = inhalt_.data() + position_ + laenge;
+    ende[0] = '\r';
+    ende[1] = '\n';
+    position_ += laenge + 2;
+    // "Append" writes each line at once, so its buffer holds one line only.
+    if (modus_ == Kanalmodus::Append || position_ >= Schreibpuffer) {
+        pufferSchreiben();
+    }
 }
 
 void Dateikanal::pufferSchreiben() {
-    allesSchreiben(inhalt_);
-    inhalt_.resize(0);  // keeps the buffer for the next piece
+    allesSchreiben(QByteArrayView(inhalt_.constData(), position_));
+    position_ = 0;
 }
 
 void Dateikanal::allesSchreiben(QByteArrayView bytes) {

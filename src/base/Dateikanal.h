@@ -39,6 +39,8 @@ class Dateikanal {
     ~Dateikanal();
 
     bool offen() const { return geraet_ != nullptr; }
+    // "Input": the file's size in bytes.
+    qsizetype groesse() const { return modus_ == Kanalmodus::Input ? inhalt_.size() : 0; }
     std::optional<Kanalmodus> modus() const;
     const QString& pfad() const { return pfad_; }
 
@@ -50,6 +52,8 @@ class Dateikanal {
     // ordinary character. True once no further line can be read.
     bool dateiende() const;
     QByteArray zeileLesen();
+    // The same line without a copy: valid until the next read or the close.
+    QByteArrayView zeileAnsehen();
     // Every byte not read yet, for readers with line rules of their own.
     QByteArray restLesen();
 
@@ -57,6 +61,13 @@ class Dateikanal {
     // raises a Laufzeitfehler (61 when the disk is full, else 75) after the
     // channel was closed: "Output" drops its temporary file, "Append" cuts back.
     void zeileSchreiben(QByteArrayView zeile);
+    // The same for a line made in place: erzeuger writes at most hoechstens
+    // bytes to the pointer it is given and returns how many it wrote. Lines
+    // of megabytes of backup pass through here without a copy of their own.
+    template <typename Erzeuger>
+    void zeileErzeugen(qsizetype hoechstens, Erzeuger&& erzeuger) {
+        zeileAbschliessen(erzeuger(platzFuerZeile(hoechstens)));
+    }
 
     // Closes the channel. An "Output" file replaces its target here; a failure
     // to save raises a Laufzeitfehler (61 when the disk is full, else 75) and
@@ -72,6 +83,8 @@ class Dateikanal {
     static constexpr qsizetype Schreibpuffer = qsizetype{64} * 1024;
 
   private:
+    char* platzFuerZeile(qsizetype hoechstens);
+    void zeileAbschliessen(qsizetype laenge);
     void pufferSchreiben();
     void allesSchreiben(QByteArrayView bytes);
     [[noreturn]] void schreibfehler();
@@ -79,7 +92,11 @@ class Dateikanal {
     std::unique_ptr<QIODevice> geraet_;
     Kanalmodus modus_ = Kanalmodus::Input;
     QString pfad_;
-    QByteArray inhalt_;  // "Input": the whole file; "Output": the lines not written yet
+    // "Input": the whole file; "Output": the lines not written yet; "Append":
+    // the line being written.
+    QByteArray inhalt_;
+    // "Input": the next byte to read; "Output" and "Append": the bytes of
+    // inhalt_ in use, the rest being room for the next lines.
     qsizetype position_ = 0;
     qint64 anhangStart_ = 0;
     Geraetefabrik fabrik_;

@@ -30,7 +30,7 @@ QLocale Systemplattform::gebietsschema() const {
 }
 
 double Systemplattform::zufallszahl() {
-    return verteilung_(generator_);
+    return gleichverteilt(generator_);
 }
 
 std::optional<Dateiattribute> Systemplattform::attribute(const QString& pfad) const {

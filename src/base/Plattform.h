@@ -51,9 +51,14 @@ class Systemplattform : public Plattform {
 
   private:
     // Never seeded: the planner's own writer draws the same sequence in every run.
-    std::mt19937 generator_;
-    std::uniform_real_distribution<double> verteilung_{0.0, 1.0};
+    std::mt19937_64 generator_;
 };
+
+// A uniform number in [0, 1) from the top 53 bits of one draw: every line a
+// planner file holds draws one, so this stays a few instructions.
+inline double gleichverteilt(std::mt19937_64& generator) {
+    return static_cast<double>(generator() >> 11) * 0x1.0p-53;
+}
 
 // What the file system says of pfad, as Systemplattform answers.
 std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);

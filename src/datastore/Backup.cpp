@@ -10,17 +10,58 @@
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 
-#include <QByteArrayList>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace mi {
 
 namespace {
 
+// Every line of the backup in the order it is written, its plain bytes in one
+// buffer: a backup holds megabytes of lines, which are copied as plain bytes,
+// without the detour through text, and without a buffer of their own each.
+class Sammlung {
+  public:
+    struct Zeile {
+        qsizetype anfang;
+        qsizetype laenge;
+    };
+
+    // Room for n more bytes: a file's lines never take more than the file.
+    void platzFuer(qsizetype n) {
+        if (fuellung_ + n > bytes_.size()) {
+            bytes_.resize(std::max(fuellung_ + n, bytes_.size() * 2));
+        }
+    }
+    void anhaengen(QByteArrayView klartext) {
+        platzFuer(klartext.size());
+        std::copy(klartext.begin(), klartext.end(), bytes_.data() + fuellung_);
+        zeilen.push_back({fuellung_, klartext.size()});
+        fuellung_ += klartext.size();
+    }
+    // The plain bytes of a stored line, within the room made before.
+    void entschluesselt(QByteArrayView gespeichert) {
+        entschluesselnIn(gespeichert, bytes_.data() + fuellung_);
+        zeilen.push_back({fuellung_, gespeichert.size() - 1});
+        fuellung_ += gespeichert.size() - 1;
+    }
+    QByteArrayView zeile(const Zeile& z) const {
+        return QByteArrayView(bytes_).sliced(z.anfang, z.laenge);
+    }
+
+    std::vector<Zeile> zeilen;
+
+  private:
+    QByteArray bytes_;
+    qsizetype fuellung_ = 0;
+};
+
 // One block per file: "[name]", "[line count]", the plain lines. A data store
 // easily holds more lines than the 16-bit counters reach, so nothing here is
 // bounded by them.
 void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& muster,
-                    QByteArrayList& zeilen) {
+                    Sammlung& sammlung) {
     // An empty folder name would list the current folder, which holds no
     // planner data; and a folder that cannot be listed holds nothing to save.
     if (ordner.isEmpty()) {
@@ -29,17 +70,21 @@ void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& must
     const QStringList namen =
         Dateien_auflisten(dienste.plattform, ordner, muster).value_or(QStringList());
     for (const QString& name : namen) {
-        zeilen.append(cp1252Kodieren(u'[' + name + u']'));
-        const qsizetype zaehlzeile = zeilen.size();
-        zeilen.append(QByteArray());
+        sammlung.anhaengen(cp1252Kodieren(u'[' + name + u']'));
+        const std::size_t zaehlzeile = sammlung.zeilen.size();
+        sammlung.zeilen.push_back({});
         Datei_oeffnen(dienste, mitTrenner(ordner) + name, Kanalmodus::Input);
+        sammlung.platzFuer(dienste.kanal.groesse());
         qsizetype anzahl = 0;
         while (!dienste.kanal.dateiende()) {
-            zeilen.append(klartextLesen(dienste));
+            sammlung.entschluesselt(gespeicherteZeileLesen(dienste));
             ++anzahl;
         }
         Datei_schliessen(dienste);
-        zeilen[zaehlzeile] = '[' + QByteArray::number(anzahl) + ']';
+        // The count comes after the lines in the buffer, but before them in the file.
+        sammlung.anhaengen('[' + QByteArray::number(anzahl) + ']');
+        std::swap(sammlung.zeilen[zaehlzeile], sammlung.zeilen.back());
+        sammlung.zeilen.pop_back();
     }
 }
 
@@ -59,19 +104,18 @@ bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QStrin
                                  u' ' + Bezeichnung + QStringLiteral(".dat");
 
             // The ".log" files follow the ".dat" files, and are collected even
-            // from a data folder without any ".dat" file. The lines are copied as
-            // plain bytes: a backup holds megabytes of them.
-            QByteArrayList zeilen;
-            dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), zeilen);
-            dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), zeilen);
+            // from a data folder without any ".dat" file.
+            Sammlung sammlung;
+            dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), sammlung);
+            dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), sammlung);
 
             if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output,
                                BeiFehler::Ignorieren)) {
                 return false;
             }
             LineOut(dienste, QStringLiteral("[VelmontBackup]"));
-            for (const QByteArray& zeile : zeilen) {
-                klartextSchreiben(dienste, zeile);
+            for (const Sammlung::Zeile& zeile : sammlung.zeilen) {
+                klartextSchreiben(dienste, sammlung.zeile(zeile));
             }
             Datei_schliessen(dienste);
             return true;

@@ -3,10 +3,12 @@
 #include "base/Auflistung.h"
 #include "base/Zaehler16.h"
 #include "datastore/Dateizugriff.h"
+#include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,7 +34,7 @@ constexpr qsizetype Name = 69;
 }  // namespace spalte
 
 // The three values after Sonderurlaub belong to the planner; an import has none.
-const QString Planerwerte = QStringLiteral("000,0:000,0:000,0:");
+constexpr char Planerwerte[] = "000,0:000,0:000,0:";
 
 // Characters von to von + laenge - 1, counted from 1; whatever of them exists.
 QString mitte(const QString& text, qsizetype von, qsizetype laenge = -1) {
@@ -97,24 +99,37 @@ Mitarbeiter eintragLesen(const QString& gelesen) {
 
 }  // namespace
 
-QString mitarbeiterzeile(const Mitarbeiter& m) {
+qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m) {
+    qsizetype platz = m.name.size();
+    if (!m.titel) {
+        platz += m.vonDatum.size() + m.bisDatum.size() + m.sonderurlaub.size() + m.kennung.size() +
+                 16 + qsizetype{sizeof(Planerwerte)};
+        for (const QString& wert : m.urlaub) {
+            platz += wert.size();
+        }
+    }
+    return platz;
+}
+
+qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel) {
     if (m.titel) {
-        return m.name;
+        return cp1252In(m.name, ziel);
     }
-    // Appended into one buffer: a chain of "+" would copy the growing line
-    // once for every field, tens of thousands of times.
-    QString zeile;
-    zeile.reserve(spalte::Name + m.name.size() + m.kennung.size() + 1);
-    zeile.append(m.vonDatum).append(u':').append(m.bisDatum).append(u':');
+    char* aus = ziel;
+    const auto feld = [&aus](const QString& wert, char danach) {
+        aus += cp1252In(wert, aus);
+        *aus++ = danach;
+    };
+    feld(m.vonDatum, ':');
+    feld(m.bisDatum, ':');
     for (const QString& wert : m.urlaub) {
-        zeile.append(wert).append(u':');
+        feld(wert, ':');
     }
-    return zeile.append(m.sonderurlaub)
-        .append(u':')
-        .append(Planerwerte)
-        .append(m.name)
-        .append(u':')
-        .append(m.kennung);
+    feld(m.sonderurlaub, ':');
+    aus = std::copy_n(Planerwerte, sizeof(Planerwerte) - 1, aus);
+    feld(m.name, ':');
+    aus += cp1252In(m.kennung, aus);
+    return aus - ziel;
 }
 
 Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad) {
@@ -146,8 +161,15 @@ void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
     LineOut(dienste, Kopf);
     LineOut(dienste, liste.kopfwert.isEmpty() ? KeinKopfwert : liste.kopfwert);
     LineOut(dienste, QString::number(liste.kopfzahl));
+    // One buffer for every line: an import writes tens of thousands of them.
+    QByteArray klartext;
     for (const Mitarbeiter& m : liste.eintraege) {
-        LineOut(dienste, mitarbeiterzeile(m));
+        const qsizetype platz = mitarbeiterzeilePlatz(m);
+        if (platz > klartext.size()) {
+            klartext.resize(platz * 2);
+        }
+        const qsizetype laenge = mitarbeiterzeileIn(m, klartext.data());
+        klartextSchreiben(dienste, QByteArrayView(klartext.constData(), laenge));
     }
     Datei_schliessen(dienste);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -39,7 +40,9 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
 void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
                                 const Mitarbeiterliste& liste);
 
-// The stored line of one entry, before scrambling.
-QString mitarbeiterzeile(const Mitarbeiter& m);
+// The stored line of one entry, before scrambling: the most bytes it can take,
+// and the line written to ziel, which has that room; the latter returns its length.
+qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m);
+qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel);
 
 }  // namespace mi

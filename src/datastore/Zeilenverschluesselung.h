@@ -17,6 +17,12 @@ QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start);
 // zeile must hold at least its start byte.
 QByteArray zeileEntschluesseln(QByteArrayView zeile);
 
+// The same two written to ziel, which has room for klartext.size() + 1 bytes or
+// zeile.size() - 1 bytes and lies apart from the input. The first returns the
+// length of the stored line.
+qsizetype verschluesselnIn(QByteArrayView klartext, std::uint8_t start, char* ziel);
+void entschluesselnIn(QByteArrayView zeile, char* ziel);
+
 // The start value for a new line from a uniform number in [0, 1): 32 to 254.
 std::uint8_t startzeichen(double zufall);
 
@@ -38,10 +44,11 @@ void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QStri
 void Kopfzeile_pruefen(Dienste& dienste, const QString& kopf, const QString& meldung);
 
 // The same two for lines that are copied unchanged, as a backup copies every
-// line of the planner's data: their plain bytes, without the detour through
-// text, which would give back the very same bytes. Errors and their reports
-// are those of LineIn and LineOut.
-QByteArray klartextLesen(Dienste& dienste);
+// line of the planner's data: their bytes, without the detour through text,
+// which would give back the very same bytes. The reader gives the stored line
+// as it is (valid until the next read), for entschluesselnIn; the writer takes
+// the plain bytes. Errors and their reports are those of LineIn and LineOut.
+QByteArrayView gespeicherteZeileLesen(Dienste& dienste);
 void klartextSchreiben(Dienste& dienste, QByteArrayView klartext);
 
 }  // namespace mi

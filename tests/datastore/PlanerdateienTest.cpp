@@ -168,8 +168,13 @@ TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesW
     EXPECT_EQ(felder(liste.eintraege[0]), meier + "002,5");
     EXPECT_EQ(felder(liste.eintraege[1]), "T|Nord||||    |");
     EXPECT_EQ(felder(liste.eintraege[2]), meier + "000,0");
-    EXPECT_EQ(mitarbeiterzeile(liste.eintraege[0]), Aktuell);
-    EXPECT_EQ(mitarbeiterzeile(liste.eintraege[1]), "Nord");
+    QByteArray zeilen;
+    for (const Mitarbeiter& m : liste.eintraege) {
+        QByteArray zeile(mitarbeiterzeilePlatz(m), Qt::Uninitialized);
+        zeilen += zeile.left(mitarbeiterzeileIn(m, zeile.data())) + '|';
+    }
+    const QString umgesetzt = QString(Aktuell).replace("002,5", "000,0");
+    EXPECT_EQ(zeilen, cp1252Kodieren(Aktuell + "|Nord|" + umgesetzt + "|"));
 }
 
 // The header number is read in the locale and rounded down; a file of the
