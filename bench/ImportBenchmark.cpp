@@ -509,19 +509,37 @@ std::optional<QString> option(int argc, char** argv, const char* name) {
     return std::nullopt;
 }
 
+// The process's peak resident memory since the last reset, in MB (Linux).
+double speicherspitze() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& zeile : status.readAll().split('\n')) {
+        if (zeile.startsWith("VmHWM:")) {
+            return zeile.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
 // One check, or one check and one import, of the given number of rows, for an
-// instruction count (callgrind) or a peak memory reading of that alone.
+// instruction count (callgrind) and the peak memory of each step alone.
 int einmal(const QString& was, int zeilen) {
     Sitzung s(vorrat().importdateiFuer(zeilen));
+    speicherspitzeZuruecksetzen();
     Pruefergebnis geprueft = s.pruefen();
+    std::printf("peak memory of the check: %.1f MB\n", speicherspitze());
     if (!geprueft.fehlerfrei || geprueft.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
         std::fprintf(stderr, "the check did not pass every row\n");
         return 1;
     }
     if (was == u"importieren") {
+        speicherspitzeZuruecksetzen();
         const Importergebnis e =
             Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start, geprueft.datei.zeilen,
                                          geprueft.konfiguration.Einstellungen);
+        std::printf("peak memory of the import: %.1f MB\n", speicherspitze());
         if (!e.importiert) {
             std::fprintf(stderr, "the import did not take place\n");
             return 1;
@@ -543,6 +561,12 @@ int main(int argc, char** argv) {
     }
     if (const auto was = option(argc, argv, "einmal")) {
         return einmal(*was, zeilen);
+    }
+    if (option(argc, argv, "planerordner")) {
+        const Planerablage& ordner = vorrat().ordner;
+        std::printf("%lld\n", static_cast<long long>(ordner.bytes(QStringLiteral(".dat")) +
+                                                      ordner.bytes(QStringLiteral(".log"))));
+        return 0;
     }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
