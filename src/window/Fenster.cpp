@@ -38,6 +38,18 @@ QString nummeriert(const char* name, int n) {
     return QLatin1String(name) + QString::number(n);
 }
 
+const QString& beschreibung(const Texte& t, Bild bild) {
+    switch (bild) {
+        case Bild::OK:
+            return t.schrittErledigt;
+        case Bild::Pfeil:
+            return t.schrittAktuell;
+        case Bild::Inaktiv:
+            break;
+    }
+    return t.schrittNichtOffen;
+}
+
 }  // namespace
 
 frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& start,
@@ -163,14 +175,26 @@ void frmMitarbeiterImport::darstellen() {
     // goes on where the work is and never lands on Close by surprise.
     const bool schrittImFokus =
         std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
+    zustandsbilderZeigen();
     for (int n = 1; n <= 4; ++n) {
-        const Schritt& schritt = zustaende.schritt(n);
-        imgIcon(n)->setPixmap(bildhalter(schritt.bild)->pixmap());
-        fraRahmen(n)->setEnabled(schritt.rahmenAktiv);
-        cmdAuswahl(n)->setEnabled(schritt.knopfAktiv);
+        fraRahmen(n)->setEnabled(zustaende.schritt(n).rahmenAktiv);
+        cmdAuswahl(n)->setEnabled(zustaende.schritt(n).knopfAktiv);
     }
     if (schrittImFokus) {
         cmdAuswahl(zustaende.zustand())->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMitarbeiterImport::zustandsbilderZeigen() {
+    for (int n = 1; n <= 4; ++n) {
+        const Bild bild = assistent_.zustaende().schritt(n).bild;
+        imgIcon(n)->setPixmap(bildhalter(bild)->pixmap());
+        // Qt's setter sends screen readers a DescriptionChanged event each
+        // time, so only a new state is announced.
+        const QString& text = beschreibung(dienste_.texte, bild);
+        if (imgIcon(n)->accessibleDescription() != text) {
+            imgIcon(n)->setAccessibleDescription(text);
+        }
     }
 }
 

@@ -48,6 +48,7 @@ class frmMitarbeiterImport : public QWidget {
   private:
     static std::size_t stelle(int n, int anzahl);
     void darstellen();
+    void zustandsbilderZeigen();
     void anordnen(int zuschlagTwips);
 
     Dienste& dienste_;
