@@ -50,6 +50,18 @@ const QString& beschreibung(const Texte& t, Bild bild) {
     return t.schrittNichtOffen;
 }
 
+// Qt 6.4 tells a widget only that its window moved to another screen, which on
+// Windows includes a move to a monitor of another scale; from 6.6 on it also
+// tells of a new scale of the same screen.
+bool neuerMassstab(QEvent::Type art) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (art == QEvent::DevicePixelRatioChange) {
+        return true;
+    }
+#endif
+    return art == QEvent::ScreenChangeInternal;
+}
+
 }  // namespace
 
 frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& start,
@@ -96,15 +108,13 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     const std::array<std::pair<Bild, const char*>, 3> bilder{
         {{Bild::Inaktiv, "imgInaktiv"}, {Bild::Pfeil, "imgPfeil"}, {Bild::OK, "imgOK"}}};
     for (const auto& [bild, name] : bilder) {
-        const QPixmap bildchen = zustandsbild(bild, devicePixelRatioF());
-        if (bildchen.isNull()) {
-            fehlerAusloesen(fehlernummer::KomponenteFehlt);
-        }
         auto* halter = new QLabel(this);
         halter->setObjectName(QLatin1String(name));
-        halter->setPixmap(bildchen);
         halter->hide();
         halter_.at(static_cast<std::size_t>(bild)) = halter;
+    }
+    if (!bilderZeichnen()) {
+        fehlerAusloesen(fehlernummer::KomponenteFehlt);
     }
 
     anordnen(0);
@@ -196,6 +206,33 @@ void frmMitarbeiterImport::zustandsbilderZeigen() {
             imgIcon(n)->setAccessibleDescription(text);
         }
     }
+}
+
+bool frmMitarbeiterImport::bilderZeichnen() {
+    const qreal verhaeltnis = devicePixelRatioF();
+    if (qFuzzyCompare(verhaeltnis, bildverhaeltnis_)) {
+        return false;
+    }
+    std::array<QPixmap, 3> neu;
+    for (std::size_t i = 0; i < neu.size(); ++i) {
+        neu.at(i) = zustandsbild(static_cast<Bild>(i), verhaeltnis);
+        if (neu.at(i).isNull()) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < neu.size(); ++i) {
+        halter_.at(i)->setPixmap(neu.at(i));
+    }
+    bildverhaeltnis_ = verhaeltnis;
+    return true;
+}
+
+bool frmMitarbeiterImport::event(QEvent* ereignis) {
+    const bool behandelt = QWidget::event(ereignis);
+    if (neuerMassstab(ereignis->type()) && bilderZeichnen()) {
+        zustandsbilderZeigen();
+    }
+    return behandelt;
 }
 
 void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {
