@@ -6,8 +6,10 @@
 #include "window/Zustandsbilder.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <algorithm>
 
@@ -117,6 +119,7 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
         fehlerAusloesen(fehlernummer::KomponenteFehlt);
     }
 
+    setAcceptDrops(true);
     anordnen(0);
 
     assistent_.beiProgrammende([this](const Programmende& ende) {
@@ -233,6 +236,34 @@ bool frmMitarbeiterImport::event(QEvent* ereignis) {
         zustandsbilderZeigen();
     }
     return behandelt;
+}
+
+std::optional<QString> frmMitarbeiterImport::ablageBeantworten(QDropEvent& ereignis) const {
+    // A copy, never a move: the file manager must not delete the file it gave.
+    std::optional<QString> pfad;
+    if (ereignis.mimeData() != nullptr && ereignis.possibleActions().testFlag(Qt::CopyAction)) {
+        pfad = assistent_.ablegbareImportdatei(ereignis.mimeData()->urls());
+    }
+    if (pfad) {
+        ereignis.setDropAction(Qt::CopyAction);
+        ereignis.accept();
+    } else {
+        ereignis.ignore();
+    }
+    return pfad;
+}
+
+void frmMitarbeiterImport::dragEnterEvent(QDragEnterEvent* ereignis) {
+    // Qt keeps this answer for the moves over the window that follow; ignored,
+    // the platform shows its no-drop cursor.
+    ablageBeantworten(*ereignis);
+}
+
+void frmMitarbeiterImport::dropEvent(QDropEvent* ereignis) {
+    if (const auto pfad = ablageBeantworten(*ereignis)) {
+        assistent_.Importdatei_uebernehmen(*pfad);
+        darstellen();
+    }
 }
 
 void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {

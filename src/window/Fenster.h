@@ -6,7 +6,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -45,6 +48,8 @@ class frmMitarbeiterImport : public QWidget {
   protected:
     bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
   private:
     static std::size_t stelle(int n, int anzahl);
@@ -54,6 +59,7 @@ class frmMitarbeiterImport : public QWidget {
     // the one they were drawn at; true when it did. Pictures that cannot be
     // made leave the old ones.
     bool bilderZeichnen();
+    std::optional<QString> ablageBeantworten(QDropEvent& ereignis) const;
     void anordnen(int zuschlagTwips);
 
     Dienste& dienste_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QScreen>
 
 namespace mi {
@@ -32,6 +34,29 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
     EXPECT_TRUE(f.close());
     ASSERT_TRUE(f.assistent().beendet());
     EXPECT_EQ(f.assistent().ende()->status, 0);
+}
+
+// A file dropped at step 2 is taken as if chosen in the file dialog; a drop at
+// step 3 is refused.
+TEST(Fenster, DropAtStepTwoOnly) {
+    test::Planer p;
+    const QString csv = p.baum.datei(QStringLiteral("Programm/liste.csv"));
+    const auto f = Fenster_oeffnen(p.dienste, p.start, p.ordner);
+    QMimeData daten;
+    daten.setUrls({QUrl::fromLocalFile(csv)});
+    const auto ablegen = [&] {
+        const auto aktionen = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent hinein({9, 9}, aktionen, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.get(), &hinein);
+        QDropEvent ablage({9, 9}, aktionen, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(f.get(), &ablage);
+        return hinein.isAccepted() && ablage.isAccepted() && ablage.dropAction() == Qt::CopyAction;
+    };
+
+    EXPECT_TRUE(ablegen());
+    EXPECT_EQ(f->assistent().sitzung().Importdateipfad, csv);
+    EXPECT_FALSE(ablegen());
+    test::zustandPruefen(*f, 3);
 }
 
 std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
