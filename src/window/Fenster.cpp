@@ -2,6 +2,7 @@
 
 #include "base/Fehler.h"
 #include "messages/Dienste.h"
+#include "window/Mauszeiger.h"
 #include "window/QtDialoge.h"
 #include "window/Zustandsbilder.h"
 
@@ -99,12 +100,7 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
         // Enter presses the button that has the focus, as Space does; outside a
         // dialog Qt leaves that off.
         cmdAuswahl(n)->setAutoDefault(true);
-        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] {
-            assistent_.cmdAuswahl_Click(n);
-            if (!assistent_.beendet()) {
-                darstellen();
-            }
-        });
+        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] { klicken(n); });
     }
 
     const std::array<std::pair<Bild, const char*>, 3> bilder{
@@ -177,6 +173,21 @@ void frmMitarbeiterImport::Form_Load() {
     cmdAuswahl(5)->setFocus();
 
     assistent_.Form_Load();
+    if (!assistent_.beendet()) {
+        darstellen();
+    }
+}
+
+void frmMitarbeiterImport::klicken(int n) {
+    {
+        // The check and the import read and write whole files, which takes a
+        // while on a long list; their boxes bring the arrow back.
+        std::optional<Mauszeiger> beschaeftigt;
+        if (n == 3 || n == 4) {
+            beschaeftigt.emplace(Qt::WaitCursor);
+        }
+        assistent_.cmdAuswahl_Click(n);
+    }
     if (!assistent_.beendet()) {
         darstellen();
     }

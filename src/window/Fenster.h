@@ -53,6 +53,7 @@ class frmMitarbeiterImport : public QWidget {
 
   private:
     static std::size_t stelle(int n, int anzahl);
+    void klicken(int n);
     void darstellen();
     void zustandsbilderZeigen();
     // Draws the three state pictures anew when the window's pixel ratio is not

@@ -1,10 +1,13 @@
 #include "Fensterhilfen.h"
+#include "messages/Meldungen.h"
+#include "window/QtDialoge.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QScreen>
+#include <QTimer>
 
 namespace mi {
 namespace {
@@ -37,11 +40,33 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
 }
 
 // A file dropped at step 2 is taken as if chosen in the file dialog; a drop at
-// step 3 is refused.
-TEST(Fenster, DropAtStepTwoOnly) {
+// step 3 is refused. The check and the import run under the wait cursor, a box
+// they show under the arrow, and the cursor is the user's again afterwards.
+TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
     test::Planer p;
     const QString csv = p.baum.datei(QStringLiteral("Programm/liste.csv"));
-    const auto f = Fenster_oeffnen(p.dienste, p.start, p.ordner);
+    QtDialoge dialoge;
+    Dienste dienste(Sprache::EN, p.u.plattform, dialoge);
+    std::vector<int> zeiger;  // the override cursor's shape at each look, -1 for none
+    const auto merken = [&] {
+        const QCursor* c = QApplication::overrideCursor();
+        zeiger.push_back(c != nullptr ? c->shape() : -1);
+    };
+    Schrittprozeduren prozeduren = Schrittprozeduren::standard();
+    prozeduren.importdateiChecken = [&](Dienste& d, auto&&...) {
+        merken();
+        QTimer::singleShot(0, [&] {
+            merken();
+            QApplication::activeModalWidget()->close();
+        });
+        Meldung(d, QStringLiteral("Checked"));
+        return Pruefergebnis{{}, {}, true};
+    };
+    prozeduren.mitarbeiterdatenImportieren = [&](auto&&...) {
+        merken();
+        return Importergebnis{true, {}};
+    };
+    const auto f = Fenster_oeffnen(dienste, p.start, p.ordner, prozeduren);
     QMimeData daten;
     daten.setUrls({QUrl::fromLocalFile(csv)});
     const auto ablegen = [&] {
@@ -57,6 +82,12 @@ TEST(Fenster, DropAtStepTwoOnly) {
     EXPECT_EQ(f->assistent().sitzung().Importdateipfad, csv);
     EXPECT_FALSE(ablegen());
     test::zustandPruefen(*f, 3);
+    for (const int knopf : {3, 4}) {
+        f->cmdAuswahl(knopf)->click();
+        test::zustandPruefen(*f, knopf + 1);
+    }
+    EXPECT_EQ(zeiger, (std::vector<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
