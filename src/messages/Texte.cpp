@@ -29,6 +29,9 @@ Texte deutsch() {
     t.knoepfe = {QStringLiteral("Datenordner auswählen ..."),
                  QStringLiteral("Importdatei auswählen ..."), QStringLiteral("Importdaten prüfen"),
                  QStringLiteral("Mitarbeiterdaten importieren"), QStringLiteral("Beenden")};
+    t.schrittErledigt = QStringLiteral("erledigt");
+    t.schrittAktuell = QStringLiteral("aktueller Schritt");
+    t.schrittNichtOffen = QStringLiteral("noch nicht verfügbar");
 
     t.schlusszeile = QStringLiteral("Das Programm wird beendet.");
     t.fehlerbericht = QStringLiteral(
@@ -127,6 +130,9 @@ Texte englisch() {
     t.knoepfe = {QStringLiteral("Select Data Folder ..."), QStringLiteral("Select Import File ..."),
                  QStringLiteral("Check Import Data"), QStringLiteral("Import Employee Data"),
                  QStringLiteral("Close")};
+    t.schrittErledigt = QStringLiteral("done");
+    t.schrittAktuell = QStringLiteral("current step");
+    t.schrittNichtOffen = QStringLiteral("not yet available");
 
     t.schlusszeile = QStringLiteral("Program will be closed.");
     t.fehlerbericht = QStringLiteral(
@@ -215,6 +221,9 @@ Texte franzoesisch() {
                  QStringLiteral("Vérification des Données d'Import"),
                  QStringLiteral("Import des Employés"), QStringLiteral("Fermer")};
     t.breitenzuschlagTwips = 480;
+    t.schrittErledigt = QStringLiteral("terminée");
+    t.schrittAktuell = QStringLiteral("étape en cours");
+    t.schrittNichtOffen = QStringLiteral("pas encore disponible");
 
     t.schlusszeile = QStringLiteral("Le programme va être fermé.");
     t.fehlerbericht = QStringLiteral(

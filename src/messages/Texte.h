@@ -18,6 +18,10 @@ struct Texte {
     std::array<QString, 4> rahmen;
     std::array<QString, 5> knoepfe;
     int breitenzuschlagTwips = 0;  // frames, buttons and window are wider in French
+    // What a screen reader says of a step's state picture
+    QString schrittErledigt;
+    QString schrittAktuell;
+    QString schrittNichtOffen;
 
     // Messages and error reports
     QString schlusszeile;

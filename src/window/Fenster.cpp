@@ -2,12 +2,15 @@
 
 #include "base/Fehler.h"
 #include "messages/Dienste.h"
+#include "window/Mauszeiger.h"
 #include "window/QtDialoge.h"
 #include "window/Zustandsbilder.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <algorithm>
 
@@ -36,6 +39,30 @@ constexpr int TwipsJeZoll = 1440;
 
 QString nummeriert(const char* name, int n) {
     return QLatin1String(name) + QString::number(n);
+}
+
+const QString& beschreibung(const Texte& t, Bild bild) {
+    switch (bild) {
+        case Bild::OK:
+            return t.schrittErledigt;
+        case Bild::Pfeil:
+            return t.schrittAktuell;
+        case Bild::Inaktiv:
+            break;
+    }
+    return t.schrittNichtOffen;
+}
+
+// Qt 6.4 tells a widget only that its window moved to another screen, which on
+// Windows includes a move to a monitor of another scale; from 6.6 on it also
+// tells of a new scale of the same screen.
+bool neuerMassstab(QEvent::Type art) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (art == QEvent::DevicePixelRatioChange) {
+        return true;
+    }
+#endif
+    return art == QEvent::ScreenChangeInternal;
 }
 
 }  // namespace
@@ -73,28 +100,22 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
         // Enter presses the button that has the focus, as Space does; outside a
         // dialog Qt leaves that off.
         cmdAuswahl(n)->setAutoDefault(true);
-        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] {
-            assistent_.cmdAuswahl_Click(n);
-            if (!assistent_.beendet()) {
-                darstellen();
-            }
-        });
+        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] { klicken(n); });
     }
 
     const std::array<std::pair<Bild, const char*>, 3> bilder{
         {{Bild::Inaktiv, "imgInaktiv"}, {Bild::Pfeil, "imgPfeil"}, {Bild::OK, "imgOK"}}};
     for (const auto& [bild, name] : bilder) {
-        const QPixmap bildchen = zustandsbild(bild, devicePixelRatioF());
-        if (bildchen.isNull()) {
-            fehlerAusloesen(fehlernummer::KomponenteFehlt);
-        }
         auto* halter = new QLabel(this);
         halter->setObjectName(QLatin1String(name));
-        halter->setPixmap(bildchen);
         halter->hide();
         halter_.at(static_cast<std::size_t>(bild)) = halter;
     }
+    if (!bilderZeichnen()) {
+        fehlerAusloesen(fehlernummer::KomponenteFehlt);
+    }
 
+    setAcceptDrops(true);
     anordnen(0);
 
     assistent_.beiProgrammende([this](const Programmende& ende) {
@@ -157,20 +178,102 @@ void frmMitarbeiterImport::Form_Load() {
     }
 }
 
+void frmMitarbeiterImport::klicken(int n) {
+    {
+        // The check and the import read and write whole files, which takes a
+        // while on a long list; their boxes bring the arrow back.
+        std::optional<Mauszeiger> beschaeftigt;
+        if (n == 3 || n == 4) {
+            beschaeftigt.emplace(Qt::WaitCursor);
+        }
+        assistent_.cmdAuswahl_Click(n);
+    }
+    if (!assistent_.beendet()) {
+        darstellen();
+    }
+}
+
 void frmMitarbeiterImport::darstellen() {
     const Schrittzustaende& zustaende = assistent_.zustaende();
     // The focus on a step's button moves on with the steps, so a keyboard user
     // goes on where the work is and never lands on Close by surprise.
     const bool schrittImFokus =
         std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
+    zustandsbilderZeigen();
     for (int n = 1; n <= 4; ++n) {
-        const Schritt& schritt = zustaende.schritt(n);
-        imgIcon(n)->setPixmap(bildhalter(schritt.bild)->pixmap());
-        fraRahmen(n)->setEnabled(schritt.rahmenAktiv);
-        cmdAuswahl(n)->setEnabled(schritt.knopfAktiv);
+        fraRahmen(n)->setEnabled(zustaende.schritt(n).rahmenAktiv);
+        cmdAuswahl(n)->setEnabled(zustaende.schritt(n).knopfAktiv);
     }
     if (schrittImFokus) {
         cmdAuswahl(zustaende.zustand())->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMitarbeiterImport::zustandsbilderZeigen() {
+    for (int n = 1; n <= 4; ++n) {
+        const Bild bild = assistent_.zustaende().schritt(n).bild;
+        imgIcon(n)->setPixmap(bildhalter(bild)->pixmap());
+        // Qt's setter sends screen readers a DescriptionChanged event each
+        // time, so only a new state is announced.
+        const QString& text = beschreibung(dienste_.texte, bild);
+        if (imgIcon(n)->accessibleDescription() != text) {
+            imgIcon(n)->setAccessibleDescription(text);
+        }
+    }
+}
+
+bool frmMitarbeiterImport::bilderZeichnen() {
+    const qreal verhaeltnis = devicePixelRatioF();
+    if (qFuzzyCompare(verhaeltnis, bildverhaeltnis_)) {
+        return false;
+    }
+    std::array<QPixmap, 3> neu;
+    for (std::size_t i = 0; i < neu.size(); ++i) {
+        neu.at(i) = zustandsbild(static_cast<Bild>(i), verhaeltnis);
+        if (neu.at(i).isNull()) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < neu.size(); ++i) {
+        halter_.at(i)->setPixmap(neu.at(i));
+    }
+    bildverhaeltnis_ = verhaeltnis;
+    return true;
+}
+
+bool frmMitarbeiterImport::event(QEvent* ereignis) {
+    const bool behandelt = QWidget::event(ereignis);
+    if (neuerMassstab(ereignis->type()) && bilderZeichnen()) {
+        zustandsbilderZeigen();
+    }
+    return behandelt;
+}
+
+std::optional<QString> frmMitarbeiterImport::ablageBeantworten(QDropEvent& ereignis) const {
+    // A copy, never a move: the file manager must not delete the file it gave.
+    std::optional<QString> pfad;
+    if (ereignis.mimeData() != nullptr && ereignis.possibleActions().testFlag(Qt::CopyAction)) {
+        pfad = assistent_.ablegbareImportdatei(ereignis.mimeData()->urls());
+    }
+    if (pfad) {
+        ereignis.setDropAction(Qt::CopyAction);
+        ereignis.accept();
+    } else {
+        ereignis.ignore();
+    }
+    return pfad;
+}
+
+void frmMitarbeiterImport::dragEnterEvent(QDragEnterEvent* ereignis) {
+    // Qt keeps this answer for the moves over the window that follow; ignored,
+    // the platform shows its no-drop cursor.
+    ablageBeantworten(*ereignis);
+}
+
+void frmMitarbeiterImport::dropEvent(QDropEvent* ereignis) {
+    if (const auto pfad = ablageBeantworten(*ereignis)) {
+        assistent_.Importdatei_uebernehmen(*pfad);
+        darstellen();
     }
 }
 

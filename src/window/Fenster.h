@@ -6,7 +6,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class QDragEnterEvent;
+class QDropEvent;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -43,11 +46,21 @@ class frmMitarbeiterImport : public QWidget {
     int senkrecht(int twips) const;
 
   protected:
+    bool event(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
 
   private:
     static std::size_t stelle(int n, int anzahl);
+    void klicken(int n);
     void darstellen();
+    void zustandsbilderZeigen();
+    // Draws the three state pictures anew when the window's pixel ratio is not
+    // the one they were drawn at; true when it did. Pictures that cannot be
+    // made leave the old ones.
+    bool bilderZeichnen();
+    std::optional<QString> ablageBeantworten(QDropEvent& ereignis) const;
     void anordnen(int zuschlagTwips);
 
     Dienste& dienste_;
@@ -57,6 +70,7 @@ class frmMitarbeiterImport : public QWidget {
     std::array<QPushButton*, 5> knoepfe_{};
     std::array<QLabel*, 4> icons_{};
     std::array<QLabel*, 3> halter_{};  // Inaktiv, Pfeil, OK
+    qreal bildverhaeltnis_ = 0;        // the pixel ratio the holders were drawn at
 };
 
 // The one way the window comes up, for the program, the walk-through and the

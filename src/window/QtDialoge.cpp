@@ -1,5 +1,7 @@
 #include "window/QtDialoge.h"
 
+#include "window/Mauszeiger.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -20,6 +22,8 @@ QMessageBox::StandardButton qtKnopf(Antwort antwort) {
 }
 
 Antwort QtDialoge::zeigen(const Meldungsbox& box) {
+    // A box that comes while a step keeps the mouse busy still waits for the user.
+    const Mauszeiger zeiger(Qt::ArrowCursor);
     QMessageBox fenster(eltern_);
     fenster.setWindowTitle(box.titel);
     fenster.setIcon(box.symbol == Symbol::Frage ? QMessageBox::Question : QMessageBox::Warning);

@@ -70,6 +70,25 @@ void Assistent::importieren() {
     }
 }
 
+bool Assistent::dateiwahlOffen() const {
+    return !beendet() && zustaende_.zustand() == 2;
+}
+
+void Assistent::Importdatei_uebernehmen(const QString& pfad) {
+    if (!dateiwahlOffen()) {
+        return;
+    }
+    sitzung_.Importdateipfad = pfad;
+    zustaende_.Schritt_abschliessen(2);
+}
+
+std::optional<QString> Assistent::ablegbareImportdatei(const QList<QUrl>& urls) const {
+    if (!dateiwahlOffen()) {
+        return std::nullopt;
+    }
+    return Importdatei_aus_Ablage(dienste_.plattform, urls);
+}
+
 void Assistent::Form_Load() {
     ausfuehren([this] {
         mitFehlerbericht(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"), [this] {
@@ -93,8 +112,7 @@ void Assistent::cmdAuswahl_Click(int index) {
                 break;
             case 2:
                 if (const auto datei = prozeduren_.importdateiAuswaehlen(dienste_)) {
-                    sitzung_.Importdateipfad = *datei;
-                    zustaende_.Schritt_abschliessen(2);
+                    Importdatei_uebernehmen(*datei);
                 }
                 break;
             case 3:

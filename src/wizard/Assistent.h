@@ -6,6 +6,8 @@
 #include "wizard/Schrittzustaende.h"
 #include "wizard/Sitzung.h"
 
+#include <QList>
+#include <QUrl>
 #include <functional>
 #include <optional>
 
@@ -43,6 +45,15 @@ class Assistent {
     void Form_Load();
     void cmdAuswahl_Click(int index);
 
+    // The one way a file becomes the session's import file, from the file
+    // dialog or from a drop: while step 2 is current, it takes pfad and
+    // completes step 2; at any other time it does nothing.
+    void Importdatei_uebernehmen(const QString& pfad);
+    // The file a drop of urls would hand to Importdatei_uebernehmen now:
+    // nothing unless step 2 is current and the drop offers a file the file
+    // dialog would have offered.
+    std::optional<QString> ablegbareImportdatei(const QList<QUrl>& urls) const;
+
     const Schrittzustaende& zustaende() const { return zustaende_; }
     const Sitzung& sitzung() const { return sitzung_; }
     bool beendet() const { return ende_.has_value(); }
@@ -58,6 +69,7 @@ class Assistent {
     template <typename Rumpf>
     void ausfuehren(Rumpf&& rumpf);
     void beenden(const Programmende& ende);
+    bool dateiwahlOffen() const;
     void datenordnerChecken();
     void pruefen();
     void importieren();

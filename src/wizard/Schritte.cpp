@@ -44,4 +44,16 @@ std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) {
         });
 }
 
+std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls) {
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString pfad = nativ(urls.front().toLocalFile());
+    const auto attribute = plattform.attribute(pfad);
+    if (!attribute || attribute->verzeichnis || !pfad.endsWith(u".csv", Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return pfad;
+}
+
 }  // namespace mi

@@ -5,6 +5,7 @@
 #include "window/Fenster.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,24 +23,27 @@ inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
     return fenster;
 }
 
-// Each step's picture, frame and button as text, so a failure shows both states.
+// Each step's picture, frame and button as text, and what screen readers are
+// told of the picture, so a failure shows both states.
 inline QStringList zustandstext(const frmMitarbeiterImport& f) {
     QStringList text;
     for (int n = 1; n <= 4; ++n) {
         const QImage bild = f.imgIcon(n)->pixmap().toImage();
         const auto zeigt = [&](Bild b) { return bild == f.bildhalter(b)->pixmap().toImage(); };
-        text.append(QLatin1String(zeigt(Bild::OK)        ? "done"
-                                  : zeigt(Bild::Pfeil)   ? "current"
-                                  : zeigt(Bild::Inaktiv) ? "not open"
-                                                         : "?") +
-                    QLatin1String(f.fraRahmen(n)->isEnabled() ? " frame" : "") +
-                    QLatin1String(f.cmdAuswahl(n)->isEnabled() ? " button" : ""));
+        text.append(
+            QLatin1String(zeigt(Bild::OK)        ? "done"
+                          : zeigt(Bild::Pfeil)   ? "current"
+                          : zeigt(Bild::Inaktiv) ? "not open"
+                                                 : "?") +
+            QLatin1String(f.fraRahmen(n)->isEnabled() ? " frame" : "") +
+            QLatin1String(f.cmdAuswahl(n)->isEnabled() ? " button: " : ": ") +
+            QAccessible::queryAccessibleInterface(f.imgIcon(n))->text(QAccessible::Description));
     }
     text.append(QLatin1String(f.cmdAuswahl(5)->isEnabled() ? "close" : ""));
     return text;
 }
 
-// The window in state 1 to 5.
+// The English window in state 1 to 5.
 inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
     QStringList erwartet;
     for (int n = 1; n <= 4; ++n) {
@@ -47,7 +51,10 @@ inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
                                       : n == zustand ? "current"
                                                      : "not open") +
                         QLatin1String(n <= zustand ? " frame" : "") +
-                        QLatin1String(n == zustand ? " button" : ""));
+                        QLatin1String(n == zustand ? " button: " : ": ") +
+                        QLatin1String(n < zustand    ? "done"
+                                      : n == zustand ? "current step"
+                                                     : "not yet available"));
     }
     erwartet.append(QStringLiteral("close"));
     EXPECT_EQ(zustandstext(f), erwartet) << "state " << zustand;

@@ -156,6 +156,37 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     EXPECT_EQ(u.dialoge.texte(), QStringList{"Gone.\r\rProgram will be closed."});
 }
 
+// A drop offers what the file dialog would have: one local, existing file
+// ending in .csv in any letter case, and only while step 2 is current.
+TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
+    Dateibaum baum;
+    const QString csv = baum.datei("liste.CSV");
+    baum.datei("liste.txt");
+    baum.ordner("ordner.csv");
+    const auto url = [&](const char* name) { return QUrl::fromLocalFile(baum.pfad(name)); };
+    const std::pair<QList<QUrl>, bool> faelle[] = {
+        {{url("liste.CSV")}, true},
+        {{}, false},
+        {{url("liste.CSV"), url("liste.txt")}, false},
+        {{url("liste.txt")}, false},
+        {{url("ordner.csv")}, false},
+        {{url("fehlt.csv")}, false},
+        {{QUrl("https://example.org/liste.csv")}, false}};
+    Umgebung u;
+    for (const auto& [urls, angenommen] : faelle) {
+        EXPECT_EQ(Importdatei_aus_Ablage(u.plattform, urls),
+                  angenommen ? std::optional(csv) : std::nullopt)
+            << urls.value(0).toString().toStdString();
+    }
+    // At step 1 (as at 3, see the window's test) the same file is refused.
+    Aufrufe a;
+    Assistent as = assistent(u, a);
+    as.Form_Load();
+    EXPECT_EQ(as.ablegbareImportdatei({url("liste.CSV")}), std::nullopt);
+    as.Importdatei_uebernehmen(csv);
+    EXPECT_EQ(as.zustaende().zustand(), 1);
+}
+
 TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
     // The data folder's planner file, whether it has a Logs folder, the log
     // folder before and after ("-": no data); relative to the root.
