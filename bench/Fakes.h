@@ -38,7 +38,7 @@ class Dialoge : public mi::Dialoge {
 
     Antwort zeigen(const Meldungsbox& box) override {
         texte.append(box.text);
-        return box.knoepfe == Knoepfe::JaNein ? Antwort::Ja : Antwort::OK;
+        return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
     }
     QString ordnerWaehlen(const QString&) override { return {}; }
     std::optional<QString> dateiWaehlen(const Dateiwahl&) override { return std::nullopt; }

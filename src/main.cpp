@@ -5,7 +5,6 @@
 #include "window/QtDialoge.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
 
@@ -15,12 +14,9 @@ int main(int argc, char* argv[]) {
     mi::QtDialoge dialoge;
     mi::Dienste dienste(*mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE)), plattform, dialoge);
 
-    // The message boxes' own buttons (Yes, No, OK) speak the build's language too.
+    // The message boxes' own buttons (Yes, Yes to All, No, OK) speak the build's language too.
     QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QStringLiteral(MI_SPRACHE).toLower()), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexte);
-    }
+    mi::qtTexteLaden(qtTexte, dienste.sprache);
 
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
     const auto ende =

@@ -118,6 +118,55 @@ QStringView Importzeilen::naechste() {
     return zeile;
 }
 
+QString Importfelder::naechstes() {
+    if (ende()) {
+        return {};
+    }
+    if (text_[pos_] == u'"') {
+        if (auto feld = zitiert()) {
+            return *std::move(feld);
+        }
+        ++pos_;  // read as before, without its opening quote
+    }
+    return unzitiert();
+}
+
+// The field from its opening quote to the quote before its separator; nothing,
+// and the position unmoved, unless it is quoted so.
+std::optional<QString> Importfelder::zitiert() {
+    QString feld;
+    qsizetype i = pos_ + 1;
+    for (;;) {
+        const qsizetype quote = text_.indexOf(u'"', i);
+        if (quote < 0) {
+            return std::nullopt;
+        }
+        feld.append(text_.sliced(i, quote - i));
+        const qsizetype danach = quote + 1;
+        if (danach == text_.size() || text_[danach] == sep_) {
+            pos_ = std::min(danach + 1, text_.size());
+            return feld;
+        }
+        if (text_[danach] != u'"') {
+            return std::nullopt;
+        }
+        feld.append(u'"');
+        i = danach + 1;
+    }
+}
+
+// The field up to the next separator, a quote before that dropped.
+QString Importfelder::unzitiert() {
+    // A plain scan: the library's general search costs more than a short field.
+    const qsizetype trenner = std::find(text_.begin() + pos_, text_.end(), sep_) - text_.begin();
+    QStringView feld = text_.sliced(pos_, trenner - pos_);
+    pos_ = std::min(trenner + 1, text_.size());
+    if (feld.endsWith(u'"')) {
+        feld.chop(1);
+    }
+    return feld.toString();
+}
+
 QString importtextDekodieren(QByteArrayView bytes) {
     const bool mitBom = bytes.startsWith("\xEF\xBB\xBF");
     if (mitBom) {

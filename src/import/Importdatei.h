@@ -25,6 +25,33 @@ class Importzeilen {
     qsizetype pos_ = 0;
 };
 
+// The fields of one line as spreadsheets write them (RFC 4180), in order. A
+// field quoted that way (a quote, the text with every quote in it doubled, a
+// quote right before the separator) is its text: a separator inside belongs to
+// it, a doubled quote is one quote. Every other field, one whose quote never
+// closes included, is read as before: up to the next separator, one quote at
+// its start and one at its end dropped, every other quote kept. So no text is
+// lost and none moves into another column unseen. The text must end with the
+// separator the reader appends to every line.
+class Importfelder {
+  public:
+    Importfelder(QStringView zeilentext, QChar trennzeichen)
+        : text_(zeilentext), sep_(trennzeichen) {}
+
+    bool ende() const { return pos_ >= text_.size(); }
+    QString naechstes();
+    // What follows the fields read so far.
+    QStringView rest() const { return text_.sliced(pos_); }
+
+  private:
+    std::optional<QString> zitiert();
+    QString unzitiert();
+
+    QStringView text_;
+    QChar sep_;
+    qsizetype pos_ = 0;
+};
+
 // The separator of a line: the most frequent of "," ";" ":" and tab, on a tie
 // the later one in that order. Nothing when none of them occurs.
 std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);

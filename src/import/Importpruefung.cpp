@@ -1,13 +1,13 @@
 #include "import/Importpruefung.h"
 
 #include "base/Datum.h"
-#include "base/Ersetzen.h"
 #include "import/Importdatei.h"
 #include "import/Zahlen.h"
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 
 #include <QSet>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -42,8 +42,9 @@ bool istTextzeile(const ImportZeile& zeile) {
     return zeile.Name.startsWith(u'>');
 }
 
-// One run of the check. Every question the user answers with Yes marks the run
-// as failed; No ends it at once, which every pass reports by returning false.
+// One run of the check. Every fault the user passes over (Yes, or Yes to All
+// once for the rest of the run) marks the run as failed and goes into the list
+// of faults; No ends it at once, which every pass reports by returning false.
 class Pruefung {
   public:
     Pruefung(Dienste& d, Importdatei& datei)
@@ -62,45 +63,54 @@ class Pruefung {
     }
 
     bool frage(qsizetype index, const QString* name, const QString& fehlertext) {
-        const QString text = zeilenkopf(index, name) + QStringLiteral("\r\r") + fehlertext +
-                             QStringLiteral("\r\r") + t.frageFortsetzen;
-        if (!Ja_Nein_Frage(dienste, text)) {
-            return false;
+        const QString kopf = zeilenkopf(index, name);
+        if (!alleUebergehen) {
+            const Antwort antwort =
+                Ja_Alle_Nein_Frage(dienste, kopf + QStringLiteral("\r\r") + fehlertext +
+                                                QStringLiteral("\r\r") + t.frageFortsetzen);
+            if (antwort == Antwort::Nein) {
+                return false;
+            }
+            alleUebergehen = antwort == Antwort::JaAlle;
         }
-        fehler = true;
+        uebergangen.append(t.fehlerzeile.arg(kopf, fehlertext));
         return true;
     }
+
+    bool fehler() const { return !uebergangen.isEmpty(); }
+    // The faults passed over, one line each, as a box's details.
+    QString fehlerliste() const { return uebergangen.join(u'\r'); }
 
     Dienste& dienste;
     const Texte& t;
     const Gebietsformat format;
     ImportTabelle& zeilen;
     const QChar sep;
-    bool fehler = false;
+    bool alleUebergehen = false;
+    QStringList uebergangen;
 };
 
-// Pass 1: a value's enclosing quotes go, those inside it stay.
-void anfuehrungszeichenEntfernen(Pruefung& p) {
-    const QString sep(p.sep);
-    const QString sepVorQuote = sep + u'"';
-    const QString quoteVorSep = u'"' + sep;
-    for (ImportZeile& zeile : p.zeilen) {
-        QString& text = zeile.Zeilentext;
-        if (!text.contains(u'"')) {
-            continue;
-        }
-        if (text.startsWith(u'"')) {
-            text.remove(0, 1);
-        }
-        text = Ersetzen(Ersetzen(text, sepVorQuote, sep), quoteVorSep, sep);
+// With ":" as the file's separator only a quoted field can hold one.
+bool doppelpunktImFeld(const QString& text) {
+    if (!text.contains(u'"')) {
+        return false;
     }
+    for (Importfelder felder(text, u':'); !felder.ende();) {
+        if (felder.naechstes().contains(u':')) {
+            return true;
+        }
+    }
+    return false;
 }
 
-// Pass 2: the planner's employee file separates its fields with ":" and "|".
+// Pass 1: the planner's employee file separates its fields with ":" and "|".
+// The whole line is searched, so a quoted one is found too; in a file separated
+// by ":", the fields are.
 bool verboteneZeichenSuchen(Pruefung& p) {
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
         const QString& text = p.zeilen[i].Zeilentext;
-        const bool verboten = text.contains(u'|') || (p.sep != u':' && text.contains(u':'));
+        const bool verboten =
+            text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
         if (verboten &&
             !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
             return false;
@@ -109,43 +119,37 @@ bool verboteneZeichenSuchen(Pruefung& p) {
     return true;
 }
 
-// A plain scan: the library's general search costs more than a short field.
-qsizetype trennerSuchen(QStringView text, QChar sep) {
-    const auto* treffer = std::find(text.begin(), text.end(), sep);
-    return treffer == text.end() ? -1 : treffer - text.begin();
-}
-
 // Splits one row into its fields; false when it has more than ten columns.
+// A text row keeps its whole line.
 bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
-    QStringView rest = zeile.Zeilentext;
-    qsizetype trenner = trennerSuchen(rest, sep);
-    zeile.Name = rest.first(trenner).toString();
+    Importfelder felder(zeile.Zeilentext, sep);
+    zeile.Name = felder.naechstes();
     if (istTextzeile(zeile)) {
         return true;
     }
-    rest = rest.sliced(trenner + 1);
     for (QString ImportZeile::*feld : Folgespalten) {
-        trenner = trennerSuchen(rest, sep);
-        if (trenner < 0) {
+        if (felder.ende()) {
             break;
         }
-        zeile.*feld = rest.first(trenner).toString();
-        rest = rest.sliced(trenner + 1);
+        zeile.*feld = felder.naechstes();
     }
-    const bool zuViele = trennerSuchen(rest, sep) >= 0;
-    zeile.Zeilentext.remove(0, zeile.Zeilentext.size() - rest.size());
+    const bool zuViele = !felder.ende();
+    zeile.Zeilentext = felder.rest().toString();
     return !zuViele;
 }
 
-// Pass 3: a row with too many columns ends the run without a question, since
-// its fields would all be shifted.
+// Pass 2: the columns, quoted fields read as spreadsheets write them. A row with
+// too many columns ends the run without a question, since its fields would all
+// be shifted; the faults passed over before it go with the message.
 bool spaltenPruefen(Pruefung& p) {
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
         ImportZeile& zeile = p.zeilen[i];
         if (!spaltenTeilen(zeile, p.sep)) {
-            Meldung(p.dienste, p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
-                                   QStringLiteral("\r\r") + p.t.spaltenanzahl +
-                                   QStringLiteral("\r\r") + p.t.spaltenHinweis.arg(p.sep));
+            Meldung(p.dienste,
+                    p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
+                        QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
+                        p.t.spaltenHinweis.arg(p.sep),
+                    p.fehlerliste());
             return false;
         }
     }
@@ -212,7 +216,7 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     return zahlenPruefen(p, zeile, index);
 }
 
-// Pass 4.
+// Pass 3.
 bool felderPruefen(Pruefung& p) {
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
         if (!feldPruefen(p, p.zeilen[i], static_cast<qsizetype>(i) + 1)) {
@@ -222,7 +226,7 @@ bool felderPruefen(Pruefung& p) {
     return true;
 }
 
-// Pass 5: the later row of a pair is reported, letter case ignored. The names
+// Pass 4: the later row of a pair is reported, letter case ignored. The names
 // seen so far are kept as the "|"-free pieces of their "|name|" entries, which
 // finds exactly what a search of the joined entries finds for a name without
 // "|"; a name with "|" (already reported as a forbidden character) is searched
@@ -274,13 +278,12 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
             }
             ergebnis.datei = std::move(*gelesen);
             Pruefung p(dienste, ergebnis.datei);
-            anfuehrungszeichenEntfernen(p);
             if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
                 !doppelteSuchen(p)) {
                 return ergebnis;
             }
-            if (p.fehler) {
-                Meldung(dienste, dienste.texte.pruefungMitFehlern);
+            if (p.fehler()) {
+                Meldung(dienste, dienste.texte.pruefungMitFehlern, p.fehlerliste());
                 return ergebnis;
             }
             Meldung(dienste, dienste.texte.pruefungFehlerfrei);

@@ -16,8 +16,8 @@ struct Pruefergebnis {
     bool fehlerfrei = false;  // every row passed: the import may follow
 };
 
-// Step 3: the user's right to import, the file's rows, the five passes and the
-// summary.
+// Step 3: the user's right to import, the file's rows, the four passes and the
+// summary, which lists every fault the user passed over.
 Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
                                   const QString& Importdateipfad, const QString& Benutzername);
 

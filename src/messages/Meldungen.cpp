@@ -5,15 +5,29 @@
 
 namespace mi {
 
-void Meldung(Dienste& dienste, const QString& text) {
+void Meldung(Dienste& dienste, const QString& text, const QString& details) {
     dienste.plattform.signalton();
-    dienste.dialoge.zeigen(
-        Meldungsbox{dienste.texte.programmtitel, text, Symbol::Warnung, Knoepfe::OK, Antwort::OK});
+    dienste.dialoge.zeigen(Meldungsbox{dienste.texte.programmtitel, text, Symbol::Warnung,
+                                       Knoepfe::OK, Antwort::OK, details});
 }
 
+namespace {
+
+// A question box: no beep, No the default.
+Antwort fragen(Dienste& dienste, const QString& text, Knoepfe knoepfe) {
+    return dienste.dialoge.zeigen(
+        Meldungsbox{dienste.texte.programmtitel, text, Symbol::Frage, knoepfe, Antwort::Nein, {}});
+}
+
+}  // namespace
+
 bool Ja_Nein_Frage(Dienste& dienste, const QString& text) {
-    return dienste.dialoge.zeigen(Meldungsbox{dienste.texte.programmtitel, text, Symbol::Frage,
-                                              Knoepfe::JaNein, Antwort::Nein}) == Antwort::Ja;
+    return fragen(dienste, text, Knoepfe::JaNein) == Antwort::Ja;
+}
+
+Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text) {
+    const Antwort antwort = fragen(dienste, text, Knoepfe::JaAlleNein);
+    return antwort == Antwort::Ja || antwort == Antwort::JaAlle ? antwort : Antwort::Nein;
 }
 
 QString abbruchText(const Texte& t, const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Fehler.h"
+#include "messages/Dialoge.h"
 
 #include <QString>
 #include <cstdint>
@@ -12,11 +13,14 @@ namespace mi {
 struct Dienste;
 struct Texte;
 
-// Beep, then a modal warning box with one OK button.
-void Meldung(Dienste& dienste, const QString& text);
+// Beep, then a modal warning box with one OK button, and its details if any.
+void Meldung(Dienste& dienste, const QString& text, const QString& details = {});
 
 // A modal Yes/No question with No as the default and no beep; true for Yes.
 bool Ja_Nein_Frage(Dienste& dienste, const QString& text);
+
+// The same with "Yes to All" between Yes and No: Ja, JaAlle or Nein.
+Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text);
 
 // Closes the channel, shows text & "." & CR CR & the closing line, ends the program.
 [[noreturn]] void Abbruchmeldung(Dienste& dienste, const QString& text);

@@ -106,6 +106,7 @@ Texte deutsch() {
         "Vermutlicher Fehler: Das Trennzeichen der Importdatei '%1' ist in den Daten "
         "enthalten. Verwenden Sie dieses Zeichen nicht in den Importdaten oder verwenden Sie "
         "ein anderes Trennzeichen in der Importdatei.");
+    t.fehlerzeile = QStringLiteral("%1: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
@@ -197,6 +198,7 @@ Texte englisch() {
         "Probably the delimiter in the import file '%1' is contained in the import data. Do "
         "not use this character in the import data or use a different delimiter in the import "
         "file.");
+    t.fehlerzeile = QStringLiteral("%1: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Employee data already exist. Existing data will be overwritten by the import data.");
@@ -295,6 +297,7 @@ Texte franzoesisch() {
         "Le séparateur « %1 » du fichier d'import est probablement inclus dans les données. "
         "N'utilisez pas ce séparateur dans les données à importer ou utilisez un séparateur "
         "différent.");
+    t.fehlerzeile = QStringLiteral("%1 : %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "

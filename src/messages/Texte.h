@@ -79,6 +79,7 @@ struct Texte {
     QString pruefungFehlerfrei;
     QString spaltenanzahl;
     QString spaltenHinweis;  // %1 separator
+    QString fehlerzeile;     // %1 row header, %2 fault text: one line of the list of faults
 
     // Import
     QString ueberschreibenHinweis;

@@ -5,7 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTextEdit>
+#include <QTranslator>
 
 namespace mi {
 
@@ -13,12 +17,39 @@ QMessageBox::StandardButton qtKnopf(Antwort antwort) {
     switch (antwort) {
         case Antwort::Ja:
             return QMessageBox::Yes;
+        case Antwort::JaAlle:
+            return QMessageBox::YesToAll;
         case Antwort::Nein:
             return QMessageBox::No;
         case Antwort::OK:
             break;
     }
     return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons qtKnoepfe(Knoepfe knoepfe) {
+    switch (knoepfe) {
+        case Knoepfe::JaNein:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Knoepfe::JaAlleNein:
+            // Qt places the two Yes buttons in this order, No after them.
+            return QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No;
+        case Knoepfe::OK:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+bool qtTexteLaden(QTranslator& uebersetzer, Sprache sprache) {
+    QLatin1String kuerzel("en");
+    if (sprache == Sprache::DE) {
+        kuerzel = QLatin1String("de");
+    } else if (sprache == Sprache::FR) {
+        kuerzel = QLatin1String("fr");
+    }
+    return uebersetzer.load(QLocale(kuerzel), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+           QCoreApplication::installTranslator(&uebersetzer);
 }
 
 Antwort QtDialoge::zeigen(const Meldungsbox& box) {
@@ -32,20 +63,31 @@ Antwort QtDialoge::zeigen(const Meldungsbox& box) {
     QString text = box.text;
     text.replace(QChar(u'\r'), QChar(u'\n'));
     fenster.setText(text);
-    fenster.setStandardButtons(box.knoepfe == Knoepfe::JaNein
-                                   ? QMessageBox::Yes | QMessageBox::No
-                                   : QMessageBox::StandardButtons(QMessageBox::Ok));
+    fenster.setStandardButtons(qtKnoepfe(box.knoepfe));
     fenster.setDefaultButton(qtKnopf(box.standard));
+    if (!box.details.isEmpty()) {
+        // Always plain text, hidden until "Show Details...". Qt lets only the
+        // mouse select it; Tab reaches it too, so the keyboard can copy it.
+        QString details = box.details;
+        details.replace(QChar(u'\r'), QChar(u'\n'));
+        fenster.setDetailedText(details);
+        if (auto* feld = fenster.findChild<QTextEdit*>()) {
+            feld->setFocusPolicy(Qt::TabFocus);
+            feld->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+    }
     fenster.setWindowModality(Qt::ApplicationModal);
 
     switch (fenster.exec()) {
         case QMessageBox::Yes:
             return Antwort::Ja;
+        case QMessageBox::YesToAll:
+            return Antwort::JaAlle;
         case QMessageBox::No:
             return Antwort::Nein;
         default:
             // A question closed by its close box or Escape counts as No.
-            return box.knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::OK;
+            return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include "base/Plattform.h"
 #include "messages/Dialoge.h"
+#include "messages/Sprache.h"
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QTranslator>
 #include <QWidget>
 
 namespace mi {
@@ -30,8 +32,13 @@ class QtDialoge : public Dialoge {
     bool eigeneDialoge_;
 };
 
-// The message box's button for an answer.
+// The message box's button for an answer, and its buttons for a set.
 QMessageBox::StandardButton qtKnopf(Antwort antwort);
+QMessageBox::StandardButtons qtKnoepfe(Knoepfe knoepfe);
+
+// Installs Qt's own texts in the build's language (the message boxes' buttons
+// with their mnemonics, "Show Details..."); false where Qt has none.
+bool qtTexteLaden(QTranslator& uebersetzer, Sprache sprache);
 
 // "description|pattern" as the file dialog's filter expects it.
 QString qtDateifilter(const QString& filter);

@@ -88,7 +88,14 @@ INSTANTIATE_TEST_SUITE_P(Faelle, GoldenTest, ::testing::Values(
              ">Einkauf \x80;\r\nZo\xEB;zoe;;;;;;;;\r\n"},
     Goldfall{"french_whole_days_utf8", Sprache::FR, FR,
              "\xEF\xBB\xBFNom,Utilisateur,Du,Au,Reste,A1,A2,A3,A4,RTT,\r\n"
-             "\xC3\x89lodie Fran\xC3\xA7ois,ef,15/03/2024,,3,25,,,,2\r\n"}),
+             "\xC3\x89lodie Fran\xC3\xA7ois,ef,15/03/2024,,3,25,,,,2\r\n"},
+    // As a spreadsheet saves a sheet as CSV in a US locale: quoted where a value
+    // holds the separator or a quote, and some programs quote every value.
+    Goldfall{"english_quoted_comma_export", Sprache::EN, EN,
+             "Name,User,From,To,Rest,A1,A2,A3,A4,Extra\r\n"
+             "\">Sales, North\",,,,,,,,,\r\n"
+             "\"M\xC3\xBCller, Anna\",amueller,3/15/2024,12/31/2029,2.5,30,30,30,30,1.5\r\n"
+             "\"O\"\"Brien, Pat \"\"P.J.\"\"\",\"pobrien\",\"1/2/2024\",\"\",\"-1\",\"27.5\",\"\",\"\",\"\",\"0\"\r\n"}),
     [](const auto& fallinfo) { return std::string(fallinfo.param.name); });
 // clang-format on
 

@@ -18,6 +18,30 @@ TEST(TrennzeichenTest, MostFrequentLaterOneOnATie) {
     }
 }
 
+// A line as the reader keeps it (its separator appended) and its fields.
+TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
+    const std::tuple<QString, QChar, QStringList> faelle[] = {
+        {"a;b;;", u';', {"a", "b", ""}},
+        // Quoted as spreadsheets write them.
+        {"\"M\u00fcller, Anna\",\"2.5\",x,", u',', {"M\u00fcller, Anna", "2.5", "x"}},
+        {"\"Say \"\"hi\"\"\";\"\"\"\";\"\";", u';', {"Say \"hi\"", "\"", ""}},
+        // Every other value as before: a quote inside stays, one at its end
+        // goes, and so does one at its start before text that is not quoted.
+        {"a;\"b\tc;d\"\t", u'\t', {"a;\"b", "c;d"}},
+        {"ab\"c;d\";\"e\"f;", u';', {"ab\"c", "d", "e\"f"}},
+        // A quote that never closes on its line quotes nothing.
+        {"\"a;b\";\"c;d;", u';', {"a;b", "c", "d"}},
+        {"x;\";\"a\"\"b;", u';', {"x", "", "a\"\"b"}},
+    };
+    for (const auto& [zeile, sep, erwartet] : faelle) {
+        QStringList felder;
+        for (Importfelder f(zeile, sep); !f.ende();) {
+            felder.append(f.naechstes());
+        }
+        EXPECT_EQ(felder, erwartet) << zeile.toStdString();
+    }
+}
+
 enum class Ausgang { Zeilen, Leer, OhneTrenner };
 
 struct LeseFall {

@@ -44,15 +44,36 @@ std::optional<Art> DialogeFake::naechste(const char* was) {
     return art;
 }
 
+namespace {
+
+// Whether the box has a button for the answer.
+bool hatKnopf(Knoepfe knoepfe, Antwort antwort) {
+    switch (knoepfe) {
+        case Knoepfe::OK:
+            return antwort == Antwort::OK;
+        case Knoepfe::JaNein:
+            return antwort == Antwort::Ja || antwort == Antwort::Nein;
+        case Knoepfe::JaAlleNein:
+            return antwort != Antwort::OK;
+    }
+    return false;
+}
+
+}  // namespace
+
 Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     boxen.push_back(box);
-    if (auto antwort = naechste<Antwort>("box")) {
+    std::optional<Antwort> antwort = naechste<Antwort>("box");
+    if (!antwort && immer_) {
+        antwort = box.knoepfe == Knoepfe::OK ? Antwort::OK : *immer_;
+    }
+    if (!antwort) {
+        ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
+    } else if (!hatKnopf(box.knoepfe, *antwort)) {
+        ADD_FAILURE() << "no button for the scripted answer: " << box.text.toStdString();
+    } else {
         return *antwort;
     }
-    if (immer_) {
-        return *immer_;
-    }
-    ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
     return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
 }
 

@@ -47,7 +47,8 @@ class PlattformFake : public Plattform {
 
 // Scripted dialogs: every box, folder choice and file choice must be expected
 // in order; each is recorded. An unexpected one fails the test, and so does an
-// expectation still unused when the fake goes.
+// expectation still unused when the fake goes, or an answer the box has no
+// button for (Yes to All to the import's Yes/No question, say).
 class DialogeFake : public Dialoge {
   public:
     explicit DialogeFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
@@ -60,7 +61,8 @@ class DialogeFake : public Dialoge {
     void erwarteDatei(std::optional<QString> pfad) {
         skript_.emplace_back(DateiAntwort{std::move(pfad)});
     }
-    // Every box from now on is answered so, without being expected one by one.
+    // Every question from now on is answered so, and every message with OK,
+    // without being expected one by one.
     void immerAntworten(Antwort antwort) { immer_ = antwort; }
 
     std::vector<Meldungsbox> boxen;
