@@ -12,6 +12,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,8 +25,12 @@ constexpr qsizetype Datumslaenge = 6;
 // Two dates and six day values a row.
 constexpr qsizetype WerteJeZeile = 2 * Datumslaenge + 6 * Gebietsformat::Tageswertlaenge;
 
-const QString OffenerAnfang = QStringLiteral("000000");
-const QString OffenesEnde = QStringLiteral("999999");
+constexpr char16_t OffenerAnfang[Datumslaenge] = {u'0', u'0', u'0', u'0', u'0', u'0'};
+constexpr char16_t OffenesEnde[Datumslaenge] = {u'9', u'9', u'9', u'9', u'9', u'9'};
+
+QString festerText(const char16_t* zeichen, qsizetype n) {
+    return rohtext(reinterpret_cast<const QChar*>(zeichen), n);
+}
 
 // Columns 2 to 10 in the order of the file.
 constexpr std::array<QString ImportZeile::*, 9> Folgespalten = {
@@ -49,7 +54,17 @@ constexpr std::array<Zahlenfeld, 6> Zahlenfelder = {{
 }};
 
 bool istTextzeile(const ImportZeile& zeile) {
-    return zeile.Name.startsWith(u'>');
+    return !zeile.Name.isEmpty() && zeile.Name.front() == u'>';
+}
+
+// Two checked dates, six characters each, as text compares them.
+bool spaeter(const QString& a, const QString& b) {
+    for (qsizetype i = 0; i < Datumslaenge; ++i) {
+        if (a[i] != b[i]) {
+            return a[i] > b[i];
+        }
+    }
+    return false;
 }
 
 // One run of the check. Every fault the user passes over (Yes, or Yes to All
@@ -66,13 +81,15 @@ class Pruefung {
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
         // Room for every checked date and day value, made once: the rows point
-        // into it, so it never grows.
-        datei.werte =
-            QString(static_cast<qsizetype>(zeilen.size()) * WerteJeZeile, Qt::Uninitialized);
+        // into it, so it never grows. The zero that every empty column becomes
+        // comes first, shared by all of them.
+        datei.werte = QString(
+            static_cast<qsizetype>(zeilen.size()) * WerteJeZeile + Gebietsformat::Tageswertlaenge,
+            Qt::Uninitialized);
         frei = datei.werte.data();
-        QChar zeichen[Gebietsformat::Tageswertlaenge];
+        QChar* zeichen = platz(Gebietsformat::Tageswertlaenge);
         Gebietsformat::zahlFormatierenIn(Tageswert{}, dezimal, zeichen);
-        null = QString(zeichen, Gebietsformat::Tageswertlaenge);
+        null = zeichen;
     }
 
     // The next n characters of the checked values, for one field.
@@ -115,9 +132,10 @@ class Pruefung {
     ImportTabelle& zeilen;
     const QChar sep;
     const QChar dezimal;
-    QString null;  // the zero day value, which every empty column becomes
     QChar* frei = nullptr;
+    const QChar* null = nullptr;  // the zero day value
     bool alleUebergehen = false;
+    bool strichGesehen = false;  // whether any row holds a "|"
     QStringList uebergangen;
 };
 
@@ -134,19 +152,29 @@ bool doppelpunktImFeld(const QString& text) {
     return false;
 }
 
+// Whether the row holds a "|", or a ":" outside the file's own separators.
+bool verboteneZeichen(const Pruefung& p, const QString& text) {
+    return text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
+}
+
 // Pass 1: the planner's employee file separates its fields with ":" and "|".
 // The whole line is searched, so a quoted one is found too; in a file separated
-// by ":", the fields are.
-bool verboteneZeichenSuchen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+// by ":", the fields are. Nearly every file has neither character: one search
+// over the file's text, from row to row, tells which rows to look at.
+bool verboteneZeichenSuchen(Pruefung& p, const QString& dateitext) {
+    const QChar* anfang = dateitext.constData();
+    qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
+    for (std::size_t i = 0; i < p.zeilen.size() && treffer >= 0; ++i) {
         const QString& text = p.zeilen[i].Zeilentext;
-        // Nearly every line has neither; one search tells.
-        if (findeEines(text, 0, u'|', u':') < 0) {
+        const qsizetype von = text.constData() - anfang;
+        if (treffer < von) {
+            treffer = findeEines(dateitext, von, u'|', u':');
+        }
+        if (treffer < 0 || treffer >= von + text.size()) {
             continue;
         }
-        const bool verboten =
-            text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
-        if (verboten &&
+        p.strichGesehen = p.strichGesehen || text.contains(u'|');
+        if (verboteneZeichen(p, text) &&
             !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
             return false;
         }
@@ -171,7 +199,7 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     const auto feld = [&](int k) {
         const qsizetype anfang = k == 0 ? 0 : stellen[k - 1] + 1;
         const qsizetype ende = k < gefunden ? stellen[k] : text.size();
-        return QString::fromRawData(text.constData() + anfang, ende - anfang);
+        return rohtext(text.constData() + anfang, ende - anfang);
     };
     zeile.Name = feld(0);
     if (istTextzeile(zeile)) {
@@ -222,7 +250,7 @@ bool spaltenPruefen(Pruefung& p) {
 }
 
 bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
-                  const QString& fehlertext, const QString& offen) {
+                  const QString& fehlertext, const char16_t* offen) {
     std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
         datum = p.format.kalendertag(feld);
@@ -234,12 +262,12 @@ bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& fel
         }
     }
     if (!datum) {
-        feld = offen;
+        feld = festerText(offen, Datumslaenge);
         return true;
     }
     QChar* ziel = p.platz(Datumslaenge);
-    FormatDatumDSIn(*datum, ziel);
-    feld = QString::fromRawData(ziel, Datumslaenge);
+    gueltigenTagSchreiben(*datum, ziel);
+    feld = rohtext(ziel, Datumslaenge);
     return true;
 }
 
@@ -247,7 +275,7 @@ bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
         if (wert.isEmpty()) {
-            wert = p.null;  // many a column is left empty
+            wert = rohtext(p.null, Gebietsformat::Tageswertlaenge);  // many a column is empty
             continue;
         }
         const std::optional<Tageswert> zahl = p.format.zahl(wert);
@@ -257,7 +285,7 @@ bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
         // A value that is no number counts as zero.
         QChar* ziel = p.platz(Gebietsformat::Tageswertlaenge);
         Gebietsformat::zahlFormatierenIn(zahl.value_or(Tageswert{}), p.dezimal, ziel);
-        wert = QString::fromRawData(ziel, Gebietsformat::Tageswertlaenge);
+        wert = rohtext(ziel, Gebietsformat::Tageswertlaenge);
     }
     return true;
 }
@@ -268,6 +296,7 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
             return false;
         }
         zeile.Name = p.t.ersatzname.arg(index);
+        p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
     zeile.Name.truncate(Namenslaenge);
     if (istTextzeile(zeile)) {
@@ -283,7 +312,7 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     }
     // The planner keeps dates without century, and so compares them: a start
     // in 1999 comes after an end in 2005.
-    if (zeile.VonDatum > zeile.BisDatum && !p.frage(index, &zeile.Name, p.t.vonNachBis)) {
+    if (spaeter(zeile.VonDatum, zeile.BisDatum) && !p.frage(index, &zeile.Name, p.t.vonNachBis)) {
         return false;
     }
     return zahlenPruefen(p, zeile, index);
@@ -317,7 +346,8 @@ class Kennungen {
         if (s.constData() != kennung.constData()) {
             h = streuwert(s);
         }
-        const auto [fach, gefunden] = suchen(s, h);
+        const auto [fach, gefunden] =
+            s.constData() == kennung.constData() ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
         if (!gefunden) {
             faecher_[fach] = static_cast<std::int32_t>(eintraege_.size());
             eintraege_.push_back(std::move(s));
@@ -326,28 +356,54 @@ class Kennungen {
     }
 
   private:
-    // Whether the text is plain ASCII, its hash computed on the way.
+    // Whether the text is plain ASCII, its hash computed on the way, four
+    // characters at a time.
     static bool ascii(QStringView text, std::size_t& h) {
-        const char16_t* zeichen = text.utf16();
-        char16_t alle = 0;
-        h = Anfangswert;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            alle |= zeichen[i];
-            h = (h ^ klein(zeichen[i])) * Faktor;
-        }
-        return alle < 0x80;
+        std::uint64_t alle = 0;
+        h = streuwert(text, [&alle](std::uint64_t vier) {
+            alle |= vier;
+            return kleinVier(vier);
+        });
+        return (alle & Je16(0xFF80)) == 0;
+    }
+    static constexpr std::uint64_t Je16(std::uint64_t wert) { return wert * 0x0001000100010001ULL; }
+    // The four characters with A to Z lowered, for characters below 0x80: bit 7
+    // of a character is set by adding what takes "A" and what takes the
+    // character after "Z" to 0x80.
+    static std::uint64_t kleinVier(std::uint64_t vier) {
+        const std::uint64_t abA = vier + Je16(0x80 - u'A');
+        const std::uint64_t nachZ = vier + Je16(0x80 - u'Z' - 1);
+        return vier | ((abA & ~nachZ & Je16(0x80)) >> 2);
     }
     static char16_t klein(char16_t c) {
         return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
     }
-    static constexpr std::size_t Anfangswert = 14695981039346656037ULL;
-    static constexpr std::size_t Faktor = 1099511628211ULL;
-    static std::size_t streuwert(QStringView text) {
-        std::size_t h = Anfangswert;
-        for (const QChar c : text) {
-            h = (h ^ klein(c.unicode())) * Faktor;
+    // A hash over four characters at a time, each group passed through vorher;
+    // the last bits folded down, since the slot is taken from the lowest.
+    template <typename Vorher>
+    static std::size_t streuwert(QStringView text, Vorher vorher) {
+        const char16_t* z = text.utf16();
+        const qsizetype n = text.size();
+        std::uint64_t h = 14695981039346656037ULL;
+        constexpr std::uint64_t Faktor = 1099511628211ULL;
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4) {
+            std::uint64_t vier = 0;
+            std::memcpy(&vier, z + i, sizeof vier);
+            h = (h ^ vorher(vier)) * Faktor;
         }
-        return h;
+        std::uint64_t rest = 0;
+        for (; i < n; ++i) {
+            rest = (rest << 16) | z[i];
+        }
+        h = (h ^ vorher(rest)) * Faktor;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDULL;
+        return static_cast<std::size_t>(h ^ (h >> 33));
+    }
+    // For a lowered text, which holds no A to Z.
+    static std::size_t streuwert(QStringView text) {
+        return streuwert(text, [](std::uint64_t vier) { return vier; });
     }
     static bool gleich(QStringView a, QStringView b) {
         if (a.size() != b.size()) {
@@ -360,15 +416,36 @@ class Kennungen {
         }
         return true;
     }
+    // For one text of plain ASCII: four characters at a time. A character of
+    // the other beyond ASCII keeps a bit above 0x7F however its bits are
+    // changed, so it never meets one of plain ASCII.
+    static bool gleichAscii(QStringView a, QStringView b) {
+        const qsizetype n = a.size();
+        if (n != b.size()) {
+            return false;
+        }
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4) {
+            std::uint64_t x = 0;
+            std::uint64_t y = 0;
+            std::memcpy(&x, a.utf16() + i, sizeof x);
+            std::memcpy(&y, b.utf16() + i, sizeof y);
+            if (kleinVier(x) != kleinVier(y)) {
+                return false;
+            }
+        }
+        return gleich(a.sliced(i), b.sliced(i));
+    }
     // The slot of s (hashed to h), or the free slot where it belongs.
-    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h) const {
+    template <typename Gleich>
+    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const {
         const std::size_t maske = faecher_.size() - 1;
         for (std::size_t fach = h & maske;; fach = (fach + 1) & maske) {
             const std::int32_t eintrag = faecher_[fach];
             if (eintrag < 0) {
                 return {fach, false};
             }
-            if (gleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
+            if (vergleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
                 return {fach, true};
             }
         }
@@ -391,7 +468,8 @@ bool doppelteSuchen(Pruefung& p) {
         if (zeile.Benutzerkennung.isEmpty()) {
             continue;
         }
-        const bool mitStrich = findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
+        const bool mitStrich =
+            p.strichGesehen && findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
         if (mitStrich && !liste) {
             liste.emplace();
             for (std::size_t j = 0; j < i; ++j) {
@@ -441,8 +519,8 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
             }
             ergebnis.datei = std::move(*gelesen);
             Pruefung p(dienste, ergebnis.datei);
-            if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
-                !doppelteSuchen(p)) {
+            if (!verboteneZeichenSuchen(p, ergebnis.datei.text) || !spaltenPruefen(p) ||
+                !felderPruefen(p) || !doppelteSuchen(p)) {
                 return ergebnis;
             }
             if (p.fehler()) {

@@ -116,7 +116,7 @@ const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
-    Fall{"Colon", Sprache::EN, EN, "anna", "a;b\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
+    Fall{"ColonNotInALineWithoutSeparator", Sprache::EN, EN, "anna", "a;b\r\nnote: x|\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
     Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, false},
     Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
     Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, false},
