@@ -67,9 +67,14 @@ bool spaeter(const QString& a, const QString& b) {
     return false;
 }
 
-// One run of the check. Every fault the user passes over (Yes, or Yes to All
-// once for the rest of the run) marks the run as failed and goes into the list
-// of faults; No ends it at once, which every pass reports by returning false.
+// The four passes of the check: the forbidden characters, the columns, the
+// fields, the duplicates. Each row goes through all of them while it is at hand;
+// its faults are noted per pass and asked afterwards, pass by pass in row order,
+// just as if each pass ran over every row in turn. A fault is found the same
+// way whatever was answered before it: Yes changes the row as finding it does,
+// and No only ends the run.
+enum class Durchgang { Zeichen, Felder, Doppelte };
+
 class Pruefung {
   public:
     Pruefung(Dienste& d, Importdatei& datei)
@@ -107,22 +112,32 @@ class Pruefung {
         return kopf;
     }
 
-    bool frage(qsizetype index, const QString* name, const QString& fehlertext) {
-        const QString kopf = zeilenkopf(index, name);
-        if (!alleUebergehen) {
-            const Antwort antwort =
-                Ja_Alle_Nein_Frage(dienste, kopf + QStringLiteral("\r\r") + fehlertext +
-                                                QStringLiteral("\r\r") + t.frageFortsetzen);
-            if (antwort == Antwort::Nein) {
-                return false;
+    // Notes a fault of the current pass for its question.
+    void fehler(qsizetype index, const QString* name, const QString& fehlertext) {
+        gefunden[static_cast<std::size_t>(durchgang)].push_back(
+            {zeilenkopf(index, name), fehlertext});
+    }
+
+    // The questions about one pass's faults. Every fault the user passes over
+    // (Yes, or Yes to All once for the rest of the run) marks the run as failed
+    // and goes into the list of faults; No ends the run: false.
+    bool fragen(Durchgang d) {
+        for (const Fehlerfall& f : gefunden[static_cast<std::size_t>(d)]) {
+            if (!alleUebergehen) {
+                const Antwort antwort =
+                    Ja_Alle_Nein_Frage(dienste, f.kopf + QStringLiteral("\r\r") + f.text +
+                                                    QStringLiteral("\r\r") + t.frageFortsetzen);
+                if (antwort == Antwort::Nein) {
+                    return false;
+                }
+                alleUebergehen = antwort == Antwort::JaAlle;
             }
-            alleUebergehen = antwort == Antwort::JaAlle;
+            uebergangen.append(t.fehlerzeile.arg(f.kopf, f.text));
         }
-        uebergangen.append(t.fehlerzeile.arg(kopf, fehlertext));
         return true;
     }
 
-    bool fehler() const { return !uebergangen.isEmpty(); }
+    bool uebergangeneFehler() const { return !uebergangen.isEmpty(); }
     // The faults passed over, one line each, as a box's details.
     QString fehlerliste() const { return uebergangen.join(u'\r'); }
 
@@ -135,7 +150,13 @@ class Pruefung {
     QChar* frei = nullptr;
     const QChar* null = nullptr;  // the zero day value
     bool alleUebergehen = false;
-    bool strichGesehen = false;  // whether any row holds a "|"
+    bool strichGesehen = false;  // whether any row so far holds a "|"
+    Durchgang durchgang = Durchgang::Zeichen;
+    struct Fehlerfall {
+        QString kopf;  // the row's header
+        QString text;
+    };
+    std::array<std::vector<Fehlerfall>, 3> gefunden;  // per pass, in row order
     QStringList uebergangen;
 };
 
@@ -160,26 +181,24 @@ bool verboteneZeichen(const Pruefung& p, const QString& text) {
 // Pass 1: the planner's employee file separates its fields with ":" and "|".
 // The whole line is searched, so a quoted one is found too; in a file separated
 // by ":", the fields are. Nearly every file has neither character: one search
-// over the file's text, from row to row, tells which rows to look at.
-bool verboteneZeichenSuchen(Pruefung& p, const QString& dateitext) {
-    const QChar* anfang = dateitext.constData();
-    qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
-    for (std::size_t i = 0; i < p.zeilen.size() && treffer >= 0; ++i) {
-        const QString& text = p.zeilen[i].Zeilentext;
-        const qsizetype von = text.constData() - anfang;
-        if (treffer < von) {
-            treffer = findeEines(dateitext, von, u'|', u':');
-        }
-        if (treffer < 0 || treffer >= von + text.size()) {
-            continue;
-        }
-        p.strichGesehen = p.strichGesehen || text.contains(u'|');
-        if (verboteneZeichen(p, text) &&
-            !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
-            return false;
-        }
+// over the file's text, carried from row to row in treffer (the next position
+// holding either, or -1), tells which rows to look at.
+void zeichenPruefen(Pruefung& p, const QString& dateitext, qsizetype& treffer, std::size_t i) {
+    if (treffer < 0) {
+        return;
     }
-    return true;
+    const QString& text = p.zeilen[i].Zeilentext;
+    const qsizetype von = text.constData() - dateitext.constData();
+    if (treffer < von) {
+        treffer = findeEines(dateitext, von, u'|', u':');
+    }
+    if (treffer < 0 || treffer >= von + text.size()) {
+        return;
+    }
+    p.strichGesehen = p.strichGesehen || text.contains(u'|');
+    if (verboteneZeichen(p, text)) {
+        p.fehler(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
+    }
 }
 
 constexpr int Spalten = 10;
@@ -211,7 +230,8 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     return gefunden < Spalten;
 }
 
-// Splits one row into its fields; false when it has more than ten columns.
+// Pass 2: splits one row into its fields, quoted fields read as spreadsheets
+// write them; false when it has more than ten columns.
 // A text row keeps its whole line.
 bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
     if (const auto passt = ohneAnfuehrungTeilen(zeile, sep)) {
@@ -231,47 +251,25 @@ bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
     return felder.ende();
 }
 
-// Pass 2: the columns, quoted fields read as spreadsheets write them. A row with
-// too many columns ends the run without a question, since its fields would all
-// be shifted; the faults passed over before it go with the message.
-bool spaltenPruefen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
-        ImportZeile& zeile = p.zeilen[i];
-        if (!spaltenTeilen(zeile, p.sep)) {
-            Meldung(p.dienste,
-                    p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
-                        QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
-                        p.t.spaltenHinweis.arg(p.sep),
-                    p.fehlerliste());
-            return false;
-        }
-    }
-    return true;
-}
-
-bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
+void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
                   const QString& fehlertext, const char16_t* offen) {
     std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
         datum = p.format.kalendertag(feld);
         if (!datum) {
-            if (!p.frage(index, &zeile.Name, fehlertext.arg(feld))) {
-                return false;
-            }
-            feld.clear();
+            p.fehler(index, &zeile.Name, fehlertext.arg(feld));
         }
     }
     if (!datum) {
         feld = festerText(offen, Datumslaenge);
-        return true;
+        return;
     }
     QChar* ziel = p.platz(Datumslaenge);
     gueltigenTagSchreiben(*datum, ziel);
     feld = rohtext(ziel, Datumslaenge);
-    return true;
 }
 
-bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
         if (wert.isEmpty()) {
@@ -279,53 +277,39 @@ bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
             continue;
         }
         const std::optional<Tageswert> zahl = p.format.zahl(wert);
-        if (!zahl && !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
-            return false;
+        if (!zahl) {
+            p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
         QChar* ziel = p.platz(Gebietsformat::Tageswertlaenge);
         Gebietsformat::zahlFormatierenIn(zahl.value_or(Tageswert{}), p.dezimal, ziel);
         wert = rohtext(ziel, Gebietsformat::Tageswertlaenge);
     }
-    return true;
 }
 
-bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+// Pass 3.
+void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
-        if (!p.frage(index, nullptr, p.t.nameLeer)) {
-            return false;
-        }
+        p.fehler(index, nullptr, p.t.nameLeer);
         zeile.Name = p.t.ersatzname.arg(index);
         p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
     zeile.Name.truncate(Namenslaenge);
     if (istTextzeile(zeile)) {
-        return true;
+        return;
     }
     zeile.Benutzerkennung.truncate(Namenslaenge);
     if (zeile.Benutzerkennung.isEmpty()) {
         zeile.Benutzerkennung = zeile.Name;
     }
-    if (!datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig, OffenerAnfang) ||
-        !datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig, OffenesEnde)) {
-        return false;
-    }
+    datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig, OffenerAnfang);
+    datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig, OffenesEnde);
     // The planner keeps dates without century, and so compares them: a start
     // in 1999 comes after an end in 2005.
-    if (spaeter(zeile.VonDatum, zeile.BisDatum) && !p.frage(index, &zeile.Name, p.t.vonNachBis)) {
-        return false;
+    if (spaeter(zeile.VonDatum, zeile.BisDatum)) {
+        p.fehler(index, &zeile.Name, p.t.vonNachBis);
     }
-    return zahlenPruefen(p, zeile, index);
-}
-
-// Pass 3.
-bool felderPruefen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
-        if (!feldPruefen(p, p.zeilen[i], static_cast<qsizetype>(i) + 1)) {
-            return false;
-        }
-    }
-    return true;
+    zahlenPruefen(p, zeile, index);
 }
 
 // The user names seen so far, compared as their lower case forms compare. A
@@ -335,7 +319,7 @@ bool felderPruefen(Pruefung& p) {
 // equal, without a lowered copy of each of tens of thousands of names.
 class Kennungen {
   public:
-    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2), -1) {
+    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2)) {
         eintraege_.reserve(anzahl);
     }
 
@@ -349,7 +333,8 @@ class Kennungen {
         const auto [fach, gefunden] =
             s.constData() == kennung.constData() ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
         if (!gefunden) {
-            faecher_[fach] = static_cast<std::int32_t>(eintraege_.size());
+            faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()),
+                              static_cast<std::uint32_t>(h >> 32)};
             eintraege_.push_back(std::move(s));
         }
         return gefunden;
@@ -440,19 +425,27 @@ class Kennungen {
     template <typename Gleich>
     std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const {
         const std::size_t maske = faecher_.size() - 1;
+        const auto marke = static_cast<std::uint32_t>(h >> 32);
         for (std::size_t fach = h & maske;; fach = (fach + 1) & maske) {
-            const std::int32_t eintrag = faecher_[fach];
-            if (eintrag < 0) {
+            const Fach& f = faecher_[fach];
+            if (f.eintrag < 0) {
                 return {fach, false};
             }
-            if (vergleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
+            if (f.marke == marke && vergleich(eintraege_[static_cast<std::size_t>(f.eintrag)], s)) {
                 return {fach, true};
             }
         }
     }
 
+    // More of the hash kept in the slot: a name that only shares the slot is
+    // passed over without reading it, which at tens of thousands of names
+    // is a miss of the processor's cache each time.
+    struct Fach {
+        std::int32_t eintrag = -1;  // an index into eintraege_, or -1
+        std::uint32_t marke = 0;    // the hash's upper half
+    };
     std::vector<QString> eintraege_;
-    std::vector<std::int32_t> faecher_;  // an index into eintraege_, or -1
+    std::vector<Fach> faecher_;
 };
 
 // Pass 4: the later row of a pair is reported, letter case ignored. The names
@@ -460,45 +453,89 @@ class Kennungen {
 // finds exactly what a search of the joined entries finds for a name without
 // "|"; a name with "|" (already reported as a forbidden character) is searched
 // in the joined entries themselves, which are made only once one is needed.
-bool doppelteSuchen(Pruefung& p) {
-    Kennungen gesehen(p.zeilen.size());
-    std::optional<QString> liste;
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+class Doppelsuche {
+  public:
+    explicit Doppelsuche(std::size_t anzahl) : gesehen_(anzahl) {}
+
+    void zeilePruefen(Pruefung& p, std::size_t i) {
         const ImportZeile& zeile = p.zeilen[i];
         if (zeile.Benutzerkennung.isEmpty()) {
-            continue;
+            return;
         }
         const bool mitStrich =
             p.strichGesehen && findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
-        if (mitStrich && !liste) {
-            liste.emplace();
+        if (mitStrich && !liste_) {
+            liste_.emplace();
             for (std::size_t j = 0; j < i; ++j) {
                 if (!p.zeilen[j].Benutzerkennung.isEmpty()) {
-                    liste->append(u'|').append(p.zeilen[j].Benutzerkennung.toLower()).append(u'|');
+                    eintragen(p.zeilen[j].Benutzerkennung.toLower());
                 }
             }
         }
-        const QString klein = mitStrich || liste ? zeile.Benutzerkennung.toLower() : QString();
-        // A name goes in before its question is answered: after No nothing
-        // more is looked up, after Yes it belongs in as it does anyway.
+        const QString klein = mitStrich || liste_ ? zeile.Benutzerkennung.toLower() : QString();
         bool doppelt = false;
         if (mitStrich) {
-            doppelt = liste->contains(u'|' + klein + u'|');
+            doppelt = liste_->contains(u'|' + klein + u'|');
             for (const QString& stueck : klein.split(u'|', Qt::SkipEmptyParts)) {
-                gesehen.einfuegen(stueck);
+                gesehen_.einfuegen(stueck);
             }
         } else {
-            doppelt = gesehen.einfuegen(zeile.Benutzerkennung);
+            doppelt = gesehen_.einfuegen(zeile.Benutzerkennung);
         }
-        if (doppelt && !p.frage(static_cast<qsizetype>(i) + 1, &zeile.Name,
-                                p.t.doppelt.arg(zeile.Benutzerkennung))) {
-            return false;
+        if (doppelt) {
+            p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,
+                     p.t.doppelt.arg(zeile.Benutzerkennung));
         }
-        if (liste) {
-            liste->append(u'|').append(klein).append(u'|');
+        if (liste_) {
+            eintragen(klein);
         }
     }
-    return true;
+
+  private:
+    void eintragen(const QString& klein) { liste_->append(u'|').append(klein).append(u'|'); }
+
+    Kennungen gesehen_;
+    std::optional<QString> liste_;
+};
+
+// The four passes, the questions and the closing box; false when the run ended
+// early. A row with too many columns ends the run without a question after the
+// first pass's questions, since its fields would all be shifted; the faults
+// passed over before it go with the message. The first pass still looks at
+// every row.
+bool allePruefen(Pruefung& p, const QString& dateitext) {
+    Doppelsuche doppelte(p.zeilen.size());
+    std::optional<std::size_t> zuVieleSpalten;
+    qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        p.durchgang = Durchgang::Zeichen;
+        zeichenPruefen(p, dateitext, treffer, i);
+        if (zuVieleSpalten) {
+            continue;
+        }
+        ImportZeile& zeile = p.zeilen[i];
+        if (!spaltenTeilen(zeile, p.sep)) {
+            zuVieleSpalten = i;
+            continue;
+        }
+        p.durchgang = Durchgang::Felder;
+        feldPruefen(p, zeile, static_cast<qsizetype>(i) + 1);
+        p.durchgang = Durchgang::Doppelte;
+        doppelte.zeilePruefen(p, i);
+    }
+    if (!p.fragen(Durchgang::Zeichen)) {
+        return false;
+    }
+    if (zuVieleSpalten) {
+        const std::size_t i = *zuVieleSpalten;
+        Meldung(p.dienste,
+                p.zeilenkopf(static_cast<qsizetype>(i) + 1, &p.zeilen[i].Name) +
+                    QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
+                    p.t.spaltenHinweis.arg(p.sep),
+                p.fehlerliste());
+        return false;
+    }
+    return p.fragen(Durchgang::Felder) && p.fragen(Durchgang::Doppelte);
 }
 
 }  // namespace
@@ -519,11 +556,10 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
             }
             ergebnis.datei = std::move(*gelesen);
             Pruefung p(dienste, ergebnis.datei);
-            if (!verboteneZeichenSuchen(p, ergebnis.datei.text) || !spaltenPruefen(p) ||
-                !felderPruefen(p) || !doppelteSuchen(p)) {
+            if (!allePruefen(p, ergebnis.datei.text)) {
                 return ergebnis;
             }
-            if (p.fehler()) {
+            if (p.uebergangeneFehler()) {
                 Meldung(dienste, dienste.texte.pruefungMitFehlern, p.fehlerliste());
                 return ergebnis;
             }

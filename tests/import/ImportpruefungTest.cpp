@@ -233,6 +233,9 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
     Listenfall{"NoAtTheThird", Sprache::EN, VierFehler, {Ja, Ja, Nein}, nullptr, {}},
     Listenfall{"FrenchColon", Sprache::FR, "Anna;an;;;;;;;;x", {Alle}, "Test termin\u00e9. Erreurs",
                {"Erreur \u00e0 l'enregistrement num\u00e9ro 1, Anna : RTT x n'est pas un nombre"}},
+    Listenfall{"PassByPassNotRowByRow", Sprache::EN, "Anna;an;x\r\nBo|;bo\r\nBo|;bo", {Ja, Ja, Ja, Ja}, MitFehlern,
+               {"Error in row 2: Invalid character ':' or '|' found", "Error in row 3: Invalid character ':' or '|' found",
+                "Error in row 1, Anna: Date x is invalid", "Error in row 3, Bo|: Name/Windows User Name bo exists twice"}},
     Listenfall{"ThenTooManyColumns", Sprache::EN, "a|b;c\r\nd;e|f\r\n1;2;3;4;5;6;7;8;9;10;11", {Alle}, "Error in row 3, 1",
                {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}}));
 // clang-format on
