@@ -316,7 +316,9 @@ void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
 // name of plain ASCII (nearly every one) goes in as it is and is lowered
 // character by character as it is hashed and compared; any other goes in
 // lowered. Either way two names meet exactly when their lower case forms are
-// equal, without a lowered copy of each of tens of thousands of names.
+// equal, without a lowered copy of each of tens of thousands of names. A name
+// with "|" goes in as its pieces, so there may be more names than rows: the
+// table grows to stay at most half full, or a search would find no free slot.
 class Kennungen {
   public:
     explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2)) {
@@ -333,9 +335,11 @@ class Kennungen {
         const auto [fach, gefunden] =
             s.constData() == kennung.constData() ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
         if (!gefunden) {
-            faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()),
-                              static_cast<std::uint32_t>(h >> 32)};
+            faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(h)};
             eintraege_.push_back(std::move(s));
+            if (2 * eintraege_.size() >= faecher_.size()) {
+                wachsen();
+            }
         }
         return gefunden;
     }
@@ -425,25 +429,43 @@ class Kennungen {
     template <typename Gleich>
     std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const {
         const std::size_t maske = faecher_.size() - 1;
-        const auto marke = static_cast<std::uint32_t>(h >> 32);
-        for (std::size_t fach = h & maske;; fach = (fach + 1) & maske) {
+        const std::uint32_t m = marke(h);
+        for (std::size_t fach = m & maske;; fach = (fach + 1) & maske) {
             const Fach& f = faecher_[fach];
             if (f.eintrag < 0) {
                 return {fach, false};
             }
-            if (f.marke == marke && vergleich(eintraege_[static_cast<std::size_t>(f.eintrag)], s)) {
+            if (f.marke == m && vergleich(eintraege_[static_cast<std::size_t>(f.eintrag)], s)) {
                 return {fach, true};
             }
         }
     }
 
-    // More of the hash kept in the slot: a name that only shares the slot is
-    // passed over without reading it, which at tens of thousands of names
-    // is a miss of the processor's cache each time.
+    // The upper half of the hash, kept in the slot: it places the name, also
+    // in a grown table, and a name that only shares the slot is passed over
+    // without reading it, which at tens of thousands of names is a miss of the
+    // processor's cache each time.
+    static std::uint32_t marke(std::size_t h) { return static_cast<std::uint32_t>(h >> 32); }
     struct Fach {
         std::int32_t eintrag = -1;  // an index into eintraege_, or -1
-        std::uint32_t marke = 0;    // the hash's upper half
+        std::uint32_t marke = 0;
     };
+
+    void wachsen() {
+        const std::vector<Fach> alt =
+            std::exchange(faecher_, std::vector<Fach>(2 * faecher_.size()));
+        const std::size_t maske = faecher_.size() - 1;
+        for (const Fach& f : alt) {
+            if (f.eintrag >= 0) {
+                std::size_t fach = f.marke & maske;
+                while (faecher_[fach].eintrag >= 0) {
+                    fach = (fach + 1) & maske;
+                }
+                faecher_[fach] = f;
+            }
+        }
+    }
+
     std::vector<QString> eintraege_;
     std::vector<Fach> faecher_;
 };
