@@ -1,5 +1,6 @@
 // The configuration file: raw bytes (first byte even) or plain lines that the
-// harness scrambles, so the readers' header and administrator logic is reached.
+// harness scrambles, so the readers' header and administrator logic is reached;
+// with the second bit set it is written back as well.
 #include "Fuzzhilfe.h"
 
 #include "datastore/Konfigdaten.h"
@@ -9,11 +10,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!lauf.planerdatei(QStringLiteral("Konfigdaten.dat"), daten, groesse)) {
         return 0;
     }
+    const QString& datenpfad = mi::fuzz::planerordner();
     mi::fuzz::ausfuehren(lauf.dienste, [&] {
         const mi::Konfiguration k =
-            mi::Konfigdaten_lesen(lauf.dienste, lauf.datenpfad, QStringLiteral("demo"));
+            mi::Konfigdaten_lesen(lauf.dienste, datenpfad, QStringLiteral("demo"));
         if ((daten[0] & 2) != 0) {
-            mi::Konfigdaten_schreiben(lauf.dienste, lauf.datenpfad,
+            mi::Konfigdaten_schreiben(lauf.dienste, datenpfad,
                                       k.Einstellungen + QStringLiteral("x"));
         }
     });
