@@ -87,11 +87,21 @@ QString Lauf::datei(const QString& name, const QByteArray& inhalt) {
 }
 
 QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
+    // Under the sanitizers every allocation costs a stack trace: one buffer
+    // for the file, one piece per line.
     QByteArray datei;
-    for (const QByteArray& zeile : klartext.split('\n')) {
-        datei += zeileVerschluesseln(zeile, 65) + "\r\n";
+    datei.reserve(klartext.size() * 2 + 3);
+    qsizetype anfang = 0;
+    for (;;) {
+        const qsizetype ende = klartext.indexOf('\n', anfang);
+        const qsizetype laenge = (ende < 0 ? klartext.size() : ende) - anfang;
+        datei.append(zeileVerschluesseln(QByteArrayView(klartext).sliced(anfang, laenge), 65))
+            .append("\r\n");
+        if (ende < 0) {
+            return datei;
+        }
+        anfang = ende + 1;
     }
-    return datei;
 }
 
 bool Lauf::planerdatei(const QString& name, const std::uint8_t* daten, std::size_t groesse) {
