@@ -36,12 +36,12 @@ cmake --build build-fuzz --target "${ZIELE[@]/#/fuzz_}"
 export ASAN_OPTIONS="quarantine_size_mb=16${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 TIMEFORMAT='%R %U %S'
-arbeit=build-fuzz/korpus
-funde=build-fuzz/funde
-if [ "$kampagne" = 1 ]; then
-  arbeit=build-fuzz/kampagne/korpus
-  funde=build-fuzz/kampagne/funde
-fi
+# Where the runs work: the corpus copies, the inputs that made a target fail, the logs.
+ablage=build-fuzz
+[ "$kampagne" = 1 ] && ablage=build-fuzz/kampagne
+arbeit=$ablage/korpus
+funde=$ablage/funde
+protokolle=$ablage/logs
 
 # One libFuzzer run of a target on a corpus folder, which takes what it finds;
 # it fails when it found a defect.
@@ -53,44 +53,48 @@ laufen() {
 }
 
 # The run of one target, restarted after a defect until its time is up, so a
-# campaign goes on. Its logs, the clock and processor seconds of its runs and
-# one line per run that ended in a defect go to build-fuzz/logs.
+# campaign goes on. Besides each run's log, the clock and processor seconds of
+# its runs and one line for each run that ended in a defect are kept.
 zielLaufen() {
-  local ziel=$1 ende=$(($(date +%s) + sekunden)) runde=0 rest
-  rm -rf "${arbeit:?}/$ziel" "${funde:?}/$ziel" build-fuzz/logs/"$ziel".*
-  mkdir -p "$arbeit/$ziel" "$funde/$ziel" build-fuzz/logs
+  local ziel=$1 ende runde=0 rest=$sekunden
+  rm -rf "${arbeit:?}/$ziel" "${funde:?}/$ziel" "$protokolle/$ziel".*
+  mkdir -p "$arbeit/$ziel" "$funde/$ziel" "$protokolle"
   cp fuzz/korpus/"$ziel"/* "$arbeit/$ziel/"
-  : >"build-fuzz/logs/$ziel.zeit"
-  : >"build-fuzz/logs/$ziel.defekte"
-  while rest=$((ende - $(date +%s))) && [ "$rest" -gt 0 ]; do
+  : >"$protokolle/$ziel.zeit"
+  : >"$protokolle/$ziel.defekte"
+  ende=$(($(date +%s) + sekunden))
+  while :; do
     runde=$((runde + 1))
-    if { time laufen "$ziel" "$arbeit/$ziel" "$rest" "build-fuzz/logs/$ziel.$runde"; } \
-      2>>"build-fuzz/logs/$ziel.zeit"; then
-      break
+    if { time laufen "$ziel" "$arbeit/$ziel" "$rest" "$protokolle/$ziel.$runde"; } \
+      2>>"$protokolle/$ziel.zeit"; then
+      return
     fi
-    echo "build-fuzz/logs/$ziel.$runde" >>"build-fuzz/logs/$ziel.defekte"
-    [ "$kampagne" = 1 ] || break
+    echo "$protokolle/$ziel.$runde" >>"$protokolle/$ziel.defekte"
+    rest=$((ende - $(date +%s)))
+    if [ "$kampagne" = 0 ] || [ "$rest" -le 0 ]; then
+      return
+    fi
   done
 }
 
-defekte() { wc -l <"build-fuzz/logs/$1.defekte"; }
+defekte() { wc -l <"$protokolle/$1.defekte"; }
 
-logs() { ls build-fuzz/logs/"$1".[0-9]* | sort -t. -k2 -n; }
+laeufe() { ls "$protokolle/$1".[0-9]* | sort -t. -k2 -n; }
 
 # cov: and ft: of the last report of the last run.
-abdeckung() { grep -oE 'cov: [0-9]+ ft: [0-9]+' "$(logs "$1" | tail -1)" | tail -1 | tr -d : || true; }
+abdeckung() { grep -oE 'cov: [0-9]+ ft: [0-9]+' "$(laeufe "$1" | tail -1)" | tail -1 | tr -d : || true; }
 
 bericht() {
   local ziel=$1
-  logs "$ziel" | xargs cat | grep -oE 'stat::number_of_executed_units: *[0-9]+' |
-    awk -v z="fuzz_$ziel" -v a="$(abdeckung "$ziel")" -v d="$(defekte "$ziel")" \
-      -v zeit="$(awk '{ u += $1; c += $2 + $3 } END { print u, c }' "build-fuzz/logs/$ziel.zeit")" '
-      { n += $2 }
-      END {
-        split(zeit, s, " ")
-        printf "%-24s %10d executions %7.0f/s %7.0f per processor second   %-16s %s\n",
-               z, n, n / s[1], (s[2] > 0 ? n / s[2] : 0), a, (d == 0 ? "no defect" : d " defects")
-      }'
+  awk -v z="fuzz_$ziel" -v a="$(abdeckung "$ziel")" -v d="$(defekte "$ziel")" \
+    -v zeit="$(awk '{ u += $1; c += $2 + $3 } END { print u, c }' "$protokolle/$ziel.zeit")" '
+    /stat::number_of_executed_units:/ { n += $2 }
+    END {
+      split(zeit, s, " ")
+      printf "%-24s %10d executions %7.0f/s %7.0f per processor second   %-16s %s\n",
+             z, n, (s[1] > 0 ? n / s[1] : 0), (s[2] > 0 ? n / s[2] : 0), a,
+             (d == 0 ? "no defect" : d == 1 ? "1 defect" : d " defects")
+    }' $(laeufe "$ziel")
 }
 
 # Coverage of a corpus as the target reaches it, without fuzzing.
@@ -107,7 +111,7 @@ if [ "$kampagne" = 0 ]; then
     zielLaufen "$ziel"
     bericht "$ziel"
     if [ "$(defekte "$ziel")" -gt 0 ]; then
-      tail -60 "$(logs "$ziel" | tail -1)"
+      tail -60 "$(laeufe "$ziel" | tail -1)"
       echo "fuzz_$ziel found a defect: $(ls "$funde/$ziel")" >&2
       exit 1
     fi
@@ -133,7 +137,7 @@ for ziel in "${ZIELE[@]}"; do
   bericht "$ziel"
   vorher=$(ls "fuzz/korpus/$ziel" | wc -l)
   "build-fuzz/fuzz/fuzz_$ziel" -merge=1 -max_len=4096 "fuzz/korpus/$ziel" "$arbeit/$ziel" \
-    >"build-fuzz/logs/$ziel.merge" 2>&1 || echo "  the merge failed: build-fuzz/logs/$ziel.merge"
+    >"$protokolle/$ziel.merge" 2>&1 || echo "  the merge failed: $protokolle/$ziel.merge"
   printf '  standing corpus: %d files (%+d), %s before, %s after\n' \
     "$(ls "fuzz/korpus/$ziel" | wc -l)" "$(($(ls "fuzz/korpus/$ziel" | wc -l) - vorher))" \
     "$(cat "build-fuzz/kampagne/vorher.$ziel")" "$(korpusAbdeckung "$ziel" "fuzz/korpus/$ziel")"
