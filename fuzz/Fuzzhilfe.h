@@ -15,13 +15,20 @@
 namespace mi::fuzz {
 
 // Answers every box as told and records nothing: the fuzz targets care only
-// whether the code under test ends in a designed way.
+// whether the code under test ends in a designed way. "Yes to All" is given
+// only where the box offers it, Yes elsewhere.
 class Dialogantworten : public Dialoge {
   public:
     Antwort frageantwort = Antwort::Ja;
 
     Antwort zeigen(const Meldungsbox& box) override {
-        return box.knoepfe == Knoepfe::OK ? Antwort::OK : frageantwort;
+        if (box.knoepfe == Knoepfe::OK) {
+            return Antwort::OK;
+        }
+        if (frageantwort == Antwort::JaAlle && box.knoepfe != Knoepfe::JaAlleNein) {
+            return Antwort::Ja;
+        }
+        return frageantwort;
     }
     QString ordnerWaehlen(const QString&) override { return {}; }
     std::optional<QString> dateiWaehlen(const Dateiwahl&) override { return std::nullopt; }

@@ -1,6 +1,7 @@
 // The import file read and the whole check, every question answered Yes (first
-// byte odd) or No, under an English, German or French locale and with the
-// texts, and so the header rule, of one of the three languages.
+// byte odd; "Yes to All" too when bit 5 is set) or No, under an English, German
+// or French locale and with the texts, and so the header rule, of one of the
+// three languages.
 #include "Fuzzhilfe.h"
 
 #include "import/Importpruefung.h"
@@ -27,7 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     lauf.datei(QStringLiteral("Konfigdaten.dat"), konfiguration);
     const QString importdatei =
         lauf.datei(QStringLiteral("Import.csv"), mi::fuzz::bytes(daten + 1, groesse - 1));
-    lauf.dialoge.frageantwort = (wahl & 1) != 0 ? mi::Antwort::Ja : mi::Antwort::Nein;
+    const bool alle = (wahl & 0x20) != 0;
+    lauf.dialoge.frageantwort = (wahl & 1) == 0 ? mi::Antwort::Nein
+                                : alle          ? mi::Antwort::JaAlle
+                                                : mi::Antwort::Ja;
     lauf.plattform.locale = locales.at((wahl >> 1) & 3);
     mi::fuzz::ausfuehren(lauf.dienste, [&] {
         mi::Importdatei_checken(lauf.dienste, mi::fuzz::planerordner(), importdatei,
