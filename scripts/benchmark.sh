@@ -51,16 +51,16 @@ PY
   --benchmark_counters_tabular=true --benchmark_out="$ergebnis" --benchmark_out_format=json
 echo "Load average afterwards: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# Instructions of one call of a procedure, set-up excluded.
+# Instructions of one call of a function, set-up excluded.
 anweisungen() {
   local was=$1 funktion=$2
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="mi::$funktion(*" \
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$funktion(*" \
     "$bench" --einmal="$was" --zeilen=$zeilen 2>&1 >/dev/null |
     sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
-pruefung=$(anweisungen pruefen Importdatei_checken)
-import=$(anweisungen importieren Mitarbeiterdaten_importieren)
-backup=$(anweisungen importieren Backup_erstellen)
+pruefung=$(anweisungen pruefen mi::bench::gezaehltPruefen)
+import=$(anweisungen importieren mi::bench::gezaehltImportieren)
+backup=$(anweisungen importieren mi::Backup_erstellen)
 ordnerbytes=$("$bench" --planerordner=1)
 speicher=$("$bench" --einmal=importieren --zeilen=$zeilen)
 

@@ -11,6 +11,7 @@
 #include "messages/Meldungen.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -23,9 +24,11 @@ namespace {
 // without the detour through text, and without a buffer of their own each.
 class Sammlung {
   public:
+    // A backup holds a few megabytes; a line of the planner is far shorter
+    // than 32-bit lengths reach. Eight bytes a line keep the index small.
     struct Zeile {
-        qsizetype anfang;
-        qsizetype laenge;
+        std::uint32_t anfang;
+        std::uint32_t laenge;
     };
 
     // Room for n more bytes: a file's lines never take more than the file.
@@ -37,14 +40,17 @@ class Sammlung {
     void anhaengen(QByteArrayView klartext) {
         platzFuer(klartext.size());
         std::copy(klartext.begin(), klartext.end(), bytes_.data() + fuellung_);
-        zeilen.push_back({fuellung_, klartext.size()});
+        zeilen.push_back(zeile(fuellung_, klartext.size()));
         fuellung_ += klartext.size();
     }
     // The plain bytes of a stored line, within the room made before.
     void entschluesselt(QByteArrayView gespeichert) {
         entschluesselnIn(gespeichert, bytes_.data() + fuellung_);
-        zeilen.push_back({fuellung_, gespeichert.size() - 1});
+        zeilen.push_back(zeile(fuellung_, gespeichert.size() - 1));
         fuellung_ += gespeichert.size() - 1;
+    }
+    static Zeile zeile(qsizetype anfang, qsizetype laenge) {
+        return {static_cast<std::uint32_t>(anfang), static_cast<std::uint32_t>(laenge)};
     }
     QByteArrayView zeile(const Zeile& z) const {
         return QByteArrayView(bytes_).sliced(z.anfang, z.laenge);

@@ -154,16 +154,18 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
 }
 
 void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
-                                const Mitarbeiterliste& liste) {
+                                const Mitarbeiterliste& kopf, std::size_t anzahl,
+                                const std::function<Mitarbeiter(std::size_t)>& eintrag) {
     const QString pfad =
         Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
     Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
     LineOut(dienste, Kopf);
-    LineOut(dienste, liste.kopfwert.isEmpty() ? KeinKopfwert : liste.kopfwert);
-    LineOut(dienste, QString::number(liste.kopfzahl));
+    LineOut(dienste, kopf.kopfwert.isEmpty() ? KeinKopfwert : kopf.kopfwert);
+    LineOut(dienste, QString::number(kopf.kopfzahl));
     // One buffer for every line: an import writes tens of thousands of them.
     QByteArray klartext;
-    for (const Mitarbeiter& m : liste.eintraege) {
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const Mitarbeiter m = eintrag(i);
         const qsizetype platz = mitarbeiterzeilePlatz(m);
         if (platz > klartext.size()) {
             klartext.resize(platz * 2);

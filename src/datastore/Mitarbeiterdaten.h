@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace mi {
@@ -35,10 +36,14 @@ struct Mitarbeiterliste {
 // Reads Datenpfad's "Mitarbeiterdaten.dat", or ends the program.
 Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad);
 
-// Writes the list as Datenpfad's new "Mitarbeiterdaten.dat", replacing the old
-// file only once every line is written; a failure ends the program.
+// Writes a new "Mitarbeiterdaten.dat" into Datenpfad, replacing the old file
+// only once every line is written; a failure ends the program. The header
+// values come from kopf (its entries are not read); the entries are the
+// anzahl ones eintrag(i) makes, one at a time, so tens of thousands of them
+// never need a list of their own.
 void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
-                                const Mitarbeiterliste& liste);
+                                const Mitarbeiterliste& kopf, std::size_t anzahl,
+                                const std::function<Mitarbeiter(std::size_t)>& eintrag);
 
 // The stored line of one entry, before scrambling: the most bytes it can take,
 // and the line written to ziel, which has that room; the latter returns its length.

@@ -83,12 +83,9 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
             if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
                 Abbruchmeldung(dienste, t.backupFehlgeschlagen);
             }
-            Mitarbeiterliste neu{alt.kopfwert, alt.kopfzahl, {}};
-            neu.eintraege.reserve(ImportZeilen.size());
-            for (const ImportZeile& zeile : ImportZeilen) {
-                neu.eintraege.push_back(alsMitarbeiter(zeile));
-            }
-            Mitarbeiterdaten_schreiben(dienste, ordner.Datenpfad, neu);
+            Mitarbeiterdaten_schreiben(
+                dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
+                [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
             Meldung(dienste, t.importErfolgreich);
             Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
             ergebnis.importiert = true;

@@ -1,6 +1,7 @@
 #include "import/Importdatei.h"
 
 #include "base/Zaehler16.h"
+#include "base/Zeichensuche.h"
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
 #include "messages/Dienste.h"
@@ -32,9 +33,8 @@ inline bool planerzeichen(QChar c) {
 
 QString aufPlanerzeichen(const QString& text) {
     // Mostly every character fits: then the text is kept as it is.
-    const auto erstesFremdes =
-        std::find_if_not(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); });
-    if (erstesFremdes == text.cend()) {
+    if (nurLatin1(text) ||
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); })) {
         return text;
     }
     QString ergebnis(text.size(), Qt::Uninitialized);
@@ -90,26 +90,24 @@ void kopfUeberlesen(QStringView zeile, QChar trennzeichen, int schwelle, Importz
     }
 }
 
+// The row points into the file's text, which the Importdatei keeps.
 void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zeile) {
-    if (zeile.isEmpty() || !zeile.contains(datei.trennzeichen)) {
+    const char16_t sep = datei.trennzeichen.unicode();
+    if (zeile.isEmpty() || findeEines(zeile, 0, sep, sep) < 0) {
         return;
     }
     ++zeilenzahl;
     if (zeilenzahl.wert() > 1) {
         datei.zeilen.emplace_back();
     }
-    QString& text = datei.zeilen.back().Zeilentext;
-    text.reserve(zeile.size() + 1);
-    text.append(zeile).append(datei.trennzeichen);
+    datei.zeilen.back().Zeilentext = QString::fromRawData(zeile.data(), zeile.size());
 }
 
 }  // namespace
 
 QStringView Importzeilen::naechste() {
-    qsizetype i = pos_;
-    while (i < text_.size() && text_[i] != u'\r' && text_[i] != u'\n') {
-        ++i;
-    }
+    const qsizetype gefunden = findeEines(text_, pos_, u'\r', u'\n');
+    qsizetype i = gefunden < 0 ? text_.size() : gefunden;
     const QStringView zeile = text_.sliced(pos_, i - pos_);
     if (i < text_.size()) {
         i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
@@ -122,7 +120,7 @@ QString Importfelder::naechstes() {
     if (ende()) {
         return {};
     }
-    if (text_[pos_] == u'"') {
+    if (pos_ < text_.size() && text_[pos_] == u'"') {
         if (auto feld = zitiert()) {
             return *std::move(feld);
         }
@@ -132,39 +130,50 @@ QString Importfelder::naechstes() {
 }
 
 // The field from its opening quote to the quote before its separator; nothing,
-// and the position unmoved, unless it is quoted so.
+// and the position unmoved, unless it is quoted so. Only a field with a doubled
+// quote needs a string of its own.
 std::optional<QString> Importfelder::zitiert() {
-    QString feld;
-    qsizetype i = pos_ + 1;
+    const qsizetype anfang = pos_ + 1;
+    QString verdoppelt;
+    bool mitVerdoppelung = false;
+    qsizetype i = anfang;
     for (;;) {
         const qsizetype quote = text_.indexOf(u'"', i);
         if (quote < 0) {
             return std::nullopt;
         }
-        feld.append(text_.sliced(i, quote - i));
         const qsizetype danach = quote + 1;
-        if (danach == text_.size() || text_[danach] == sep_) {
-            pos_ = std::min(danach + 1, text_.size());
-            return feld;
-        }
-        if (text_[danach] != u'"') {
+        const bool amEnde = danach == text_.size() || text_[danach] == sep_;
+        if (!amEnde && text_[danach] != u'"') {
             return std::nullopt;
         }
-        feld.append(u'"');
+        if (mitVerdoppelung || !amEnde) {
+            verdoppelt.append(text_.sliced(i, quote - i));
+        }
+        if (amEnde) {
+            pos_ = danach + 1;
+            return mitVerdoppelung ? verdoppelt
+                                   : QString::fromRawData(text_.data() + anfang, quote - anfang);
+        }
+        mitVerdoppelung = true;
+        verdoppelt.append(u'"');
         i = danach + 1;
     }
 }
 
 // The field up to the next separator, a quote before that dropped.
 QString Importfelder::unzitiert() {
-    // A plain scan: the library's general search costs more than a short field.
-    const qsizetype trenner = std::find(text_.begin() + pos_, text_.end(), sep_) - text_.begin();
-    QStringView feld = text_.sliced(pos_, trenner - pos_);
-    pos_ = std::min(trenner + 1, text_.size());
-    if (feld.endsWith(u'"')) {
-        feld.chop(1);
+    const char16_t* zeichen = text_.utf16();
+    const char16_t sep = sep_.unicode();
+    const qsizetype gefunden = findeEines(text_, pos_, sep, sep);
+    const qsizetype trenner = gefunden < 0 ? text_.size() : gefunden;
+    qsizetype laenge = trenner - pos_;
+    if (laenge > 0 && zeichen[trenner - 1] == u'"') {
+        --laenge;
     }
-    return feld.toString();
+    const qsizetype anfang = pos_;
+    pos_ = trenner + 1;
+    return QString::fromRawData(text_.data() + anfang, laenge);
 }
 
 QString importtextDekodieren(QByteArrayView bytes) {
@@ -172,9 +181,7 @@ QString importtextDekodieren(QByteArrayView bytes) {
     if (mitBom) {
         bytes = bytes.sliced(3);
     }
-    const bool nurAscii =
-        std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
-    if (nurAscii) {
+    if (nurAscii(bytes)) {
         return QString::fromLatin1(bytes);
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -215,9 +222,11 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
         dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"),
         [&]() -> std::optional<Importdatei> {
             const Texte& t = dienste.texte;
+            Importdatei datei;
             Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
-            const QString text = importtextDekodieren(dienste.kanal.restLesen());
+            datei.text = importtextDekodieren(dienste.kanal.restLesen());
             Datei_schliessen(dienste);
+            const QString& text = datei.text;
 
             const QString pfad = Pfad_zitieren(t, Importdateipfad);
             const auto leer = [&] {
@@ -228,7 +237,6 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
             if (zeilen.ende()) {
                 return leer();
             }
-            Importdatei datei;
             datei.zeilen.resize(1);
             QStringView erste = zeilen.naechste();
             if (const auto sep = trennzeichenzeile(erste)) {
@@ -246,8 +254,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
             }
 
             // At most one row per line end and never more than the row counter allows.
-            const qsizetype zeilenenden = std::count_if(
-                text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+            const qsizetype zeilenenden = zaehleBeide(text, u'\n', u'\r');
             datei.zeilen.reserve(static_cast<std::size_t>(
                 std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
             Zaehler16 zeilenzahl;

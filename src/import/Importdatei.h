@@ -31,17 +31,15 @@ class Importzeilen {
 // it, a doubled quote is one quote. Every other field, one whose quote never
 // closes included, is read as before: up to the next separator, one quote at
 // its start and one at its end dropped, every other quote kept. So no text is
-// lost and none moves into another column unseen. The text must end with the
-// separator the reader appends to every line.
+// lost and none moves into another column unseen. The line's end counts as one
+// more separator. A field without a doubled quote points into the line
+// (QString::fromRawData), so the line must outlive it.
 class Importfelder {
   public:
-    Importfelder(QStringView zeilentext, QChar trennzeichen)
-        : text_(zeilentext), sep_(trennzeichen) {}
+    Importfelder(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
 
-    bool ende() const { return pos_ >= text_.size(); }
+    bool ende() const { return pos_ > text_.size(); }
     QString naechstes();
-    // What follows the fields read so far.
-    QStringView rest() const { return text_.sliced(pos_); }
 
   private:
     std::optional<QString> zitiert();

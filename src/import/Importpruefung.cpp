@@ -1,21 +1,31 @@
 #include "import/Importpruefung.h"
 
 #include "base/Datum.h"
+#include "base/Zeichensuche.h"
 #include "import/Importdatei.h"
 #include "import/Zahlen.h"
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 
-#include <QSet>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace mi {
 
 namespace {
 
 constexpr qsizetype Namenslaenge = 40;
+constexpr qsizetype Datumslaenge = 6;
+// Two dates and six day values a row.
+constexpr qsizetype WerteJeZeile = 2 * Datumslaenge + 6 * Gebietsformat::Tageswertlaenge;
+
+const QString OffenerAnfang = QStringLiteral("000000");
+const QString OffenesEnde = QStringLiteral("999999");
 
 // Columns 2 to 10 in the order of the file.
 constexpr std::array<QString ImportZeile::*, 9> Folgespalten = {
@@ -52,7 +62,25 @@ class Pruefung {
           t(d.texte),
           format(d.plattform.gebietsschema()),
           zeilen(datei.zeilen),
-          sep(datei.trennzeichen) {}
+          sep(datei.trennzeichen),
+          // The planner writes day values with a comma.
+          dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
+        // Room for every checked date and day value, made once: the rows point
+        // into it, so it never grows.
+        datei.werte =
+            QString(static_cast<qsizetype>(zeilen.size()) * WerteJeZeile, Qt::Uninitialized);
+        frei = datei.werte.data();
+        QChar zeichen[Gebietsformat::Tageswertlaenge];
+        Gebietsformat::zahlFormatierenIn(Tageswert{}, dezimal, zeichen);
+        null = QString(zeichen, Gebietsformat::Tageswertlaenge);
+    }
+
+    // The next n characters of the checked values, for one field.
+    QChar* platz(qsizetype n) {
+        QChar* hier = frei;
+        frei += n;
+        return hier;
+    }
 
     QString zeilenkopf(qsizetype index, const QString* name) const {
         QString kopf = t.zeilenkopf + QString::number(index);
@@ -86,6 +114,9 @@ class Pruefung {
     const Gebietsformat format;
     ImportTabelle& zeilen;
     const QChar sep;
+    const QChar dezimal;
+    QString null;  // the zero day value, which every empty column becomes
+    QChar* frei = nullptr;
     bool alleUebergehen = false;
     QStringList uebergangen;
 };
@@ -109,6 +140,10 @@ bool doppelpunktImFeld(const QString& text) {
 bool verboteneZeichenSuchen(Pruefung& p) {
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
         const QString& text = p.zeilen[i].Zeilentext;
+        // Nearly every line has neither; one search tells.
+        if (findeEines(text, 0, u'|', u':') < 0) {
+            continue;
+        }
         const bool verboten =
             text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
         if (verboten &&
@@ -119,9 +154,41 @@ bool verboteneZeichenSuchen(Pruefung& p) {
     return true;
 }
 
+constexpr int Spalten = 10;
+
+// A line without a quote, as nearly every one is: its fields are the pieces
+// between the separators, found in one search. Nothing for a line with a quote.
+std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
+    const QString& text = zeile.Zeilentext;
+    qsizetype stellen[Spalten + 1];
+    const int gefunden = stellenSuchen(text, sep.unicode(), u'"', stellen, Spalten + 1);
+    for (int i = 0; i < gefunden; ++i) {
+        if (text[stellen[i]] == u'"') {
+            return std::nullopt;
+        }
+    }
+    // The line's end counts as one more separator.
+    const auto feld = [&](int k) {
+        const qsizetype anfang = k == 0 ? 0 : stellen[k - 1] + 1;
+        const qsizetype ende = k < gefunden ? stellen[k] : text.size();
+        return QString::fromRawData(text.constData() + anfang, ende - anfang);
+    };
+    zeile.Name = feld(0);
+    if (istTextzeile(zeile)) {
+        return true;
+    }
+    for (int k = 1; k <= std::min(gefunden, Spalten - 1); ++k) {
+        zeile.*Folgespalten[static_cast<std::size_t>(k - 1)] = feld(k);
+    }
+    return gefunden < Spalten;
+}
+
 // Splits one row into its fields; false when it has more than ten columns.
 // A text row keeps its whole line.
 bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
+    if (const auto passt = ohneAnfuehrungTeilen(zeile, sep)) {
+        return *passt;
+    }
     Importfelder felder(zeile.Zeilentext, sep);
     zeile.Name = felder.naechstes();
     if (istTextzeile(zeile)) {
@@ -133,9 +200,7 @@ bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
         }
         zeile.*feld = felder.naechstes();
     }
-    const bool zuViele = !felder.ende();
-    zeile.Zeilentext = felder.rest().toString();
-    return !zuViele;
+    return felder.ende();
 }
 
 // Pass 2: the columns, quoted fields read as spreadsheets write them. A row with
@@ -158,9 +223,9 @@ bool spaltenPruefen(Pruefung& p) {
 
 bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
                   const QString& fehlertext, const QString& offen) {
-    std::optional<QDate> datum;
+    std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
-        datum = p.format.datum(feld);
+        datum = p.format.kalendertag(feld);
         if (!datum) {
             if (!p.frage(index, &zeile.Name, fehlertext.arg(feld))) {
                 return false;
@@ -168,21 +233,31 @@ bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& fel
             feld.clear();
         }
     }
-    feld = datum ? FormatDatumDS(*datum) : offen;
+    if (!datum) {
+        feld = offen;
+        return true;
+    }
+    QChar* ziel = p.platz(Datumslaenge);
+    FormatDatumDSIn(*datum, ziel);
+    feld = QString::fromRawData(ziel, Datumslaenge);
     return true;
 }
 
 bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
-        const std::optional<Tageswert> zahl = wert.isEmpty() ? Tageswert{} : p.format.zahl(wert);
+        if (wert.isEmpty()) {
+            wert = p.null;  // many a column is left empty
+            continue;
+        }
+        const std::optional<Tageswert> zahl = p.format.zahl(wert);
         if (!zahl && !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
             return false;
         }
-        // The planner writes day values with a comma; one character for one, so
-        // replacing in place is the same as Ersetzen. A value that is no number
-        // counts as zero.
-        wert = p.format.zahlFormatieren(zahl.value_or(Tageswert{})).replace(u'.', u',');
+        // A value that is no number counts as zero.
+        QChar* ziel = p.platz(Gebietsformat::Tageswertlaenge);
+        Gebietsformat::zahlFormatierenIn(zahl.value_or(Tageswert{}), p.dezimal, ziel);
+        wert = QString::fromRawData(ziel, Gebietsformat::Tageswertlaenge);
     }
     return true;
 }
@@ -202,10 +277,8 @@ bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Benutzerkennung.isEmpty()) {
         zeile.Benutzerkennung = zeile.Name;
     }
-    if (!datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig,
-                      QStringLiteral("000000")) ||
-        !datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig,
-                      QStringLiteral("999999"))) {
+    if (!datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig, OffenerAnfang) ||
+        !datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig, OffenesEnde)) {
         return false;
     }
     // The planner keeps dates without century, and so compares them: a start
@@ -226,36 +299,126 @@ bool felderPruefen(Pruefung& p) {
     return true;
 }
 
+// The user names seen so far, compared as their lower case forms compare. A
+// name of plain ASCII (nearly every one) goes in as it is and is lowered
+// character by character as it is hashed and compared; any other goes in
+// lowered. Either way two names meet exactly when their lower case forms are
+// equal, without a lowered copy of each of tens of thousands of names.
+class Kennungen {
+  public:
+    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2), -1) {
+        eintraege_.reserve(anzahl);
+    }
+
+    // Adds the name; true when it was there already.
+    bool einfuegen(const QString& kennung) {
+        std::size_t h = 0;
+        QString s = ascii(kennung, h) ? kennung : kennung.toLower();
+        if (s.constData() != kennung.constData()) {
+            h = streuwert(s);
+        }
+        const auto [fach, gefunden] = suchen(s, h);
+        if (!gefunden) {
+            faecher_[fach] = static_cast<std::int32_t>(eintraege_.size());
+            eintraege_.push_back(std::move(s));
+        }
+        return gefunden;
+    }
+
+  private:
+    // Whether the text is plain ASCII, its hash computed on the way.
+    static bool ascii(QStringView text, std::size_t& h) {
+        const char16_t* zeichen = text.utf16();
+        char16_t alle = 0;
+        h = Anfangswert;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            alle |= zeichen[i];
+            h = (h ^ klein(zeichen[i])) * Faktor;
+        }
+        return alle < 0x80;
+    }
+    static char16_t klein(char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+    }
+    static constexpr std::size_t Anfangswert = 14695981039346656037ULL;
+    static constexpr std::size_t Faktor = 1099511628211ULL;
+    static std::size_t streuwert(QStringView text) {
+        std::size_t h = Anfangswert;
+        for (const QChar c : text) {
+            h = (h ^ klein(c.unicode())) * Faktor;
+        }
+        return h;
+    }
+    static bool gleich(QStringView a, QStringView b) {
+        if (a.size() != b.size()) {
+            return false;
+        }
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (klein(a[i].unicode()) != klein(b[i].unicode())) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The slot of s (hashed to h), or the free slot where it belongs.
+    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h) const {
+        const std::size_t maske = faecher_.size() - 1;
+        for (std::size_t fach = h & maske;; fach = (fach + 1) & maske) {
+            const std::int32_t eintrag = faecher_[fach];
+            if (eintrag < 0) {
+                return {fach, false};
+            }
+            if (gleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
+                return {fach, true};
+            }
+        }
+    }
+
+    std::vector<QString> eintraege_;
+    std::vector<std::int32_t> faecher_;  // an index into eintraege_, or -1
+};
+
 // Pass 4: the later row of a pair is reported, letter case ignored. The names
 // seen so far are kept as the "|"-free pieces of their "|name|" entries, which
 // finds exactly what a search of the joined entries finds for a name without
 // "|"; a name with "|" (already reported as a forbidden character) is searched
-// in the joined entries themselves.
+// in the joined entries themselves, which are made only once one is needed.
 bool doppelteSuchen(Pruefung& p) {
-    QSet<QString> gesehen;
-    gesehen.reserve(static_cast<qsizetype>(p.zeilen.size()));
-    QString liste;
+    Kennungen gesehen(p.zeilen.size());
+    std::optional<QString> liste;
     for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
         const ImportZeile& zeile = p.zeilen[i];
         if (zeile.Benutzerkennung.isEmpty()) {
             continue;
         }
-        const QString klein = zeile.Benutzerkennung.toLower();
-        const bool mitStrich = klein.contains(u'|');
-        const bool doppelt =
-            mitStrich ? liste.contains(u'|' + klein + u'|') : gesehen.contains(klein);
+        const bool mitStrich = findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
+        if (mitStrich && !liste) {
+            liste.emplace();
+            for (std::size_t j = 0; j < i; ++j) {
+                if (!p.zeilen[j].Benutzerkennung.isEmpty()) {
+                    liste->append(u'|').append(p.zeilen[j].Benutzerkennung.toLower()).append(u'|');
+                }
+            }
+        }
+        const QString klein = mitStrich || liste ? zeile.Benutzerkennung.toLower() : QString();
+        // A name goes in before its question is answered: after No nothing
+        // more is looked up, after Yes it belongs in as it does anyway.
+        bool doppelt = false;
+        if (mitStrich) {
+            doppelt = liste->contains(u'|' + klein + u'|');
+            for (const QString& stueck : klein.split(u'|', Qt::SkipEmptyParts)) {
+                gesehen.einfuegen(stueck);
+            }
+        } else {
+            doppelt = gesehen.einfuegen(zeile.Benutzerkennung);
+        }
         if (doppelt && !p.frage(static_cast<qsizetype>(i) + 1, &zeile.Name,
                                 p.t.doppelt.arg(zeile.Benutzerkennung))) {
             return false;
         }
-        if (mitStrich) {
-            for (const QString& stueck : klein.split(u'|', Qt::SkipEmptyParts)) {
-                gesehen.insert(stueck);
-            }
-        } else {
-            gesehen.insert(klein);
+        if (liste) {
+            liste->append(u'|').append(klein).append(u'|');
         }
-        liste.append(u'|').append(klein).append(u'|');
     }
     return true;
 }

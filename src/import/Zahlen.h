@@ -10,6 +10,8 @@
 
 namespace mi {
 
+struct Kalendertag;
+
 // A day value as the user wrote it, rounded to tenths half away from zero on
 // its decimal digits (never through a binary fraction, so 0.35 is 0.4). The
 // tenths stop growing far beyond what a day value can show.
@@ -29,6 +31,8 @@ class Gebietsformat {
     // two- or four-digit year, or ISO 8601 yyyy-mm-dd. Two-digit years 30 to 99
     // are 1930 to 1999, 00 to 29 are 2000 to 2029.
     std::optional<QDate> datum(QStringView text) const;
+    // The same as its parts.
+    std::optional<Kalendertag> kalendertag(QStringView text) const;
 
     // Digits with at most one locale decimal separator and an optional sign.
     // Group separators, exponents, "nan" and "inf" are no numbers, and neither
@@ -41,6 +45,11 @@ class Gebietsformat {
     QString zahlFormatieren(QStringView text) const;
     // The same for a value already read, so that a checked field is parsed once.
     QString zahlFormatieren(Tageswert wert) const;
+    // The same five characters with the given decimal separator, written to ziel.
+    static void zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel);
+    static constexpr qsizetype Tageswertlaenge = 5;
+
+    QChar dezimalzeichen() const { return dezimal_; }
 
   private:
     enum class Teil : char { Tag, Monat, Jahr };
@@ -49,7 +58,7 @@ class Gebietsformat {
         std::array<QString, 4> literal;  // before, between and after the three parts
     };
 
-    std::optional<QDate> nachMuster(QStringView text) const;
+    std::optional<Kalendertag> nachMuster(QStringView text) const;
 
     QLocale locale_;
     QString kurzformat_;

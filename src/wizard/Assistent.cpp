@@ -54,8 +54,7 @@ void Assistent::pruefen() {
         dienste_, sitzung_.ordner.Datenpfad, sitzung_.Importdateipfad, sitzung_.start.Benutzername);
     sitzung_.Einstellungen = ergebnis.konfiguration.Einstellungen;
     sitzung_.Adminstatus = ergebnis.konfiguration.Adminstatus;
-    sitzung_.Importtrennzeichen = ergebnis.datei.trennzeichen;
-    sitzung_.ImportZeilen = std::move(ergebnis.datei.zeilen);
+    sitzung_.import = std::move(ergebnis.datei);
     if (ergebnis.fehlerfrei) {
         zustaende_.Schritt_abschliessen(3);
     }
@@ -63,7 +62,7 @@ void Assistent::pruefen() {
 
 void Assistent::importieren() {
     const Importergebnis ergebnis = prozeduren_.mitarbeiterdatenImportieren(
-        dienste_, sitzung_.ordner, sitzung_.start, sitzung_.ImportZeilen, sitzung_.Einstellungen);
+        dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.zeilen, sitzung_.Einstellungen);
     sitzung_.Einstellungen = ergebnis.Einstellungen;
     if (ergebnis.importiert) {
         zustaende_.Schritt_abschliessen(4);

@@ -15,8 +15,9 @@ struct Sitzung {
     Startwerte start;
     Planerordner ordner;
     QString Importdateipfad;
-    QChar Importtrennzeichen{u' '};
-    ImportTabelle ImportZeilen;
+    // The rows the check left (ImportZeilen) with their separator, kept whole
+    // with the text they point into.
+    Importdatei import;
     QString Einstellungen;
     std::int16_t Adminstatus = 0;
 };

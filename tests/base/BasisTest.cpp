@@ -2,6 +2,7 @@
 #include "base/Auflistung.h"
 #include "base/Datum.h"
 #include "base/Ersetzen.h"
+#include "base/Zeichensuche.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,37 @@ TEST(ErsetzenTest, ResumesOneCharacterOnFromTheReplacement) {
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(Ersetzen(f[0], f[1], f[2]), f[3]) << f[0].toStdString();
+    }
+}
+
+// Every position of texts that run over one, two and three blocks of the
+// vector searches, and their tails.
+TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
+    for (qsizetype laenge = 1; laenge <= 20; ++laenge) {
+        for (qsizetype stelle = 0; stelle < laenge; ++stelle) {
+            SCOPED_TRACE(std::to_string(laenge) + " " + std::to_string(stelle));
+            for (const char16_t fremd : {u'\u0081', u'\u0100', u'\u20AC'}) {
+                QString text(laenge, u'a');
+                text[stelle] = QChar(fremd);
+                EXPECT_FALSE(nurLatin1(text));
+                text[stelle] = u'\u00E9';
+                EXPECT_TRUE(nurLatin1(text));
+            }
+            QString text(laenge, u'a');
+            text[stelle] = u';';
+            EXPECT_EQ(findeEines(text, 0, u':', u';'), stelle);
+            EXPECT_EQ(findeEines(text, stelle + 1, u':', u';'), -1);
+            text[laenge - 1] = u':';
+            EXPECT_EQ(zaehleBeide(text, u':', u';'), stelle == laenge - 1 ? 1 : 2);
+            qsizetype stellen[3] = {-1, -1, -1};
+            EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 3), stelle == laenge - 1 ? 1 : 2);
+            EXPECT_EQ(stellen[0], stelle);
+            EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 1), 1);
+            QByteArray bytes(laenge, 'a');
+            EXPECT_TRUE(nurAscii(bytes));
+            bytes[stelle] = '\x80';
+            EXPECT_FALSE(nurAscii(bytes));
+        }
     }
 }
 

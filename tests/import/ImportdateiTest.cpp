@@ -18,20 +18,21 @@ TEST(TrennzeichenTest, MostFrequentLaterOneOnATie) {
     }
 }
 
-// A line as the reader keeps it (its separator appended) and its fields.
+// A line and its fields; its end counts as one more separator.
 TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
     const std::tuple<QString, QChar, QStringList> faelle[] = {
-        {"a;b;;", u';', {"a", "b", ""}},
+        {"a;b;", u';', {"a", "b", ""}},
+        {"", u';', {""}},
         // Quoted as spreadsheets write them.
-        {"\"M\u00fcller, Anna\",\"2.5\",x,", u',', {"M\u00fcller, Anna", "2.5", "x"}},
-        {"\"Say \"\"hi\"\"\";\"\"\"\";\"\";", u';', {"Say \"hi\"", "\"", ""}},
+        {"\"M\u00fcller, Anna\",\"2.5\",x", u',', {"M\u00fcller, Anna", "2.5", "x"}},
+        {"\"Say \"\"hi\"\"\";\"\"\"\";\"\"", u';', {"Say \"hi\"", "\"", ""}},
         // Every other value as before: a quote inside stays, one at its end
         // goes, and so does one at its start before text that is not quoted.
-        {"a;\"b\tc;d\"\t", u'\t', {"a;\"b", "c;d"}},
-        {"ab\"c;d\";\"e\"f;", u';', {"ab\"c", "d", "e\"f"}},
+        {"a;\"b\tc;d\"", u'\t', {"a;\"b", "c;d"}},
+        {"ab\"c;d\";\"e\"f", u';', {"ab\"c", "d", "e\"f"}},
         // A quote that never closes on its line quotes nothing.
-        {"\"a;b\";\"c;d;", u';', {"a;b", "c", "d"}},
-        {"x;\";\"a\"\"b;", u';', {"x", "", "a\"\"b"}},
+        {"\"a;b\";\"c;d", u';', {"a;b", "c", "d"}},
+        {"x;\";\"a\"\"b", u';', {"x", "", "a\"\"b"}},
     };
     for (const auto& [zeile, sep, erwartet] : faelle) {
         QStringList felder;
@@ -95,18 +96,18 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
     LeseFall{"NoBytes", Sprache::EN, "", L, {}},
     LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
     LeseFall{"HeaderOnly", Sprache::EN, Kopf8, L, {}},
-    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1;", "B;2;"}},
-    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2;"}},
+    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1", "B;2"}},
+    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2"}},
     LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", L, {}},
-    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1;"}},
-    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b;", "c;d;"}},
-    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b;", "c;d;", "e;f;"}},
-    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c,"}},
-    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb\t"}},
+    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1"}},
+    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b", "c;d"}},
+    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b", "c;d", "e;f"}},
+    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c"}},
+    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
     LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
-    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€;"}},
-    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x;"}},
-    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã;"}}));
+    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
+    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x"}},
+    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}}));
 // clang-format on
 
 TEST(ImportdateiLesenTest, Row32768IsAnOverflowReport) {

@@ -37,7 +37,7 @@ struct Aufrufe {
                 },
                 [this](Dienste&, const QString& daten, const QString& datei, const QString& wer) {
                     liste.append("dateiChecken " + daten + datei + wer);
-                    Pruefergebnis e{{"S", 2}, {{ImportZeile{}}, u';'}, gelingt};
+                    Pruefergebnis e{{"S", 2}, {{ImportZeile{}}, u';', {}, {}}, gelingt};
                     return e;
                 },
                 [this](Dienste&, const Planerordner& o, const Startwerte& s,
@@ -105,7 +105,7 @@ TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
                            "dateiChecken /daten//a.csvanna", "importieren /daten//logs/anna 1 S",
                            "importieren /daten//logs/anna 1 S2"}));
     EXPECT_EQ(as.sitzung().Einstellungen, "S2");
-    EXPECT_EQ(as.sitzung().Importtrennzeichen, u';');
+    EXPECT_EQ(as.sitzung().import.trennzeichen, u';');
 }
 
 TEST(Dispatcher, OtherButtonsDoNothingCloseEndsWithZeroInEveryState) {
