@@ -303,7 +303,9 @@ bool felderPruefen(Pruefung& p) {
 // name of plain ASCII (nearly every one) goes in as it is and is lowered
 // character by character as it is hashed and compared; any other goes in
 // lowered. Either way two names meet exactly when their lower case forms are
-// equal, without a lowered copy of each of tens of thousands of names.
+// equal, without a lowered copy of each of tens of thousands of names. A name
+// with "|" goes in as its pieces, so there may be more names than rows: the
+// table grows to stay at most half full, or a search would find no free slot.
 class Kennungen {
   public:
     explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2), -1) {
@@ -321,6 +323,9 @@ class Kennungen {
         if (!gefunden) {
             faecher_[fach] = static_cast<std::int32_t>(eintraege_.size());
             eintraege_.push_back(std::move(s));
+            if (2 * eintraege_.size() >= faecher_.size()) {
+                wachsen();
+            }
         }
         return gefunden;
     }
@@ -371,6 +376,14 @@ class Kennungen {
             if (gleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
                 return {fach, true};
             }
+        }
+    }
+
+    void wachsen() {
+        faecher_.assign(2 * faecher_.size(), -1);
+        for (std::size_t i = 0; i < eintraege_.size(); ++i) {
+            const QString& eintrag = eintraege_[i];
+            faecher_[suchen(eintrag, streuwert(eintrag)).first] = static_cast<std::int32_t>(i);
         }
     }
 
