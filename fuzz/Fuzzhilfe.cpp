@@ -1,51 +1,121 @@
 #include "Fuzzhilfe.h"
 
-#include "datastore/Windows1252.h"
+#include "base/Pfade.h"
 #include "datastore/Zeilenverschluesselung.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace mi::fuzz {
+
+namespace {
+
+QString dateiname(const QString& pfad) {
+    return pfad.sliced(pfad.lastIndexOf(QDir::separator()) + 1);
+}
+
+// The readers look for names; a wildcard costs a pattern per listing.
+bool passt(const QString& name, const QString& muster) {
+    if (muster.contains(u'*') || muster.contains(u'?')) {
+        return QDir::match(muster, name);
+    }
+    return name.compare(muster, Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace
+
+const QString& planerordner() {
+    static const QString ordner =
+        QDir::toNativeSeparators(QStringLiteral("/fuzz/planer")) + QDir::separator();
+    return ordner;
+}
 
 QString FesteUmgebung::umgebungsvariable(const QString& name) const {
     return name == u"USERNAME" ? QStringLiteral("demo") : QString();
 }
 
-Lauf::Lauf() {
-    plattform.ordner = QDir::toNativeSeparators(ordner.path());
-    datenpfad = QDir::toNativeSeparators(ordner.path()) + QDir::separator();
+QString FesteUmgebung::programmordner() const {
+    return planerordner().chopped(1);
 }
 
-QString Lauf::datei(const QString& name, const QByteArray& inhalt) const {
-    const QString pfad = QDir::toNativeSeparators(ordner.filePath(name));
-    QDir().mkpath(QFileInfo(pfad).absolutePath());
-    QFile f(pfad);
-    if (!f.open(QIODevice::WriteOnly) || f.write(inhalt) != inhalt.size()) {
-        std::abort();
+std::optional<Dateiattribute> FesteUmgebung::attribute(const QString& pfad) const {
+    if (mitTrenner(pfad) == planerordner()) {
+        return Dateiattribute{true, false};
     }
-    return pfad;
+    if (pfad.startsWith(planerordner()) && dateien.count(dateiname(pfad)) != 0) {
+        return Dateiattribute{false, false};
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
+                                                     const QString& muster) const {
+    if (ordner.isEmpty() || mitTrenner(ordner) != planerordner()) {
+        return std::nullopt;
+    }
+    QStringList namen;
+    for (const auto& [name, inhalt] : dateien) {
+        if (passt(name, muster)) {
+            namen.append(name);
+        }
+    }
+    return namen;
+}
+
+Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {
+    dienste.kanal.geraetefabrikSetzen(
+        [this](const QString& pfad, Kanalmodus modus) -> std::unique_ptr<QIODevice> {
+            if (modus != Kanalmodus::Input) {
+                return std::make_unique<QBuffer>();
+            }
+            const auto gefunden = plattform.dateien.find(dateiname(pfad));
+            if (gefunden == plattform.dateien.end()) {
+                return nullptr;  // a missing file, as the disk reports it
+            }
+            auto puffer = std::make_unique<QBuffer>();
+            puffer->setData(gefunden->second);
+            return puffer;
+        });
+}
+
+QString Lauf::datei(const QString& name, const QByteArray& inhalt) {
+    plattform.dateien[name] = inhalt;
+    return planerordner() + name;
 }
 
 QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
+    // Under the sanitizers every allocation costs a stack trace: one buffer
+    // for the file, one piece per line.
     QByteArray datei;
-    for (const QByteArray& zeile : klartext.split('\n')) {
-        datei += zeileVerschluesseln(zeile, 65) + "\r\n";
+    datei.reserve(klartext.size() * 2 + 3);
+    qsizetype anfang = 0;
+    for (;;) {
+        const qsizetype ende = klartext.indexOf('\n', anfang);
+        const qsizetype laenge = (ende < 0 ? klartext.size() : ende) - anfang;
+        datei.append(zeileVerschluesseln(QByteArrayView(klartext).sliced(anfang, laenge), 65))
+            .append("\r\n");
+        if (ende < 0) {
+            return datei;
+        }
+        anfang = ende + 1;
     }
-    return datei;
 }
 
-std::optional<QString> Lauf::planerdatei(const QString& name, const std::uint8_t* daten,
-                                         std::size_t groesse) const {
+bool Lauf::planerdatei(const QString& name, const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0) {
-        return std::nullopt;
+        return false;
     }
-    const QByteArray inhalt(reinterpret_cast<const char*>(daten + 1),
-                            static_cast<qsizetype>(groesse - 1));
-    return datei(name, (daten[0] & 1) != 0 ? verschluesselt(inhalt) : inhalt);
+    const QByteArray inhalt = bytes(daten + 1, groesse - 1);
+    datei(name, (daten[0] & 1) != 0 ? verschluesselt(inhalt) : inhalt);
+    return true;
+}
+
+QByteArray bytes(const std::uint8_t* daten, std::size_t groesse) {
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(daten),
+                                   static_cast<qsizetype>(groesse));
 }
 
 void ausfuehren(Dienste& dienste, const std::function<void()>& rumpf) {

@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if ((daten[0] & 2) != 0) {
         lauf.plattform.locale = QLocale(QLocale::German, QLocale::Germany);
     }
-    mi::fuzz::ausfuehren(lauf.dienste,
-                         [&] { mi::Mitarbeiterdaten_lesen(lauf.dienste, lauf.datenpfad); });
+    mi::fuzz::ausfuehren(
+        lauf.dienste, [&] { mi::Mitarbeiterdaten_lesen(lauf.dienste, mi::fuzz::planerordner()); });
     return 0;
 }

@@ -6,9 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     mi::fuzz::Lauf lauf;
-    const QString pfad = lauf.datei(
-        QStringLiteral("Zeilen.dat"),
-        QByteArray(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse)));
+    const QString pfad = lauf.datei(QStringLiteral("Zeilen.dat"), mi::fuzz::bytes(daten, groesse));
     mi::Dienste& dienste = lauf.dienste;
     mi::fuzz::ausfuehren(dienste, [&] {
         mi::Datei_oeffnen(dienste, pfad, mi::Kanalmodus::Input);

@@ -2,27 +2,24 @@
 
 #include "base/Pfade.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 
 namespace mi {
 
 std::optional<QStringList> Dateien_auflisten(const Plattform& plattform, const QString& ordner,
                                              const QString& muster) {
-    const QDir verzeichnis(ordner.isEmpty() ? QStringLiteral(".") : ordner);
-    if (!verzeichnis.exists() || !QFileInfo(verzeichnis.absolutePath()).isReadable()) {
+    auto namen = plattform.dateinamen(ordner, muster);
+    if (!namen) {
         return std::nullopt;
     }
-    QStringList namen = verzeichnis.entryList(QStringList{muster}, QDir::Files, QDir::Unsorted);
     const QString basis = ordner.isEmpty() ? QString() : mitTrenner(ordner);
-    namen.removeIf([&](const QString& name) {
+    namen->removeIf([&](const QString& name) {
         const auto a = plattform.attribute(basis + name);
         return !a || a->verborgen;
     });
     // The planner's file system orders names by their upper-case form, code by
     // code; so "_" comes after the letters, as it does there.
-    std::sort(namen.begin(), namen.end(), [](const QString& a, const QString& b) {
+    std::sort(namen->begin(), namen->end(), [](const QString& a, const QString& b) {
         const int r = a.toUpper().compare(b.toUpper());
         return r != 0 ? r < 0 : a < b;
     });

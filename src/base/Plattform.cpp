@@ -37,6 +37,11 @@ std::optional<Dateiattribute> Systemplattform::attribute(const QString& pfad) co
     return dateiattributeDesSystems(pfad);
 }
 
+std::optional<QStringList> Plattform::dateinamen(const QString& ordner,
+                                                 const QString& muster) const {
+    return dateinamenDesSystems(ordner, muster);
+}
+
 std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad) {
 #ifdef Q_OS_WIN
     // Qt's own filters know the hidden attribute but not the system one.
@@ -53,6 +58,14 @@ std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad) {
     }
     return Dateiattribute{info.isDir(), info.fileName().startsWith(u'.')};
 #endif
+}
+
+std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QString& muster) {
+    const QDir verzeichnis(ordner.isEmpty() ? QStringLiteral(".") : ordner);
+    if (!verzeichnis.exists() || !QFileInfo(verzeichnis.absolutePath()).isReadable()) {
+        return std::nullopt;
+    }
+    return verzeichnis.entryList(QStringList{muster}, QDir::Files, QDir::Unsorted);
 }
 
 bool laufwerkWechseln(QChar laufwerk) {

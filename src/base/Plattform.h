@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <random>
 
@@ -36,6 +37,12 @@ class Plattform {
     virtual void signalton() = 0;
     // Nothing when there is no such entry.
     virtual std::optional<Dateiattribute> attribute(const QString& pfad) const = 0;
+    // The names of the files in ordner (the current folder when empty) that
+    // the wildcard muster matches, letter case ignored, in no particular order;
+    // nothing when the folder cannot be listed. Every machine lists its disk,
+    // unless one that keeps its files elsewhere says otherwise.
+    virtual std::optional<QStringList> dateinamen(const QString& ordner,
+                                                  const QString& muster) const;
 };
 
 // The real machine, without a sound device: the widget library adds the beep.
@@ -62,6 +69,9 @@ inline double gleichverteilt(std::mt19937_64& generator) {
 
 // What the file system says of pfad, as Systemplattform answers.
 std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);
+
+// The folder's files on disk, as Plattform::dateinamen lists them.
+std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QString& muster);
 
 // Windows changes the current drive before the folder; elsewhere there are no
 // drives and this does nothing.
