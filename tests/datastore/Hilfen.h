@@ -5,7 +5,9 @@
 #include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 #include <QFile>
 #include <QSaveFile>
 #include <algorithm>

@@ -60,9 +60,14 @@ TEST(DatenordnerAuswaehlen, CancelEmptiesDatenpfadSilentlyAVanishedFolderIsRepor
 }
 
 TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
+#ifdef _WIN32
+    GTEST_SKIP()
+        << "Windows locks a folder through its access list, which Qt's permissions leave open";
+#else
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root reads every folder";
     }
+#endif
     for (const auto& [gewaehlt, gesperrt] : {std::pair{"zu", "zu"}, {"D", "D/VelmoraData"}}) {
         Dateibaum baum;
         const QString zitiert = baum.ordner(gesperrt).chopped(1);
