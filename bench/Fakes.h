@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Plattform.h"
 #include "messages/Dialoge.h"
-#include "startup/Plattform.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -20,12 +20,14 @@ class Plattform : public mi::Plattform {
     QString programmordner() const override { return QStringLiteral("/programm"); }
     QDateTime jetzt() const override { return {QDate(2026, 12, 5), QTime(14, 30, 15)}; }
     QLocale gebietsschema() const override { return {QLocale::English, QLocale::UnitedStates}; }
-    double zufallszahl() override { return verteilung_(generator_); }
+    double zufallszahl() override { return gleichverteilt(generator_); }
     void signalton() override {}
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override {
+        return dateiattributeDesSystems(pfad);
+    }
 
   private:
-    std::mt19937 generator_;
-    std::uniform_real_distribution<double> verteilung_{0.0, 1.0};
+    std::mt19937_64 generator_;
 };
 
 // A user who confirms everything: every question is answered Yes, every
@@ -36,7 +38,7 @@ class Dialoge : public mi::Dialoge {
 
     Antwort zeigen(const Meldungsbox& box) override {
         texte.append(box.text);
-        return box.knoepfe == Knoepfe::JaNein ? Antwort::Ja : Antwort::OK;
+        return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
     }
     QString ordnerWaehlen(const QString&) override { return {}; }
     std::optional<QString> dateiWaehlen(const Dateiwahl&) override { return std::nullopt; }

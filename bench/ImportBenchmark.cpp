@@ -9,16 +9,17 @@
 // import, outside the timed part, so each one imports into the same data.
 
 #include "Fakes.h"
+#include "base/Datum.h"
+#include "base/Fehler.h"
+#include "base/Pfade.h"
+#include "base/Startwerte.h"
 #include "datastore/Konfigdaten.h"
+#include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 #include "import/Import.h"
 #include "import/Importpruefung.h"
-#include "messages/Fehler.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
-#include "wizard/Schrittzustaende.h"
+#include "messages/Dienste.h"
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -34,10 +35,10 @@
 #include <malloc.h>
 #endif
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace mi::bench {
-namespace {
 
 const QString Benutzer = QStringLiteral("chef");
 
@@ -193,9 +194,9 @@ QByteArray logbuch(std::mt19937& zufall, int jahr, int monat) {
 // A planner data folder of about 5 MB in 20 ".dat" files, with 24 monthly
 // log books and an empty backup folder, kept in memory so that it can be put
 // back exactly as it was.
-class Planerordner {
+class Planerablage {
   public:
-    Planerordner() {
+    Planerablage() {
         std::mt19937 zufall(20261205);
         const QString daten = QStringLiteral("VelmoraData/");
         dateien_[daten + "Konfigdaten.dat"] = konfigdaten(zufall);
@@ -251,6 +252,8 @@ class Planerordner {
             }
         }
     }
+
+    void vergessen() { dateien_.clear(); }
 
     qsizetype bytes(const QString& endung) const {
         qsizetype summe = 0;
@@ -342,7 +345,7 @@ QByteArray importdatei(int zeilen) {
 // The runs
 
 struct Vorrat {
-    Planerordner ordner;
+    Planerablage ordner;
     QTemporaryDir programmordner;  // beside the program, where the file dialog opens
     std::map<int, QString> importdateien;
 
@@ -370,23 +373,10 @@ Vorrat& vorrat() {
 
 // One wizard session at step 3 on the planner folder, as administrator.
 struct Sitzung {
-    explicit Sitzung(const QString& importdateipfad) {
-        lz.Programmtitel = lz.texte.programmtitel;
-        lz.Dezimalzeichen = u'.';
-        lz.Tagesdatum = FormatDatumDS(lz, plattform.jetzt().date());
-        lz.Benutzername = Benutzer;
-        lz.Datenpfad = vorrat().ordner.datenpfad();
-        lz.Logpfad = vorrat().ordner.logpfad();
-        lz.Importdateipfad = importdateipfad;
-        zustaendeBisSchritt(3);
-    }
-
-    void zustaendeBisSchritt(int schritt) {
-        zustaende = Schrittzustaende();
-        for (int n = 1; n < schritt; ++n) {
-            zustaende.Schritt_abschliessen(n);
-        }
-    }
+    explicit Sitzung(QString importdatei)
+        : importdateipfad(std::move(importdatei)),
+          start{FormatDatumDS(plattform.jetzt().date()), Benutzer, {}},
+          ordner{vorrat().ordner.datenpfad(), vorrat().ordner.logpfad()} {}
 
     // False, with the reason given to the benchmark, when the run did not
     // take the clean path (a fault row, a message, the program's end).
@@ -406,10 +396,16 @@ struct Sitzung {
         return true;
     }
 
+    Pruefergebnis pruefen() {
+        return Importdatei_checken(dienste, ordner.Datenpfad, importdateipfad, start.Benutzername);
+    }
+
     bench::Plattform plattform;
     bench::Dialoge dialoge;
-    Laufzeit lz{Sprache::EN, plattform, dialoge};
-    Schrittzustaende zustaende;
+    Dienste dienste{Sprache::EN, plattform, dialoge};
+    QString importdateipfad;
+    Startwerte start;
+    Planerordner ordner;
 };
 
 // The process's peak memory from here on: Linux lets a process reset its
@@ -439,18 +435,16 @@ void kennzahlen(benchmark::State& state, int zeilen) {
 void pruefen(benchmark::State& state) {
     const int zeilen = static_cast<int>(state.range(0));
     Sitzung s(vorrat().importdateiFuer(zeilen));
-    const QStringList erwartet = {s.lz.texte.pruefungFehlerfrei};
+    const QStringList erwartet = {s.dienste.texte.pruefungFehlerfrei};
     speicherspitzeZuruecksetzen();
+    Pruefergebnis ergebnis;
     for (auto _ : state) {
-        state.PauseTiming();
-        s.zustaendeBisSchritt(3);
-        state.ResumeTiming();
         if (!s.lauf(
-                state, [&] { Importdatei_checken(s.lz, s.zustaende); }, erwartet)) {
+                state, [&] { ergebnis = s.pruefen(); }, erwartet)) {
             break;
         }
     }
-    if (s.lz.ImportZeilen.size() != static_cast<std::size_t>(zeilen)) {
+    if (ergebnis.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
         state.SkipWithError("the check did not read every row");
     }
     kennzahlen(state, zeilen);
@@ -458,35 +452,42 @@ void pruefen(benchmark::State& state) {
 
 void importieren(benchmark::State& state) {
     const int zeilen = static_cast<int>(state.range(0));
-    Planerordner& ordner = vorrat().ordner;
+    Planerablage& ordner = vorrat().ordner;
     Sitzung s(vorrat().importdateiFuer(zeilen));
     speicherspitzeZuruecksetzen();
-    if (!s.lauf(state, [&] { Importdatei_checken(s.lz, s.zustaende); },
-                {s.lz.texte.pruefungFehlerfrei})) {
+    Pruefergebnis geprueft;
+    if (!s.lauf(state, [&] { geprueft = s.pruefen(); }, {s.dienste.texte.pruefungFehlerfrei})) {
         return;
     }
-    const Texte& t = s.lz.texte;
+    const Texte& t = s.dienste.texte;
     const QStringList erwartet = {
         t.ueberschreibenHinweis + QStringLiteral("\r\r") + t.ueberschreibenFrage,
         t.importErfolgreich};
     // The settings as the check read them: every import raises the day-value
     // step from whole days, so each one writes the settings file twice.
-    const QString einstellungen = s.lz.Einstellungen;
+    const QString einstellungen = geprueft.konfiguration.Einstellungen;
     for (auto _ : state) {
         state.PauseTiming();
         ordner.wiederherstellen();
-        s.lz.Einstellungen = einstellungen;
-        s.zustaendeBisSchritt(4);
         state.ResumeTiming();
+        Importergebnis ergebnis;
         if (!s.lauf(
-                state, [&] { Mitarbeiterdaten_importieren(s.lz, s.zustaende); }, erwartet)) {
+                state,
+                [&] {
+                    ergebnis = Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start,
+                                                            geprueft.datei.zeilen, einstellungen);
+                },
+                erwartet)) {
             break;
         }
         state.PauseTiming();
-        if (!s.lauf(state, [&] { Konfigdaten_lesen(s.lz); }, {})) {
+        Konfiguration gelesen;
+        if (!s.lauf(state,
+                    [&] { gelesen = Konfigdaten_lesen(s.dienste, s.ordner.Datenpfad, Benutzer); },
+                    {})) {
             break;
         }
-        if (s.lz.Einstellungen.mid(29, 1) != u"2" || s.zustaende.zustand() != 5) {
+        if (gelesen.Einstellungen.mid(29, 1) != u"2" || !ergebnis.importiert) {
             state.SkipWithError("the import did not raise the day-value step to tenths");
             break;
         }
@@ -497,16 +498,98 @@ void importieren(benchmark::State& state) {
     kennzahlen(state, zeilen);
 }
 
-}  // namespace
+// The value of "--name=value" among the arguments, or nothing.
+std::optional<QString> option(int argc, char** argv, const char* name) {
+    const QString vorne = QStringLiteral("--%1=").arg(QLatin1String(name));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument.startsWith(vorne)) {
+            return argument.mid(vorne.size());
+        }
+    }
+    return std::nullopt;
+}
+
+// The process's peak resident memory since the last reset, in MB (Linux).
+double speicherspitze() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& zeile : status.readAll().split('\n')) {
+        if (zeile.startsWith("VmHWM:")) {
+            return zeile.mid(6).trimmed().split(' ').front().toDouble() / 1024.0;
+        }
+    }
+    return 0;
+}
+
+// The two steps as callgrind counts them (--toggle-collect=mi::bench::gezaehlt*):
+// functions of their own, which the optimiser may neither inline nor leave by
+// a jump, so the count starts and ends with the step.
+[[gnu::noinline]] Pruefergebnis gezaehltPruefen(Sitzung& s) {
+    Pruefergebnis e = s.pruefen();
+    asm volatile("" ::: "memory");
+    return e;
+}
+
+[[gnu::noinline]] Importergebnis gezaehltImportieren(Sitzung& s, const Pruefergebnis& geprueft) {
+    Importergebnis e = Mitarbeiterdaten_importieren(
+        s.dienste, s.ordner, s.start, geprueft.datei.zeilen, geprueft.konfiguration.Einstellungen);
+    asm volatile("" ::: "memory");
+    return e;
+}
+
+// One check, or one check and one import, of the given number of rows, for an
+// instruction count (callgrind) and the peak memory of each step alone.
+int einmal(const QString& was, int zeilen) {
+    Sitzung s(vorrat().importdateiFuer(zeilen));
+    // The folder's copy in memory is there to put it back between runs; one
+    // run needs none, and its megabytes are not the program's.
+    vorrat().ordner.vergessen();
+    speicherspitzeZuruecksetzen();
+    Pruefergebnis geprueft = gezaehltPruefen(s);
+    std::printf("peak memory of the check: %.1f MB\n", speicherspitze());
+    if (!geprueft.fehlerfrei || geprueft.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
+        std::fprintf(stderr, "the check did not pass every row\n");
+        return 1;
+    }
+    if (was == u"importieren") {
+        speicherspitzeZuruecksetzen();
+        const Importergebnis e = gezaehltImportieren(s, geprueft);
+        std::printf("peak memory of the import: %.1f MB\n", speicherspitze());
+        if (!e.importiert) {
+            std::fprintf(stderr, "the import did not take place\n");
+            return 1;
+        }
+    }
+    return 0;
+}
+
 }  // namespace mi::bench
 
 int main(int argc, char** argv) {
     using namespace mi::bench;
+    const int zeilen = option(argc, argv, "zeilen").value_or(QStringLiteral("32767")).toInt();
+    if (const auto datei = option(argc, argv, "importdatei")) {
+        QFile ziel(*datei);
+        const QByteArray inhalt = importdatei(zeilen);
+        return ziel.open(QIODevice::WriteOnly) && ziel.write(inhalt) == inhalt.size() ? 0 : 1;
+    }
+    if (const auto was = option(argc, argv, "einmal")) {
+        return einmal(*was, zeilen);
+    }
+    if (option(argc, argv, "planerordner")) {
+        const Planerablage& ordner = vorrat().ordner;
+        std::printf("%lld\n", static_cast<long long>(ordner.bytes(QStringLiteral(".dat")) +
+                                                     ordner.bytes(QStringLiteral(".log"))));
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    const Planerordner& ordner = vorrat().ordner;
+    const Planerablage& ordner = vorrat().ordner;
     std::printf("Planner data folder: %d .dat files, %.2f MB; %d log books, %.2f MB\n",
                 ordner.anzahl(QStringLiteral(".dat")),
                 static_cast<double>(ordner.bytes(QStringLiteral(".dat"))) / (1024.0 * 1024.0),

@@ -17,10 +17,7 @@ QString FesteUmgebung::umgebungsvariable(const QString& name) const {
 
 Lauf::Lauf() {
     plattform.ordner = QDir::toNativeSeparators(ordner.path());
-    lz = std::make_unique<Laufzeit>(Sprache::EN, plattform, dialoge);
-    lz->Programmtitel = lz->texte.programmtitel;
-    lz->Benutzername = QStringLiteral("demo");
-    lz->Datenpfad = QDir::toNativeSeparators(ordner.path()) + QDir::separator();
+    datenpfad = QDir::toNativeSeparators(ordner.path()) + QDir::separator();
 }
 
 QString Lauf::datei(const QString& name, const QByteArray& inhalt) const {
@@ -51,7 +48,7 @@ std::optional<QString> Lauf::planerdatei(const QString& name, const std::uint8_t
     return datei(name, (daten[0] & 1) != 0 ? verschluesselt(inhalt) : inhalt);
 }
 
-void ausfuehren(Laufzeit& lz, const std::function<void()>& rumpf) {
+void ausfuehren(Dienste& dienste, const std::function<void()>& rumpf) {
     try {
         rumpf();
     } catch (const Programmende& ende) {
@@ -60,7 +57,7 @@ void ausfuehren(Laufzeit& lz, const std::function<void()>& rumpf) {
             std::abort();
         }
     }
-    if (lz.kanal.offen()) {
+    if (dienste.kanal.offen()) {
         std::fputs("defect: the file channel was left open\n", stderr);
         std::abort();
     }

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Fehler.h"
+#include "base/Plattform.h"
 #include "messages/Dialoge.h"
-#include "messages/Fehler.h"
-#include "startup/Laufzeit.h"
-#include "startup/Plattform.h"
+#include "messages/Dienste.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,6 +38,9 @@ class FesteUmgebung : public Plattform {
     QLocale gebietsschema() const override { return locale; }
     double zufallszahl() override { return 0.25; }
     void signalton() override {}
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override {
+        return dateiattributeDesSystems(pfad);
+    }
 
     QString ordner;
 };
@@ -49,7 +52,8 @@ struct Lauf {
     QTemporaryDir ordner;
     FesteUmgebung plattform;
     Dialogantworten dialoge;
-    std::unique_ptr<Laufzeit> lz;
+    Dienste dienste{Sprache::EN, plattform, dialoge};
+    QString datenpfad;
 
     // Full native path of name inside the run's folder, with its parent folders.
     QString datei(const QString& name, const QByteArray& inhalt) const;
@@ -65,6 +69,6 @@ struct Lauf {
 // Runs the code under test. Ending through the program's own messages is a
 // designed outcome; an ending caused by a standard exception is a defect and
 // stops the fuzzer.
-void ausfuehren(Laufzeit& lz, const std::function<void()>& rumpf);
+void ausfuehren(Dienste& dienste, const std::function<void()>& rumpf);
 
 }  // namespace mi::fuzz

@@ -3,7 +3,6 @@
 #include "Fuzzhilfe.h"
 
 #include "import/Importpruefung.h"
-#include "wizard/Schrittzustaende.h"
 
 #include <array>
 
@@ -19,14 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                mi::fuzz::Lauf::verschluesselt("[Velmont]\nx\nx\n[Firma]\nx\nx\n[Settings]\n"
                                               "000000000000000000000000000000\nx\n"
                                               "[Administratoren]\nNoAdmins"));
-    mi::Laufzeit& lz = *lauf.lz;
-    lz.Importdateipfad = lauf.datei(
+    const QString importdatei = lauf.datei(
         QStringLiteral("Import.csv"),
         QByteArray(reinterpret_cast<const char*>(daten + 1), static_cast<qsizetype>(groesse - 1)));
     lauf.dialoge.frageantwort = (daten[0] & 1) != 0 ? mi::Antwort::Ja : mi::Antwort::Nein;
     lauf.plattform.locale = locales.at((daten[0] >> 1) % locales.size());
-    lz.Dezimalzeichen = lauf.plattform.locale.decimalPoint().at(0);
-    mi::Schrittzustaende zustaende;
-    mi::fuzz::ausfuehren(lz, [&] { mi::Importdatei_checken(lz, zustaende); });
+    mi::fuzz::ausfuehren(lauf.dienste, [&] {
+        mi::Importdatei_checken(lauf.dienste, lauf.datenpfad, importdatei, QStringLiteral("demo"));
+    });
     return 0;
 }

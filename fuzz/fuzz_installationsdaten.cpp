@@ -10,10 +10,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!lauf.planerdatei(QStringLiteral("Velmora/Velmont.dat"), daten, groesse)) {
         return 0;
     }
-    mi::Laufzeit& lz = *lauf.lz;
-    lz.Installationspfad =
+    const QString installation =
         QDir::toNativeSeparators(lauf.ordner.filePath(QStringLiteral("Velmora"))) +
         QDir::separator();
-    mi::fuzz::ausfuehren(lz, [&] { mi::Installationsdaten_lesen(lz); });
+    mi::fuzz::ausfuehren(lauf.dienste,
+                         [&] { mi::Installationsdaten_lesen(lauf.dienste, installation); });
     return 0;
 }

@@ -9,12 +9,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if (!lauf.planerdatei(QStringLiteral("Konfigdaten.dat"), daten, groesse)) {
         return 0;
     }
-    mi::Laufzeit& lz = *lauf.lz;
-    mi::fuzz::ausfuehren(lz, [&] {
-        mi::Konfigdaten_lesen(lz);
+    mi::fuzz::ausfuehren(lauf.dienste, [&] {
+        const mi::Konfiguration k =
+            mi::Konfigdaten_lesen(lauf.dienste, lauf.datenpfad, QStringLiteral("demo"));
         if ((daten[0] & 2) != 0) {
-            lz.Einstellungen += QStringLiteral("x");
-            mi::Konfigdaten_schreiben(lz);
+            mi::Konfigdaten_schreiben(lauf.dienste, lauf.datenpfad,
+                                      k.Einstellungen + QStringLiteral("x"));
         }
     });
     return 0;

@@ -12,8 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     if ((daten[0] & 2) != 0) {
         lauf.plattform.locale = QLocale(QLocale::German, QLocale::Germany);
     }
-    mi::Laufzeit& lz = *lauf.lz;
-    lz.Dezimalzeichen = lauf.plattform.locale.decimalPoint().at(0);
-    mi::fuzz::ausfuehren(lz, [&] { mi::Mitarbeiterdaten_lesen(lz); });
+    mi::fuzz::ausfuehren(lauf.dienste,
+                         [&] { mi::Mitarbeiterdaten_lesen(lauf.dienste, lauf.datenpfad); });
     return 0;
 }

@@ -1,7 +1,7 @@
 // Every line of arbitrary bytes through the planner's line reader.
 #include "Fuzzhilfe.h"
 
-#include "datastore/Dateikanal.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Zeilenverschluesselung.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
@@ -9,13 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const QString pfad = lauf.datei(
         QStringLiteral("Zeilen.dat"),
         QByteArray(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse)));
-    mi::Laufzeit& lz = *lauf.lz;
-    mi::fuzz::ausfuehren(lz, [&] {
-        mi::Datei_öffnen(lz, pfad, QStringLiteral("Input"), QString());
-        while (!lz.kanal.dateiende()) {
-            mi::LineIn(lz);
+    mi::Dienste& dienste = lauf.dienste;
+    mi::fuzz::ausfuehren(dienste, [&] {
+        mi::Datei_oeffnen(dienste, pfad, mi::Kanalmodus::Input);
+        while (!dienste.kanal.dateiende()) {
+            mi::LineIn(dienste);
         }
-        mi::Datei_schließen(lz);
+        mi::Datei_schliessen(dienste);
     });
     return 0;
 }

@@ -1,48 +1,104 @@
 #!/usr/bin/env bash
-# Builds in Release (build-bench/) and runs the import benchmark: the check and
-# the import at 4,096 to 32,767 rows, each repeated, with time, rows per second,
-# peak memory and the fitted growth (BigO with its RMS).
+# Measures the check and the import against their goals, in one run:
 #
-#   scripts/benchmark.sh                                   everything, 5 repetitions
-#   scripts/benchmark.sh --benchmark_filter=checken        the check alone
-#   scripts/benchmark.sh --benchmark_repetitions=9         more repetitions
+# - the check (read + five passes) and the import (read, backup of a 5 MB data
+#   folder, write, log, settings twice) at 4,096 to 32,767 rows, Release build,
+#   medians of the repetitions (Google Benchmark);
+# - Python's csv.reader merely splitting the same 32,767-row file into fields,
+#   in-process, timed with the same repetitions, and the ratio of the two;
+# - instructions (callgrind): per row of the check, in all for the import, and
+#   per byte of the data folder for its backup;
+# - the peak memory of the check and of the import at 32,767 rows.
 #
-# The figures depend on the machine's load: the load average is printed first.
+#   scripts/benchmark.sh                       everything, 5 repetitions
+#   WIEDERHOLUNGEN=9 scripts/benchmark.sh      more repetitions
+#
+# Wall times depend on the machine's load, printed before and after;
+# instruction counts do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/abhaengigkeiten.sh
+command -v valgrind >/dev/null || {
+  als_root=(env DEBIAN_FRONTEND=noninteractive)
+  [ "$(id -u)" -ne 0 ] && als_root=(sudo "${als_root[@]}")
+  "${als_root[@]}" apt-get install -y -qq --no-install-recommends valgrind
+}
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMI_TESTS=OFF -DMI_BENCH=ON >/dev/null
 cmake --build build-bench --target bench_import
+bench=build-bench/bench/bench_import
+wiederholungen=${WIEDERHOLUNGEN:-5}
+zeilen=32767
+datei=build-bench/import$zeilen.csv
+ergebnis=build-bench/bench_import.json
 
 echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
-ergebnis=build-bench/bench_import.json
-build-bench/bench/bench_import \
-  --benchmark_repetitions=5 \
-  --benchmark_report_aggregates_only=true \
-  --benchmark_counters_tabular=true \
-  --benchmark_out="$ergebnis" --benchmark_out_format=json \
-  "$@"
+"$bench" --importdatei="$datei" --zeilen=$zeilen
+python_ms=$(python3 - "$datei" "$wiederholungen" <<'PY'
+import csv, statistics, sys, time
+pfad, wiederholungen = sys.argv[1], int(sys.argv[2])
+zeiten = []
+for _ in range(wiederholungen):
+    anfang = time.perf_counter()
+    with open(pfad, newline="", encoding="utf-8-sig") as f:
+        for _zeile in csv.reader(f):
+            pass
+    zeiten.append(time.perf_counter() - anfang)
+print(f"{statistics.median(zeiten) * 1000:.2f}")
+PY
+)
+"$bench" --benchmark_repetitions="$wiederholungen" --benchmark_report_aggregates_only=true \
+  --benchmark_counters_tabular=true --benchmark_out="$ergebnis" --benchmark_out_format=json
 echo "Load average afterwards: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# The import has a fixed part (the backup of the whole data folder) besides the
-# rows, which a fit through the origin (BigO above) cannot show: the time each
-# further row adds, between neighbouring sizes, shows whether the rows' part grows
-# linearly (the same figure throughout) or faster (a rising one).
-command -v python3 >/dev/null || exit 0
-python3 - "$ergebnis" <<'PY'
-import json, sys
-medianen = {}
-for b in json.load(open(sys.argv[1]))["benchmarks"]:
+# Instructions of one call of a function, set-up excluded.
+anweisungen() {
+  local was=$1 funktion=$2
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$funktion(*" \
+    "$bench" --einmal="$was" --zeilen=$zeilen 2>&1 >/dev/null |
+    sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+}
+pruefung=$(anweisungen pruefen mi::bench::gezaehltPruefen)
+import=$(anweisungen importieren mi::bench::gezaehltImportieren)
+backup=$(anweisungen importieren mi::Backup_erstellen)
+ordnerbytes=$("$bench" --planerordner=1)
+speicher=$("$bench" --einmal=importieren --zeilen=$zeilen)
+
+python3 - "$ergebnis" "$python_ms" "$pruefung" "$import" "$backup" "$ordnerbytes" "$zeilen" \
+  "$speicher" <<'PY'
+import json, re, sys
+datei, python_ms, pruefung, imp, backup, ordnerbytes, zeilen, speicher = sys.argv[1:]
+python_ms, zeilen = float(python_ms), int(zeilen)
+median = {}
+for b in json.load(open(datei))["benchmarks"]:
     if b.get("aggregate_name") == "median" and "/" in b["run_name"]:
-        name, zeilen = b["run_name"].split("/")[:2]
-        medianen.setdefault(name, []).append((int(zeilen), b["real_time"]))
-print("\nMedian wall time (ms) and the time each further row adds (us/row):")
-for name, punkte in medianen.items():
-    punkte.sort()
-    zeile = "  ".join(f"{n}: {t:.1f}" for n, t in punkte)
-    zuwachs = "  ".join(
-        f"{n1}-{n2}: {(t2 - t1) * 1000 / (n2 - n1):.2f}"
-        for (n1, t1), (n2, t2) in zip(punkte, punkte[1:]))
-    print(f"{name}\n  {zeile}\n  {zuwachs}")
+        name, n = b["run_name"].split("/")[:2]
+        median[(name, int(n))] = b["real_time"]
+print("\nMedian wall time (ms):")
+for name in ("Importdatei_checken", "Mitarbeiterdaten_importieren"):
+    punkte = sorted((n, t) for (m, n), t in median.items() if m == name)
+    print(f"  {name}: " + "  ".join(f"{n}: {t:.1f}" for n, t in punkte))
+pruefen = median[("Importdatei_checken", zeilen)]
+wachstum = pruefen / median[("Importdatei_checken", 4096)]
+spitzen = dict(re.findall(r"peak memory of the (\w+): ([\d.]+) MB", speicher))
+zeilen_ziel = [
+    ("check / Python csv.reader", f"{pruefen:.1f} / {python_ms:.1f} ms = {pruefen / python_ms:.2f}",
+     pruefen / python_ms <= 0.5, "at most 0.5"),
+    ("check, instructions a row", f"{int(pruefung) / zeilen:,.0f}", int(pruefung) / zeilen <= 2500,
+     "at most 2,500"),
+    ("check, 4,096 to 32,767 rows", f"{wachstum:.2f} times the time", wachstum <= 8.5,
+     "at most 8.5"),
+    ("import, instructions in all", f"{int(imp):,}", int(imp) <= 150e6, "at most 150 million"),
+    ("backup, instructions a byte", f"{int(backup) / int(ordnerbytes):.1f} ({int(ordnerbytes):,} bytes)",
+     int(backup) / int(ordnerbytes) <= 20, "at most 20"),
+    ("import, wall time", f"{median[('Mitarbeiterdaten_importieren', zeilen)]:.1f} ms", True,
+     "reported, with its syncs"),
+    ("check, peak memory", f"{float(spitzen['check']):.1f} MB", float(spitzen["check"]) <= 32,
+     "at most 32 MB"),
+    ("import, peak memory", f"{float(spitzen['import']):.1f} MB", float(spitzen["import"]) <= 40,
+     "at most 40 MB"),
+]
+print(f"\nAt {zeilen:,} rows:")
+for was, wert, gut, ziel in zeilen_ziel:
+    print(f"  {'ok  ' if gut else 'MISS'} {was:30} {wert:40} goal: {ziel}")
 PY

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 sekunden=${1:-30}
 scripts/abhaengigkeiten.sh
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DMI_FUZZ=ON -DMI_TESTS=OFF -DMI_BENCH=OFF >/dev/null
+  -DMI_FUZZ=ON -DMI_TESTS=OFF -DMI_BENCH=OFF -DMI_WERROR="${MI_WERROR:-OFF}" >/dev/null
 cmake --build build-fuzz
 
 korpora=build-fuzz/korpus

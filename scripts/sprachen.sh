@@ -10,7 +10,8 @@ for sprache in DE FR; do
   build=build-${sprache,,}
   printf '\n--- %s: %s ---\n' "$sprache" "$build"
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DSPRACHE="$sprache" \
-    -DMI_TESTS=OFF -DMI_BENCH=OFF -DMI_FUZZ=OFF -DMI_SANITIZE=OFF >/dev/null
+    -DMI_TESTS=OFF -DMI_BENCH=OFF -DMI_FUZZ=OFF -DMI_SANITIZE=OFF \
+    -DMI_WERROR="${MI_WERROR:-OFF}" >/dev/null
   cmake --build "$build" --target MitarbeiterImport rundgang
   QT_QPA_PLATFORM=offscreen timeout 300 "$build/tools/rundgang"
 done

@@ -2,15 +2,14 @@
 // back, so that planner administrators can read what an import wrote and the
 // demo installation can be kept as readable text.
 
-#include "datastore/Dateikanal.h"
+#include "base/Dateikanal.h"
+#include "base/Fehler.h"
+#include "base/Plattform.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "messages/Fehler.h"
-#include "startup/Plattform.h"
+#include "import/Importdatei.h"
 
 #include <QByteArrayList>
-#include <QFile>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -28,7 +27,7 @@ constexpr const char* Aufruf =
     "encode  scrambles every line of a plain text file the way the planner stores\n"
     "        its files. The plain file is Windows-1252 or UTF-8 text with CR LF or\n"
     "        LF line ends. Tabs and other control characters are dropped, as the\n"
-    "        planner drops them.\n"
+    "        planner drops them; characters Windows-1252 cannot hold become '?'.\n"
     "decode  turns a scrambled planner file back into plain Windows-1252 text with\n"
     "        CR LF line ends.\n"
     "\n"
@@ -38,47 +37,40 @@ void melden(const QString& text) {
     std::fprintf(stderr, "planerdatei: %s\n", text.toLocal8Bit().constData());
 }
 
-std::optional<QByteArray> lesen(const QString& pfad) {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly)) {
-        melden(QStringLiteral("cannot read '%1': %2").arg(pfad, datei.errorString()));
+// The lines of a file as the channel reads them: a line ends at CR LF or a
+// lone CR, as in every file the planner writes.
+std::optional<QByteArrayList> zeilenLesen(const QString& pfad) {
+    mi::Dateikanal kanal;
+    try {
+        kanal.oeffnen(pfad, mi::Kanalmodus::Input);
+        QByteArrayList zeilen;
+        while (!kanal.dateiende()) {
+            zeilen.append(kanal.zeileLesen());
+        }
+        kanal.schliessen();
+        return zeilen;
+    } catch (const mi::Laufzeitfehler& fehler) {
+        melden(QStringLiteral("cannot read '%1': %2").arg(pfad, fehler.beschreibung));
         return std::nullopt;
     }
-    return datei.readAll();
 }
 
-// Splits at CR LF, a lone CR or a lone LF; a line end after the last line does
-// not start another one.
-QByteArrayList zeilenTrennen(QByteArray inhalt) {
-    inhalt.replace("\r\n", "\n").replace('\r', '\n');
-    QByteArrayList zeilen = inhalt.split('\n');
-    if (zeilen.last().isEmpty()) {
-        zeilen.removeLast();
+// A plain file read as the import file is: UTF-8 or Windows-1252, any line ends.
+std::optional<QByteArrayList> klartextLesen(const QString& pfad) {
+    mi::Dateikanal kanal;
+    try {
+        kanal.oeffnen(pfad, mi::Kanalmodus::Input);
+        const QString text = mi::importtextDekodieren(kanal.restLesen());
+        kanal.schliessen();
+        QByteArrayList zeilen;
+        for (mi::Importzeilen z(text); !z.ende();) {
+            zeilen.append(mi::cp1252Kodieren(z.naechste()));
+        }
+        return zeilen;
+    } catch (const mi::Laufzeitfehler& fehler) {
+        melden(QStringLiteral("cannot read '%1': %2").arg(pfad, fehler.beschreibung));
+        return std::nullopt;
     }
-    return zeilen;
-}
-
-// Text editors save UTF-8 today; a file that is valid UTF-8 and not plain
-// ASCII is taken as UTF-8, since Windows-1252 text with accents practically
-// never is.
-QByteArray nachWindows1252(QByteArray inhalt) {
-    const QByteArray bom("\xEF\xBB\xBF");
-    const bool mitBom = inhalt.startsWith(bom);
-    if (mitBom) {
-        inhalt.remove(0, bom.size());
-    }
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(inhalt);
-    const bool nurAscii =
-        std::none_of(inhalt.cbegin(), inhalt.cend(), [](char b) { return (b & 0x80) != 0; });
-    if (!mitBom && (utf8.hasError() || nurAscii)) {
-        return inhalt;
-    }
-    QByteArray bytes = mi::cp1252Kodieren(text);
-    if (mi::cp1252Dekodieren(bytes) != text) {
-        melden(QStringLiteral("warning: characters Windows-1252 cannot hold were written as '?'"));
-    }
-    return bytes;
 }
 
 bool schreiben(const QString& pfad, const QByteArrayList& zeilen) {
@@ -97,12 +89,12 @@ bool schreiben(const QString& pfad, const QByteArrayList& zeilen) {
 }
 
 int verschluesseln(const QString& quelle, const QString& ziel) {
-    const auto inhalt = lesen(quelle);
-    if (!inhalt) {
+    auto gelesen = klartextLesen(quelle);
+    if (!gelesen) {
         return Fehlschlag;
     }
     mi::Systemplattform plattform;
-    QByteArrayList zeilen = zeilenTrennen(nachWindows1252(*inhalt));
+    QByteArrayList& zeilen = *gelesen;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         QByteArray& zeile = zeilen[i];
         if (std::any_of(zeile.cbegin(), zeile.cend(),
@@ -115,11 +107,11 @@ int verschluesseln(const QString& quelle, const QString& ziel) {
 }
 
 int entschluesseln(const QString& quelle, const QString& ziel) {
-    const auto inhalt = lesen(quelle);
-    if (!inhalt) {
+    auto gelesen = zeilenLesen(quelle);
+    if (!gelesen) {
         return Fehlschlag;
     }
-    QByteArrayList zeilen = zeilenTrennen(*inhalt);
+    QByteArrayList& zeilen = *gelesen;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         if (zeilen[i].isEmpty()) {
             // Every scrambled line holds at least its start character.

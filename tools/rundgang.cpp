@@ -4,10 +4,11 @@
 // and file choices are given, since they need a person at the native dialogs.
 //
 // It is built in the program's language and checks what that build shows: the
-// window's texts, the widths, one message, each state on the way and the
-// employee file it wrote. Given a folder, it also saves a picture of the window
-// in each of its five states (zustand1.png … zustand5.png) and of one row
-// question (frage.png) there.
+// window's texts, the widths, Qt's "Yes to All" in that language, the list of
+// faults, one message, each state on the way and the employee file it wrote.
+// Given a folder, it also saves a picture of the window in each of its five
+// states (zustand1.png … zustand5.png), of one row question (frage.png) and of
+// the summary with its list of faults shown (zusammenfassung.png) there.
 //
 // Without an installation the copy has no settings file and the window opens
 // at step 1. With one, the program finds the copy on its own as on a planner's
@@ -18,13 +19,13 @@
 //
 // Exit status 0 when every check held, 1 otherwise.
 
+#include "base/Pfade.h"
 #include "datastore/Mitarbeiterdaten.h"
+#include "messages/Dienste.h"
 #include "messages/Sprache.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
 #include "startup/Start.h"
-#include "wizard/qt/Fenster.h"
-#include "wizard/qt/QtDialoge.h"
+#include "window/Fenster.h"
+#include "window/QtDialoge.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,6 +38,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <memory>
@@ -50,19 +53,49 @@ struct Sprachbild {
     const char* schliessen;
     const char* fehlerfrei;
     int zuschlagTwips;
+    const char* jaAlle;       // Qt's own button text, with its mnemonic
+    const char* fehlerliste;  // the faults of Mitarbeiterliste_fehlerhaft.csv
 };
 
 Sprachbild erwartet(mi::Sprache sprache) {
     switch (sprache) {
         case mi::Sprache::DE:
-            return {"Mitarbeiterdaten importieren", "Beenden", "Prüfen der Importdaten fehlerfrei",
-                    0};
+            return {"Mitarbeiterdaten importieren",
+                    "Beenden",
+                    "Prüfen der Importdaten fehlerfrei",
+                    0,
+                    "Ja, &alle",
+                    "Fehler in Zeile 3, Jürgen Müller: Resturlaub twelve nicht nummerisch\n"
+                    "Fehler in Zeile 4, Chloé Lefèvre: Urlaubsanspruch thirty nicht nummerisch\n"
+                    "Fehler in Zeile 6, Carl Oldfield: 'Von-Datum' 2019-02-30 ist fehlerhaft\n"
+                    "Fehler in Zeile 7, Dana Novak: Name/Benutzerkennung ABERGER ist doppelt "
+                    "vorhanden"};
         case mi::Sprache::FR:
-            return {"Import des Employés", "Fermer", "Test terminé. Aucune erreur trouvée.", 480};
+            return {"Import des Employés",
+                    "Fermer",
+                    "Test terminé. Aucune erreur trouvée.",
+                    480,
+                    "Oui à &tout",
+                    "Erreur à l'enregistrement numéro 3, Jürgen Müller : Reliquat CP twelve "
+                    "n'est pas un nombre\n"
+                    "Erreur à l'enregistrement numéro 4, Chloé Lefèvre : Droits CP thirty n'est "
+                    "pas un nombre\n"
+                    "Erreur à l'enregistrement numéro 6, Carl Oldfield : La date 2019-02-30 est "
+                    "invalide\n"
+                    "Erreur à l'enregistrement numéro 7, Dana Novak : Nom/Nom d'Utilisateur "
+                    "Windows ABERGER est en double"};
         case mi::Sprache::EN:
             break;
     }
-    return {"Import Employee Data", "Close", "Testing completed. No errors found.", 0};
+    return {"Import Employee Data",
+            "Close",
+            "Testing completed. No errors found.",
+            0,
+            "Yes to &All",
+            "Error in row 3, Jürgen Müller: Residual vacation twelve not numeric\n"
+            "Error in row 4, Chloé Lefèvre: Vacation entitlement thirty not numeric\n"
+            "Error in row 6, Carl Oldfield: Date 2019-02-30 is invalid\n"
+            "Error in row 7, Dana Novak: Name/Windows User Name ABERGER exists twice"};
 }
 
 // Window and frame widths, in twips before the language's widening.
@@ -88,21 +121,22 @@ class Befund {
     QStringList fehler_;
 };
 
-// One box the walk expects next, how it answers, and the picture it takes of it.
+// One box the walk expects next, how it answers, the picture it takes of it
+// (with the details shown, if the box has any) and the details it must have.
 struct Box {
     mi::Symbol symbol;
     mi::Antwort antwort;
     QString bild;
+    QString details;
 };
 
 // The production binding for every box; the answer is clicked on the real box
 // once it is up. Folder and file choices come from the walk.
-class Rundgangdialoge : public mi::Dialoge {
+class Rundgangdialoge : public mi::QtDialoge {
   public:
-    Rundgangdialoge(Befund& befund, QString bilderordner)
-        : befund_(befund), bilderordner_(std::move(bilderordner)) {}
+    Rundgangdialoge(Befund& befund, QString bilderordner, QString jaAlle)
+        : befund_(befund), bilderordner_(std::move(bilderordner)), jaAlle_(std::move(jaAlle)) {}
 
-    void elternfensterSetzen(QWidget* fenster) { qt_.elternfensterSetzen(fenster); }
     void erwarte(Box box) { erwartet_.push_back(std::move(box)); }
     bool alleGezeigt() const { return erwartet_.empty(); }
     const QString& letzterText() const { return letzterText_; }
@@ -129,13 +163,23 @@ class Rundgangdialoge : public mi::Dialoge {
             }
             antworten.stop();
             letzterText_ = fenster->text();
+            befund_.gleich(QStringLiteral("details"), fenster->detailedText(), naechste.details);
+            if (QAbstractButton* alle = fenster->button(QMessageBox::YesToAll)) {
+                befund_.gleich(QStringLiteral("Yes to All button"), alle->text(), jaAlle_);
+            }
             if (!naechste.bild.isEmpty()) {
+                detailsZeigen(fenster);
                 bildSpeichern(fenster, naechste.bild);
             }
-            fenster->button(knopf(naechste.antwort))->click();
+            if (QAbstractButton* knopf = fenster->button(mi::qtKnopf(naechste.antwort))) {
+                knopf->click();
+            } else {
+                befund_.pruefen(false, QStringLiteral("no button for the answer: ") + box.text);
+                fenster->reject();
+            }
         });
         antworten.start();
-        const mi::Antwort antwort = qt_.zeigen(box);
+        const mi::Antwort antwort = QtDialoge::zeigen(box);
         befund_.pruefen(antwort == naechste.antwort,
                         QStringLiteral("the box did not return the clicked answer: ") + box.text);
         return antwort;
@@ -153,21 +197,20 @@ class Rundgangdialoge : public mi::Dialoge {
     }
 
   private:
-    static QMessageBox::StandardButton knopf(mi::Antwort antwort) {
-        switch (antwort) {
-            case mi::Antwort::Ja:
-                return QMessageBox::Yes;
-            case mi::Antwort::Nein:
-                return QMessageBox::No;
-            case mi::Antwort::OK:
-                break;
+    // Presses "Show Details..." where the box has it and lets it lay out anew.
+    static void detailsZeigen(QMessageBox* fenster) {
+        for (QAbstractButton* knopf : fenster->buttons()) {
+            if (fenster->buttonRole(knopf) == QMessageBox::ActionRole) {
+                knopf->click();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+                QCoreApplication::processEvents();
+            }
         }
-        return QMessageBox::Ok;
     }
 
     Befund& befund_;
     QString bilderordner_;
-    mi::QtDialoge qt_;
+    QString jaAlle_;
     std::deque<Box> erwartet_;
     QString letzterText_;
 };
@@ -275,23 +318,29 @@ int main(int argc, char* argv[]) {
                           : QByteArray());
     qputenv("USERNAME", "demo");
 
+    // Qt's own texts in the build's language, as the program loads them.
+    QTranslator qtTexte;
+    mi::qtTexteLaden(qtTexte, sprache);
+
+    const Sprachbild soll = erwartet(sprache);
     Befund befund;
     mi::QtPlattform plattform;
-    Rundgangdialoge dialoge(befund, bilderordner);
-    mi::Laufzeit lz(sprache, plattform, dialoge);
+    Rundgangdialoge dialoge(befund, bilderordner, QString::fromUtf8(soll.jaAlle));
+    mi::Dienste dienste(sprache, plattform, dialoge);
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
-    const auto ende = mi::Main(lz, [&] {
-        fenster = std::make_unique<mi::frmMitarbeiterImport>(lz);
-        dialoge.elternfensterSetzen(fenster.get());
-        fenster->Form_Load();
-        fenster->show();
-    });
+    mi::Startwerte gefunden;
+    mi::Planerordner gelesen;
+    const auto ende =
+        mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
+            gefunden = start;
+            gelesen = ordner;
+            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+        });
     if (ende || !fenster || fenster->assistent().beendet()) {
         std::fprintf(stderr, "rundgang: the program ended at start-up\n");
         return 1;
     }
 
-    const Sprachbild soll = erwartet(sprache);
     fensterPruefen(befund, *fenster, soll);
 
     const auto stand = [&](int zustand) {
@@ -310,9 +359,9 @@ int main(int argc, char* argv[]) {
         dialoge.ordner = QDir::toNativeSeparators(daten);
         klick(1);
     } else {
-        befund.gleich(QStringLiteral("installation found"), lz.Installationspfad,
+        befund.gleich(QStringLiteral("installation found"), gefunden.Installationspfad,
                       mi::mitTrenner(QDir::toNativeSeparators(installation)));
-        befund.gleich(QStringLiteral("data folder from the settings"), lz.Datenpfad,
+        befund.gleich(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
                       mi::mitTrenner(QDir::toNativeSeparators(daten)));
     }
     stand(2);
@@ -320,9 +369,11 @@ int main(int argc, char* argv[]) {
     klick(2);
     stand(3);
 
-    // A row fault: continuing lists the rest, and the step stays open.
-    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, QStringLiteral("frage.png")});
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    // Row faults: Yes to All at the first goes through to the summary, which
+    // lists them all, and the step stays open.
+    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, QStringLiteral("zusammenfassung.png"),
+                     QString::fromUtf8(soll.fehlerliste)});
     klick(3);
     befund.gleich(QStringLiteral("state after a fault"), fenster->assistent().zustaende().zustand(),
                   3);
@@ -330,21 +381,23 @@ int main(int argc, char* argv[]) {
     // The user mends the file and checks again.
     befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
                    QStringLiteral("cannot mend the import file"));
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
     klick(3);
     befund.gleich(QStringLiteral("message after the check"), dialoge.letzterText(),
                   QString::fromUtf8(soll.fehlerfrei));
     stand(4);
 
     // Overwriting the demo's employees is asked first.
-    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, {}});
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}});
+    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
+    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
     klick(4);
     stand(5);
     befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
 
-    mi::Mitarbeiterdaten_lesen(lz);
-    befund.pruefen(lz.mitarbeiter.MA_Kennungen.contains(QStringLiteral("dnovak")),
+    const mi::Mitarbeiterliste liste =
+        mi::Mitarbeiterdaten_lesen(dienste, fenster->assistent().sitzung().ordner.Datenpfad);
+    befund.pruefen(std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
+                               [](const mi::Mitarbeiter& m) { return m.kennung == u"dnovak"; }),
                    QStringLiteral("the employee file does not hold the imported list"));
 
     klick(5);
@@ -359,7 +412,7 @@ int main(int argc, char* argv[]) {
     }
     if (fundort != Fundort::Keiner) {
         std::printf("rundgang (%s): planner found in %s\n", MI_SPRACHE,
-                    qPrintable(lz.Installationspfad));
+                    qPrintable(gefunden.Installationspfad));
     }
     std::printf("rundgang (%s): all four steps done, every check held\n", MI_SPRACHE);
     return 0;

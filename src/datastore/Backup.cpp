@@ -1,77 +1,131 @@
 #include "datastore/Backup.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Pfade.h"
+#include "datastore/Dateizugriff.h"
+#include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
 #include "folders/Ordner.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
 
-#include <QByteArrayList>
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
 
 namespace mi {
 
 namespace {
 
+// Every line of the backup in the order it is written, its plain bytes in one
+// buffer: a backup holds megabytes of lines, which are copied as plain bytes,
+// without the detour through text, and without a buffer of their own each.
+class Sammlung {
+  public:
+    // A backup holds a few megabytes; a line of the planner is far shorter
+    // than 32-bit lengths reach. Eight bytes a line keep the index small.
+    struct Zeile {
+        std::uint32_t anfang;
+        std::uint32_t laenge;
+    };
+
+    // Room for n more bytes: a file's lines never take more than the file.
+    void platzFuer(qsizetype n) {
+        if (fuellung_ + n > bytes_.size()) {
+            bytes_.resize(std::max(fuellung_ + n, bytes_.size() * 2));
+        }
+    }
+    void anhaengen(QByteArrayView klartext) {
+        platzFuer(klartext.size());
+        std::copy(klartext.begin(), klartext.end(), bytes_.data() + fuellung_);
+        zeilen.push_back(zeile(fuellung_, klartext.size()));
+        fuellung_ += klartext.size();
+    }
+    // The plain bytes of a stored line, within the room made before.
+    void entschluesselt(QByteArrayView gespeichert) {
+        entschluesselnIn(gespeichert, bytes_.data() + fuellung_);
+        zeilen.push_back(zeile(fuellung_, gespeichert.size() - 1));
+        fuellung_ += gespeichert.size() - 1;
+    }
+    static Zeile zeile(qsizetype anfang, qsizetype laenge) {
+        return {static_cast<std::uint32_t>(anfang), static_cast<std::uint32_t>(laenge)};
+    }
+    QByteArrayView zeile(const Zeile& z) const {
+        return QByteArrayView(bytes_).sliced(z.anfang, z.laenge);
+    }
+
+    std::vector<Zeile> zeilen;
+
+  private:
+    QByteArray bytes_;
+    qsizetype fuellung_ = 0;
+};
+
 // One block per file: "[name]", "[line count]", the plain lines. A data store
 // easily holds more lines than the 16-bit counters reach, so nothing here is
 // bounded by them.
-void dateienSammeln(Laufzeit& lz, const QString& ordner, const QString& muster,
-                    QByteArrayList& zeilen) {
+void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& muster,
+                    Sammlung& sammlung) {
     // An empty folder name would list the current folder, which holds no
     // planner data; and a folder that cannot be listed holds nothing to save.
     if (ordner.isEmpty()) {
         return;
     }
-    const QStringList namen = Dateien_auflisten(ordner, muster).value_or(QStringList());
+    const QStringList namen =
+        Dateien_auflisten(dienste.plattform, ordner, muster).value_or(QStringList());
     for (const QString& name : namen) {
-        zeilen.append(cp1252Kodieren(u'[' + name + u']'));
-        const qsizetype zaehlzeile = zeilen.size();
-        zeilen.append(QByteArray());
-        Datei_öffnen(lz, mitTrenner(ordner) + name, QStringLiteral("Input"), QString());
+        sammlung.anhaengen(cp1252Kodieren(u'[' + name + u']'));
+        const std::size_t zaehlzeile = sammlung.zeilen.size();
+        sammlung.zeilen.push_back({});
+        Datei_oeffnen(dienste, mitTrenner(ordner) + name, Kanalmodus::Input);
+        sammlung.platzFuer(dienste.kanal.groesse());
         qsizetype anzahl = 0;
-        while (!lz.kanal.dateiende()) {
-            zeilen.append(klartextLesen(lz));
+        while (!dienste.kanal.dateiende()) {
+            sammlung.entschluesselt(gespeicherteZeileLesen(dienste));
             ++anzahl;
         }
-        Datei_schließen(lz);
-        zeilen[zaehlzeile] = '[' + QByteArray::number(anzahl) + ']';
+        Datei_schliessen(dienste);
+        // The count comes after the lines in the buffer, but before them in the file.
+        sammlung.anhaengen('[' + QByteArray::number(anzahl) + ']');
+        std::swap(sammlung.zeilen[zaehlzeile], sammlung.zeilen.back());
+        sammlung.zeilen.pop_back();
     }
 }
 
 }  // namespace
 
-bool Backup_erstellen(Laufzeit& lz, const QString& Bezeichnung) {
-    return mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Backup_erstellen"), [&] {
-        const QString ordner = mitTrenner(lz.Datenpfad) + QStringLiteral("Backups") + Trenner;
-        if (!Ordner_vorhanden(ordner)) {
-            Ordner_anlegen(lz, ordner);
-        }
-        const QString name = lz.Tagesdatum + u' ' +
-                             lz.plattform.jetzt().toString(QStringLiteral("HHmmss")) + u' ' +
-                             Bezeichnung + QStringLiteral(".dat");
+bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QString& Tagesdatum,
+                      const QString& Bezeichnung) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"), [&] {
+            const QString backups =
+                mitTrenner(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
+            if (!Ordner_vorhanden(dienste.plattform, backups)) {
+                Ordner_anlegen(dienste, backups);
+            }
+            const QString name = Tagesdatum + u' ' +
+                                 dienste.plattform.jetzt().toString(QStringLiteral("HHmmss")) +
+                                 u' ' + Bezeichnung + QStringLiteral(".dat");
 
-        // The ".log" files follow the ".dat" files, and are collected even
-        // from a data folder without any ".dat" file. The lines are copied as
-        // plain bytes: a backup holds megabytes of them.
-        QByteArrayList zeilen;
-        dateienSammeln(lz, lz.Datenpfad, QStringLiteral("*.dat"), zeilen);
-        dateienSammeln(lz, lz.Logpfad, QStringLiteral("*.log"), zeilen);
+            // The ".log" files follow the ".dat" files, and are collected even
+            // from a data folder without any ".dat" file.
+            Sammlung sammlung;
+            dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), sammlung);
+            dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), sammlung);
 
-        if (!Datei_öffnen(lz, ordner + name, QStringLiteral("Output"),
-                          QStringLiteral("IgnoreErrors"))) {
-            return false;
-        }
-        LineOut(lz, QStringLiteral("[VelmontBackup]"));
-        for (const QByteArray& zeile : zeilen) {
-            klartextSchreiben(lz, zeile);
-        }
-        Datei_schließen(lz);
-        return true;
-    });
+            if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output,
+                               BeiFehler::Ignorieren)) {
+                return false;
+            }
+            LineOut(dienste, QStringLiteral("[VelmontBackup]"));
+            for (const Sammlung::Zeile& zeile : sammlung.zeilen) {
+                klartextSchreiben(dienste, sammlung.zeile(zeile));
+            }
+            Datei_schliessen(dienste);
+            return true;
+        });
 }
 
 }  // namespace mi

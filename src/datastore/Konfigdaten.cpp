@@ -1,10 +1,11 @@
 #include "datastore/Konfigdaten.h"
 
+#include "base/Auflistung.h"
+#include "base/Zaehler16.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
 namespace mi {
 
@@ -17,84 +18,94 @@ bool istAdministratorFuer(const QString& eintrag, const QString& benutzer) {
     return eintrag.right(endung.size()).toLower() == endung;
 }
 
-}  // namespace
+// The headers in their order, with the settings line after "[Settings]".
+QString kopfUndEinstellungenLesen(Dienste& dienste) {
+    const Texte& t = dienste.texte;
+    Kopfzeile_pruefen(dienste, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
+    LineIn(dienste);
+    LineIn(dienste);
+    Kopfzeile_pruefen(dienste, QStringLiteral("[Firma]"), t.konfigKopfFirma);
+    LineIn(dienste);
+    LineIn(dienste);
+    Kopfzeile_pruefen(dienste, QStringLiteral("[Settings]"), t.konfigKopfSettings);
+    QString einstellungen = LineIn(dienste);
+    LineIn(dienste);
 
-void Konfigdaten_lesen(Laufzeit& lz) {
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"), [&] {
-        const Texte& t = lz.texte;
-        Planerdatei_öffnen(lz, Dateiname, t.konfigNichtGefunden.arg(lz.Datenpfad));
-        Kopfzeile_prüfen(lz, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
-        LineIn(lz);
-        LineIn(lz);
-        Kopfzeile_prüfen(lz, QStringLiteral("[Firma]"), t.konfigKopfFirma);
-        LineIn(lz);
-        LineIn(lz);
-        Kopfzeile_prüfen(lz, QStringLiteral("[Settings]"), t.konfigKopfSettings);
-        lz.Einstellungen = LineIn(lz);
-        LineIn(lz);
-
-        bool kopfGefunden = false;
-        while (!lz.kanal.dateiende() && !kopfGefunden) {
-            kopfGefunden = LineIn(lz) == u"[Administratoren]";
-        }
-        if (!kopfGefunden) {
-            Abbruchmeldung(lz, t.konfigKopfAdministratoren);
-        }
-
-        lz.Adminstatus = 0;
-        Zaehler16 administratoren;
-        while (!lz.kanal.dateiende()) {
-            const QString eintrag = LineIn(lz);
-            if (eintrag == u"NoAdmins" || !eintrag.startsWith(QLatin1Char('A'))) {
-                continue;
-            }
-            if (istAdministratorFuer(eintrag, lz.Benutzername)) {
-                lz.Adminstatus = 2;
-            }
-            ++administratoren;
-        }
-        Datei_schließen(lz);
-
-        if (administratoren.wert() == 0) {
-            lz.Adminstatus = 2;  // a planner without administrators lets everyone import
-        }
-        if (lz.Einstellungen.size() >= 16 && lz.Einstellungen.at(15) == u'1') {
-            lz.Adminstatus = 2;
-        }
-    });
+    bool kopfGefunden = false;
+    while (!dienste.kanal.dateiende() && !kopfGefunden) {
+        kopfGefunden = LineIn(dienste) == u"[Administratoren]";
+    }
+    if (!kopfGefunden) {
+        Abbruchmeldung(dienste, t.konfigKopfAdministratoren);
+    }
+    return einstellungen;
 }
 
-void Konfigdaten_schreiben(Laufzeit& lz) {
+}  // namespace
+
+Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
+                                const QString& Benutzername) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"), [&] {
+            Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
+                                dienste.texte.konfigNichtGefunden.arg(Datenpfad));
+            Konfiguration k;
+            k.Einstellungen = kopfUndEinstellungenLesen(dienste);
+            Zaehler16 administratoren;
+            while (!dienste.kanal.dateiende()) {
+                const QString eintrag = LineIn(dienste);
+                if (eintrag == u"NoAdmins" || !eintrag.startsWith(QLatin1Char('A'))) {
+                    continue;
+                }
+                if (istAdministratorFuer(eintrag, Benutzername)) {
+                    k.Adminstatus = 2;
+                }
+                ++administratoren;
+            }
+            Datei_schliessen(dienste);
+
+            if (administratoren.wert() == 0) {
+                k.Adminstatus = 2;  // a planner without administrators lets everyone import
+            }
+            if (k.Einstellungen.size() >= 16 && k.Einstellungen.at(15) == u'1') {
+                k.Adminstatus = 2;
+            }
+            return k;
+        });
+}
+
+void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
+                           const QString& Einstellungen) {
     // Errors of this procedure's own are passed over: the import is done by
     // now and the settings line merely stays as it was. The line reader, the
     // line writer, the opener and the save at the close report their own, so a
     // file that could not be saved is never taken for written.
     try {
         const QString pfad =
-            Datei_finden(lz.Datenpfad, Dateiname).value_or(lz.Datenpfad + Dateiname);
-        Datei_öffnen(lz, pfad, QStringLiteral("Input"), QString());
+            Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
+        Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
         QStringList zeilen;
         Zaehler16 anzahl;
-        while (!lz.kanal.dateiende()) {
+        while (!dienste.kanal.dateiende()) {
             ++anzahl;
-            zeilen.append(LineIn(lz));
+            zeilen.append(LineIn(dienste));
         }
-        Datei_schließen(lz);
+        Datei_schliessen(dienste);
         if (zeilen.isEmpty()) {
             return;
         }
 
-        Datei_öffnen(lz, pfad, QStringLiteral("Output"), QString());
+        Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
         for (qsizetype i = 0; i < zeilen.size(); ++i) {
-            LineOut(lz, zeilen.at(i));
+            LineOut(dienste, zeilen.at(i));
             if (zeilen.at(i) == u"[Settings]") {
-                LineOut(lz, lz.Einstellungen);
+                LineOut(dienste, Einstellungen);
                 ++i;  // the old settings line
             }
         }
-        Datei_schließen(lz);
+        Datei_schliessen(dienste);
     } catch (const std::exception&) {
-        lz.kanal.verwerfen();
+        dienste.kanal.verwerfen();
     }
 }
 

@@ -1,16 +1,26 @@
 #pragma once
 
+#include <QString>
+#include <cstdint>
+
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
-// Reads Datenpfad's "Konfigdaten.dat": sets Einstellungen and decides
-// Adminstatus (2 when the user may import). Ends the program on a missing
-// file or header.
-void Konfigdaten_lesen(Laufzeit& lz);
+// What the planner's configuration file says for this import.
+struct Konfiguration {
+    QString Einstellungen;         // the settings line
+    std::int16_t Adminstatus = 0;  // 2 when the user may import
+};
 
-// Rewrites "Konfigdaten.dat" with the current Einstellungen after every
-// "[Settings]" line; every other line is kept.
-void Konfigdaten_schreiben(Laufzeit& lz);
+// Reads Datenpfad's "Konfigdaten.dat" and decides whether Benutzername may
+// import. Ends the program on a missing file or header.
+Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
+                                const QString& Benutzername);
+
+// Rewrites "Konfigdaten.dat" with Einstellungen after every "[Settings]"
+// line; every other line is kept.
+void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
+                           const QString& Einstellungen);
 
 }  // namespace mi

@@ -1,10 +1,11 @@
 #include "datastore/Logbuch.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Startwerte.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
 
 namespace mi {
 
@@ -26,37 +27,40 @@ QChar zeittrenner(const QLocale& gebietsschema) {
 
 }  // namespace
 
-QString logzeile(Laufzeit& lz, std::uint8_t Stufe, const QString& Text) {
-    const QDateTime jetzt = lz.plattform.jetzt();
-    const QString t(zeittrenner(lz.plattform.gebietsschema()));
+QString logzeile(const Plattform& plattform, const QString& Benutzername, std::uint8_t Stufe,
+                 const QString& Text) {
+    const QDateTime jetzt = plattform.jetzt();
+    const QString t(zeittrenner(plattform.gebietsschema()));
     const QString zeitstempel =
         jetzt.toString(QStringLiteral("dd.MM.yy ")) + jetzt.toString(QStringLiteral("HH")) + t +
         jetzt.toString(QStringLiteral("mm")) + t + jetzt.toString(QStringLiteral("ss"));
-    QString zeile = zeitstempel + u'|' + lz.Benutzername + u'|';
+    QString zeile = zeitstempel + u'|' + Benutzername + u'|';
     if (Stufe == 2) {
         zeile += QStringLiteral("VelmoAdmin|");
     }
     return zeile + Text;
 }
 
-void Logbuch_ergänzen(Laufzeit& lz, std::uint8_t Stufe, const QString& Text) {
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"), [&] {
-        if (lz.Logpfad.isEmpty()) {
+void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwerte& start,
+                       std::uint8_t Stufe, const QString& Text) {
+    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"), [&] {
+        if (Logpfad.isEmpty()) {
             return;
         }
-        const QString zeile = logzeile(lz, Stufe, Text);
-        const QString name = lz.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
-        const QString pfad = Datei_finden(lz.Logpfad, name).value_or(lz.Logpfad + name);
-        if (!Datei_öffnen(lz, pfad, QStringLiteral("Append"), QStringLiteral("IgnoreErrors"))) {
+        const QString zeile = logzeile(dienste.plattform, start.Benutzername, Stufe, Text);
+        const QString name = start.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
+        const QString pfad =
+            Datei_finden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
+        if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, BeiFehler::Ignorieren)) {
             return;
         }
         try {
-            lz.kanal.zeileSchreiben(speicherform(lz, zeile));
-            lz.kanal.schliessen();
+            dienste.kanal.zeileSchreiben(speicherform(dienste.plattform, zeile));
+            dienste.kanal.schliessen();
         } catch (const Laufzeitfehler&) {
             // The channel has cut the file back already; like a log book that
             // cannot be opened, a line that cannot be written is left out.
-            lz.kanal.verwerfen();
+            dienste.kanal.verwerfen();
         }
     });
 }

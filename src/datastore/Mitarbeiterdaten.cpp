@@ -1,13 +1,14 @@
 #include "datastore/Mitarbeiterdaten.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Zaehler16.h"
+#include "datastore/Dateizugriff.h"
+#include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Ersetzen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,6 +17,24 @@ namespace mi {
 namespace {
 
 const QString Dateiname = QStringLiteral("Mitarbeiterdaten.dat");
+const QString Kopf = QStringLiteral("[Mitarbeiterdaten]");
+const QString KeinKopfwert = QStringLiteral("99999999");
+
+// The employee line's layout: positions counted from 1, as the planner's
+// documentation counts them. Everything before the name has a fixed width.
+namespace spalte {
+constexpr qsizetype VonDatum = 1;
+constexpr qsizetype BisDatum = 8;
+constexpr qsizetype Datumsbreite = 6;
+constexpr qsizetype Urlaub = 15;  // five values, one every Wertabstand
+constexpr qsizetype Sonderurlaub = 45;
+constexpr qsizetype Wertbreite = 5;
+constexpr qsizetype Wertabstand = Wertbreite + 1;
+constexpr qsizetype Name = 69;
+}  // namespace spalte
+
+// The three values after Sonderurlaub belong to the planner; an import has none.
+constexpr char Planerwerte[] = "000,0:000,0:000,0:";
 
 // Characters von to von + laenge - 1, counted from 1; whatever of them exists.
 QString mitte(const QString& text, qsizetype von, qsizetype laenge = -1) {
@@ -53,60 +72,108 @@ QString aktuellesLayout(QString zeile) {
     return zeile;
 }
 
-void listenVerlaengern(Mitarbeiterdaten& ma, qsizetype laenge) {
-    for (QStringList* liste : {&ma.MA_Namen, &ma.MA_Kennungen, &ma.MA_VonDatum, &ma.MA_BisDatum,
-                               &ma.MA_Urlaubswerte, &ma.MA_Sonderurlaub}) {
-        liste->resize(laenge);
+Mitarbeiter eintragLesen(const QString& gelesen) {
+    Mitarbeiter m;
+    if (!gelesen.contains(u':')) {
+        m.titel = true;
+        m.name = gelesen;
+        return m;
     }
-}
-
-void mitarbeiterzeileLesen(Laufzeit& lz, qsizetype i, const QString& gelesen) {
-    Mitarbeiterdaten& ma = lz.mitarbeiter;
-    const QString dezimal(lz.Dezimalzeichen);
-    ma.MA_VonDatum[i] = mitte(gelesen, 1, 6);
-    ma.MA_BisDatum[i] = mitte(gelesen, 8, 6);
+    m.vonDatum = mitte(gelesen, spalte::VonDatum, spalte::Datumsbreite);
+    m.bisDatum = mitte(gelesen, spalte::BisDatum, spalte::Datumsbreite);
     const QString zeile = aktuellesLayout(gelesen);
-    ma.MA_Urlaubswerte[i] = Ersetzen(mitte(zeile, 15, 29), QStringLiteral(","), dezimal);
-    ma.MA_Sonderurlaub[i] = Ersetzen(mitte(zeile, 45, 5), QStringLiteral(","), dezimal);
-    const qsizetype doppelpunkt = zeile.indexOf(u':', 68);
+    for (std::size_t i = 0; i < m.urlaub.size(); ++i) {
+        m.urlaub[i] = mitte(zeile, spalte::Urlaub + static_cast<qsizetype>(i) * spalte::Wertabstand,
+                            spalte::Wertbreite);
+    }
+    m.sonderurlaub = mitte(zeile, spalte::Sonderurlaub, spalte::Wertbreite);
+    const qsizetype doppelpunkt = zeile.indexOf(u':', spalte::Name - 1);
     if (doppelpunkt < 0) {
         // A name field without its end: the planner cannot have written this.
         fehlerAusloesen(fehlernummer::UngueltigerAufruf);
     }
-    ma.MA_Namen[i] = zeile.sliced(68, doppelpunkt - 68);
-    ma.MA_Kennungen[i] = zeile.sliced(doppelpunkt + 1);
+    m.name = zeile.sliced(spalte::Name - 1, doppelpunkt - (spalte::Name - 1));
+    m.kennung = zeile.sliced(doppelpunkt + 1);
+    return m;
 }
 
 }  // namespace
 
-void Mitarbeiterdaten_lesen(Laufzeit& lz) {
-    mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"), [&] {
-        const Texte& t = lz.texte;
-        Planerdatei_öffnen(lz, Dateiname, t.mitarbeiterNichtGefunden.arg(lz.Datenpfad));
-        Kopfzeile_prüfen(lz, QStringLiteral("[Mitarbeiterdaten]"), t.mitarbeiterKopf);
-        Mitarbeiterdaten& ma = lz.mitarbeiter;
-        ma.MA_Kopfwert = LineIn(lz);
-        ma.MA_Kopfzahl = kopfzahl(lz.plattform.gebietsschema(), LineIn(lz));
+qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m) {
+    qsizetype platz = m.name.size();
+    if (!m.titel) {
+        platz += m.vonDatum.size() + m.bisDatum.size() + m.sonderurlaub.size() + m.kennung.size() +
+                 16 + qsizetype{sizeof(Planerwerte)};
+        for (const QString& wert : m.urlaub) {
+            platz += wert.size();
+        }
+    }
+    return platz;
+}
 
-        listenVerlaengern(ma, 0);
-        listenVerlaengern(ma, 1);
-        Zaehler16 n;
-        while (!lz.kanal.dateiende()) {
-            const QString zeile = LineIn(lz);
-            ++n;
-            const qsizetype i = n.wert() - 1;
-            listenVerlaengern(ma, n.wert());
-            if (!zeile.contains(u':')) {
-                ma.MA_Namen[i] = zeile;  // a title in the planner's list
-                continue;
+qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel) {
+    if (m.titel) {
+        return cp1252In(m.name, ziel);
+    }
+    char* aus = ziel;
+    const auto feld = [&aus](const QString& wert, char danach) {
+        aus += cp1252In(wert, aus);
+        *aus++ = danach;
+    };
+    feld(m.vonDatum, ':');
+    feld(m.bisDatum, ':');
+    for (const QString& wert : m.urlaub) {
+        feld(wert, ':');
+    }
+    feld(m.sonderurlaub, ':');
+    aus = std::copy_n(Planerwerte, sizeof(Planerwerte) - 1, aus);
+    feld(m.name, ':');
+    aus += cp1252In(m.kennung, aus);
+    return aus - ziel;
+}
+
+Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"), [&] {
+            const Texte& t = dienste.texte;
+            Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
+                                t.mitarbeiterNichtGefunden.arg(Datenpfad));
+            Kopfzeile_pruefen(dienste, Kopf, t.mitarbeiterKopf);
+            Mitarbeiterliste liste;
+            liste.kopfwert = LineIn(dienste);
+            liste.kopfzahl = kopfzahl(dienste.plattform.gebietsschema(), LineIn(dienste));
+            Zaehler16 n;
+            while (!dienste.kanal.dateiende()) {
+                const QString zeile = LineIn(dienste);
+                ++n;
+                liste.eintraege.push_back(eintragLesen(zeile));
             }
-            mitarbeiterzeileLesen(lz, i, zeile);
+            Datei_schliessen(dienste);
+            return liste;
+        });
+}
+
+void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
+                                const Mitarbeiterliste& kopf, std::size_t anzahl,
+                                const std::function<Mitarbeiter(std::size_t)>& eintrag) {
+    const QString pfad =
+        Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
+    Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
+    LineOut(dienste, Kopf);
+    LineOut(dienste, kopf.kopfwert.isEmpty() ? KeinKopfwert : kopf.kopfwert);
+    LineOut(dienste, QString::number(kopf.kopfzahl));
+    // One buffer for every line: an import writes tens of thousands of them.
+    QByteArray klartext;
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const Mitarbeiter m = eintrag(i);
+        const qsizetype platz = mitarbeiterzeilePlatz(m);
+        if (platz > klartext.size()) {
+            klartext.resize(platz * 2);
         }
-        Datei_schließen(lz);
-        if (n.wert() == 0) {
-            ma.MA_Namen[0] = QStringLiteral("NoNames");
-        }
-    });
+        const qsizetype laenge = mitarbeiterzeileIn(m, klartext.data());
+        klartextSchreiben(dienste, QByteArrayView(klartext.constData(), laenge));
+    }
+    Datei_schliessen(dienste);
 }
 
 }  // namespace mi

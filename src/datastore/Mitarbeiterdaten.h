@@ -1,27 +1,53 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
+#include <array>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
-// The planner's employee file as parsed: all lists have the same length, and
-// entry i of each (element i - 1) belongs to list line i.
-struct Mitarbeiterdaten {
-    QStringList MA_Namen;
-    QStringList MA_Kennungen;
-    QStringList MA_VonDatum;
-    QStringList MA_BisDatum;
-    QStringList MA_Urlaubswerte;
-    QStringList MA_Sonderurlaub;
-    QString MA_Kopfwert;
-    std::int16_t MA_Kopfzahl = 0;
+// One line of the planner's employee list: an employee, or a title the planner
+// shows above a group of them (its text in name, every other field empty).
+// Day values are kept as the file writes them: "ddd,d" or "-dd,d".
+struct Mitarbeiter {
+    bool titel = false;
+    QString name;
+    QString kennung;                // the Windows user name
+    QString vonDatum;               // yymmdd, "000000" when open
+    QString bisDatum;               // yymmdd, "999999" when open
+    std::array<QString, 5> urlaub;  // residual vacation, then the four entitlements
+    QString sonderurlaub;
 };
 
-// Reads Datenpfad's "Mitarbeiterdaten.dat" into lz.mitarbeiter, or ends the program.
-void Mitarbeiterdaten_lesen(Laufzeit& lz);
+// The employee file: two header values and the list in its order.
+struct Mitarbeiterliste {
+    QString kopfwert;  // kept by the planner; written as "99999999" when empty
+    std::int16_t kopfzahl = 0;
+    std::vector<Mitarbeiter> eintraege;
+
+    bool leer() const { return eintraege.empty(); }
+};
+
+// Reads Datenpfad's "Mitarbeiterdaten.dat", or ends the program.
+Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad);
+
+// Writes a new "Mitarbeiterdaten.dat" into Datenpfad, replacing the old file
+// only once every line is written; a failure ends the program. The header
+// values come from kopf (its entries are not read); the entries are the
+// anzahl ones eintrag(i) makes, one at a time, so tens of thousands of them
+// never need a list of their own.
+void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
+                                const Mitarbeiterliste& kopf, std::size_t anzahl,
+                                const std::function<Mitarbeiter(std::size_t)>& eintrag);
+
+// The stored line of one entry, before scrambling: the most bytes it can take,
+// and the line written to ziel, which has that room; the latter returns its length.
+qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m);
+qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel);
 
 }  // namespace mi

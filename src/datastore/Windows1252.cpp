@@ -39,18 +39,35 @@ QString cp1252Dekodieren(QByteArrayView bytes) {
 }
 
 QByteArray cp1252Kodieren(QStringView text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char* ziel = bytes.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    QByteArray bytes;
+    cp1252Anhaengen(text, bytes);
+    return bytes;
+}
+
+void cp1252Anhaengen(QStringView text, QByteArray& ziel) {
+    const qsizetype bisher = ziel.size();
+    ziel.resize(bisher + text.size());
+    ziel.truncate(bisher + cp1252In(text, ziel.data() + bisher));
+}
+
+qsizetype cp1252In(QStringView text, char* ziel) {
+    const char16_t* quelle = text.utf16();
+    const qsizetype n = text.size();
+    // Mostly plain ASCII, a byte for a character, until the first other one.
+    qsizetype i = 0;
+    for (; i < n && quelle[i] < 0x80; ++i) {
+        ziel[i] = static_cast<char>(quelle[i]);
+    }
+    qsizetype laenge = i;
+    for (; i < n; ++i) {
         const QChar c = text.at(i);
         // A character beyond the 16-bit range is one character, so one "?".
-        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+        if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
             ++i;
         }
-        *ziel++ = zeichenNachByte(c.unicode());
+        ziel[laenge++] = zeichenNachByte(c.unicode());
     }
-    bytes.truncate(ziel - bytes.constData());
-    return bytes;
+    return laenge;
 }
 
 }  // namespace mi

@@ -15,5 +15,9 @@ QString cp1252Dekodieren(QByteArrayView bytes);
 
 // A character the planner's files cannot hold is written as "?".
 QByteArray cp1252Kodieren(QStringView text);
+// The same, appended to ziel, or written to ziel, which has room for
+// text.size() bytes; the latter returns how many it wrote.
+void cp1252Anhaengen(QStringView text, QByteArray& ziel);
+qsizetype cp1252In(QStringView text, char* ziel);
 
 }  // namespace mi

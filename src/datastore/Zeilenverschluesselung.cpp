@@ -1,87 +1,204 @@
 #include "datastore/Zeilenverschluesselung.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Zaehler16.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
-#include "folders/Auflistung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
 #include <algorithm>
-#include <cmath>
+#include <array>
+
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#include <emmintrin.h>
+#define MI_SSE2
+#endif
 
 namespace mi {
 
-// A backup passes every byte of the planner's data through both directions.
-// Both write into a buffer of the final size, and a line without bytes to drop
-// (every line the planner writes) has offsets that depend on the position alone,
-// which the compiler turns into vector code.
-QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start) {
-    QByteArray zeile(klartext.size() + 1, Qt::Uninitialized);
-    char* ziel = zeile.data();
-    *ziel++ = static_cast<char>(start);
-    int k = start & 63;
-    const auto* quelle = reinterpret_cast<const unsigned char*>(klartext.data());
-    const int n = static_cast<int>(klartext.size());
-    unsigned char kleinstes = 255;
-    for (int i = 0; i < n; ++i) {
-        kleinstes = std::min(kleinstes, quelle[i]);
+namespace {
+
+// A line's offsets repeat every 64 bytes: byte i of a line with start value S
+// is shifted by (S AND 63) + 1 + i, modulo 64, read from this table at S AND 63.
+// A backup passes every byte of the planner's data through both directions, in
+// lines of some thirty bytes, so the bytes go sixteen at a time where the
+// processor has the instructions for it (every x86-64 does).
+constexpr qsizetype Stueck = 16;
+constexpr qsizetype Periode = 64;
+
+constexpr std::array<std::uint8_t, 2 * Periode> Versatztafel = [] {
+    std::array<std::uint8_t, 2 * Periode> tafel{};
+    for (std::size_t i = 0; i < tafel.size(); ++i) {
+        tafel[i] = static_cast<std::uint8_t>((i + 1) % Periode);
     }
-    if (kleinstes >= 32) {
-        for (int i = 0; i < n; ++i) {
-            const int c = quelle[i] + ((k + 1 + i) & 63);
-            ziel[i] = static_cast<char>(c > 255 ? c - 224 : c);
+    return tafel;
+}();
+
+// Past 255 a code wraps to 32 and up, never into the control range.
+struct Verschieben {
+    std::uint8_t operator()(std::uint8_t p, std::uint8_t o) const {
+        const auto c = static_cast<std::uint8_t>(p + o);
+        return static_cast<std::uint8_t>(c + (c < p ? 32 : 0));
+    }
+#ifdef MI_SSE2
+    __m128i operator()(__m128i p, __m128i o) const {
+        const __m128i c = _mm_add_epi8(p, o);
+        // No wrap where p - c saturates to zero, that is c >= p.
+        const __m128i ohneUmbruch = _mm_cmpeq_epi8(_mm_subs_epu8(p, c), _mm_setzero_si128());
+        return _mm_add_epi8(c, _mm_andnot_si128(ohneUmbruch, _mm_set1_epi8(32)));
+    }
+#endif
+};
+
+// Below 32 a code wraps back to the top of the byte range.
+struct Zurueck {
+    std::uint8_t operator()(std::uint8_t c, std::uint8_t o) const {
+        return static_cast<std::uint8_t>(c - o + (c < o + 32 ? 224 : 0));
+    }
+#ifdef MI_SSE2
+    __m128i operator()(__m128i c, __m128i o) const {
+        const __m128i grenze = _mm_add_epi8(o, _mm_set1_epi8(32));  // at most 95
+        // No wrap where grenze - c saturates to zero, that is c >= grenze.
+        const __m128i ohneUmbruch = _mm_cmpeq_epi8(_mm_subs_epu8(grenze, c), _mm_setzero_si128());
+        const auto oben = static_cast<char>(224);
+        return _mm_add_epi8(_mm_sub_epi8(c, o), _mm_andnot_si128(ohneUmbruch, _mm_set1_epi8(oben)));
+    }
+#endif
+};
+
+// Sixteen bytes from quelle to ziel, with the offsets from o.
+template <typename Schritt>
+void stueckUmsetzen(const std::uint8_t* quelle, const std::uint8_t* o, std::uint8_t* ziel,
+                    Schritt schritt) {
+#ifdef MI_SSE2
+    const __m128i ergebnis = schritt(_mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle)),
+                                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(o)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel), ergebnis);
+#else
+    for (qsizetype j = 0; j < Stueck; ++j) {
+        ziel[j] = schritt(quelle[j], o[j]);
+    }
+#endif
+}
+
+// Applies schritt to n bytes from quelle to ziel (which do not overlap), byte
+// i with the offset of position i of a line starting with start.
+template <typename Schritt>
+void stueckweise(const std::uint8_t* quelle, std::uint8_t* ziel, qsizetype n, std::uint8_t start,
+                 Schritt schritt) {
+    const std::uint8_t* versatz = Versatztafel.data() + (start & 63);
+    if (n < Stueck) {
+        for (qsizetype i = 0; i < n; ++i) {
+            ziel[i] = schritt(quelle[i], versatz[i]);
         }
-        return zeile;
+        return;
     }
-    for (const char b : klartext) {
-        const int p = static_cast<unsigned char>(b);
+    qsizetype i = 0;
+    for (; i + Stueck <= n; i += Stueck) {
+        stueckUmsetzen(quelle + i, versatz + (i & (Periode - 1)), ziel + i, schritt);
+    }
+    if (i < n) {
+        // The last sixteen bytes once more, overlapping the piece before: the
+        // same bytes give the same result, and nothing beyond the line is touched.
+        const qsizetype letztes = n - Stueck;
+        const std::uint8_t* o = Versatztafel.data() + (((start & 63) + letztes) & (Periode - 1));
+        stueckUmsetzen(quelle + letztes, o, ziel + letztes, schritt);
+    }
+}
+
+// Whether every byte is at least 32, as in every line the planner writes.
+bool ohneSteuerzeichen(const std::uint8_t* quelle, qsizetype n) {
+    qsizetype i = 0;
+#ifdef MI_SSE2
+    __m128i kleinstes = _mm_set1_epi8(static_cast<char>(255));
+    for (; i + Stueck <= n; i += Stueck) {
+        kleinstes =
+            _mm_min_epu8(kleinstes, _mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle + i)));
+    }
+    // At least 32 everywhere: nothing is left when 32 is subtracted with saturation.
+    const __m128i unter32 = _mm_subs_epu8(_mm_set1_epi8(32), kleinstes);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi8(unter32, _mm_setzero_si128())) != 0xFFFF) {
+        return false;
+    }
+#endif
+    for (; i < n; ++i) {
+        if (quelle[i] < 32) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+qsizetype verschluesselnIn(QByteArrayView klartext, std::uint8_t start, char* ziel) {
+    const auto* quelle = reinterpret_cast<const std::uint8_t*>(klartext.data());
+    auto* aus = reinterpret_cast<std::uint8_t*>(ziel);
+    const qsizetype n = klartext.size();
+    if (ohneSteuerzeichen(quelle, n)) {
+        aus[0] = start;
+        stueckweise(quelle, aus + 1, n, start, Verschieben{});
+        return n + 1;
+    }
+    // Bytes below 32 are dropped and take no offset: the rest moves up.
+    int k = start & 63;
+    qsizetype laenge = 1;
+    for (qsizetype i = 0; i < n; ++i) {
+        const int p = quelle[i];
         if (p < 32) {
             continue;
         }
         k = (k + 1) & 63;
-        int c = p + k;
-        if (c > 255) {
-            c -= 224;
-        }
-        *ziel++ = static_cast<char>(c);
+        const int c = p + k;
+        aus[laenge++] = static_cast<std::uint8_t>(c > 255 ? c - 224 : c);
     }
-    zeile.truncate(ziel - zeile.constData());
+    aus[0] = start;
+    return laenge;
+}
+
+void entschluesselnIn(QByteArrayView zeile, char* ziel) {
+    stueckweise(reinterpret_cast<const std::uint8_t*>(zeile.data()) + 1,
+                reinterpret_cast<std::uint8_t*>(ziel), zeile.size() - 1,
+                static_cast<std::uint8_t>(zeile.front()), Zurueck{});
+}
+
+QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start) {
+    QByteArray zeile(klartext.size() + 1, Qt::Uninitialized);
+    zeile.truncate(verschluesselnIn(klartext, start, zeile.data()));
     return zeile;
 }
 
 QByteArray zeileEntschluesseln(QByteArrayView zeile) {
     QByteArray klartext(zeile.size() - 1, Qt::Uninitialized);
-    char* ziel = klartext.data();
-    const int k = static_cast<unsigned char>(zeile.front()) & 63;
-    const auto* quelle = reinterpret_cast<const unsigned char*>(zeile.data()) + 1;
-    const int n = static_cast<int>(klartext.size());
-    for (int i = 0; i < n; ++i) {
-        const int p = quelle[i] - ((k + 1 + i) & 63);
-        ziel[i] = static_cast<char>(p < 32 ? p + 224 : p);
-    }
+    entschluesselnIn(zeile, klartext.data());
     return klartext;
 }
 
 std::uint8_t startzeichen(double zufall) {
-    return static_cast<std::uint8_t>(std::floor(zufall * 223 + 32));
+    // Positive, so the conversion rounds down as the planner's Int does.
+    return static_cast<std::uint8_t>(zufall * 223 + 32);
 }
 
 namespace {
 
-QByteArray naechsterKlartext(Laufzeit& lz) {
-    const QByteArray zeile = lz.kanal.zeileLesen();
+// The next stored line, checked for what unscrambling needs.
+QByteArrayView naechsteZeile(Dateikanal& kanal) {
+    const QByteArrayView zeile = kanal.zeileAnsehen();
     if (zeile.isEmpty()) {
         // No start character to take the offset from.
         fehlerAusloesen(fehlernummer::UngueltigerAufruf);
     }
     Zaehler16::pruefen(zeile.size());
-    return zeileEntschluesseln(zeile);
+    return zeile;
 }
 
-QByteArray speicherformAusKlartext(Laufzeit& lz, QByteArrayView klartext) {
+// Scrambles klartext straight into the channel's buffer.
+void klartextAufKanal(Dienste& dienste, QByteArrayView klartext) {
     Zaehler16::pruefen(klartext.size());
-    return zeileVerschluesseln(klartext, startzeichen(lz.plattform.zufallszahl()));
+    const std::uint8_t start = startzeichen(dienste.plattform.zufallszahl());
+    dienste.kanal.zeileErzeugen(
+        klartext.size() + 1, [&](char* ziel) { return verschluesselnIn(klartext, start, ziel); });
 }
 
 const QString OrtLineIn = QStringLiteral("modMitarbeiterImport - LineIn");
@@ -89,38 +206,42 @@ const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
 
 }  // namespace
 
-QString LineIn(Laufzeit& lz) {
-    return mitFehlerbericht(lz, OrtLineIn, [&] { return cp1252Dekodieren(naechsterKlartext(lz)); });
+QString LineIn(Dienste& dienste) {
+    return mitFehlerbericht(dienste, OrtLineIn, [&] {
+        return cp1252Dekodieren(zeileEntschluesseln(naechsteZeile(dienste.kanal)));
+    });
 }
 
-QByteArray klartextLesen(Laufzeit& lz) {
-    return mitFehlerbericht(lz, OrtLineIn, [&] { return naechsterKlartext(lz); });
+QByteArrayView gespeicherteZeileLesen(Dienste& dienste) {
+    return mitFehlerbericht(dienste, OrtLineIn, [&] { return naechsteZeile(dienste.kanal); });
 }
 
-QByteArray speicherform(Laufzeit& lz, const QString& text) {
-    return speicherformAusKlartext(lz, cp1252Kodieren(text));
+QByteArray speicherform(Plattform& plattform, const QString& text) {
+    const QByteArray klartext = cp1252Kodieren(text);
+    Zaehler16::pruefen(klartext.size());
+    return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahl()));
 }
 
-void LineOut(Laufzeit& lz, const QString& text) {
-    mitFehlerbericht(lz, OrtLineOut, [&] { lz.kanal.zeileSchreiben(speicherform(lz, text)); });
+void LineOut(Dienste& dienste, const QString& text) {
+    mitFehlerbericht(dienste, OrtLineOut, [&] { klartextAufKanal(dienste, cp1252Kodieren(text)); });
 }
 
-void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext) {
-    mitFehlerbericht(lz, OrtLineOut,
-                     [&] { lz.kanal.zeileSchreiben(speicherformAusKlartext(lz, klartext)); });
+void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) {
+    mitFehlerbericht(dienste, OrtLineOut, [&] { klartextAufKanal(dienste, klartext); });
 }
 
-void Planerdatei_öffnen(Laufzeit& lz, const QString& name, const QString& fehlt) {
-    const auto pfad = Datei_finden(lz.Datenpfad, name);
+void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
+                         const QString& fehlt) {
+    const auto pfad = Datei_finden(dienste.plattform, Datenpfad, name);
     if (!pfad) {
-        Abbruchmeldung(lz, fehlt);
+        Abbruchmeldung(dienste, fehlt);
     }
-    Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
+    Datei_oeffnen(dienste, *pfad, Kanalmodus::Input);
 }
 
-void Kopfzeile_prüfen(Laufzeit& lz, const QString& kopf, const QString& meldung) {
-    if (LineIn(lz) != kopf) {
-        Abbruchmeldung(lz, meldung);
+void Kopfzeile_pruefen(Dienste& dienste, const QString& kopf, const QString& meldung) {
+    if (LineIn(dienste) != kopf) {
+        Abbruchmeldung(dienste, meldung);
     }
 }
 

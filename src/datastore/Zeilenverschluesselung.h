@@ -7,7 +7,8 @@
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
+class Plattform;
 
 // The planner stores every line of its files scrambled: the first byte S is the
 // line's own start value, and each kept byte is shifted by a rolling offset
@@ -16,30 +17,38 @@ QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start);
 // zeile must hold at least its start byte.
 QByteArray zeileEntschluesseln(QByteArrayView zeile);
 
+// The same two written to ziel, which has room for klartext.size() + 1 bytes or
+// zeile.size() - 1 bytes and lies apart from the input. The first returns the
+// length of the stored line.
+qsizetype verschluesselnIn(QByteArrayView klartext, std::uint8_t start, char* ziel);
+void entschluesselnIn(QByteArrayView zeile, char* ziel);
+
 // The start value for a new line from a uniform number in [0, 1): 32 to 254.
 std::uint8_t startzeichen(double zufall);
 
 // The stored form of text with a freshly drawn start value, as LineOut writes
 // it; a text longer than 32,767 characters is the error "Overflow".
-QByteArray speicherform(Laufzeit& lz, const QString& text);
+QByteArray speicherform(Plattform& plattform, const QString& text);
 
 // Reads the next line from the channel and returns its plain text.
-QString LineIn(Laufzeit& lz);
+QString LineIn(Dienste& dienste);
 // Scrambles text and writes it as one line on the channel.
-void LineOut(Laufzeit& lz, const QString& text);
+void LineOut(Dienste& dienste, const QString& text);
 
 // Opens the planner file name in Datenpfad for reading, under the spelling the
 // folder really holds; ends the program with fehlt when there is none.
-void Planerdatei_öffnen(Laufzeit& lz, const QString& name, const QString& fehlt);
+void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
+                         const QString& fehlt);
 
 // Reads the next line; ends the program with meldung unless it is kopf.
-void Kopfzeile_prüfen(Laufzeit& lz, const QString& kopf, const QString& meldung);
+void Kopfzeile_pruefen(Dienste& dienste, const QString& kopf, const QString& meldung);
 
 // The same two for lines that are copied unchanged, as a backup copies every
-// line of the planner's data: their plain bytes, without the detour through
-// text, which would give back the very same bytes. Errors and their reports
-// are those of LineIn and LineOut.
-QByteArray klartextLesen(Laufzeit& lz);
-void klartextSchreiben(Laufzeit& lz, QByteArrayView klartext);
+// line of the planner's data: their bytes, without the detour through text,
+// which would give back the very same bytes. The reader gives the stored line
+// as it is (valid until the next read), for entschluesselnIn; the writer takes
+// the plain bytes. Errors and their reports are those of LineIn and LineOut.
+QByteArrayView gespeicherteZeileLesen(Dienste& dienste);
+void klartextSchreiben(Dienste& dienste, QByteArrayView klartext);
 
 }  // namespace mi

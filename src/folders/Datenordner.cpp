@@ -1,13 +1,10 @@
 #include "folders/Datenordner.h"
 
-#include "folders/Auflistung.h"
+#include "base/Auflistung.h"
+#include "base/Pfade.h"
+#include "base/Zaehler16.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
-#include "startup/Zaehler16.h"
-
-#include <optional>
 
 namespace mi {
 
@@ -30,68 +27,74 @@ bool istUnterordnerDerDaten(const QString& pfad) {
     return false;
 }
 
+// A folder that vanished or cannot be read lists nothing, just like a folder
+// without data: tell the two apart, or the user would hear "no data" about a
+// folder that was never looked into. Nothing when it cannot be listed.
+std::optional<bool> hatPlanerdaten(Dienste& dienste, const QString& ordner) {
+    const auto namen = Dateien_auflisten(dienste.plattform, ordner, Planermuster);
+    if (!namen) {
+        Meldung(dienste,
+                dienste.texte.ordnerwahlKeinZugriff.arg(Pfad_zitieren(dienste.texte, ordner)));
+        return std::nullopt;
+    }
+    return !namen->isEmpty();
+}
+
+// Data wins over the language folder; inside the language folder the data may
+// lie directly or in its own Data subfolder.
+std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewaehlt) {
+    const Plattform& p = dienste.plattform;
+    if (Ordner_vorhanden(p, gewaehlt + Datenordnername)) {
+        return gewaehlt + Datenordnername + Trenner;
+    }
+    const QString sprachordner = gewaehlt + dienste.texte.sprachordner + Trenner;
+    if (!Ordner_vorhanden(p, sprachordner)) {
+        return gewaehlt;
+    }
+    const auto imSprachordner = hatPlanerdaten(dienste, sprachordner);
+    if (!imSprachordner) {
+        return std::nullopt;
+    }
+    if (!*imSprachordner && Ordner_vorhanden(p, sprachordner + Datenordnername)) {
+        return sprachordner + Datenordnername + Trenner;
+    }
+    return sprachordner;
+}
+
 }  // namespace
 
-QString BrowseForFolder(Laufzeit& lz) {
-    return mitFehlerbericht(lz, QStringLiteral("modOrdner - BrowseForFolder"), [&] {
-        return nativ(lz.dialoge.ordnerWaehlen(lz.texte.ordnerwahlTitel));
+QString BrowseForFolder(Dienste& dienste) {
+    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - BrowseForFolder"), [&] {
+        return nativ(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
     });
 }
 
-bool Datenordner_auswählen(Laufzeit& lz) {
-    return mitFehlerbericht(lz, QStringLiteral("modOrdner - Datenordner_auswählen"), [&] {
-        lz.Datenpfad = BrowseForFolder(lz);
-        if (lz.Datenpfad.isEmpty()) {
-            return false;
-        }
-        lz.Datenpfad = mitTrenner(lz.Datenpfad);
-        if (istUnterordnerDerDaten(lz.Datenpfad)) {
-            lz.Datenpfad = ParentDir(lz, lz.Datenpfad);
-        }
-
-        // A folder that vanished or cannot be read lists nothing, just like a
-        // folder without data: tell the two apart, or the user would hear
-        // "no data" about a folder that was never looked into.
-        const auto hatPlanerdaten = [&lz]() -> std::optional<bool> {
-            const auto namen = Dateien_auflisten(lz.Datenpfad, Planermuster);
-            if (!namen) {
-                Meldung(lz,
-                        lz.texte.ordnerwahlKeinZugriff.arg(Pfad_zitieren(lz.texte, lz.Datenpfad)));
-                lz.Datenpfad.clear();
-                return std::nullopt;
-            }
-            return !namen->isEmpty();
-        };
-
-        const auto gefunden = hatPlanerdaten();
-        if (!gefunden) {
-            return false;
-        }
-        const bool heisstData =
-            lz.Datenpfad.toLower().endsWith(Trenner + QStringLiteral("data") + Trenner);
-        if (*gefunden || heisstData) {
-            return true;
-        }
-        // Data wins over the language folder; inside the language folder the
-        // data may lie directly or in its own Data subfolder.
-        if (Ordner_vorhanden(lz.Datenpfad + Datenordnername)) {
-            lz.Datenpfad += Datenordnername + Trenner;
-        } else if (Ordner_vorhanden(lz.Datenpfad + lz.texte.sprachordner)) {
-            lz.Datenpfad += lz.texte.sprachordner + Trenner;
-            const auto imSprachordner = hatPlanerdaten();
-            if (!imSprachordner) {
-                return false;
-            }
-            if (!*imSprachordner && Ordner_vorhanden(lz.Datenpfad + Datenordnername)) {
-                lz.Datenpfad += Datenordnername + Trenner;
-            }
-        }
-        return true;
-    });
+std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) {
+    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"),
+                            [&]() -> std::optional<QString> {
+                                QString gewaehlt = BrowseForFolder(dienste);
+                                if (gewaehlt.isEmpty()) {
+                                    return std::nullopt;
+                                }
+                                gewaehlt = mitTrenner(gewaehlt);
+                                if (istUnterordnerDerDaten(gewaehlt)) {
+                                    gewaehlt = ParentDir(dienste, gewaehlt);
+                                }
+                                const auto gefunden = hatPlanerdaten(dienste, gewaehlt);
+                                if (!gefunden) {
+                                    return std::nullopt;
+                                }
+                                const bool heisstData = gewaehlt.toLower().endsWith(
+                                    Trenner + QStringLiteral("data") + Trenner);
+                                if (*gefunden || heisstData) {
+                                    return gewaehlt;
+                                }
+                                return unterordnerMitDaten(dienste, gewaehlt);
+                            });
 }
 
-QString ParentDir(Laufzeit& lz, const QString& pfad) {
-    return mitFehlerbericht(lz, QStringLiteral("modOrdner - ParentDir"), [&] {
+QString ParentDir(Dienste& dienste, const QString& pfad) {
+    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - ParentDir"), [&] {
         // One trailing separator must not count, so the search starts at the
         // second-to-last character.
         for (qsizetype i = Zaehler16::pruefen(pfad.size() - 1) - 1; i >= 0; --i) {
@@ -101,6 +104,11 @@ QString ParentDir(Laufzeit& lz, const QString& pfad) {
         }
         return QString();
     });
+}
+
+bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner) {
+    const auto namen = Dateien_auflisten(plattform, ordner, Planermuster);
+    return namen && !namen->isEmpty();
 }
 
 }  // namespace mi

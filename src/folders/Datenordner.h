@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
+class Plattform;
 
 // The folder the user chose in the folder chooser, or "" on cancel.
-QString BrowseForFolder(Laufzeit& lz);
+QString BrowseForFolder(Dienste& dienste);
 
-// Turns the user's folder choice into Datenpfad. False when the chooser was
-// cancelled or the chosen folder cannot be listed.
-bool Datenordner_auswählen(Laufzeit& lz);
+// Turns the user's folder choice into the planner's data folder, with a
+// trailing separator. Nothing when the chooser was cancelled or the chosen
+// folder cannot be listed (the user has then been told).
+std::optional<QString> Datenordner_auswaehlen(Dienste& dienste);
 
 // The folder above the last component of pfad, with a trailing separator, or "".
-QString ParentDir(Laufzeit& lz, const QString& pfad);
+QString ParentDir(Dienste& dienste, const QString& pfad);
+
+// The planner data test: the folder holds a file matching "*Data.dat".
+bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner);
 
 }  // namespace mi

@@ -1,56 +1,37 @@
 #include "import/Import.h"
 
+#include "base/Startwerte.h"
 #include "datastore/Backup.h"
-#include "datastore/Dateikanal.h"
 #include "datastore/Konfigdaten.h"
 #include "datastore/Logbuch.h"
 #include "datastore/Mitarbeiterdaten.h"
-#include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
+#include "datastore/Planerordner.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "wizard/Schrittzustaende.h"
 
 namespace mi {
 
 namespace {
 
-const QString Dateiname = QStringLiteral("Mitarbeiterdaten.dat");
-
 // Position 30 of the planner's settings line: the step of day values,
 // "0" whole days, "1" halves, "2" tenths.
 constexpr qsizetype Tagesschritt = 29;
 
-QString planerzeile(const ImportZeile& z) {
+Mitarbeiter alsMitarbeiter(const ImportZeile& z) {
+    Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
-        return z.Name.mid(1);  // a text row: the ">" marker is not stored
+        m.titel = true;
+        m.name = z.Name.mid(1);  // a text row: the ">" marker is not stored
+        return m;
     }
-    // Appended into one buffer: a chain of "+" would copy the growing line
-    // once for every field, tens of thousands of times.
-    QString zeile;
-    zeile.reserve(88);
-    for (const QString* feld :
-         {&z.VonDatum, &z.BisDatum, &z.Resturlaub, &z.Urlaubsanspruch1, &z.Urlaubsanspruch2,
-          &z.Urlaubsanspruch3, &z.Urlaubsanspruch4, &z.Sonderurlaub}) {
-        zeile.append(*feld).append(u':');
-    }
-    return zeile.append(QStringLiteral("000,0:000,0:000,0:"))
-        .append(z.Name)
-        .append(u':')
-        .append(z.Benutzerkennung);
-}
-
-void mitarbeiterdateiSchreiben(Laufzeit& lz) {
-    const QString pfad = Datei_finden(lz.Datenpfad, Dateiname).value_or(lz.Datenpfad + Dateiname);
-    Datei_öffnen(lz, pfad, QStringLiteral("Output"), QString());
-    LineOut(lz, QStringLiteral("[Mitarbeiterdaten]"));
-    const QString& kopfwert = lz.mitarbeiter.MA_Kopfwert;
-    LineOut(lz, kopfwert.isEmpty() ? QStringLiteral("99999999") : kopfwert);
-    LineOut(lz, QString::number(lz.mitarbeiter.MA_Kopfzahl));
-    for (const ImportZeile& zeile : lz.ImportZeilen) {
-        LineOut(lz, planerzeile(zeile));
-    }
-    Datei_schließen(lz);
+    m.name = z.Name;
+    m.kennung = z.Benutzerkennung;
+    m.vonDatum = z.VonDatum;
+    m.bisDatum = z.BisDatum;
+    m.urlaub = {z.Resturlaub, z.Urlaubsanspruch1, z.Urlaubsanspruch2, z.Urlaubsanspruch3,
+                z.Urlaubsanspruch4};
+    m.sonderurlaub = z.Sonderurlaub;
+    return m;
 }
 
 bool endetMitEinerVon(const ImportZeile& z, QStringView ziffern) {
@@ -65,18 +46,19 @@ bool endetMitEinerVon(const ImportZeile& z, QStringView ziffern) {
 
 // Raises the planner's day-value step to neu when a day value needs it; the
 // step is only ever raised, never lowered.
-void tagesschrittAnheben(Laufzeit& lz, QStringView vorher, QChar neu, QStringView ziffern) {
-    if (lz.Einstellungen.size() <= Tagesschritt ||
-        !vorher.contains(lz.Einstellungen.at(Tagesschritt))) {
+void tagesschrittAnheben(Dienste& dienste, const QString& Datenpfad, const ImportTabelle& zeilen,
+                         QString& einstellungen, QStringView vorher, QChar neu,
+                         QStringView ziffern) {
+    if (einstellungen.size() <= Tagesschritt || !vorher.contains(einstellungen.at(Tagesschritt))) {
         return;
     }
-    for (const ImportZeile& zeile : lz.ImportZeilen) {
+    for (const ImportZeile& zeile : zeilen) {
         if (zeile.Urlaubsanspruch1.isEmpty()) {
             continue;  // text rows carry no day values
         }
         if (endetMitEinerVon(zeile, ziffern)) {
-            lz.Einstellungen[Tagesschritt] = neu;
-            Konfigdaten_schreiben(lz);
+            einstellungen[Tagesschritt] = neu;
+            Konfigdaten_schreiben(dienste, Datenpfad, einstellungen);
             return;
         }
     }
@@ -84,25 +66,34 @@ void tagesschrittAnheben(Laufzeit& lz, QStringView vorher, QChar neu, QStringVie
 
 }  // namespace
 
-void Mitarbeiterdaten_importieren(Laufzeit& lz, Schrittzustaende& zustaende) {
-    mitFehlerbericht(
-        lz, QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"), [&] {
-            const Texte& t = lz.texte;
-            Mitarbeiterdaten_lesen(lz);
-            if (lz.mitarbeiter.MA_Namen.value(0) != u"NoNames" &&
-                !Ja_Nein_Frage(
-                    lz, t.ueberschreibenHinweis + QStringLiteral("\r\r") + t.ueberschreibenFrage)) {
-                return;
+Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner& ordner,
+                                            const Startwerte& start,
+                                            const ImportTabelle& ImportZeilen,
+                                            const QString& Einstellungen) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"), [&] {
+            const Texte& t = dienste.texte;
+            Importergebnis ergebnis{false, Einstellungen};
+            const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
+            if (!alt.leer() &&
+                !Ja_Nein_Frage(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
+                                            t.ueberschreibenFrage)) {
+                return ergebnis;
             }
-            if (!Backup_erstellen(lz, QStringLiteral("A"))) {
-                Abbruchmeldung(lz, t.backupFehlgeschlagen);
+            if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
+                Abbruchmeldung(dienste, t.backupFehlgeschlagen);
             }
-            mitarbeiterdateiSchreiben(lz);
-            Meldung(lz, t.importErfolgreich);
-            Logbuch_ergänzen(lz, 2, t.logtextImport);
-            zustaende.Schritt_abschliessen(4);
-            tagesschrittAnheben(lz, u"0", u'1', u"5");
-            tagesschrittAnheben(lz, u"01", u'2', u"12346789");
+            Mitarbeiterdaten_schreiben(
+                dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
+                [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
+            Meldung(dienste, t.importErfolgreich);
+            Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
+            ergebnis.importiert = true;
+            tagesschrittAnheben(dienste, ordner.Datenpfad, ImportZeilen, ergebnis.Einstellungen,
+                                u"0", u'1', u"5");
+            tagesschrittAnheben(dienste, ordner.Datenpfad, ImportZeilen, ergebnis.Einstellungen,
+                                u"01", u'2', u"12346789");
+            return ergebnis;
         });
 }
 

@@ -1,11 +1,26 @@
 #pragma once
 
+#include "import/ImportZeile.h"
+
+#include <QString>
+
 namespace mi {
 
-struct Laufzeit;
-class Schrittzustaende;
+struct Dienste;
+struct Planerordner;
+struct Startwerte;
 
-// Step 4: replaces the planner's employee file with the checked rows.
-void Mitarbeiterdaten_importieren(Laufzeit& lz, Schrittzustaende& zustaende);
+// What step 4 leaves behind.
+struct Importergebnis {
+    bool importiert = false;  // the employee file holds the rows now
+    QString Einstellungen;    // the settings line, its day-value step raised where needed
+};
+
+// Step 4: replaces the planner's employee file with the checked rows, after
+// asking before existing employees are overwritten and saving a backup.
+Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner& ordner,
+                                            const Startwerte& start,
+                                            const ImportTabelle& ImportZeilen,
+                                            const QString& Einstellungen);
 
 }  // namespace mi

@@ -1,10 +1,11 @@
 #include "import/Importdatei.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Zaehler16.h"
+#include "base/Zeichensuche.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Zaehler16.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -32,9 +33,8 @@ inline bool planerzeichen(QChar c) {
 
 QString aufPlanerzeichen(const QString& text) {
     // Mostly every character fits: then the text is kept as it is.
-    const auto erstesFremdes =
-        std::find_if_not(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); });
-    if (erstesFremdes == text.cend()) {
+    if (nurLatin1(text) ||
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); })) {
         return text;
     }
     QString ergebnis(text.size(), Qt::Uninitialized);
@@ -51,32 +51,6 @@ QString aufPlanerzeichen(const QString& text) {
     ergebnis.truncate(ziel - ergebnis.constData());
     return ergebnis;
 }
-
-// The import file's lines: CR LF, a lone LF and a lone CR each end one, since
-// spreadsheets on other systems write LF. A last line end opens no further line.
-class Importzeilen {
-  public:
-    explicit Importzeilen(QStringView text) : text_(text) {}
-
-    bool ende() const { return pos_ >= text_.size(); }
-
-    QStringView naechste() {
-        qsizetype i = pos_;
-        while (i < text_.size() && text_[i] != u'\r' && text_[i] != u'\n') {
-            ++i;
-        }
-        const QStringView zeile = text_.sliced(pos_, i - pos_);
-        if (i < text_.size()) {
-            i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
-        }
-        pos_ = i;
-        return zeile;
-    }
-
-  private:
-    QStringView text_;
-    qsizetype pos_ = 0;
-};
 
 // The "sep=X" line a spreadsheet writes first, quoted or not.
 std::optional<QChar> trennzeichenzeile(QStringView zeile) {
@@ -101,12 +75,12 @@ bool istKopfzeile(QStringView zeile) {
 
 // A header may run over several lines until they hold enough separators
 // together; a header the file ends in consumes every line.
-void kopfUeberlesen(Laufzeit& lz, QStringView zeile, Importzeilen& zeilen) {
+void kopfUeberlesen(QStringView zeile, QChar trennzeichen, int schwelle, Importzeilen& zeilen) {
     std::int16_t summe = 0;
     for (;;) {
         Zaehler16::pruefen(zeile.size());
-        summe = Zaehler16::pruefen(summe + zeile.count(lz.Importtrennzeichen));
-        if (summe >= lz.texte.kopfzeilenSchwelle || zeilen.ende()) {
+        summe = Zaehler16::pruefen(summe + zeile.count(trennzeichen));
+        if (summe >= schwelle || zeilen.ende()) {
             return;
         }
         zeile = zeilen.naechste();
@@ -116,29 +90,98 @@ void kopfUeberlesen(Laufzeit& lz, QStringView zeile, Importzeilen& zeilen) {
     }
 }
 
-void zeileUebernehmen(Laufzeit& lz, Zaehler16& zeilenzahl, QStringView zeile) {
-    if (zeile.isEmpty() || !zeile.contains(lz.Importtrennzeichen)) {
+// The row points into the file's text, which the Importdatei keeps.
+void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zeile) {
+    const char16_t sep = datei.trennzeichen.unicode();
+    if (zeile.isEmpty() || findeEines(zeile, 0, sep, sep) < 0) {
         return;
     }
     ++zeilenzahl;
     if (zeilenzahl.wert() > 1) {
-        lz.ImportZeilen.emplace_back();
+        datei.zeilen.emplace_back();
     }
-    QString& text = lz.ImportZeilen.back().Zeilentext;
-    text.reserve(zeile.size() + 1);
-    text.append(zeile).append(lz.Importtrennzeichen);
+    datei.zeilen.back().Zeilentext = QString::fromRawData(zeile.data(), zeile.size());
 }
 
 }  // namespace
+
+QStringView Importzeilen::naechste() {
+    const qsizetype gefunden = findeEines(text_, pos_, u'\r', u'\n');
+    qsizetype i = gefunden < 0 ? text_.size() : gefunden;
+    const QStringView zeile = text_.sliced(pos_, i - pos_);
+    if (i < text_.size()) {
+        i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
+    }
+    pos_ = i;
+    return zeile;
+}
+
+QString Importfelder::naechstes() {
+    if (ende()) {
+        return {};
+    }
+    if (pos_ < text_.size() && text_[pos_] == u'"') {
+        if (auto feld = zitiert()) {
+            return *std::move(feld);
+        }
+        ++pos_;  // read as before, without its opening quote
+    }
+    return unzitiert();
+}
+
+// The field from its opening quote to the quote before its separator; nothing,
+// and the position unmoved, unless it is quoted so. Only a field with a doubled
+// quote needs a string of its own.
+std::optional<QString> Importfelder::zitiert() {
+    const qsizetype anfang = pos_ + 1;
+    QString verdoppelt;
+    bool mitVerdoppelung = false;
+    qsizetype i = anfang;
+    for (;;) {
+        const qsizetype quote = text_.indexOf(u'"', i);
+        if (quote < 0) {
+            return std::nullopt;
+        }
+        const qsizetype danach = quote + 1;
+        const bool amEnde = danach == text_.size() || text_[danach] == sep_;
+        if (!amEnde && text_[danach] != u'"') {
+            return std::nullopt;
+        }
+        if (mitVerdoppelung || !amEnde) {
+            verdoppelt.append(text_.sliced(i, quote - i));
+        }
+        if (amEnde) {
+            pos_ = danach + 1;
+            return mitVerdoppelung ? verdoppelt
+                                   : QString::fromRawData(text_.data() + anfang, quote - anfang);
+        }
+        mitVerdoppelung = true;
+        verdoppelt.append(u'"');
+        i = danach + 1;
+    }
+}
+
+// The field up to the next separator, a quote before that dropped.
+QString Importfelder::unzitiert() {
+    const char16_t* zeichen = text_.utf16();
+    const char16_t sep = sep_.unicode();
+    const qsizetype gefunden = findeEines(text_, pos_, sep, sep);
+    const qsizetype trenner = gefunden < 0 ? text_.size() : gefunden;
+    qsizetype laenge = trenner - pos_;
+    if (laenge > 0 && zeichen[trenner - 1] == u'"') {
+        --laenge;
+    }
+    const qsizetype anfang = pos_;
+    pos_ = trenner + 1;
+    return QString::fromRawData(text_.data() + anfang, laenge);
+}
 
 QString importtextDekodieren(QByteArrayView bytes) {
     const bool mitBom = bytes.startsWith("\xEF\xBB\xBF");
     if (mitBom) {
         bytes = bytes.sliced(3);
     }
-    const bool nurAscii =
-        std::all_of(bytes.begin(), bytes.end(), [](char b) { return (b & 0x80) == 0; });
-    if (nurAscii) {
+    if (nurAscii(bytes)) {
         return QString::fromLatin1(bytes);
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
@@ -149,76 +192,85 @@ QString importtextDekodieren(QByteArrayView bytes) {
     return cp1252Dekodieren(bytes);
 }
 
-bool Trennzeichen(Laufzeit& lz, const QString& zeile) {
-    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Trennzeichen"), [&] {
-        Zaehler16::pruefen(zeile.size());
-        std::array<int, 4> anzahl{};
-        for (const QChar c : zeile) {
-            for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-                anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
-            }
-        }
-        const int hoechste = *std::max_element(anzahl.begin(), anzahl.end());
-        if (hoechste == 0) {
-            return false;
-        }
-        for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-            if (anzahl[i] == hoechste) {
-                lz.Importtrennzeichen = QChar(Trennzeichenwahl[i]);
-            }
-        }
-        return true;
-    });
+std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile) {
+    return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Trennzeichen"),
+                            [&]() -> std::optional<QChar> {
+                                Zaehler16::pruefen(zeile.size());
+                                std::array<int, 4> anzahl{};
+                                for (const QChar c : zeile) {
+                                    for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+                                        anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
+                                    }
+                                }
+                                const int hoechste =
+                                    *std::max_element(anzahl.begin(), anzahl.end());
+                                if (hoechste == 0) {
+                                    return std::nullopt;
+                                }
+                                std::optional<QChar> gewaehlt;
+                                for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+                                    if (anzahl[i] == hoechste) {
+                                        gewaehlt = QChar(Trennzeichenwahl[i]);
+                                    }
+                                }
+                                return gewaehlt;
+                            });
 }
 
-bool Importdatei_lesen(Laufzeit& lz) {
-    return mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"), [&] {
-        const Texte& t = lz.texte;
-        lz.ImportZeilen.assign(1, ImportZeile{});
-        Datei_öffnen(lz, lz.Importdateipfad, QStringLiteral("Input"), QString());
-        const QString text = importtextDekodieren(lz.kanal.restLesen());
-        Datei_schließen(lz);
+std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"),
+        [&]() -> std::optional<Importdatei> {
+            const Texte& t = dienste.texte;
+            Importdatei datei;
+            Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
+            datei.text = importtextDekodieren(dienste.kanal.restLesen());
+            Datei_schliessen(dienste);
+            const QString& text = datei.text;
 
-        const QString pfad = Pfad_zitieren(t, lz.Importdateipfad);
-        Importzeilen zeilen(text);
-        if (zeilen.ende()) {
-            Meldung(lz, t.importdateiLeer.arg(pfad));
-            return false;
-        }
-        QStringView erste = zeilen.naechste();
-        if (const auto sep = trennzeichenzeile(erste)) {
-            // Without this the line would be read as an employee named "sep=".
-            lz.Importtrennzeichen = *sep;
+            const QString pfad = Pfad_zitieren(t, Importdateipfad);
+            const auto leer = [&] {
+                Meldung(dienste, t.importdateiLeer.arg(pfad));
+                return std::nullopt;
+            };
+            Importzeilen zeilen(text);
             if (zeilen.ende()) {
-                Meldung(lz, t.importdateiLeer.arg(pfad));
-                return false;
+                return leer();
             }
-            erste = zeilen.naechste();
-        } else if (!Trennzeichen(lz, erste.toString())) {
-            Meldung(lz, t.keinTrennzeichen.arg(pfad));
-            return false;
-        }
+            datei.zeilen.resize(1);
+            QStringView erste = zeilen.naechste();
+            if (const auto sep = trennzeichenzeile(erste)) {
+                // Without this the line would be read as an employee named "sep=".
+                datei.trennzeichen = *sep;
+                if (zeilen.ende()) {
+                    return leer();
+                }
+                erste = zeilen.naechste();
+            } else if (const auto gefunden = Trennzeichen(dienste, erste.toString())) {
+                datei.trennzeichen = *gefunden;
+            } else {
+                Meldung(dienste, t.keinTrennzeichen.arg(pfad));
+                return std::nullopt;
+            }
 
-        // At most one row per line end and never more than the row counter allows.
-        const qsizetype zeilenenden = std::count_if(
-            text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
-        lz.ImportZeilen.reserve(static_cast<std::size_t>(
-            std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
-        Zaehler16 zeilenzahl;
-        if (istKopfzeile(erste)) {
-            kopfUeberlesen(lz, erste, zeilen);
-        } else {
-            zeileUebernehmen(lz, zeilenzahl, erste);
-        }
-        while (!zeilen.ende()) {
-            zeileUebernehmen(lz, zeilenzahl, zeilen.naechste());
-        }
-        if (zeilenzahl.wert() == 0) {
-            Meldung(lz, t.importdateiLeer.arg(pfad));
-            return false;
-        }
-        return true;
-    });
+            // At most one row per line end and never more than the row counter allows.
+            const qsizetype zeilenenden = zaehleBeide(text, u'\n', u'\r');
+            datei.zeilen.reserve(static_cast<std::size_t>(
+                std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
+            Zaehler16 zeilenzahl;
+            if (istKopfzeile(erste)) {
+                kopfUeberlesen(erste, datei.trennzeichen, t.kopfzeilenSchwelle, zeilen);
+            } else {
+                zeileUebernehmen(datei, zeilenzahl, erste);
+            }
+            while (!zeilen.ende()) {
+                zeileUebernehmen(datei, zeilenzahl, zeilen.naechste());
+            }
+            if (zeilenzahl.wert() == 0) {
+                return leer();
+            }
+            return datei;
+        });
 }
 
 }  // namespace mi

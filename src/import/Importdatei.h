@@ -1,21 +1,63 @@
 #pragma once
 
+#include "import/ImportZeile.h"
+
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
-// Chooses Importtrennzeichen from a line: the most frequent of "," ";" ":" and
-// tab, on a tie the later one in that order. False, and the separator left as
-// it was, when none of them occurs.
-bool Trennzeichen(Laufzeit& lz, const QString& zeile);
+// The lines of a text as a spreadsheet or an editor writes it: CR LF, a lone LF
+// and a lone CR each end one, since spreadsheets on other systems write LF. A
+// last line end opens no further line.
+class Importzeilen {
+  public:
+    explicit Importzeilen(QStringView text) : text_(text) {}
 
-// Rebuilds ImportZeilen from the file at Importdateipfad. False when the file is
-// empty, its first line has no separator or it holds no data line; the user has
-// then been told why. The channel is closed again in every case.
-bool Importdatei_lesen(Laufzeit& lz);
+    bool ende() const { return pos_ >= text_.size(); }
+    QStringView naechste();
+
+  private:
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+// The fields of one line as spreadsheets write them (RFC 4180), in order. A
+// field quoted that way (a quote, the text with every quote in it doubled, a
+// quote right before the separator) is its text: a separator inside belongs to
+// it, a doubled quote is one quote. Every other field, one whose quote never
+// closes included, is read as before: up to the next separator, one quote at
+// its start and one at its end dropped, every other quote kept. So no text is
+// lost and none moves into another column unseen. The line's end counts as one
+// more separator. A field without a doubled quote points into the line
+// (QString::fromRawData), so the line must outlive it.
+class Importfelder {
+  public:
+    Importfelder(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
+
+    bool ende() const { return pos_ > text_.size(); }
+    QString naechstes();
+
+  private:
+    std::optional<QString> zitiert();
+    QString unzitiert();
+
+    QStringView text_;
+    QChar sep_;
+    qsizetype pos_ = 0;
+};
+
+// The separator of a line: the most frequent of "," ";" ":" and tab, on a tie
+// the later one in that order. Nothing when none of them occurs.
+std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
+
+// Reads the import file's rows and detects their separator. Nothing when the
+// file is empty, its first line has no separator or it holds no data line; the
+// user has then been told why. The channel is closed again in every case.
+std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad);
 
 // The import file's bytes as planner text: UTF-8 when the file starts with a
 // byte-order mark or is valid UTF-8 with non-ASCII bytes, else Windows-1252.

@@ -1,7 +1,8 @@
 #include "import/Zahlen.h"
 
-#include "startup/Laufzeit.h"
+#include "base/Datum.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -31,6 +32,20 @@ Ziffernfolge ziffernLesen(QStringView text, qsizetype pos) {
     return z;
 }
 
+// Whether text holds teil at pos; compared in place, since a date's
+// separators are a character or two.
+bool stehtBei(QStringView text, qsizetype pos, QStringView teil) {
+    if (text.size() - pos < teil.size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < teil.size(); ++i) {
+        if (text[pos + i] != teil[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The window Windows uses for two-digit years.
 int jahrMitJahrhundert(int jahr, qsizetype stellen) {
     if (stellen == 4) {
@@ -39,15 +54,15 @@ int jahrMitJahrhundert(int jahr, qsizetype stellen) {
     return jahr < 30 ? 2000 + jahr : 1900 + jahr;
 }
 
-std::optional<QDate> gueltig(int jahr, int monat, int tag) {
-    const QDate datum(jahr, monat, tag);
-    if (!datum.isValid()) {
+std::optional<Kalendertag> gueltig(int jahr, int monat, int tag) {
+    const Kalendertag datum{jahr, monat, tag};
+    if (!datum.gueltig()) {
         return std::nullopt;
     }
     return datum;
 }
 
-std::optional<QDate> iso8601(QStringView text) {
+std::optional<Kalendertag> iso8601(QStringView text) {
     if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') {
         return std::nullopt;
     }
@@ -58,6 +73,15 @@ std::optional<QDate> iso8601(QStringView text) {
         return std::nullopt;
     }
     return gueltig(jahr.wert, monat.wert, tag.wert);
+}
+
+// Blanks around a value never count; most values have none, which is seen
+// without a call.
+QStringView beschnitten(QStringView text) {
+    if (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace())) {
+        return text;
+    }
+    return text.trimmed();
 }
 
 QChar ersterOder(const QString& text, char16_t ersatz) {
@@ -119,13 +143,13 @@ Gebietsformat::Gebietsformat(const QLocale& locale)
     }
 }
 
-std::optional<QDate> Gebietsformat::nachMuster(QStringView text) const {
+std::optional<Kalendertag> Gebietsformat::nachMuster(QStringView text) const {
     const Datumsmuster& m = *muster_;
     int werte[3] = {0, 0, 0};
     qsizetype jahresstellen = 0;
     qsizetype pos = 0;
     for (int i = 0; i < 3; ++i) {
-        if (!text.sliced(pos).startsWith(m.literal[i])) {
+        if (!stehtBei(text, pos, m.literal[i])) {
             return std::nullopt;
         }
         pos += m.literal[i].size();
@@ -141,15 +165,15 @@ std::optional<QDate> Gebietsformat::nachMuster(QStringView text) const {
         }
         pos += z.stellen;
     }
-    if (text.sliced(pos) != m.literal[3]) {
+    if (text.size() - pos != m.literal[3].size() || !stehtBei(text, pos, m.literal[3])) {
         return std::nullopt;
     }
     const int jahr = jahrMitJahrhundert(werte[static_cast<int>(Teil::Jahr)], jahresstellen);
     return gueltig(jahr, werte[static_cast<int>(Teil::Monat)], werte[static_cast<int>(Teil::Tag)]);
 }
 
-std::optional<QDate> Gebietsformat::datum(QStringView text) const {
-    const QStringView rein = text.trimmed();
+std::optional<Kalendertag> Gebietsformat::kalendertag(QStringView text) const {
+    const QStringView rein = beschnitten(text);
     if (auto iso = iso8601(rein)) {
         return iso;
     }
@@ -160,86 +184,135 @@ std::optional<QDate> Gebietsformat::datum(QStringView text) const {
     if (!datum.isValid()) {
         return std::nullopt;
     }
-    return datum;
+    return Kalendertag::aus(datum);
 }
 
-std::optional<float> Gebietsformat::zahl(QStringView text) const {
-    const QStringView rein = text.trimmed();
-    qsizetype pos = 0;
+std::optional<QDate> Gebietsformat::datum(QStringView text) const {
+    const auto tag = kalendertag(text);
+    if (!tag) {
+        return std::nullopt;
+    }
+    return QDate(tag->jahr, tag->monat, tag->tag);
+}
+
+namespace {
+
+// Whether the digits, with "." for the decimal separator, stay within single
+// precision: any value of at most 38 integer digits does (FLT_MAX is about
+// 3.4e38), so only a longer one is converted to find out.
+bool langeZahlInEinfacherGenauigkeit(QStringView ziffern, QChar dezimal) {
     std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(rein.size()));
-    if (!rein.isEmpty() && (rein[0] == u'-' || rein[0] == minus_)) {
-        ascii += '-';
+    ascii.reserve(static_cast<std::size_t>(ziffern.size()));
+    for (const QChar c : ziffern) {
+        ascii += c == dezimal ? '.' : static_cast<char>(c.unicode());
+    }
+    double betrag = 0;
+    const char* ende = ascii.data() + ascii.size();
+    const auto [zeiger, fehler] =
+        std::from_chars(ascii.data(), ende, betrag, std::chars_format::fixed);
+    return fehler == std::errc() && zeiger == ende &&
+           std::fabs(betrag) <= std::numeric_limits<float>::max();
+}
+
+inline bool einfacheGenauigkeit(QStringView ziffern, qsizetype ganzstellen, QChar dezimal) {
+    return ganzstellen <= 38 || langeZahlInEinfacherGenauigkeit(ziffern, dezimal);
+}
+
+// "000" to "999", so a day value is written without a division.
+constexpr std::array<std::array<char16_t, 3>, 1000> Dreistellig = [] {
+    std::array<std::array<char16_t, 3>, 1000> tafel{};
+    for (int i = 0; i < 1000; ++i) {
+        tafel[static_cast<std::size_t>(i)] = {static_cast<char16_t>(u'0' + i / 100),
+                                              static_cast<char16_t>(u'0' + i / 10 % 10),
+                                              static_cast<char16_t>(u'0' + i % 10)};
+    }
+    return tafel;
+}();
+
+}  // namespace
+
+std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
+    const QStringView rein = beschnitten(text);
+    const char16_t* z = rein.utf16();
+    const qsizetype n = rein.size();
+    qsizetype pos = 0;
+    Tageswert wert;
+    if (n > 0 && (z[0] == u'-' || z[0] == minus_.unicode())) {
+        wert.negativ = true;
         ++pos;
-    } else if (!rein.isEmpty() && (rein[0] == u'+' || rein[0] == plus_)) {
+    } else if (n > 0 && (z[0] == u'+' || z[0] == plus_.unicode())) {
         ++pos;
     }
+    // The tenths are counted from the digits themselves.
+    constexpr std::int64_t Obergrenze = std::int64_t{1} << 40;
+    const qsizetype anfang = pos;
+    const char16_t dezimal = dezimal_.unicode();
+    std::int64_t ganz = 0;
+    qsizetype ganzstellen = 0;  // integer digits from the first that is not 0
+    int zehntelziffer = 0;
+    int nachkomma = -1;  // decimal digits seen so far, -1 before the separator
+    bool aufrunden = false;
     bool ziffern = false;
-    bool komma = false;
-    for (; pos < rein.size(); ++pos) {
-        const QChar c = rein[pos];
-        if (istZiffer(c)) {
-            ascii += static_cast<char>(c.unicode());
+    for (; pos < n; ++pos) {
+        const unsigned ziffer = static_cast<unsigned>(z[pos]) - u'0';
+        if (ziffer <= 9) {
             ziffern = true;
-        } else if (c == dezimal_ && !komma) {
-            ascii += '.';
-            komma = true;
+            if (nachkomma < 0) {
+                ganz = std::min(ganz * 10 + ziffer, Obergrenze);
+                ganzstellen += (ganzstellen > 0 || ziffer != 0) ? 1 : 0;
+            } else if (++nachkomma == 1) {
+                zehntelziffer = static_cast<int>(ziffer);
+            } else if (nachkomma == 2) {
+                aufrunden = ziffer >= 5;
+            }
+        } else if (z[pos] == dezimal && nachkomma < 0) {
+            nachkomma = 0;
         } else {
             return std::nullopt;
         }
     }
-    if (!ziffern) {
+    if (!ziffern || !einfacheGenauigkeit(rein.sliced(anfang), ganzstellen, dezimal_)) {
         return std::nullopt;
     }
-    // Through double, so that only a value beyond single precision fails.
-    double wert = 0;
-    const char* ende = ascii.data() + ascii.size();
-    const auto [zeiger, fehler] =
-        std::from_chars(ascii.data(), ende, wert, std::chars_format::fixed);
-    if (fehler != std::errc() || zeiger != ende ||
-        std::fabs(wert) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<float>(wert);
+    wert.zehntel = ganz * 10 + zehntelziffer + (aufrunden ? 1 : 0);
+    return wert;
 }
 
 QString Gebietsformat::zahlFormatieren(QStringView text) const {
-    const QStringView rein = text.trimmed();
-    return zahlFormatieren(rein.isEmpty() ? 0.0F : zahl(rein).value_or(0.0F));
+    const QStringView rein = beschnitten(text);
+    return zahlFormatieren(rein.isEmpty() ? Tageswert{} : zahl(rein).value_or(Tageswert{}));
 }
 
-QString Gebietsformat::zahlFormatieren(float wert) const {
-    // std::round rounds half away from zero.
-    const double zehntel = std::round(static_cast<double>(wert) * 10.0);
-    const double betrag = std::fabs(zehntel);
-    // fmod only where the value leaves the integers.
-    const int zehntelziffer = betrag < 1e9
-                                  ? static_cast<int>(static_cast<std::int64_t>(betrag) % 10)
-                                  : static_cast<int>(std::fmod(betrag, 10.0));
-    const auto ziffer = static_cast<char16_t>(u'0' + zehntelziffer);
+QString Gebietsformat::zahlFormatieren(Tageswert wert) const {
+    QChar zeichen[Tageswertlaenge];
+    zahlFormatierenIn(wert, dezimal_, zeichen);
+    return QString(zeichen, Tageswertlaenge);
+}
 
+void Gebietsformat::zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel) {
+    const std::int64_t betrag = wert.zehntel;
     // At most 999.9 and -99.9 fit the five characters; beyond that the integer
     // digits are clamped and the decimal digit kept.
-    const int ganz = betrag > 9990 ? 999 : static_cast<int>(betrag) / 10;
-    char16_t zeichen[5];
-    qsizetype n = 0;
-    if (zehntel < 0) {
-        const int zweistellig = ganz > 99 ? 99 : ganz;
-        zeichen[n++] = u'-';
-        zeichen[n++] = static_cast<char16_t>(u'0' + zweistellig / 10);
-        zeichen[n++] = static_cast<char16_t>(u'0' + zweistellig % 10);
+    const std::int64_t ganz = betrag / 10;
+    if (wert.negativ && betrag > 0) {
+        const auto& ziffern =
+            Dreistellig[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 99))];
+        ziel[0] = u'-';
+        ziel[1] = ziffern[1];
+        ziel[2] = ziffern[2];
     } else {
-        zeichen[n++] = static_cast<char16_t>(u'0' + ganz / 100);
-        zeichen[n++] = static_cast<char16_t>(u'0' + ganz / 10 % 10);
-        zeichen[n++] = static_cast<char16_t>(u'0' + ganz % 10);
+        const auto& ziffern =
+            Dreistellig[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 999))];
+        ziel[0] = ziffern[0];
+        ziel[1] = ziffern[1];
+        ziel[2] = ziffern[2];
     }
-    zeichen[n++] = dezimal_.unicode();
-    zeichen[n++] = ziffer;
-    return QString(reinterpret_cast<const QChar*>(zeichen), n);
+    ziel[3] = dezimal;
+    ziel[4] = QChar(u'0' + static_cast<int>(betrag - ganz * 10));
 }
 
-QString Zahl_formatieren(Laufzeit& lz, const QString& text) {
-    return Gebietsformat(lz.plattform.gebietsschema()).zahlFormatieren(text);
+QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text) {
+    return Gebietsformat(gebietsschema).zahlFormatieren(text);
 }
 
 }  // namespace mi

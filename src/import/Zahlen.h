@@ -5,11 +5,20 @@
 #include <QString>
 #include <QStringView>
 #include <array>
+#include <cstdint>
 #include <optional>
 
 namespace mi {
 
-struct Laufzeit;
+struct Kalendertag;
+
+// A day value as the user wrote it, rounded to tenths half away from zero on
+// its decimal digits (never through a binary fraction, so 0.35 is 0.4). The
+// tenths stop growing far beyond what a day value can show.
+struct Tageswert {
+    bool negativ = false;
+    std::int64_t zehntel = 0;  // the amount, without its sign
+};
 
 // How the user writes dates and numbers, worked out once per check from the
 // locale, so that tens of thousands of fields are read without the locale's
@@ -22,18 +31,25 @@ class Gebietsformat {
     // two- or four-digit year, or ISO 8601 yyyy-mm-dd. Two-digit years 30 to 99
     // are 1930 to 1999, 00 to 29 are 2000 to 2029.
     std::optional<QDate> datum(QStringView text) const;
+    // The same as its parts.
+    std::optional<Kalendertag> kalendertag(QStringView text) const;
 
     // Digits with at most one locale decimal separator and an optional sign.
     // Group separators, exponents, "nan" and "inf" are no numbers, and neither
     // is a value beyond single precision.
-    std::optional<float> zahl(QStringView text) const;
+    std::optional<Tageswert> zahl(QStringView text) const;
 
     // The day value form "000.0" (or "-00.0") with the locale's decimal
     // separator, clamped to -99.x and 999.x. Always five characters: anything
     // that is no number is zero, and so is a negative value that rounds to zero.
     QString zahlFormatieren(QStringView text) const;
     // The same for a value already read, so that a checked field is parsed once.
-    QString zahlFormatieren(float wert) const;
+    QString zahlFormatieren(Tageswert wert) const;
+    // The same five characters with the given decimal separator, written to ziel.
+    static void zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel);
+    static constexpr qsizetype Tageswertlaenge = 5;
+
+    QChar dezimalzeichen() const { return dezimal_; }
 
   private:
     enum class Teil : char { Tag, Monat, Jahr };
@@ -42,7 +58,7 @@ class Gebietsformat {
         std::array<QString, 4> literal;  // before, between and after the three parts
     };
 
-    std::optional<QDate> nachMuster(QStringView text) const;
+    std::optional<Kalendertag> nachMuster(QStringView text) const;
 
     QLocale locale_;
     QString kurzformat_;
@@ -52,6 +68,6 @@ class Gebietsformat {
     QChar plus_;
 };
 
-QString Zahl_formatieren(Laufzeit& lz, const QString& text);
+QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text);
 
 }  // namespace mi

@@ -6,16 +6,19 @@
 namespace mi {
 
 enum class Symbol { Warnung, Frage };
-enum class Knoepfe { OK, JaNein };
-enum class Antwort { OK, Ja, Nein };
+// JaAlleNein: Yes, Yes to All, No; only the check's row question has it.
+enum class Knoepfe { OK, JaNein, JaAlleNein };
+enum class Antwort { OK, Ja, JaAlle, Nein };
 
 // One modal message box as the user sees it. Texts break lines with CR alone.
+// Details, when there are any, stay hidden until the user asks for them.
 struct Meldungsbox {
     QString titel;
     QString text;
     Symbol symbol = Symbol::Warnung;
     Knoepfe knoepfe = Knoepfe::OK;
     Antwort standard = Antwort::OK;
+    QString details;
 };
 
 // The file-open dialog: one file type entry written "description|pattern",

@@ -1,28 +1,42 @@
 #include "messages/Meldungen.h"
 
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
+#include "base/Pfade.h"
+#include "messages/Dienste.h"
 
 namespace mi {
 
-void Meldung(Laufzeit& lz, const QString& text) {
-    lz.plattform.signalton();
-    lz.dialoge.zeigen(
-        Meldungsbox{lz.Programmtitel, text, Symbol::Warnung, Knoepfe::OK, Antwort::OK});
+void Meldung(Dienste& dienste, const QString& text, const QString& details) {
+    dienste.plattform.signalton();
+    dienste.dialoge.zeigen(Meldungsbox{dienste.texte.programmtitel, text, Symbol::Warnung,
+                                       Knoepfe::OK, Antwort::OK, details});
 }
 
-bool Ja_Nein_Frage(Laufzeit& lz, const QString& text) {
-    return lz.dialoge.zeigen(Meldungsbox{lz.Programmtitel, text, Symbol::Frage, Knoepfe::JaNein,
-                                         Antwort::Nein}) == Antwort::Ja;
+namespace {
+
+// A question box: no beep, No the default.
+Antwort fragen(Dienste& dienste, const QString& text, Knoepfe knoepfe) {
+    return dienste.dialoge.zeigen(
+        Meldungsbox{dienste.texte.programmtitel, text, Symbol::Frage, knoepfe, Antwort::Nein, {}});
+}
+
+}  // namespace
+
+bool Ja_Nein_Frage(Dienste& dienste, const QString& text) {
+    return fragen(dienste, text, Knoepfe::JaNein) == Antwort::Ja;
+}
+
+Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text) {
+    const Antwort antwort = fragen(dienste, text, Knoepfe::JaAlleNein);
+    return antwort == Antwort::Ja || antwort == Antwort::JaAlle ? antwort : Antwort::Nein;
 }
 
 QString abbruchText(const Texte& t, const QString& text) {
     return text + QStringLiteral(".\r\r") + t.schlusszeile;
 }
 
-void Abbruchmeldung(Laufzeit& lz, const QString& text) {
-    lz.kanal.verwerfen();
-    Meldung(lz, abbruchText(lz.texte, text));
+void Abbruchmeldung(Dienste& dienste, const QString& text) {
+    dienste.kanal.verwerfen();
+    Meldung(dienste, abbruchText(dienste.texte, text));
     throw Programmende{Programmende::Grund::Abbruchmeldung};
 }
 
@@ -31,10 +45,10 @@ QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t numme
     return t.fehlerbericht.arg(ort, QString::number(nummer), beschreibung);
 }
 
-void Fehlerbericht(Laufzeit& lz, const QString& ort, const Laufzeitfehler& fehler,
+void Fehlerbericht(Dienste& dienste, const QString& ort, const Laufzeitfehler& fehler,
                    Programmende::Grund grund) {
-    lz.kanal.verwerfen();
-    Meldung(lz, fehlerberichtText(lz.texte, ort, fehler.nummer, fehler.beschreibung));
+    dienste.kanal.verwerfen();
+    Meldung(dienste, fehlerberichtText(dienste.texte, ort, fehler.nummer, fehler.beschreibung));
     throw Programmende{grund};
 }
 

@@ -29,6 +29,9 @@ Texte deutsch() {
     t.knoepfe = {QStringLiteral("Datenordner auswählen ..."),
                  QStringLiteral("Importdatei auswählen ..."), QStringLiteral("Importdaten prüfen"),
                  QStringLiteral("Mitarbeiterdaten importieren"), QStringLiteral("Beenden")};
+    t.schrittErledigt = QStringLiteral("erledigt");
+    t.schrittAktuell = QStringLiteral("aktueller Schritt");
+    t.schrittNichtOffen = QStringLiteral("noch nicht verfügbar");
 
     t.schlusszeile = QStringLiteral("Das Programm wird beendet.");
     t.fehlerbericht = QStringLiteral(
@@ -103,6 +106,7 @@ Texte deutsch() {
         "Vermutlicher Fehler: Das Trennzeichen der Importdatei '%1' ist in den Daten "
         "enthalten. Verwenden Sie dieses Zeichen nicht in den Importdaten oder verwenden Sie "
         "ein anderes Trennzeichen in der Importdatei.");
+    t.fehlerzeile = QStringLiteral("%1: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
@@ -127,6 +131,9 @@ Texte englisch() {
     t.knoepfe = {QStringLiteral("Select Data Folder ..."), QStringLiteral("Select Import File ..."),
                  QStringLiteral("Check Import Data"), QStringLiteral("Import Employee Data"),
                  QStringLiteral("Close")};
+    t.schrittErledigt = QStringLiteral("done");
+    t.schrittAktuell = QStringLiteral("current step");
+    t.schrittNichtOffen = QStringLiteral("not yet available");
 
     t.schlusszeile = QStringLiteral("Program will be closed.");
     t.fehlerbericht = QStringLiteral(
@@ -191,6 +198,7 @@ Texte englisch() {
         "Probably the delimiter in the import file '%1' is contained in the import data. Do "
         "not use this character in the import data or use a different delimiter in the import "
         "file.");
+    t.fehlerzeile = QStringLiteral("%1: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Employee data already exist. Existing data will be overwritten by the import data.");
@@ -215,6 +223,9 @@ Texte franzoesisch() {
                  QStringLiteral("Vérification des Données d'Import"),
                  QStringLiteral("Import des Employés"), QStringLiteral("Fermer")};
     t.breitenzuschlagTwips = 480;
+    t.schrittErledigt = QStringLiteral("terminée");
+    t.schrittAktuell = QStringLiteral("étape en cours");
+    t.schrittNichtOffen = QStringLiteral("pas encore disponible");
 
     t.schlusszeile = QStringLiteral("Le programme va être fermé.");
     t.fehlerbericht = QStringLiteral(
@@ -286,6 +297,7 @@ Texte franzoesisch() {
         "Le séparateur « %1 » du fichier d'import est probablement inclus dans les données. "
         "N'utilisez pas ce séparateur dans les données à importer ou utilisez un séparateur "
         "différent.");
+    t.fehlerzeile = QStringLiteral("%1 : %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "

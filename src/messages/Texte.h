@@ -18,6 +18,10 @@ struct Texte {
     std::array<QString, 4> rahmen;
     std::array<QString, 5> knoepfe;
     int breitenzuschlagTwips = 0;  // frames, buttons and window are wider in French
+    // What a screen reader says of a step's state picture
+    QString schrittErledigt;
+    QString schrittAktuell;
+    QString schrittNichtOffen;
 
     // Messages and error reports
     QString schlusszeile;
@@ -75,6 +79,7 @@ struct Texte {
     QString pruefungFehlerfrei;
     QString spaltenanzahl;
     QString spaltenHinweis;  // %1 separator
+    QString fehlerzeile;     // %1 row header, %2 fault text: one line of the list of faults
 
     // Import
     QString ueberschreibenHinweis;

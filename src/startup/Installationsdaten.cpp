@@ -1,11 +1,11 @@
 #include "startup/Installationsdaten.h"
 
-#include "datastore/Dateikanal.h"
+#include "base/Auflistung.h"
+#include "base/Pfade.h"
+#include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Auflistung.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
+#include "messages/Dienste.h"
 
 #include <array>
 
@@ -18,56 +18,68 @@ const QString Kopf = QStringLiteral("[Velmont]");
 const QString DatenSchluessel = QStringLiteral("data_pfad=");
 const QString LogSchluessel = QStringLiteral("log_pfad=");
 
-std::optional<QString> einstellungsdatei(const Laufzeit& lz) {
-    if (auto pfad = Datei_finden(lz.Installationspfad, Dateiname)) {
+std::optional<QString> einstellungsdatei(const Plattform& p, const QString& Installationspfad) {
+    if (auto pfad = Datei_finden(p, Installationspfad, Dateiname)) {
         return pfad;
     }
-    return Datei_finden(mitTrenner(lz.plattform.programmordner()), Dateiname);
+    return Datei_finden(p, mitTrenner(p.programmordner()), Dateiname);
 }
 
-QString klartextzeile(Laufzeit& lz) {
-    return cp1252Dekodieren(lz.kanal.zeileLesen());
+QString klartextzeile(Dateikanal& kanal) {
+    return cp1252Dekodieren(kanal.zeileLesen());
+}
+
+// The three lines of the file, scrambled or, as it may also be kept, plain.
+// Nothing when its first line is not the header either way.
+std::optional<std::array<QString, 3>> zeilenLesen(Dienste& dienste, const QString& pfad) {
+    std::array<QString, 3> zeilen;
+    Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
+    zeilen[0] = LineIn(dienste);
+    if (zeilen[0] == Kopf) {
+        zeilen[1] = LineIn(dienste);
+        zeilen[2] = LineIn(dienste);
+    } else {
+        Datei_schliessen(dienste);
+        Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
+        if (klartextzeile(dienste.kanal) != Kopf) {
+            Datei_schliessen(dienste);
+            return std::nullopt;
+        }
+        zeilen[1] = klartextzeile(dienste.kanal);
+        zeilen[2] = klartextzeile(dienste.kanal);
+    }
+    Datei_schliessen(dienste);
+    return zeilen;
+}
+
+// Every later step joins file names straight onto the folders.
+QString alsOrdner(const QString& pfad) {
+    return pfad.isEmpty() ? pfad : mitTrenner(pfad);
 }
 
 }  // namespace
 
-void Installationsdaten_lesen(Laufzeit& lz) {
+Planerordner Installationsdaten_lesen(Dienste& dienste, const QString& Installationspfad) {
+    Planerordner ordner;
     try {
-        const auto pfad = einstellungsdatei(lz);
+        const auto pfad = einstellungsdatei(dienste.plattform, Installationspfad);
         if (!pfad) {
-            return;
+            return ordner;
         }
-        std::array<QString, 3> zeilen;
-        Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
-        zeilen[0] = LineIn(lz);
-        if (zeilen[0] == Kopf) {
-            zeilen[1] = LineIn(lz);
-            zeilen[2] = LineIn(lz);
-        } else {
-            // The same file may also be kept as plain text.
-            Datei_schließen(lz);
-            Datei_öffnen(lz, *pfad, QStringLiteral("Input"), QString());
-            if (klartextzeile(lz) != Kopf) {
-                Datei_schließen(lz);
-                return;
-            }
-            zeilen[1] = klartextzeile(lz);
-            zeilen[2] = klartextzeile(lz);
+        const auto zeilen = zeilenLesen(dienste, *pfad);
+        if (!zeilen || !(*zeilen)[1].startsWith(DatenSchluessel)) {
+            return ordner;
         }
-        Datei_schließen(lz);
-
-        if (!zeilen[1].startsWith(DatenSchluessel)) {
-            return;
-        }
-        lz.Datenpfad = zeilen[1].mid(DatenSchluessel.size());
-        if (zeilen[2].startsWith(LogSchluessel)) {
-            lz.Logpfad = zeilen[2].mid(LogSchluessel.size());
+        ordner.Datenpfad = alsOrdner((*zeilen)[1].mid(DatenSchluessel.size()));
+        if ((*zeilen)[2].startsWith(LogSchluessel)) {
+            ordner.Logpfad = alsOrdner((*zeilen)[2].mid(LogSchluessel.size()));
         }
     } catch (const std::exception&) {
         // A file that is not what it should be leaves the user to choose the
         // data folder; start-up goes on without a word.
-        lz.kanal.verwerfen();
+        dienste.kanal.verwerfen();
     }
+    return ordner;
 }
 
 }  // namespace mi

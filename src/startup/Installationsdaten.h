@@ -1,12 +1,17 @@
 #pragma once
 
+#include "datastore/Planerordner.h"
+
+#include <QString>
+
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
 // Reads "Velmont.dat" from the installation folder, else from the program's
-// folder, and sets Datenpfad and Logpfad from it. Gives up silently on a file
-// it does not recognise.
-void Installationsdaten_lesen(Laufzeit& lz);
+// folder: the data and log folders it names, each given its trailing separator.
+// Empty folders when there is no such file or it is not recognised: start-up
+// goes on without a word.
+Planerordner Installationsdaten_lesen(Dienste& dienste, const QString& Installationspfad);
 
 }  // namespace mi

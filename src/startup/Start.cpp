@@ -1,21 +1,15 @@
 #include "startup/Start.h"
 
+#include "base/Auflistung.h"
+#include "base/Datum.h"
+#include "base/Pfade.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 #include "startup/Installationsdaten.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-
-#include <QFileInfo>
-#include <cstdlib>
 
 namespace mi {
 
 namespace {
-
-void zweistellig(QChar* ziel, int zahl) {
-    ziel[0] = QChar(u'0' + zahl / 10 % 10);
-    ziel[1] = QChar(u'0' + zahl % 10);
-}
 
 QString installationsbasis(const Plattform& p) {
     const QString oeffentlich = p.umgebungsvariable(QStringLiteral("PUBLIC"));
@@ -29,78 +23,50 @@ QString installationsbasis(const Plattform& p) {
     return mitTrenner(nativ(oeffentlich)) + virtuell + Trenner;
 }
 
-QString installationspfadSuchen(const QString& basis) {
+QString installationspfadSuchen(const Plattform& p, const QString& basis) {
     for (const char* name : {"Velmora", "Velmoral"}) {
         const QString kandidat = basis + QLatin1String(name);
-        if (Ordner_vorhanden(kandidat)) {
+        if (Ordner_vorhanden(p, kandidat)) {
             return kandidat + Trenner;
         }
     }
     return basis + QStringLiteral("Velmorat") + Trenner;
 }
 
+const QString OrtMain = QStringLiteral("modMitarbeiterImport - Main");
+
 }  // namespace
 
-QString FormatDatumDS(Laufzeit& lz, const QDate& datum) {
-    return mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - FormatDatumDS"), [&] {
-        if (!datum.isValid()) {
-            fehlerAusloesen(fehlernummer::Typenkonflikt);
-        }
-        // Written digit by digit: the check formats two dates for each of up
-        // to 32,767 rows. A year before the common era keeps its sign when it
-        // has a single digit, as the last two characters of its number.
-        QString text(6, Qt::Uninitialized);
-        QChar* ziel = text.data();
-        if (datum.year() > -10 && datum.year() < 0) {
-            ziel[0] = u'-';
-            ziel[1] = QChar(u'0' - datum.year());
-        } else {
-            zweistellig(ziel, std::abs(datum.year()));
-        }
-        zweistellig(ziel + 2, datum.month());
-        zweistellig(ziel + 4, datum.day());
-        return text;
-    });
-}
-
-bool Ordner_vorhanden(const QString& pfad) {
-    if (pfad.isEmpty()) {
-        return false;
+Startwerte Startwerte_setzen(Dienste& dienste) {
+    const Plattform& p = dienste.plattform;
+    Startwerte start;
+    start.Tagesdatum = FormatDatumDS(p.jetzt().date());
+    start.Benutzername = p.umgebungsvariable(QStringLiteral("USERNAME"));
+    if (start.Benutzername.isEmpty()) {
+        start.Benutzername = QStringLiteral("NoName");
     }
-    return QFileInfo(pfad).isDir();
+    start.Installationspfad = installationspfadSuchen(p, installationsbasis(p));
+    return start;
 }
 
-void Startwerte_setzen(Laufzeit& lz) {
-    lz.Programmtitel = lz.texte.programmtitel;
-    // Formatting, not a locale query, so it is exactly the separator the
-    // locale's number formatting uses.
-    lz.Dezimalzeichen = lz.plattform.gebietsschema().toString(1.1, 'f', 1).at(1);
-    lz.Tagesdatum = FormatDatumDS(lz, lz.plattform.jetzt().date());
-    lz.Benutzername = lz.plattform.umgebungsvariable(QStringLiteral("USERNAME"));
-    if (lz.Benutzername.isEmpty()) {
-        lz.Benutzername = QStringLiteral("NoName");
-    }
-    lz.Installationspfad = installationspfadSuchen(installationsbasis(lz.plattform));
-}
-
-std::optional<Programmende> Main(Laufzeit& lz, const std::function<void()>& fensterZeigen) {
+std::optional<Programmende> Main(Dienste& dienste, const Fensterstart& fensterZeigen) {
     try {
         try {
-            Startwerte_setzen(lz);
-            Installationsdaten_lesen(lz);
-            fensterZeigen();
+            const Startwerte start = Startwerte_setzen(dienste);
+            const Planerordner ordner = Installationsdaten_lesen(dienste, start.Installationspfad);
+            fensterZeigen(start, ordner);
             return std::nullopt;
         } catch (const Programmende&) {
             throw;
         } catch (const Laufzeitfehler& fehler) {
             if (fehler.nummer == fehlernummer::UnerwarteterFehler ||
                 fehler.nummer == fehlernummer::KomponenteFehlt) {
-                Meldung(lz, lz.texte.nichtInstalliert);
+                Meldung(dienste, dienste.texte.nichtInstalliert);
                 throw Programmende{Programmende::Grund::NichtInstalliert};
             }
-            Fehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Main"), fehler);
+            Fehlerbericht(dienste, fehler.ort.isEmpty() ? OrtMain : fehler.ort, fehler);
         } catch (const std::exception&) {
-            mitFehlerbericht(lz, QStringLiteral("modMitarbeiterImport - Main"), [] { throw; });
+            mitFehlerbericht(dienste, OrtMain, [] { throw; });
         }
     } catch (const Programmende& ende) {
         return ende;

@@ -1,24 +1,25 @@
 #include "wizard/Assistent.h"
 
-#include "folders/Auflistung.h"
 #include "folders/Datenordner.h"
-#include "import/Import.h"
-#include "import/Importpruefung.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
 #include "wizard/Schritte.h"
 
 namespace mi {
 
 Schrittprozeduren Schrittprozeduren::standard() {
     return Schrittprozeduren{
-        Datenordner_auswählen, Datenordner_checken,          Importdatei_auswählen,
-        Importdatei_checken,   Mitarbeiterdaten_importieren,
+        Datenordner_auswaehlen, Datenordner_checken,          Importdatei_auswaehlen,
+        Importdatei_checken,    Mitarbeiterdaten_importieren,
     };
 }
 
-Assistent::Assistent(Laufzeit& lz, Schrittprozeduren prozeduren)
-    : lz_(lz), prozeduren_(std::move(prozeduren)) {}
+Assistent::Assistent(Dienste& dienste, Startwerte start, Planerordner ordner,
+                     Schrittprozeduren prozeduren)
+    : dienste_(dienste), prozeduren_(std::move(prozeduren)) {
+    sitzung_.start = std::move(start);
+    sitzung_.ordner = std::move(ordner);
+}
 
 template <typename Rumpf>
 void Assistent::ausfuehren(Rumpf&& rumpf) {
@@ -39,12 +40,61 @@ void Assistent::beenden(const Programmende& ende) {
     }
 }
 
+void Assistent::datenordnerChecken() {
+    const auto logpfad = prozeduren_.datenordnerChecken(dienste_, sitzung_.ordner.Datenpfad,
+                                                        sitzung_.ordner.Logpfad);
+    if (logpfad) {
+        sitzung_.ordner.Logpfad = *logpfad;
+        zustaende_.Schritt_abschliessen(1);
+    }
+}
+
+void Assistent::pruefen() {
+    Pruefergebnis ergebnis = prozeduren_.importdateiChecken(
+        dienste_, sitzung_.ordner.Datenpfad, sitzung_.Importdateipfad, sitzung_.start.Benutzername);
+    sitzung_.Einstellungen = ergebnis.konfiguration.Einstellungen;
+    sitzung_.Adminstatus = ergebnis.konfiguration.Adminstatus;
+    sitzung_.import = std::move(ergebnis.datei);
+    if (ergebnis.fehlerfrei) {
+        zustaende_.Schritt_abschliessen(3);
+    }
+}
+
+void Assistent::importieren() {
+    const Importergebnis ergebnis = prozeduren_.mitarbeiterdatenImportieren(
+        dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.zeilen, sitzung_.Einstellungen);
+    sitzung_.Einstellungen = ergebnis.Einstellungen;
+    if (ergebnis.importiert) {
+        zustaende_.Schritt_abschliessen(4);
+    }
+}
+
+bool Assistent::dateiwahlOffen() const {
+    return !beendet() && zustaende_.zustand() == 2;
+}
+
+void Assistent::Importdatei_uebernehmen(const QString& pfad) {
+    if (!dateiwahlOffen()) {
+        return;
+    }
+    sitzung_.Importdateipfad = pfad;
+    zustaende_.Schritt_abschliessen(2);
+}
+
+std::optional<QString> Assistent::ablegbareImportdatei(const QList<QUrl>& urls) const {
+    if (!dateiwahlOffen()) {
+        return std::nullopt;
+    }
+    return Importdatei_aus_Ablage(dienste_.plattform, urls);
+}
+
 void Assistent::Form_Load() {
     ausfuehren([this] {
-        mitFehlerbericht(lz_, QStringLiteral("frmMitarbeiterImport - Form_Load"), [this] {
+        mitFehlerbericht(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"), [this] {
             zustaende_ = Schrittzustaende();
-            if (!lz_.Datenpfad.isEmpty() && Planerdaten_vorhanden(lz_.Datenpfad)) {
-                prozeduren_.datenordnerChecken(lz_, zustaende_);
+            const QString& daten = sitzung_.ordner.Datenpfad;
+            if (!daten.isEmpty() && Planerdaten_vorhanden(dienste_.plattform, daten)) {
+                datenordnerChecken();
             }
         });
     });
@@ -54,18 +104,21 @@ void Assistent::cmdAuswahl_Click(int index) {
     ausfuehren([this, index] {
         switch (index) {
             case 1:
-                if (prozeduren_.datenordnerAuswaehlen(lz_)) {
-                    prozeduren_.datenordnerChecken(lz_, zustaende_);
+                if (const auto daten = prozeduren_.datenordnerAuswaehlen(dienste_)) {
+                    sitzung_.ordner.Datenpfad = *daten;
+                    datenordnerChecken();
                 }
                 break;
             case 2:
-                prozeduren_.importdateiAuswaehlen(lz_, zustaende_);
+                if (const auto datei = prozeduren_.importdateiAuswaehlen(dienste_)) {
+                    Importdatei_uebernehmen(*datei);
+                }
                 break;
             case 3:
-                prozeduren_.importdateiChecken(lz_, zustaende_);
+                pruefen();
                 break;
             case 4:
-                prozeduren_.mitarbeiterdatenImportieren(lz_, zustaende_);
+                importieren();
                 break;
             case 5:
                 throw Programmende{Programmende::Grund::Schliessen, 0};

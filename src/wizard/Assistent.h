@@ -1,38 +1,61 @@
 #pragma once
 
-#include "messages/Fehler.h"
+#include "base/Fehler.h"
+#include "import/Import.h"
+#include "import/Importpruefung.h"
 #include "wizard/Schrittzustaende.h"
+#include "wizard/Sitzung.h"
 
+#include <QList>
+#include <QUrl>
 #include <functional>
 #include <optional>
 
 namespace mi {
 
-struct Laufzeit;
+struct Dienste;
 
 // What the buttons run. Production takes the real steps; tests put stand-ins
 // in their place to see the dispatch alone.
 struct Schrittprozeduren {
-    std::function<bool(Laufzeit&)> datenordnerAuswaehlen;
-    std::function<void(Laufzeit&, Schrittzustaende&)> datenordnerChecken;
-    std::function<void(Laufzeit&, Schrittzustaende&)> importdateiAuswaehlen;
-    std::function<void(Laufzeit&, Schrittzustaende&)> importdateiChecken;
-    std::function<void(Laufzeit&, Schrittzustaende&)> mitarbeiterdatenImportieren;
+    std::function<std::optional<QString>(Dienste&)> datenordnerAuswaehlen;
+    std::function<std::optional<QString>(Dienste&, const QString& Datenpfad,
+                                         const QString& Logpfad)>
+        datenordnerChecken;
+    std::function<std::optional<QString>(Dienste&)> importdateiAuswaehlen;
+    std::function<Pruefergebnis(Dienste&, const QString& Datenpfad, const QString& Importdateipfad,
+                                const QString& Benutzername)>
+        importdateiChecken;
+    std::function<Importergebnis(Dienste&, const Planerordner&, const Startwerte&,
+                                 const ImportTabelle&, const QString& Einstellungen)>
+        mitarbeiterdatenImportieren;
 
     static Schrittprozeduren standard();
 };
 
-// The window's logic without widgets: the step states, the load-time jump to
-// step 2 and the button dispatch. This is the one boundary where the ending
-// procedures land: once the program has ended, nothing more runs here.
+// The window's logic without widgets: the session's values, the step states,
+// the load-time jump to step 2 and the button dispatch. Only here is a step
+// completed, from what its procedure returned. This is the one boundary where
+// the ending procedures land: once the program has ended, nothing more runs.
 class Assistent {
   public:
-    explicit Assistent(Laufzeit& lz, Schrittprozeduren prozeduren = Schrittprozeduren::standard());
+    Assistent(Dienste& dienste, Startwerte start, Planerordner ordner,
+              Schrittprozeduren prozeduren = Schrittprozeduren::standard());
 
     void Form_Load();
     void cmdAuswahl_Click(int index);
 
+    // The one way a file becomes the session's import file, from the file
+    // dialog or from a drop: while step 2 is current, it takes pfad and
+    // completes step 2; at any other time it does nothing.
+    void Importdatei_uebernehmen(const QString& pfad);
+    // The file a drop of urls would hand to Importdatei_uebernehmen now:
+    // nothing unless step 2 is current and the drop offers a file the file
+    // dialog would have offered.
+    std::optional<QString> ablegbareImportdatei(const QList<QUrl>& urls) const;
+
     const Schrittzustaende& zustaende() const { return zustaende_; }
+    const Sitzung& sitzung() const { return sitzung_; }
     bool beendet() const { return ende_.has_value(); }
     const std::optional<Programmende>& ende() const { return ende_; }
 
@@ -46,9 +69,14 @@ class Assistent {
     template <typename Rumpf>
     void ausfuehren(Rumpf&& rumpf);
     void beenden(const Programmende& ende);
+    bool dateiwahlOffen() const;
+    void datenordnerChecken();
+    void pruefen();
+    void importieren();
 
-    Laufzeit& lz_;
+    Dienste& dienste_;
     Schrittprozeduren prozeduren_;
+    Sitzung sitzung_;
     Schrittzustaende zustaende_;
     std::optional<Programmende> ende_;
     std::function<void(const Programmende&)> beiEnde_;

@@ -1,47 +1,59 @@
 #include "wizard/Schritte.h"
 
-#include "folders/Auflistung.h"
+#include "base/Auflistung.h"
+#include "base/Pfade.h"
+#include "folders/Datenordner.h"
+#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
-#include "startup/Laufzeit.h"
-#include "startup/Pfade.h"
-#include "startup/Start.h"
-#include "wizard/Schrittzustaende.h"
 
 namespace mi {
 
-void Datenordner_checken(Laufzeit& lz, Schrittzustaende& zustaende) {
-    mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"), [&] {
-        if (!Planerdaten_vorhanden(lz.Datenpfad)) {
-            Meldung(lz, lz.texte.keineDatenImOrdner.arg(Pfad_zitieren(lz.texte, lz.Datenpfad)));
-            return;
-        }
-        // A log folder from the settings file stays, wherever it lies; only a
-        // missing one is looked for beside the data. It is never created: the
-        // log book belongs to the planner, and without it nothing is logged.
-        if (lz.Logpfad.isEmpty()) {
-            lz.Logpfad = lz.Datenpfad + QStringLiteral("Logs") + Trenner;
-        }
-        if (!Ordner_vorhanden(lz.Logpfad)) {
-            lz.Logpfad.clear();
-        }
-        zustaende.Schritt_abschliessen(1);
-    });
+std::optional<QString> Datenordner_checken(Dienste& dienste, const QString& Datenpfad,
+                                           const QString& Logpfad) {
+    return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"),
+                            [&]() -> std::optional<QString> {
+                                if (!Planerdaten_vorhanden(dienste.plattform, Datenpfad)) {
+                                    Meldung(dienste, dienste.texte.keineDatenImOrdner.arg(
+                                                         Pfad_zitieren(dienste.texte, Datenpfad)));
+                                    return std::nullopt;
+                                }
+                                // A log folder from the settings file stays, wherever it lies; only
+                                // a missing one is looked for beside the data. It is never created:
+                                // the log book belongs to the planner, and without it nothing is
+                                // logged.
+                                const QString logs =
+                                    Logpfad.isEmpty() ? Datenpfad + QStringLiteral("Logs") + Trenner
+                                                      : Logpfad;
+                                return Ordner_vorhanden(dienste.plattform, logs) ? logs : QString();
+                            });
 }
 
-void Importdatei_auswählen(Laufzeit& lz, Schrittzustaende& zustaende) {
-    mitFehlerbericht(lz, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"), [&] {
-        const Dateiwahl wahl{lz.Programmtitel + QStringLiteral(" - ") + lz.texte.dateiwahlSchritt,
-                             lz.texte.dateiwahlFilter, lz.plattform.programmordner()};
-        const std::optional<QString> gewaehlt = lz.dialoge.dateiWaehlen(wahl);
-        if (!gewaehlt) {
+std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) {
+    return mitFehlerbericht(
+        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"),
+        [&]() -> std::optional<QString> {
+            const Texte& t = dienste.texte;
+            const Dateiwahl wahl{t.programmtitel + QStringLiteral(" - ") + t.dateiwahlSchritt,
+                                 t.dateiwahlFilter, dienste.plattform.programmordner()};
+            const std::optional<QString> gewaehlt = dienste.dialoge.dateiWaehlen(wahl);
             // Cancel leaves everything as it was, without a word.
-            return;
-        }
-        lz.Importdateipfad = nativ(*gewaehlt);
-        if (!lz.Importdateipfad.isEmpty()) {
-            zustaende.Schritt_abschliessen(2);
-        }
-    });
+            if (!gewaehlt || gewaehlt->isEmpty()) {
+                return std::nullopt;
+            }
+            return nativ(*gewaehlt);
+        });
+}
+
+std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls) {
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString pfad = nativ(urls.front().toLocalFile());
+    const auto attribute = plattform.attribute(pfad);
+    if (!attribute || attribute->verzeichnis || !pfad.endsWith(u".csv", Qt::CaseInsensitive)) {
+        return std::nullopt;
+    }
+    return pfad;
 }
 
 }  // namespace mi

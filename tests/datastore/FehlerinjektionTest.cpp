@@ -1,7 +1,6 @@
-#include "Hilfen.h"
 #include "Planer.h"
+#include "Pruefhilfen.h"
 #include "import/Import.h"
-#include "wizard/Schrittzustaende.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,30 +71,29 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
 #endif
     const QString arbeitsordner = QDir::currentPath();  // the backup enters its folder
     test::Planer p;
-    p.eingerichtet();
     const std::array<QString, Dateien> pfade{
         p.pfad("Mitarbeiterdaten.dat"), p.pfad("Konfigdaten.dat"), p.pfad("Logs/2612 Velmont.log"),
         p.pfad("Backups/261205 143015 A.dat")};
     // As the check leaves them: an employee with a half day, and a text row.
-    p.lz.ImportZeilen = {ImportZeile{"Anna Beispiel", "abeispiel", "000000", "999999", "002,5",
-                                     "027,5", "000,0", "000,0", "000,0", "001,0", "x"},
-                         ImportZeile{}};
-    p.lz.ImportZeilen[1].Name = ">Sales";
+    ImportTabelle importzeilen{
+        ImportZeile{"Anna Beispiel", "abeispiel", "000000", "999999", "002,5", "027,5", "000,0",
+                    "000,0", "000,0", "001,0", "x"},
+        ImportZeile{}};
+    importzeilen[1].Name = ">Sales";
     const auto vorher = p.alles();
-    p.lz.kanal.geraetefabrikSetzen([&](const QString& pfad, Kanalmodus modus) {
+    p.dienste.kanal.geraetefabrikSetzen([&](const QString& pfad, Kanalmodus modus) {
         const bool ziel = QFileInfo(pfad).fileName() == QFileInfo(pfade[fall.ziel]).fileName();
         return ziel && modus == fall.modus ? geraet(fall, pfad) : nullptr;
     });
     p.u.dialoge.immerAntworten(Antwort::Ja);
-    Schrittzustaende zustaende;
-    for (int n = 1; n <= 3; ++n) {
-        zustaende.Schritt_abschliessen(n);
-    }
-
+    const auto importieren = [&] {
+        return Mitarbeiterdaten_importieren(p.dienste, p.ordner, p.start, importzeilen,
+                                            test::Planerdateien[0].second.at(7));
+    };
     if (fall.ende.isEmpty()) {
-        Mitarbeiterdaten_importieren(p.lz, zustaende);
+        EXPECT_TRUE(importieren().importiert);
     } else {
-        EXPECT_THROW(Mitarbeiterdaten_importieren(p.lz, zustaende), Programmende);
+        EXPECT_THROW(importieren(), Programmende);
     }
     QDir::setCurrent(arbeitsordner);
 
@@ -111,8 +109,7 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
         boxen << (fall.ende.contains("%1") ? fall.ende.arg(pfade[fall.ziel]) : fall.ende);
     }
     EXPECT_EQ(p.u.dialoge.texte(), boxen);
-    EXPECT_EQ(zustaende.zustand(), importiert ? 5 : 4);
-    EXPECT_FALSE(p.lz.kanal.offen());
+    EXPECT_FALSE(p.dienste.kanal.offen());
 
     QStringList backup{"[VelmontBackup]"};
     for (const auto& [name, zeilen] : test::Planerdateien) {

@@ -1,8 +1,10 @@
-#include "Hilfen.h"
+#include "Pruefhilfen.h"
+#include "base/Startwerte.h"
 #include "datastore/Backup.h"
 #include "datastore/Konfigdaten.h"
 #include "datastore/Logbuch.h"
 #include "datastore/Mitarbeiterdaten.h"
+#include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 
@@ -67,13 +69,11 @@ QStringList konfig(const QStringList& admins, const QString& einstellungen = "00
 const QString Aktuell = QStringLiteral(
     "070301:991231:025,0:030,0:005,0:000,0:000,0:002,5:000,0:000,0:000,0:Meier, Hans:hm");
 
-// One planner file in the data folder, read by user Meier.
+// One planner file in the data folder.
 struct Lesefall : test::Fall {
-    Lesefall(const QString& name, const QStringList& zeilen) {
-        lz.Benutzername = "Meier";
-        lz.Datenpfad = baum.wurzel();
-        pfad = baum.planerdatei(name, zeilen);
-    }
+    Lesefall(const QString& name, const QStringList& zeilen)
+        : daten(baum.wurzel()), pfad(baum.planerdatei(name, zeilen)) {}
+    QString daten;
     QString pfad;
 };
 
@@ -89,9 +89,9 @@ TEST(KonfigdatenTest, AdministratorRule) {
     };
     for (const auto& [admins, einstellungen, adminstatus] : faelle) {
         Lesefall f("Konfigdaten.dat", konfig(admins, einstellungen));
-        Konfigdaten_lesen(f.lz);
-        EXPECT_EQ(f.lz.Adminstatus, adminstatus) << admins.join('|').toStdString();
-        EXPECT_EQ(f.lz.Einstellungen, einstellungen);
+        const Konfiguration k = Konfigdaten_lesen(f.dienste, f.daten, "Meier");
+        EXPECT_EQ(k.Adminstatus, adminstatus) << admins.join('|').toStdString();
+        EXPECT_EQ(k.Einstellungen, einstellungen);
     }
 }
 
@@ -125,7 +125,8 @@ TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
     for (const auto& [name, zeilen, text] : faelle) {
         Lesefall f(name, zeilen);
         EXPECT_EQ(f.endet([&] {
-            name.contains(k) ? Konfigdaten_lesen(f.lz) : Mitarbeiterdaten_lesen(f.lz);
+            name.contains(k) ? void(Konfigdaten_lesen(f.dienste, f.daten, "Meier"))
+                             : void(Mitarbeiterdaten_lesen(f.dienste, f.daten));
         }),
                   text.contains("%1") ? text.arg(f.baum.wurzel()) : text);
     }
@@ -133,8 +134,7 @@ TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
 
 TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
     Lesefall f("KONFIGDATEN.DAT", konfig({"[Settings]", "alt", "[Settings]"}));
-    f.lz.Einstellungen = "neu";
-    Konfigdaten_schreiben(f.lz);
+    Konfigdaten_schreiben(f.dienste, f.daten, "neu");
     // Every "[Settings]" is followed by the settings line in place of the line
     // after it; after the last line it is added.
     EXPECT_EQ(Dateibaum::planerzeilen(f.pfad),
@@ -142,28 +142,44 @@ TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
     f.baum.planerdatei("KONFIGDATEN.DAT", QStringList(32768, "[Settings]"));
     const QByteArray vorher = Dateibaum::lesen(f.pfad);
-    Konfigdaten_schreiben(f.lz);  // more than 32767 lines: left as it is
+    Konfigdaten_schreiben(f.dienste, f.daten, "neu");  // more than 32767 lines: left as it is
     EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
 }
 
-TEST(MitarbeiterdatenTest, CurrentAndOldLayoutGiveTheSameListsAndTextLinesOnlyAName) {
+// What the reader makes of a line, field by field: title, name, user name,
+// dates, the five values, special leave.
+QString felder(const Mitarbeiter& m) {
+    return QStringList{m.titel ? "T" : "M", m.name,
+                       m.kennung,           m.vonDatum,
+                       m.bisDatum,          QStringList(m.urlaub.begin(), m.urlaub.end()).join(' '),
+                       m.sonderurlaub}
+        .join('|');
+}
+
+TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesWriteBack) {
     const QString alt = "070301:991231:025:030:005:000:000:Meier, Hans:hm";
     Lesefall f("Mitarbeiterdaten.dat",
                {"[Mitarbeiterdaten]", "99999999", "12", Aktuell, "Nord", alt});
-    Mitarbeiterdaten_lesen(f.lz);
-    const Mitarbeiterdaten& ma = f.lz.mitarbeiter;
-    EXPECT_EQ(ma.MA_Kopfwert, "99999999");
-    EXPECT_EQ(ma.MA_Namen, (QStringList{"Meier, Hans", "Nord", "Meier, Hans"}));
-    EXPECT_EQ(ma.MA_Kennungen, (QStringList{"hm", "", "hm"}));
-    EXPECT_EQ(ma.MA_BisDatum, (QStringList{"991231", "", "991231"}));
-    const QString werte = "025.0:030.0:005.0:000.0:000.0";
-    EXPECT_EQ(ma.MA_Urlaubswerte, (QStringList{werte, "", werte}));
-    EXPECT_EQ(ma.MA_Sonderurlaub, (QStringList{"002.5", "", "000.0"}));
+    const Mitarbeiterliste liste = Mitarbeiterdaten_lesen(f.dienste, f.daten);
+    EXPECT_EQ(liste.kopfwert, "99999999");
+    EXPECT_EQ(liste.kopfzahl, 12);
+    ASSERT_EQ(liste.eintraege.size(), 3U);
+    const QString meier = "M|Meier, Hans|hm|070301|991231|025,0 030,0 005,0 000,0 000,0|";
+    EXPECT_EQ(felder(liste.eintraege[0]), meier + "002,5");
+    EXPECT_EQ(felder(liste.eintraege[1]), "T|Nord||||    |");
+    EXPECT_EQ(felder(liste.eintraege[2]), meier + "000,0");
+    QByteArray zeilen;
+    for (const Mitarbeiter& m : liste.eintraege) {
+        QByteArray zeile(mitarbeiterzeilePlatz(m), Qt::Uninitialized);
+        zeilen += zeile.left(mitarbeiterzeileIn(m, zeile.data())) + '|';
+    }
+    const QString umgesetzt = QString(Aktuell).replace("002,5", "000,0");
+    EXPECT_EQ(zeilen, cp1252Kodieren(Aktuell + "|Nord|" + umgesetzt + "|"));
 }
 
 // The header number is read in the locale and rounded down; a file of the
-// header alone, in any letter case, gives "NoNames".
-TEST(MitarbeiterdatenTest, HeaderNumberAndNoNames) {
+// header alone, in any letter case, has an empty list.
+TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
     const std::tuple<QString, QLocale::Language, int> faelle[] = {
         // From 40000 on: 40000 + the error number.
         {"2,5", QLocale::German, 2},          {"-2.5", QLocale::English, -3},
@@ -172,15 +188,14 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndNoNames) {
     };
     for (const auto& [zeile, sprache, erwartet] : faelle) {
         Lesefall f("mitarbeiterDaten.DAT", {"[Mitarbeiterdaten]", "x", zeile});
-        f.lz.mitarbeiter.MA_Namen = QStringList{"alt", "alt"};
         f.u.plattform.locale = QLocale(sprache);
         if (erwartet < 40000) {
-            Mitarbeiterdaten_lesen(f.lz);
-            EXPECT_EQ(f.lz.mitarbeiter.MA_Kopfzahl, erwartet);
-            EXPECT_EQ(f.lz.mitarbeiter.MA_Namen, QStringList{"NoNames"});
+            const Mitarbeiterliste liste = Mitarbeiterdaten_lesen(f.dienste, f.daten);
+            EXPECT_EQ(liste.kopfzahl, erwartet);
+            EXPECT_TRUE(liste.leer());
         } else {
             EXPECT_EQ(
-                f.endet([&] { Mitarbeiterdaten_lesen(f.lz); }),
+                f.endet([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
                 test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", erwartet - 40000));
         }
     }
@@ -189,11 +204,9 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndNoNames) {
 TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
     const QString vorher = QDir::currentPath();
     test::Fall f;
-    f.lz.Tagesdatum = "261205";
-    f.lz.Datenpfad = f.baum.ordner("Daten");
-    f.lz.Logpfad = f.baum.ordner("Logs");
+    const Planerordner ordner{f.baum.ordner("Daten"), f.baum.ordner("Logs")};
     f.baum.planerdatei("Logs/2612 Velmont.log", {"n"});
-    EXPECT_TRUE(Backup_erstellen(f.lz, "B"));
+    EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "B"));
     EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),
               (QStringList{"[VelmontBackup]", "[2612 Velmont.log]", "[1]", "n"}));
     EXPECT_EQ(QDir::current(), QDir(f.baum.pfad("Daten/Backups")));  // made and entered
@@ -202,10 +215,12 @@ TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
     f.baum.planerdatei("Daten/_x.dat", {"z"});
     f.baum.datei("Daten/a.dat");
     f.baum.planerdatei("Daten/.versteckt.dat", {"h"});
+    f.baum.planerdatei("Daten/system.dat", {"s"});
+    f.u.plattform.verborgen = {"system.dat"};
     f.baum.planerdatei("Daten/daneben.log", {"d"});
     f.baum.planerdatei("Logs/2611 velmont.LOG", {"m"});
     f.u.plattform.zeit = QDateTime(QDate(2026, 12, 6), QTime(0, 5, 9));
-    EXPECT_TRUE(Backup_erstellen(f.lz, "A"));
+    EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "A"));
     QDir::setCurrent(vorher);
     // The start date, but the time of the backup; earlier backups are not copied.
     EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 000509 A.dat")),
@@ -216,22 +231,19 @@ TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
 
 TEST(LogbuchTest, AppendsToTheMonthOfTheStartDateSilentWithoutFolder) {
     test::Fall f;
-    f.lz.Benutzername = "Meier";
-    f.lz.Tagesdatum = "070131";
-    f.lz.Logpfad = f.baum.wurzel();
+    const Startwerte start{"070131", "Meier", {}};
     // Started in January, logging after midnight in February.
     f.u.plattform.zeit = QDateTime(QDate(2007, 2, 1), QTime(0, 3, 9));
     const QString pfad = f.baum.planerdatei("0701 VELMONT.LOG", {"alt"});
-    Logbuch_ergänzen(f.lz, 2, "Import employee data");
-    Logbuch_ergänzen(f.lz, 1, "x");
+    Logbuch_ergaenzen(f.dienste, f.baum.wurzel(), start, 2, "Import employee data");
+    Logbuch_ergaenzen(f.dienste, f.baum.wurzel(), start, 1, "x");
     EXPECT_EQ(Dateibaum::planerzeilen(pfad),
               (QStringList{"alt", "01.02.07 00:03:09|Meier|VelmoAdmin|Import employee data",
                            "01.02.07 00:03:09|Meier|x"}));
-    f.lz.Logpfad.clear();  // nothing is logged
-    Logbuch_ergänzen(f.lz, 2, "x");
+    Logbuch_ergaenzen(f.dienste, "", start, 2, "x");  // no log folder: nothing is logged
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"0701 VELMONT.LOG"});
     f.u.plattform.locale = QLocale(QLocale::Finnish, QLocale::Finland);
-    EXPECT_EQ(logzeile(f.lz, 2, "t"), "01.02.07 00.03.09|Meier|VelmoAdmin|t");
+    EXPECT_EQ(logzeile(f.u.plattform, "Meier", 2, "t"), "01.02.07 00.03.09|Meier|VelmoAdmin|t");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "Planer.h"
 #include "import/Import.h"
-#include "wizard/Schrittzustaende.h"
 
 #include <gtest/gtest.h>
 #include <QFileInfo>
@@ -36,13 +35,9 @@ QString einstellungen(QChar stelle30) {
 struct Importstand : test::Planer {
     explicit Importstand(const QStringList& liste, const QString& kopfwert = "K7",
                          const QString& kopfzahl = "12") {
-        eingerichtet();
         baum.planerdatei("pf/Velmora/Data/Mitarbeiterdaten.dat",
                          QStringList{"[Mitarbeiterdaten]", kopfwert, kopfzahl} + liste);
-        for (int n = 1; n <= 3; ++n) {
-            zustaende.Schritt_abschliessen(n);
-        }
-        lz.kanal.geraetefabrikSetzen([this](const QString& pfad, Kanalmodus modus) {
+        dienste.kanal.geraetefabrikSetzen([this](const QString& pfad, Kanalmodus modus) {
             if (modus != Kanalmodus::Input) {
                 geschrieben.append(QFileInfo(pfad).fileName());
             }
@@ -50,32 +45,45 @@ struct Importstand : test::Planer {
         });
     }
 
-    void importieren(ImportTabelle zeilen) {
-        lz.ImportZeilen = std::move(zeilen);
-        Mitarbeiterdaten_importieren(lz, zustaende);
-        EXPECT_TRUE(u.dialoge.skriptLeer());
-        EXPECT_FALSE(lz.kanal.offen());
+    Importergebnis importieren(const ImportTabelle& zeilen, const QString& vorher = {}) {
+        const Importergebnis e =
+            Mitarbeiterdaten_importieren(dienste, ordner, start, zeilen, vorher);
+        EXPECT_FALSE(dienste.kanal.offen());
+        return e;
     }
 
-    Schrittzustaende zustaende;
     QStringList geschrieben;
 };
 
+// The question comes whenever the old list has an entry, even one named as
+// the old reader's marker for an empty list was.
 TEST(MitarbeiterdatenImportierenTest, HeaderLinesAndTheQuestionFollowTheOldFile) {
     struct Fall {
         QStringList liste;
         QString kopfwert, kopfzahl, zeile2;
         std::size_t boxen;
     };
-    const std::vector<Fall> faelle{{{}, "", "-3", "99999999", 1}, {{"Titel"}, "K7", "12", "K7", 2}};
+    const std::vector<Fall> faelle{{{}, "", "-3", "99999999", 1},
+                                   {{"Titel"}, "K7", "12", "K7", 2},
+                                   {{"NoNames"}, "K7", "12", "K7", 2}};
     for (const Fall& f : faelle) {
         Importstand s(f.liste, f.kopfwert, f.kopfzahl);
         s.u.dialoge.immerAntworten(Antwort::Ja);
-        s.importieren({titel("Sales")});
+        EXPECT_TRUE(s.importieren({titel("Sales")}).importiert);
         EXPECT_EQ(s.zeilen("Mitarbeiterdaten.dat"),
                   (QStringList{"[Mitarbeiterdaten]", f.zeile2, f.kopfzahl, "Sales"}));
         EXPECT_EQ(s.u.dialoge.boxen.size(), f.boxen) << f.liste.join(',').toStdString();
     }
+}
+
+TEST(MitarbeiterdatenImportierenTest, NoAtTheQuestionChangesNothing) {
+    Importstand s({"Titel"});
+    const auto vorher = s.alles();
+    s.u.dialoge.erwarteBox(Antwort::Nein);
+    const Importergebnis e = s.importieren({titel("Sales")}, "S");
+    EXPECT_FALSE(e.importiert);
+    EXPECT_EQ(e.Einstellungen, "S");
+    EXPECT_EQ(s.alles(), vorher);
 }
 
 struct Schrittfall {
@@ -95,14 +103,12 @@ class TagesschrittTest : public ::testing::TestWithParam<Schrittfall> {};
 TEST_P(TagesschrittTest, RaisedOnlyAsTheEntitlementsNeed) {
     const Schrittfall& f = GetParam();
     Importstand s(QStringList{});
-    s.lz.Einstellungen = f.vorher;
     s.u.dialoge.erwarteBox(Antwort::OK);
     ImportTabelle zeilen{titel("T")};
     for (const QStringList& werte : f.werte) {
         zeilen.push_back(mitarbeiter(werte));
     }
-    s.importieren(zeilen);
-    EXPECT_EQ(s.lz.Einstellungen, f.nachher);
+    EXPECT_EQ(s.importieren(zeilen, f.vorher).Einstellungen, f.nachher);
     EXPECT_EQ(s.geschrieben.count("Konfigdaten.dat"), f.schreibvorgaenge);
     if (f.schreibvorgaenge > 0) {
         EXPECT_EQ(s.zeilen("Konfigdaten.dat").at(7), f.nachher);

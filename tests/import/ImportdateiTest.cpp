@@ -9,14 +9,37 @@ namespace mi {
 namespace {
 
 TEST(TrennzeichenTest, MostFrequentLaterOneOnATie) {
-    // The previous value ' ' stays when none is found.
     const std::pair<QString, QChar> faelle[] = {
         {"a,b;c;d", u';'}, {"a,b;c", u';'}, {"a:b\tc", u'\t'}, {"a,b,c;d", u','},
         {"a:b:c;d", u':'}, {"abc", u' '},   {"", u' '}};
+    test::Umgebung u;
     for (const auto& [zeile, erwartet] : faelle) {
-        test::Umgebung u;
-        EXPECT_EQ(Trennzeichen(*u.lz, zeile), erwartet != u' ') << zeile.toStdString();
-        EXPECT_EQ(u.lz->Importtrennzeichen, erwartet) << zeile.toStdString();
+        EXPECT_EQ(Trennzeichen(u.dienste, zeile).value_or(u' '), erwartet) << zeile.toStdString();
+    }
+}
+
+// A line and its fields; its end counts as one more separator.
+TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
+    const std::tuple<QString, QChar, QStringList> faelle[] = {
+        {"a;b;", u';', {"a", "b", ""}},
+        {"", u';', {""}},
+        // Quoted as spreadsheets write them.
+        {"\"M\u00fcller, Anna\",\"2.5\",x", u',', {"M\u00fcller, Anna", "2.5", "x"}},
+        {"\"Say \"\"hi\"\"\";\"\"\"\";\"\"", u';', {"Say \"hi\"", "\"", ""}},
+        // Every other value as before: a quote inside stays, one at its end
+        // goes, and so does one at its start before text that is not quoted.
+        {"a;\"b\tc;d\"", u'\t', {"a;\"b", "c;d"}},
+        {"ab\"c;d\";\"e\"f", u';', {"ab\"c", "d", "e\"f"}},
+        // A quote that never closes on its line quotes nothing.
+        {"\"a;b\";\"c;d", u';', {"a;b", "c", "d"}},
+        {"x;\";\"a\"\"b", u';', {"x", "", "a\"\"b"}},
+    };
+    for (const auto& [zeile, sep, erwartet] : faelle) {
+        QStringList felder;
+        for (Importfelder f(zeile, sep); !f.ende();) {
+            felder.append(f.naechstes());
+        }
+        EXPECT_EQ(felder, erwartet) << zeile.toStdString();
     }
 }
 
@@ -40,27 +63,28 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
     const LeseFall& fall = GetParam();
     test::Umgebung u(fall.sprache);
     test::Dateibaum baum;
-    u.lz->Importdateipfad = baum.datei("import.csv", fall.inhalt);
+    const QString datei = baum.datei("import.csv", fall.inhalt);
     if (fall.ausgang != Ausgang::Zeilen) {
         u.dialoge.erwarteBox(Antwort::OK);
     }
-    EXPECT_EQ(Importdatei_lesen(*u.lz), fall.ausgang == Ausgang::Zeilen);
-    EXPECT_FALSE(u.lz->kanal.offen());
+    const auto gelesen = Importdatei_lesen(u.dienste, datei);
+    EXPECT_FALSE(u.dienste.kanal.offen());
 
-    const QString pfad = Pfad_zitieren(u.lz->texte, u.lz->Importdateipfad);
+    const Texte& t = u.dienste.texte;
+    const QString pfad = Pfad_zitieren(t, datei);
     QStringList erwarteteBoxen;
     if (fall.ausgang == Ausgang::Leer) {
-        erwarteteBoxen.append(u.lz->texte.importdateiLeer.arg(pfad));
+        erwarteteBoxen.append(t.importdateiLeer.arg(pfad));
     } else if (fall.ausgang == Ausgang::OhneTrenner) {
-        erwarteteBoxen.append(u.lz->texte.keinTrennzeichen.arg(pfad));
+        erwarteteBoxen.append(t.keinTrennzeichen.arg(pfad));
     }
     EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
 
-    QStringList gelesen;
-    for (const ImportZeile& zeile : u.lz->ImportZeilen) {
-        gelesen.append(zeile.Zeilentext);
+    QStringList texte;
+    for (const ImportZeile& zeile : gelesen.value_or(Importdatei{}).zeilen) {
+        texte.append(zeile.Zeilentext);
     }
-    EXPECT_EQ(gelesen, fall.ausgang == Ausgang::Zeilen ? fall.zeilentexte : QStringList{""});
+    EXPECT_EQ(texte, fall.zeilentexte);
 }
 
 const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
@@ -72,37 +96,37 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
     LeseFall{"NoBytes", Sprache::EN, "", L, {}},
     LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
     LeseFall{"HeaderOnly", Sprache::EN, Kopf8, L, {}},
-    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1;", "B;2;"}},
-    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2;"}},
+    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1", "B;2"}},
+    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2"}},
     LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", L, {}},
-    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1;"}},
-    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b;", "c;d;"}},
-    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b;", "c;d;", "e;f;"}},
-    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c,"}},
-    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb\t"}},
+    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1"}},
+    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b", "c;d"}},
+    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b", "c;d", "e;f"}},
+    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c"}},
+    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
     LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
-    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€;"}},
-    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x;"}},
-    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã;"}}));
+    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
+    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x"}},
+    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}}));
 // clang-format on
 
 TEST(ImportdateiLesenTest, Row32768IsAnOverflowReport) {
     test::Umgebung u;
     test::Dateibaum baum;
     const QByteArray zeile = "a;b\r\n";
-    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32767));
-    EXPECT_TRUE(Importdatei_lesen(*u.lz));
-    EXPECT_EQ(u.lz->ImportZeilen.size(), 32767U);
+    const auto gelesen = Importdatei_lesen(u.dienste, baum.datei("a.csv", zeile.repeated(32767)));
+    ASSERT_TRUE(gelesen.has_value());
+    EXPECT_EQ(gelesen->zeilen.size(), 32767U);
 
-    u.lz->Importdateipfad = baum.datei("import.csv", zeile.repeated(32768));
     u.dialoge.erwarteBox(Antwort::OK);
-    EXPECT_THROW(Importdatei_lesen(*u.lz), Programmende);
+    EXPECT_THROW(Importdatei_lesen(u.dienste, baum.datei("b.csv", zeile.repeated(32768))),
+                 Programmende);
     ASSERT_EQ(u.dialoge.boxen.size(), 1U);
     EXPECT_EQ(u.dialoge.boxen[0].text,
               QStringLiteral("The following error occurred in module 'frmMitarbeiterImport - "
                              "Importdatei_lesen':\r\rError Nr. 6\rOverflow\r\rProgram will be "
                              "closed."));
-    EXPECT_FALSE(u.lz->kanal.offen());
+    EXPECT_FALSE(u.dienste.kanal.offen());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "Planer.h"
 #include "import/Importpruefung.h"
-#include "wizard/Schrittzustaende.h"
 
 #include <gtest/gtest.h>
 
@@ -14,24 +13,19 @@ const QLocale FR(QLocale::French, QLocale::France);
 // The wizard at step 3 of a planner installation whose only administrator is "anna".
 struct Pruefstand : test::Planer {
     explicit Pruefstand(Sprache sprache = Sprache::EN, const QLocale& locale = EN,
-                        const QString& benutzer = QStringLiteral("anna"))
-        : Planer(sprache) {
-        eingerichtet();
+                        const QString& wer = QStringLiteral("anna"))
+        : Planer(sprache), benutzer(wer) {
         u.plattform.locale = locale;
-        lz.Benutzername = benutzer;
-        zustaende.Schritt_abschliessen(1);
-        zustaende.Schritt_abschliessen(2);
     }
 
     void pruefen(const QByteArray& csv) {
-        u.lz->Importdateipfad = baum.datei("import.csv", csv);
-        Importdatei_checken(*u.lz, zustaende);
-        EXPECT_TRUE(u.dialoge.skriptLeer());
-        EXPECT_FALSE(u.lz->kanal.offen());
+        ergebnis =
+            Importdatei_checken(dienste, ordner.Datenpfad, baum.datei("import.csv", csv), benutzer);
+        EXPECT_FALSE(dienste.kanal.offen());
     }
 
     QString felder(std::size_t zeile) const {
-        const ImportZeile& z = u.lz->ImportZeilen.at(zeile);
+        const ImportZeile& z = ergebnis.datei.zeilen.at(zeile);
         return QStringList{z.Name,
                            z.Benutzerkennung,
                            z.VonDatum,
@@ -45,7 +39,8 @@ struct Pruefstand : test::Planer {
             .join('|');
     }
 
-    Schrittzustaende zustaende;
+    QString benutzer;
+    Pruefergebnis ergebnis;
 };
 
 TEST(ImportdateiCheckenTest, CleanFileIsNormalisedAndOpensStep4) {
@@ -58,11 +53,12 @@ TEST(ImportdateiCheckenTest, CleanFileIsNormalisedAndOpensStep4) {
         ">Sales;\r\n" +
         name45.toLatin1() + ";;1/1/2024;2029-12-31;-0.04;-3.5;1500;-150;0.05\r\n");
     EXPECT_EQ(p.u.dialoge.texte(), QStringList{"Testing completed. No errors found."});
-    EXPECT_EQ(p.zustaende.zustand(), 4);
+    EXPECT_EQ(p.u.dialoge.boxen.at(0).details, "");
+    EXPECT_TRUE(p.ergebnis.fehlerfrei);
     EXPECT_EQ(p.felder(0),
               "Anna Beispiel|abeispiel|000000|999999|002,5|030,0|000,0|000,0|000,0|001,0");
     EXPECT_EQ(p.felder(1), ">Sales|||||||||");
-    EXPECT_EQ(p.u.lz->ImportZeilen[1].Zeilentext, ">Sales;;");
+    EXPECT_EQ(p.ergebnis.datei.zeilen[1].Zeilentext, ">Sales;");
     EXPECT_EQ(p.felder(2), name45.left(40) + '|' + name45.left(40) +
                                "|240101|291231|000,0|-03,5|999,0|-99,0|000,1|000,0");
 }
@@ -76,7 +72,7 @@ struct Fall {
     QByteArray csv;
     Antwort antwort;
     QStringList texte;
-    int zustand;
+    bool fehlerfrei;
 };
 
 void PrintTo(const Fall& f, std::ostream* os) {
@@ -90,18 +86,27 @@ TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
     Pruefstand p(fall.sprache, fall.locale, fall.benutzer);
     p.u.dialoge.immerAntworten(fall.antwort);
     p.pruefen(fall.csv);
-    EXPECT_EQ(p.u.dialoge.texte(),
-              fall.texte + (fall.antwort == Antwort::Ja ? QStringList{p.lz.texte.pruefungMitFehlern}
-                                                        : QStringList{}));
+    EXPECT_EQ(
+        p.u.dialoge.texte(),
+        fall.texte + (fall.antwort == Antwort::Ja ? QStringList{p.dienste.texte.pruefungMitFehlern}
+                                                  : QStringList{}));
+    // Each question has Yes, Yes to All and No, No the default; the summary
+    // lists what each question passed over showed, header and fault.
+    QStringList liste;
     for (const Meldungsbox& box : p.u.dialoge.boxen) {
-        if (box.knoepfe == Knoepfe::JaNein) {
-            EXPECT_EQ(box.symbol, Symbol::Frage);
+        if (box.symbol == Symbol::Frage) {
+            EXPECT_EQ(box.knoepfe, Knoepfe::JaAlleNein);
             EXPECT_EQ(box.standard, Antwort::Nein);
+            const QStringList teile = box.text.split(QStringLiteral("\r\r"));
+            liste.append(p.dienste.texte.fehlerzeile.arg(teile.at(0), teile.at(1)));
         }
     }
-    EXPECT_EQ(p.zustaende.zustand(), fall.zustand);
-    if (fall.antwort == Antwort::Ja && p.lz.ImportZeilen.size() == 4U) {
-        EXPECT_EQ(p.lz.ImportZeilen[3].Name, "Name 4");  // an empty name answered Yes
+    if (fall.antwort == Antwort::Ja) {
+        EXPECT_EQ(p.u.dialoge.boxen.back().details, liste.join(u'\r'));
+    }
+    EXPECT_EQ(p.ergebnis.fehlerfrei, fall.fehlerfrei);
+    if (fall.antwort == Antwort::Ja && p.ergebnis.datei.zeilen.size() == 4U) {
+        EXPECT_EQ(p.ergebnis.datei.zeilen[3].Name, "Name 4");  // an empty name answered Yes
     }
 }
 
@@ -111,23 +116,125 @@ const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
-    Fall{"Colon", Sprache::EN, EN, "anna", "a;b\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, 3},
-    Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, 3},
-    Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, 3},
-    Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, 3},
-    Fall{"GroupSeparator", Sprache::DE, DE, "anna", "Anna;an;;;1.5", Ja, {"Fehler in Zeile 1, Anna\r\rResturlaub 1.5 nicht nummerisch" + Fortsetzen_DE}, 3},
-    Fall{"Entitlement4", Sprache::EN, EN, "anna", "Anna;an;;;;;;;x", Ja, {"Error in row 1, Anna\r\rVacation entitlement x not numeric" + Fortsetzen}, 3},
-    Fall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, 3},
-    Fall{"DuplicateCase", Sprache::EN, EN, "anna", "A;MEIER\r\nB;x\r\nC;meier", Ja, {"Error in row 3, C\r\rName/Windows User Name meier exists twice" + Fortsetzen}, 3},
-    Fall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, 3},
-    Fall{"EmptyName", Sprache::EN, EN, "anna", "a;\r\nb;\r\nc;\r\n;d", Ja, {"Error in row 4\r\rField Name is empty" + Fortsetzen}, 3},
-    Fall{"NoAtTheFirstQuestion", Sprache::EN, EN, "anna", "Anna;an;x\r\nAnna;an;y", Nein, {"Error in row 1, Anna\r\rDate x is invalid" + Fortsetzen}, 3},
+    Fall{"Colon", Sprache::EN, EN, "anna", "a;b\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
+    Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, false},
+    Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
+    Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, false},
+    Fall{"GroupSeparator", Sprache::DE, DE, "anna", "Anna;an;;;1.5", Ja, {"Fehler in Zeile 1, Anna\r\rResturlaub 1.5 nicht nummerisch" + Fortsetzen_DE}, false},
+    Fall{"Entitlement4", Sprache::EN, EN, "anna", "Anna;an;;;;;;;x", Ja, {"Error in row 1, Anna\r\rVacation entitlement x not numeric" + Fortsetzen}, false},
+    Fall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
+    Fall{"DuplicateCase", Sprache::EN, EN, "anna", "A;MEIER\r\nB;x\r\nC;meier", Ja, {"Error in row 3, C\r\rName/Windows User Name meier exists twice" + Fortsetzen}, false},
+    Fall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, false},
+    Fall{"EmptyName", Sprache::EN, EN, "anna", "a;\r\nb;\r\nc;\r\n;d", Ja, {"Error in row 4\r\rField Name is empty" + Fortsetzen}, false},
+    Fall{"NoAtTheFirstQuestion", Sprache::EN, EN, "anna", "Anna;an;x\r\nAnna;an;y", Nein, {"Error in row 1, Anna\r\rDate x is invalid" + Fortsetzen}, false},
+    Fall{"QuotedColonWithColonSeparator", Sprache::EN, EN, "anna", "Anna:\"12:00\"", Ja, {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
     Fall{"ElevenColumns", Sprache::EN, EN, "anna", "1;2;3;4;5;6;7;8;9;10\r\n" + QByteArray(45, 'N') + ";2;3;4;5;6;7;8;9;10;11", OK,
          {"Error in row 2, " + QString(45, u'N') + "\r\rInvalid number of columns\r\rProbably the delimiter in the import file ';' is contained in the import data. "
-          "Do not use this character in the import data or use a different delimiter in the import file."}, 3},
-    Fall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, 4},
+          "Do not use this character in the import data or use a different delimiter in the import file."}, false},
+    Fall{"UnquotedSeparatorInAName", Sprache::EN, EN, "anna", "\"Berger, Anna\",ab\r\nM\xFCller, Bo,bm,,,,,,,,0", OK,
+         {"Error in row 2, M\u00fcller\r\rInvalid number of columns\r\rProbably the delimiter in the import file ',' is contained in the import data. "
+          "Do not use this character in the import data or use a different delimiter in the import file."}, false},
+    Fall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, true},
     Fall{"UserWithoutRights", Sprache::EN, EN, "bob", "", OK,
-         {"You are not administrator of the Velmora and you don't have permission to import employee data."}, 3}));
+         {"You are not administrator of the Velmora and you don't have permission to import employee data."}, false}));
+// clang-format on
+
+// Exports as spreadsheets write them: quoted names holding the separator,
+// quoted numbers and dates, doubled quotes, a quoted text row.
+TEST(ImportdateiCheckenTest, QuotedSpreadsheetExportsInBothSeparators) {
+    const std::tuple<Sprache, QLocale, QByteArray, QStringList> faelle[] = {
+        {Sprache::EN,
+         EN,
+         "Name,User,From,To,Rest,A1,A2,A3,A4,Extra\r\n"
+         "\">Sales, North\",\r\n"
+         "\"M\xC3\xBCller, "
+         "Anna\",\"amueller\",\"3/15/2024\",\"12/31/2029\",\"2.5\",\"30\",,,,\"1.5\"\r\n"
+         "\"O\"\"Brien, Pat\",pobrien,2024-01-01,,\"-1\",20,20,20,20,0\r\n",
+         {">Sales, North|||||||||",
+          "M\u00fcller, Anna|amueller|240315|291231|002,5|030,0|000,0|000,0|000,0|001,5",
+          "O\"Brien, Pat|pobrien|240101|999999|-01,0|020,0|020,0|020,0|020,0|000,0"}},
+        {Sprache::DE,
+         DE,
+         "Name;Kennung;Von;Bis;Rest;A1;A2;A3;A4;Sonder\r\n"
+         "\"M\xFCller; Anna\";\"am\";\"15.03.2024\";\"31.12.2029\";\"2,5\";\"30\";;;;\"1,5\"\r\n"
+         "\"Der \"\"Chef\"\"\";\"chef; alt\";;;\"-1\";;;;;\r\n",
+         {"M\u00fcller; Anna|am|240315|291231|002,5|030,0|000,0|000,0|000,0|001,5",
+          "Der \"Chef\"|chef; alt|000000|999999|-01,0|000,0|000,0|000,0|000,0|000,0"}},
+    };
+    for (const auto& [sprache, locale, csv, felder] : faelle) {
+        Pruefstand p(sprache, locale);
+        p.u.dialoge.erwarteBox(Antwort::OK);
+        p.pruefen(csv);
+        EXPECT_EQ(p.u.dialoge.texte(), QStringList{p.dienste.texte.pruefungFehlerfrei});
+        QStringList ist;
+        for (std::size_t i = 0; i < p.ergebnis.datei.zeilen.size(); ++i) {
+            ist.append(p.felder(i));
+        }
+        EXPECT_EQ(ist, felder);
+    }
+}
+
+// The list of faults: every fault passed over, in order, as the closing box's
+// details, whether each question was answered Yes or one Yes to All stopped them.
+struct Listenfall {
+    const char* name;
+    Sprache sprache;
+    QByteArray csv;
+    std::vector<Antwort> antworten;  // to the questions, in order
+    const char* schluss;             // the closing message, or none after a No
+    QStringList liste;
+};
+
+void PrintTo(const Listenfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class FehlerlisteTest : public ::testing::TestWithParam<Listenfall> {};
+
+TEST_P(FehlerlisteTest, QuestionsAndTheClosingBoxsDetails) {
+    const Listenfall& fall = GetParam();
+    Pruefstand p(fall.sprache, fall.sprache == Sprache::FR ? FR : EN);
+    for (const Antwort antwort : fall.antworten) {
+        p.u.dialoge.erwarteBox(antwort);
+    }
+    if (fall.schluss != nullptr) {
+        p.u.dialoge.erwarteBox(Antwort::OK);
+    }
+    p.pruefen(fall.csv);
+    const std::vector<Meldungsbox>& boxen = p.u.dialoge.boxen;
+    ASSERT_EQ(boxen.size(), fall.antworten.size() + (fall.schluss != nullptr ? 1 : 0));
+    for (std::size_t i = 0; i < fall.antworten.size(); ++i) {
+        EXPECT_EQ(boxen[i].knoepfe, Knoepfe::JaAlleNein);
+        EXPECT_EQ(boxen[i].details, "");
+    }
+    if (fall.schluss != nullptr) {
+        EXPECT_TRUE(boxen.back().text.startsWith(QString::fromUtf8(fall.schluss)));
+        EXPECT_EQ(boxen.back().details, fall.liste.join(u'\r'));
+    }
+    EXPECT_FALSE(p.ergebnis.fehlerfrei);
+}
+
+const QByteArray VierFehler =
+    "Anna,an,2/30/2024,,2.5\r\n\"J\xC3\xBCrgen "
+    "M\xC3\xBCller\",jm,,,twelve\r\n,nobody\r\nDana,AN\r\n";
+const QStringList VierZeilen = {
+    "Error in row 1, Anna: Date 2/30/2024 is invalid",
+    "Error in row 2, J\u00fcrgen M\u00fcller: Residual vacation twelve not numeric",
+    "Error in row 3: Field Name is empty",
+    "Error in row 4, Dana: Name/Windows User Name AN exists twice"};
+const char* const MitFehlern = "Testing completed. Errors found.";
+constexpr Antwort Alle = Antwort::JaAlle;
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
+    Listenfall{"YesToAllAtTheFirst", Sprache::EN, VierFehler, {Alle}, MitFehlern, VierZeilen},
+    Listenfall{"YesEveryTime", Sprache::EN, VierFehler, {Ja, Ja, Ja, Ja}, MitFehlern, VierZeilen},
+    Listenfall{"YesThenYesToAll", Sprache::EN, VierFehler, {Ja, Alle}, MitFehlern, VierZeilen},
+    Listenfall{"NoAtTheThird", Sprache::EN, VierFehler, {Ja, Ja, Nein}, nullptr, {}},
+    Listenfall{"FrenchColon", Sprache::FR, "Anna;an;;;;;;;;x", {Alle}, "Test termin\u00e9. Erreurs",
+               {"Erreur \u00e0 l'enregistrement num\u00e9ro 1, Anna : RTT x n'est pas un nombre"}},
+    Listenfall{"ThenTooManyColumns", Sprache::EN, "a|b;c\r\nd;e|f\r\n1;2;3;4;5;6;7;8;9;10;11", {Alle}, "Error in row 3, 1",
+               {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}}));
 // clang-format on
 
 }  // namespace

@@ -1,6 +1,5 @@
-#include "../datastore/Hilfen.h"
+#include "Pruefhilfen.h"
 #include "datastore/Windows1252.h"
-#include "startup/Ersetzen.h"
 #include "startup/Installationsdaten.h"
 #include "startup/Start.h"
 
@@ -11,19 +10,6 @@ namespace {
 
 using test::Dateibaum;
 using test::Umgebung;
-
-TEST(ErsetzenTest, ResumesOneCharacterOnFromTheReplacement) {
-    const QString faelle[][4] = {
-        {"a;\"b;\"\"c", ";\"", ";", "a;b;\"c"},
-        {"..", ".", ",,", ",,,,"},
-        {"aaa", "a", "", "a"},               // the character moved into the gap stays
-        {"abab", "ab", "xaby", "xabyxaby"},  // resumes inside the longer replacement
-        {"abc", "", "x", "abc"},
-    };
-    for (const auto& f : faelle) {
-        EXPECT_EQ(Ersetzen(f[0], f[1], f[2]), f[3]) << f[0].toStdString();
-    }
-}
 
 // "~" stands for the test tree's root; folders and files are separated by "|".
 TEST(Startwerte, InstallationProbesInFixedOrder) {
@@ -52,82 +38,59 @@ TEST(Startwerte, InstallationProbesInFixedOrder) {
         Umgebung u;
         u.plattform.umgebung["PUBLIC"] = einsetzen(fall.PUBLIC);
         u.plattform.umgebung["ProgramFiles"] = einsetzen(fall.ProgramFiles);
-        Startwerte_setzen(*u.lz);
-        EXPECT_EQ(u.lz->Installationspfad, einsetzen(fall.erwartet) + QDir::separator());
+        EXPECT_EQ(Startwerte_setzen(u.dienste).Installationspfad,
+                  einsetzen(fall.erwartet) + QDir::separator());
     }
 }
 
-TEST(Startwerte, NameDecimalSeparatorAndDate) {
-    for (const auto& [name, erwartet] : {std::pair{"m.keller", "m.keller"}, {"", "NoName"}}) {
-        Umgebung u;
-        u.plattform.umgebung["USERNAME"] = name;
-        u.plattform.locale = QLocale(QLocale::German, QLocale::Switzerland);
-        Startwerte_setzen(*u.lz);
-        EXPECT_EQ(u.lz->Benutzername, erwartet);
-        EXPECT_EQ(u.lz->Dezimalzeichen, u'.');  // the number format, not the language
-    }
-    Umgebung u;
-    for (const auto& [datum, erwartet] : {std::pair{QDate(2007, 3, 5), "070305"},
-                                          {QDate(2000, 1, 1), "000101"},
-                                          {QDate(12345, 11, 30), "451130"}}) {
-        EXPECT_EQ(FormatDatumDS(*u.lz, datum), erwartet);
-    }
-    u.dialoge.erwarteBox(Antwort::OK);
-    EXPECT_THROW(FormatDatumDS(*u.lz, QDate()), Programmende);
-    EXPECT_TRUE(u.dialoge.boxen.at(0).text.contains("'modMitarbeiterImport - FormatDatumDS'"));
-}
-
+// Folders come back with their trailing separator, whether the file gave it or not.
 TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
-    const QString d = QStringLiteral("data_pfad=D:\\Daten\\");
-    const QString l = QStringLiteral("log_pfad=L");
+    const QString t = QDir::separator();
+    const QString d = "data_pfad=" + QDir::toNativeSeparators("/Daten/");
     const std::tuple<QStringList, QString, QString> faelle[] = {
-        {{"[Velmont]", d, l, "mehr"}, "D:\\Daten\\", "L"},
-        {{"[VELMONT]", d, l}, "", ""},
-        {{"[Velmont]", l, d}, "", ""},
-        {{"[Velmont]", d, "logpfad=x"}, "D:\\Daten\\", ""},
-        {{"[Velmont]", "data_pfad=x  ", "log_pfad="}, "x  ", ""},
+        {{"[Velmont]", d, "log_pfad=L", "mehr"}, QDir::toNativeSeparators("/Daten/"), "L" + t},
+        {{"[VELMONT]", d, "log_pfad=L"}, "", ""},
+        {{"[Velmont]", "log_pfad=L", d}, "", ""},
+        {{"[Velmont]", "data_pfad=D", "logpfad=x"}, "D" + t, ""},
+        {{"[Velmont]", "data_pfad=x  ", "log_pfad="}, "x  " + t, ""},
     };
     for (const auto& [zeilen, daten, logpfad] : faelle) {
         for (const bool verschluesselt : {false, true}) {
             SCOPED_TRACE(zeilen.join('|').toStdString() + (verschluesselt ? " scrambled" : ""));
             test::Fall f;
-            f.lz.Installationspfad = f.baum.wurzel();
             if (verschluesselt) {
                 f.baum.planerdatei("Velmont.dat", zeilen);
             } else {
                 f.baum.datei("Velmont.dat", cp1252Kodieren(zeilen.join("\r\n") + "\r\n"));
             }
-            Installationsdaten_lesen(f.lz);
-            EXPECT_EQ(f.lz.Datenpfad, daten);
-            EXPECT_EQ(f.lz.Logpfad, logpfad);
-            EXPECT_FALSE(f.lz.kanal.offen());
+            const Planerordner ordner = Installationsdaten_lesen(f.dienste, f.baum.wurzel());
+            EXPECT_EQ(ordner.Datenpfad, daten);
+            EXPECT_EQ(ordner.Logpfad, logpfad);
+            EXPECT_FALSE(f.dienste.kanal.offen());
         }
     }
 }
 
 TEST(InstallationsdatenTest, InstallationFolderFirstThenProgramFolderHiddenIsMissing) {
     test::Fall f;
-    f.lz.Installationspfad = f.baum.ordner("Velmora");
+    const QString installation = f.baum.ordner("Velmora");
     f.u.plattform.ordner = f.baum.pfad("Programm");
     f.baum.planerdatei("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
     f.baum.planerdatei("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
-    Installationsdaten_lesen(f.lz);
-    EXPECT_EQ(f.lz.Datenpfad, "P");
+    EXPECT_TRUE(Installationsdaten_lesen(f.dienste, installation).Datenpfad.startsWith("P"));
     f.baum.planerdatei("Velmora/velmont.dat", {"[Velmont]", "data_pfad=I", "log_pfad=I"});
-    Installationsdaten_lesen(f.lz);
-    EXPECT_EQ(f.lz.Datenpfad, "I");
+    EXPECT_TRUE(Installationsdaten_lesen(f.dienste, installation).Datenpfad.startsWith("I"));
 }
 
 TEST(InstallationsdatenTest, ShortPlainFileIsSilentShortScrambledOrEmptyLineIsReported) {
     test::Fall f;
-    f.lz.Installationspfad = f.baum.wurzel();
     f.baum.datei("Velmont.dat", "[Velmont]\r\ndata_pfad=x\r\n");
-    Installationsdaten_lesen(f.lz);
+    Installationsdaten_lesen(f.dienste, f.baum.wurzel());
     f.baum.planerdatei("Velmont.dat", {"[Velmont]", "data_pfad=x"});
-    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.lz); }),
+    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
               test::bericht("modMitarbeiterImport - LineIn", 62));
     f.baum.datei("Velmont.dat", "\r\n[Velmont]\r\n");
-    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.lz); }),
+    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
               test::bericht("modMitarbeiterImport - LineIn", 5));
 }
 
@@ -147,9 +110,9 @@ TEST(Main, FailureBuildingTheWindow) {
     };
     for (const auto& [fenster, grund, text] : faelle) {
         Umgebung u;
-        u.lz->Programmtitel.clear();
         u.dialoge.erwarteBox(Antwort::OK);
-        const auto ende = Main(*u.lz, fenster);
+        const auto ende =
+            Main(u.dienste, [&](const Startwerte&, const Planerordner&) { fenster(); });
         ASSERT_TRUE(ende.has_value());
         EXPECT_EQ(ende->grund, grund);
         EXPECT_NE(ende->status, 0);
@@ -159,16 +122,23 @@ TEST(Main, FailureBuildingTheWindow) {
     }
 }
 
-TEST(Main, ShowsTheWindowLastAndAsksNothing) {
+TEST(Main, ShowsTheWindowLastWithWhatStartUpFoundAndAsksNothing) {
     Dateibaum baum;
-    baum.ordner("pf/Velmora");
+    const QString daten = baum.ordner("Daten");
+    baum.planerdatei("pf/Velmora/Velmont.dat", {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
     Umgebung u;
-    u.plattform.umgebung["ProgramFiles"] = baum.pfad("pf");
-    QString pfadBeimZeigen;
-    const auto ende = Main(*u.lz, [&] { pfadBeimZeigen = u.lz->Installationspfad; });
+    u.plattform.umgebung["ProgramFiles"] = baum.pfad("pf");  // no USERNAME
+    Startwerte start;
+    Planerordner ordner;
+    const auto ende = Main(u.dienste, [&](const Startwerte& s, const Planerordner& o) {
+        start = s;
+        ordner = o;
+    });
     EXPECT_FALSE(ende.has_value());
-    EXPECT_EQ(pfadBeimZeigen, baum.pfad("pf/Velmora") + QDir::separator());
-    EXPECT_EQ(u.lz->Tagesdatum, "261205");
+    EXPECT_EQ(start.Installationspfad, baum.pfad("pf/Velmora") + QDir::separator());
+    EXPECT_EQ(start.Benutzername, "NoName");
+    EXPECT_EQ(start.Tagesdatum, "261205");
+    EXPECT_EQ(ordner.Datenpfad, daten);
     EXPECT_TRUE(u.protokoll.isEmpty());
 }
 

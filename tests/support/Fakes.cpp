@@ -1,6 +1,7 @@
 #include "Fakes.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 
 namespace mi::test {
 
@@ -8,6 +9,18 @@ void PlattformFake::signalton() {
     if (protokoll_ != nullptr) {
         protokoll_->append(QStringLiteral("beep"));
     }
+}
+
+std::optional<Dateiattribute> PlattformFake::attribute(const QString& pfad) const {
+    auto a = dateiattributeDesSystems(pfad);
+    if (a && verborgen.contains(QFileInfo(pfad).fileName())) {
+        a->verborgen = true;
+    }
+    return a;
+}
+
+DialogeFake::~DialogeFake() {
+    EXPECT_TRUE(skript_.empty()) << skript_.size() << " expected dialogs never shown";
 }
 
 QStringList DialogeFake::texte() const {
@@ -18,53 +31,69 @@ QStringList DialogeFake::texte() const {
     return alle;
 }
 
+template <typename Art>
+std::optional<Art> DialogeFake::naechste(const char* was) {
+    if (protokoll_ != nullptr) {
+        protokoll_->append(QLatin1String(was));
+    }
+    if (skript_.empty() || !std::holds_alternative<Art>(skript_.front())) {
+        return std::nullopt;
+    }
+    Art art = std::get<Art>(skript_.front());
+    skript_.pop_front();
+    return art;
+}
+
+namespace {
+
+// Whether the box has a button for the answer.
+bool hatKnopf(Knoepfe knoepfe, Antwort antwort) {
+    switch (knoepfe) {
+        case Knoepfe::OK:
+            return antwort == Antwort::OK;
+        case Knoepfe::JaNein:
+            return antwort == Antwort::Ja || antwort == Antwort::Nein;
+        case Knoepfe::JaAlleNein:
+            return antwort != Antwort::OK;
+    }
+    return false;
+}
+
+}  // namespace
+
 Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     boxen.push_back(box);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("box"));
+    std::optional<Antwort> antwort = naechste<Antwort>("box");
+    if (!antwort && immer_) {
+        antwort = box.knoepfe == Knoepfe::OK ? Antwort::OK : *immer_;
     }
-    if (!skript_.empty() && std::holds_alternative<Antwort>(skript_.front())) {
-        const Antwort antwort = std::get<Antwort>(skript_.front());
-        skript_.pop_front();
-        return antwort;
+    if (!antwort) {
+        ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
+    } else if (!hatKnopf(box.knoepfe, *antwort)) {
+        ADD_FAILURE() << "no button for the scripted answer: " << box.text.toStdString();
+    } else {
+        return *antwort;
     }
-    if (immer_) {
-        return *immer_;
-    }
-    ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
     return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
 }
 
 QString DialogeFake::ordnerWaehlen(const QString& titel) {
     ordnerTitel.append(titel);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("folder"));
+    if (auto antwort = naechste<OrdnerAntwort>("folder")) {
+        return antwort->pfad;
     }
-    if (skript_.empty() || !std::holds_alternative<OrdnerAntwort>(skript_.front())) {
-        ADD_FAILURE() << "unexpected folder chooser: " << titel.toStdString();
-        return {};
-    }
-    QString pfad = std::get<OrdnerAntwort>(skript_.front()).pfad;
-    skript_.pop_front();
-    return pfad;
+    ADD_FAILURE() << "unexpected folder chooser: " << titel.toStdString();
+    return {};
 }
 
 std::optional<QString> DialogeFake::dateiWaehlen(const Dateiwahl& wahl) {
-    dateiwahlen.push_back(wahl);
-    if (protokoll_ != nullptr) {
-        protokoll_->append(QStringLiteral("file"));
+    if (auto antwort = naechste<DateiAntwort>("file")) {
+        return antwort->pfad;
     }
-    if (skript_.empty() || !std::holds_alternative<DateiAntwort>(skript_.front())) {
-        ADD_FAILURE() << "unexpected file dialog: " << wahl.titel.toStdString();
-        return std::nullopt;
-    }
-    std::optional<QString> pfad = std::get<DateiAntwort>(skript_.front()).pfad;
-    skript_.pop_front();
-    return pfad;
+    ADD_FAILURE() << "unexpected file dialog: " << wahl.titel.toStdString();
+    return std::nullopt;
 }
 
-Umgebung::Umgebung(Sprache sprache) : lz(std::make_unique<Laufzeit>(sprache, plattform, dialoge)) {
-    lz->Programmtitel = lz->texte.programmtitel;
-}
+Umgebung::Umgebung(Sprache sprache) : dienste(sprache, plattform, dialoge) {}
 
 }  // namespace mi::test

@@ -1,17 +1,17 @@
 #pragma once
 
 #include "QtDruck.h"
+#include "base/Plattform.h"
 #include "messages/Dialoge.h"
-#include "startup/Laufzeit.h"
-#include "startup/Plattform.h"
+#include "messages/Dienste.h"
 
 #include <QDateTime>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <deque>
-#include <memory>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -30,6 +30,8 @@ class PlattformFake : public Plattform {
     QString ordner = QStringLiteral("/programm");
     QDateTime zeit{QDate(2026, 12, 5), QTime(14, 30, 15)};
     QLocale locale{QLocale::English, QLocale::UnitedStates};
+    // File names the machine marks hidden or system, beside its own hidden ones.
+    QSet<QString> verborgen;
 
     QString umgebungsvariable(const QString& name) const override { return umgebung.value(name); }
     QString programmordner() const override { return ordner; }
@@ -37,31 +39,35 @@ class PlattformFake : public Plattform {
     QLocale gebietsschema() const override { return locale; }
     double zufallszahl() override { return 0.5; }
     void signalton() override;
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override;
 
   private:
     Protokoll* protokoll_;
 };
 
 // Scripted dialogs: every box, folder choice and file choice must be expected
-// in order; each is recorded; an unexpected one fails the test.
+// in order; each is recorded. An unexpected one fails the test, and so does an
+// expectation still unused when the fake goes, or an answer the box has no
+// button for (Yes to All to the import's Yes/No question, say).
 class DialogeFake : public Dialoge {
   public:
     explicit DialogeFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
+    DialogeFake(const DialogeFake&) = delete;
+    DialogeFake& operator=(const DialogeFake&) = delete;
+    ~DialogeFake() override;
 
     void erwarteBox(Antwort antwort) { skript_.emplace_back(antwort); }
     void erwarteOrdner(QString pfad) { skript_.emplace_back(OrdnerAntwort{std::move(pfad)}); }
     void erwarteDatei(std::optional<QString> pfad) {
         skript_.emplace_back(DateiAntwort{std::move(pfad)});
     }
-    // Every box from now on is answered so, without being expected one by one.
+    // Every question from now on is answered so, and every message with OK,
+    // without being expected one by one.
     void immerAntworten(Antwort antwort) { immer_ = antwort; }
 
     std::vector<Meldungsbox> boxen;
     QStringList ordnerTitel;
-    std::vector<Dateiwahl> dateiwahlen;
 
-    // True when the whole script was used.
-    bool skriptLeer() const { return skript_.empty(); }
     // The texts of all boxes shown, for compact assertions.
     QStringList texte() const;
 
@@ -77,19 +83,22 @@ class DialogeFake : public Dialoge {
         std::optional<QString> pfad;
     };
     using Schritt = std::variant<Antwort, OrdnerAntwort, DateiAntwort>;
+    template <typename Art>
+    std::optional<Art> naechste(const char* was);
+
     std::deque<Schritt> skript_;
     std::optional<Antwort> immer_;
     Protokoll* protokoll_;
 };
 
-// A fresh run with fakes, as every test builds one.
+// A fresh set of services with fakes, as every test builds one.
 struct Umgebung {
     explicit Umgebung(Sprache sprache = Sprache::EN);
 
     Protokoll protokoll;
     PlattformFake plattform{&protokoll};
     DialogeFake dialoge{&protokoll};
-    std::unique_ptr<Laufzeit> lz;
+    Dienste dienste;
 };
 
 }  // namespace mi::test

@@ -16,7 +16,7 @@ const std::vector<std::pair<QString, QStringList>> Planerdateien{
     {"Logs/2612 Velmont.log", {"01.12.26 08:00:00|chef|VelmoAdmin|Program started"}},
 };
 
-Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), lz(*u.lz) {
+Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), dienste(u.dienste) {
     daten = baum.ordner("pf/Velmora/Data");
     for (const auto& [name, zeilen] : Planerdateien) {
         baum.planerdatei("pf/Velmora/Data/" + name, zeilen);
@@ -27,14 +27,8 @@ Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), lz(*u.l
     }
     u.plattform.umgebung = {{"ProgramFiles", baum.pfad("pf")}, {"USERNAME", "anna"}};
     u.plattform.ordner = baum.ordner("Programm").chopped(1);
-}
-
-void Planer::eingerichtet() {
-    lz.Datenpfad = daten;
-    lz.Logpfad = pfad("Logs") + QDir::separator();
-    lz.Tagesdatum = "261205";
-    lz.Benutzername = "anna";
-    lz.Einstellungen = Planerdateien.front().second.at(7);
+    start = {"261205", "anna", baum.pfad("pf/Velmora") + QDir::separator()};
+    ordner = {daten, pfad("Logs") + QDir::separator()};
 }
 
 QString Planer::pfad(const QString& name) const {

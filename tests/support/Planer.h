@@ -2,6 +2,8 @@
 
 #include "Dateibaum.h"
 #include "Fakes.h"
+#include "base/Startwerte.h"
+#include "datastore/Planerordner.h"
 
 #include <map>
 #include <utility>
@@ -20,18 +22,18 @@ extern const std::vector<std::pair<QString, QStringList>> Planerdateien;
 struct Planer {
     explicit Planer(Sprache sprache = Sprache::EN, bool mitEinstellungsdatei = true);
 
-    // What start-up and steps 1 and 2 leave behind, for a step run on its own.
-    void eingerichtet();
-
     QString pfad(const QString& name) const;  // a file of the data folder
     QStringList zeilen(const QString& name) const { return Dateibaum::planerzeilen(pfad(name)); }
     // Every file and folder of the tree with its bytes.
     std::map<QString, QByteArray> alles() const;
 
     Umgebung u;
-    Laufzeit& lz;
+    Dienste& dienste;
     Dateibaum baum;
     QString daten;  // with a trailing separator
+    // What start-up and step 1 leave behind, for a step run on its own.
+    Startwerte start;
+    Planerordner ordner;
 };
 
 }  // namespace mi::test

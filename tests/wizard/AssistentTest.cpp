@@ -1,7 +1,7 @@
 #include "Dateibaum.h"
 #include "Fakes.h"
+#include "base/Pfade.h"
 #include "messages/Meldungen.h"
-#include "startup/Pfade.h"
 #include "wizard/Assistent.h"
 #include "wizard/Schritte.h"
 
@@ -13,54 +13,48 @@ namespace {
 using test::Dateibaum;
 using test::Umgebung;
 
-TEST(Schrittzustaende, FiveStatesReachedByCompletingTheStepsInOrder) {
-    // Per state: the icons of steps 1 to 4 (I not open, P current, O done), the
-    // steps whose button is enabled, the steps whose frame is enabled.
-    const char* const tabelle[][3] = {{"PIII", "1", "1"},
-                                      {"OPII", "2", "12"},
-                                      {"OOPI", "3", "123"},
-                                      {"OOOP", "4", "1234"},
-                                      {"OOOO", "", "1234"}};
-    Schrittzustaende z;
-    for (int zustand = 1; zustand <= 5; ++zustand) {
-        std::string bilder, knoepfe, rahmen;
-        for (int n = 1; n <= 4; ++n) {
-            const Schritt& s = z.schritt(n);
-            bilder += "IPO"[static_cast<int>(s.bild)];
-            knoepfe += s.knopfAktiv && s.rahmenAktiv ? std::to_string(n) : "";
-            rahmen += s.rahmenAktiv ? std::to_string(n) : "";
-        }
-        EXPECT_EQ(bilder + ' ' + knoepfe + ' ' + rahmen, std::string(tabelle[zustand - 1][0]) +
-                                                             ' ' + tabelle[zustand - 1][1] + ' ' +
-                                                             tabelle[zustand - 1][2]);
-        EXPECT_EQ(z.zustand(), zustand);
-        if (zustand < 5) {
-            z.Schritt_abschliessen(zustand);
-        }
-    }
-}
-
-// Stand-ins for the step procedures: each records its call and completes its
-// step the way the real one does on success.
+// Stand-ins for the step procedures: each records its call with what it was
+// given and returns success unless told otherwise.
 struct Aufrufe {
     QStringList liste;
-    bool ordnerGewaehlt = true;
+    bool gelingt = true;
 
     Schrittprozeduren prozeduren() {
-        const auto schritt = [this](const char* name, int n) {
-            return [this, name, n](Laufzeit&, Schrittzustaende& z) {
-                liste.append(name);
-                z.Schritt_abschliessen(n);
-            };
+        const auto wenn = [this](const QString& wert) {
+            return gelingt ? std::optional<QString>(wert) : std::nullopt;
         };
-        return {[this](Laufzeit&) {
+        return {[=, this](Dienste&) {
                     liste.append("auswaehlen");
-                    return ordnerGewaehlt;
+                    return wenn("/daten/");
                 },
-                schritt("ordnerChecken", 1), schritt("dateiAuswaehlen", 2),
-                schritt("dateiChecken", 3), schritt("importieren", 4)};
+                [=, this](Dienste&, const QString& daten, const QString& logs) {
+                    liste.append("ordnerChecken " + daten + logs);
+                    return wenn("/logs/");
+                },
+                [=, this](Dienste&) {
+                    liste.append("dateiAuswaehlen");
+                    return wenn("/a.csv");
+                },
+                [this](Dienste&, const QString& daten, const QString& datei, const QString& wer) {
+                    liste.append("dateiChecken " + daten + datei + wer);
+                    Pruefergebnis e{{"S", 2}, {{ImportZeile{}}, u';', {}, {}}, gelingt};
+                    return e;
+                },
+                [this](Dienste&, const Planerordner& o, const Startwerte& s,
+                       const ImportTabelle& zeilen, const QString& einstellungen) {
+                    liste.append(QStringLiteral("importieren %1%2%3 %4 %5")
+                                     .arg(o.Datenpfad, o.Logpfad, s.Benutzername)
+                                     .arg(zeilen.size())
+                                     .arg(einstellungen));
+                    return Importergebnis{gelingt, "S2"};
+                }};
     }
 };
+
+Assistent assistent(Umgebung& u, Aufrufe& a, const QString& datenpfad = {}) {
+    return Assistent(u.dienste, Startwerte{"261205", "anna", "/pf/"}, Planerordner{datenpfad, ""},
+                     a.prozeduren());
+}
 
 TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     Dateibaum baum;
@@ -69,49 +63,71 @@ TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     for (const auto& [datenpfad, zustand] :
          {std::pair{QString(), 1}, {baum.pfad("ohne"), 1}, {baum.pfad("mit"), 2}}) {
         Umgebung u;
-        u.lz->Datenpfad = datenpfad;
         Aufrufe a;
-        Assistent assistent(*u.lz, a.prozeduren());
-        assistent.Form_Load();
-        EXPECT_EQ(assistent.zustaende().zustand(), zustand);
+        Assistent as = assistent(u, a, datenpfad);
+        as.Form_Load();
+        EXPECT_EQ(as.zustaende().zustand(), zustand);
         EXPECT_EQ(a.liste.size(), zustand - 1);
     }
     Umgebung u;
-    u.lz->Datenpfad = baum.pfad("mit");
-    Schrittprozeduren p = Aufrufe().prozeduren();
-    p.datenordnerChecken = [](Laufzeit&, Schrittzustaende&) { fehlerAusloesen(9); };
-    Assistent assistent(*u.lz, p);
+    Aufrufe a;
+    Schrittprozeduren p = a.prozeduren();
+    p.datenordnerChecken = [](Dienste&, const QString&, const QString&) -> std::optional<QString> {
+        fehlerAusloesen(9);
+    };
+    Assistent as(u.dienste, {}, {baum.pfad("mit"), {}}, p);
     u.dialoge.erwarteBox(Antwort::OK);
-    assistent.Form_Load();
-    ASSERT_TRUE(assistent.beendet());
-    EXPECT_EQ(assistent.ende()->grund, Programmende::Grund::Fehlerbericht);
+    as.Form_Load();
+    ASSERT_TRUE(as.beendet());
+    EXPECT_EQ(as.ende()->grund, Programmende::Grund::Fehlerbericht);
     EXPECT_TRUE(u.dialoge.boxen.at(0).text.startsWith(
         "The following error occurred in module 'frmMitarbeiterImport - Form_Load'"));
 }
 
-TEST(Dispatcher, EachButtonRunsItsStepOthersNothingCloseEndsWithZeroInEveryState) {
+// Each step gets what the steps before it found, and only a step that
+// succeeded is completed.
+TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
+    Umgebung u;
+    Aufrufe a;
+    Assistent as = assistent(u, a);
+    as.Form_Load();
+    for (int knopf = 1; knopf <= 4; ++knopf) {
+        a.gelingt = false;
+        as.cmdAuswahl_Click(knopf);
+        EXPECT_EQ(as.zustaende().zustand(), knopf);
+        a.gelingt = true;
+        as.cmdAuswahl_Click(knopf);
+        EXPECT_EQ(as.zustaende().zustand(), knopf + 1);
+    }
+    EXPECT_EQ(a.liste,
+              (QStringList{"auswaehlen", "auswaehlen", "ordnerChecken /daten/", "dateiAuswaehlen",
+                           "dateiAuswaehlen", "dateiChecken /daten//a.csvanna",
+                           "dateiChecken /daten//a.csvanna", "importieren /daten//logs/anna 1 S",
+                           "importieren /daten//logs/anna 1 S2"}));
+    EXPECT_EQ(as.sitzung().Einstellungen, "S2");
+    EXPECT_EQ(as.sitzung().import.trennzeichen, u';');
+}
+
+TEST(Dispatcher, OtherButtonsDoNothingCloseEndsWithZeroInEveryState) {
     for (int zustand = 1; zustand <= 5; ++zustand) {
         Umgebung u;
         Aufrufe a;
-        a.ordnerGewaehlt = false;
-        Assistent assistent(*u.lz, a.prozeduren());
+        Assistent as = assistent(u, a);
         int enden = 0;
-        assistent.beiProgrammende([&](const Programmende&) { ++enden; });
-        assistent.Form_Load();
-        for (const int knopf : {0, 6, -1, 1}) {
-            assistent.cmdAuswahl_Click(knopf);
-        }
-        a.ordnerGewaehlt = true;
+        as.beiProgrammende([&](const Programmende&) { ++enden; });
+        as.Form_Load();
         for (int n = 1; n < zustand; ++n) {
-            assistent.cmdAuswahl_Click(n);
+            as.cmdAuswahl_Click(n);
         }
-        const QStringList alle{"auswaehlen",      "auswaehlen",   "ordnerChecken",
-                               "dateiAuswaehlen", "dateiChecken", "importieren"};
-        EXPECT_EQ(a.liste, alle.mid(0, zustand == 1 ? 1 : zustand + 1));
-        ASSERT_EQ(assistent.zustaende().zustand(), zustand);
-        assistent.cmdAuswahl_Click(5);
-        ASSERT_TRUE(assistent.beendet());
-        EXPECT_EQ(assistent.ende()->status, 0);
+        const auto aufrufe = a.liste.size();
+        for (const int knopf : {0, 6, -1}) {
+            as.cmdAuswahl_Click(knopf);
+        }
+        EXPECT_EQ(a.liste.size(), aufrufe);
+        ASSERT_EQ(as.zustaende().zustand(), zustand);
+        as.cmdAuswahl_Click(5);
+        ASSERT_TRUE(as.beendet());
+        EXPECT_EQ(as.ende()->status, 0);
         EXPECT_EQ(enden, 1);
         EXPECT_TRUE(u.dialoge.boxen.empty());
     }
@@ -121,50 +137,79 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     Umgebung u;
     Aufrufe a;
     Schrittprozeduren p = a.prozeduren();
-    p.importdateiAuswaehlen = [&](Laufzeit& lz, Schrittzustaende&) {
+    p.importdateiAuswaehlen = [&](Dienste& d) -> std::optional<QString> {
         a.liste.append("dateiAuswaehlen");
-        Abbruchmeldung(lz, "Gone");
+        Abbruchmeldung(d, "Gone");
     };
-    Assistent assistent(*u.lz, p);
+    Assistent as(u.dienste, {}, {}, p);
     int enden = 0;
-    assistent.beiProgrammende([&](const Programmende&) { ++enden; });
+    as.beiProgrammende([&](const Programmende&) { ++enden; });
     u.dialoge.erwarteBox(Antwort::OK);
     for (const int knopf : {1, 2, 1, 2, 3, 4, 5}) {
-        assistent.cmdAuswahl_Click(knopf);
+        as.cmdAuswahl_Click(knopf);
     }
-    assistent.Form_Load();
-    EXPECT_EQ(assistent.ende()->grund, Programmende::Grund::Abbruchmeldung);
-    EXPECT_NE(assistent.ende()->status, 0);
+    as.Form_Load();
+    EXPECT_EQ(as.ende()->grund, Programmende::Grund::Abbruchmeldung);
+    EXPECT_NE(as.ende()->status, 0);
     EXPECT_EQ(enden, 1);
-    EXPECT_EQ(a.liste, (QStringList{"auswaehlen", "ordnerChecken", "dateiAuswaehlen"}));
+    EXPECT_EQ(a.liste, (QStringList{"auswaehlen", "ordnerChecken /daten/", "dateiAuswaehlen"}));
     EXPECT_EQ(u.dialoge.texte(), QStringList{"Gone.\r\rProgram will be closed."});
 }
 
-TEST(DatenordnerChecken, SettlesLogpfadAndCompletesStep1OrSaysNoData) {
-    // The data folder's planner file, whether it has a Logs folder, Logpfad
-    // before ("-" a missing folder) and after; relative to the root.
+// A drop offers what the file dialog would have: one local, existing file
+// ending in .csv in any letter case, and only while step 2 is current.
+TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
+    Dateibaum baum;
+    const QString csv = baum.datei("liste.CSV");
+    baum.datei("liste.txt");
+    baum.ordner("ordner.csv");
+    const auto url = [&](const char* name) { return QUrl::fromLocalFile(baum.pfad(name)); };
+    const std::pair<QList<QUrl>, bool> faelle[] = {
+        {{url("liste.CSV")}, true},
+        {{}, false},
+        {{url("liste.CSV"), url("liste.txt")}, false},
+        {{url("liste.txt")}, false},
+        {{url("ordner.csv")}, false},
+        {{url("fehlt.csv")}, false},
+        {{QUrl("https://example.org/liste.csv")}, false}};
+    Umgebung u;
+    for (const auto& [urls, angenommen] : faelle) {
+        EXPECT_EQ(Importdatei_aus_Ablage(u.plattform, urls),
+                  angenommen ? std::optional(csv) : std::nullopt)
+            << urls.value(0).toString().toStdString();
+    }
+    // At step 1 (as at 3, see the window's test) the same file is refused.
+    Aufrufe a;
+    Assistent as = assistent(u, a);
+    as.Form_Load();
+    EXPECT_EQ(as.ablegbareImportdatei({url("liste.CSV")}), std::nullopt);
+    as.Importdatei_uebernehmen(csv);
+    EXPECT_EQ(as.zustaende().zustand(), 1);
+}
+
+TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
+    // The data folder's planner file, whether it has a Logs folder, the log
+    // folder before and after ("-": no data); relative to the root.
     const char* const faelle[][4] = {{"UData.dat", "Logs", "", "daten/Logs/"},
                                      {"XDATA.DAT", "", "", ""},
                                      {"UData.dat", "Logs", "fort/", ""},
                                      {"UData.dat", "Logs", "anderswo/", "anderswo/"},
-                                     {"Mitarbeiterdaten.dat", "Logs", "", ""}};
+                                     {"Mitarbeiterdaten.dat", "Logs", "", "-"}};
     for (const auto& [datei, logs, vorher, nachher] : faelle) {
         Dateibaum baum;
         baum.ordner("anderswo");
         baum.ordner(QStringLiteral("daten/") + logs);
         baum.datei(QStringLiteral("daten/") + datei);
-        baum.datei("daten/Konfigdaten.dat");
         Umgebung u;
-        u.lz->Datenpfad = baum.pfad("daten") + Trenner;
-        u.lz->Logpfad = *vorher ? baum.pfad(vorher) : QString();
-        const bool daten = QString(datei).endsWith("Data.dat", Qt::CaseInsensitive);
+        const bool daten = QString(nachher) != "-";
         if (!daten) {
             u.dialoge.erwarteBox(Antwort::OK);
         }
-        Schrittzustaende z;
-        Datenordner_checken(*u.lz, z);
-        EXPECT_EQ(u.lz->Logpfad, *nachher ? baum.pfad(nachher) : QString()) << datei << vorher;
-        EXPECT_EQ(z.zustand(), daten ? 2 : 1);
+        const auto logpfad = Datenordner_checken(u.dienste, baum.pfad("daten") + Trenner,
+                                                 *vorher ? baum.pfad(vorher) : QString());
+        EXPECT_EQ(logpfad,
+                  daten ? std::optional(*nachher ? baum.pfad(nachher) : QString()) : std::nullopt)
+            << datei << vorher;
         EXPECT_EQ(u.dialoge.texte(),
                   daten ? QStringList()
                         : QStringList{"No data found in folder '" + baum.pfad("daten") + "'."});

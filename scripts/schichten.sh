@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Checks the shape of src/: every #include "room/..." of a file in src/<room>/
+# follows an arrow of src/raeume.txt, and no identifier is spelled outside
+# ASCII (texts and comments may be). Prints each breach; fails on any.
+#
+#   scripts/schichten.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+exec python3 - <<'PY'
+import pathlib, re, sys
+
+erlaubt = {}
+for zeile in pathlib.Path("src/raeume.txt").read_text().splitlines():
+    zeile = zeile.split("#")[0].strip()
+    if zeile:
+        raum, _, ziele = zeile.partition(":")
+        erlaubt[raum.strip()] = set(ziele.split()) | {raum.strip()}
+
+einbindung = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')
+# String and character literals, then comments, go before identifiers are looked at.
+literal = re.compile(r'"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'')
+kommentar = re.compile(r"//[^\n]*|/\*.*?\*/", re.S)
+
+verstoesse = []
+for datei in sorted(pathlib.Path("src").rglob("*")):
+    if datei.suffix not in (".h", ".cpp"):
+        continue
+    teile = datei.relative_to("src").parts
+    raum = teile[0] if len(teile) > 1 else None
+    text = datei.read_text(encoding="utf-8")
+    if raum is not None:
+        if raum not in erlaubt:
+            verstoesse.append(f"{datei}: room '{raum}' is missing from src/raeume.txt")
+        for nr, zeile in enumerate(text.splitlines(), 1):
+            treffer = einbindung.match(zeile)
+            if treffer and treffer.group(1) not in erlaubt.get(raum, set()):
+                verstoesse.append(f"{datei}:{nr}: {raum}/ may not include {treffer.group(1)}/")
+    code = kommentar.sub(" ", literal.sub('""', text))
+    for nr, zeile in enumerate(code.splitlines(), 1):
+        if any(ord(c) > 127 for c in zeile):
+            verstoesse.append(f"{datei}:{nr}: a name outside ASCII: {zeile.strip()}")
+
+for v in verstoesse:
+    print(v)
+if verstoesse:
+    sys.exit(1)
+print(f"src/: {len(erlaubt)} rooms, every include follows src/raeume.txt, every name is ASCII")
+PY

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <random>
+
+class QFileDevice;
+
+namespace mi {
+
+// What the file system tells of one entry.
+struct Dateiattribute {
+    bool verzeichnis = false;
+    // Left out of every listing: hidden (on POSIX a name starting with ".") or,
+    // on Windows, marked as a file of the system.
+    bool verborgen = false;
+};
+
+// Everything the program takes from the machine it runs on. Production binds it
+// to the system; tests bind a fake that answers as told.
+class Plattform {
+  public:
+    virtual ~Plattform() = default;
+
+    // A variable that is not set reads as the empty string.
+    virtual QString umgebungsvariable(const QString& name) const = 0;
+    // The folder of the program's own executable, with native separators and
+    // without a trailing separator (except at a drive or file-system root).
+    virtual QString programmordner() const = 0;
+    virtual QDateTime jetzt() const = 0;
+    virtual QLocale gebietsschema() const = 0;
+    // Uniformly distributed in [0, 1).
+    virtual double zufallszahl() = 0;
+    virtual void signalton() = 0;
+    // Nothing when there is no such entry.
+    virtual std::optional<Dateiattribute> attribute(const QString& pfad) const = 0;
+};
+
+// The real machine, without a sound device: the widget library adds the beep.
+class Systemplattform : public Plattform {
+  public:
+    QString umgebungsvariable(const QString& name) const override;
+    QString programmordner() const override;
+    QDateTime jetzt() const override;
+    QLocale gebietsschema() const override;
+    double zufallszahl() override;
+    void signalton() override {}
+    std::optional<Dateiattribute> attribute(const QString& pfad) const override;
+
+  private:
+    // Never seeded: the planner's own writer draws the same sequence in every run.
+    std::mt19937_64 generator_;
+};
+
+// A uniform number in [0, 1) from the top 53 bits of one draw: every line a
+// planner file holds draws one, so this stays a few instructions.
+inline double gleichverteilt(std::mt19937_64& generator) {
+    return static_cast<double>(generator() >> 11) * 0x1.0p-53;
+}
+
+// What the file system says of pfad, as Systemplattform answers.
+std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);
+
+// Windows changes the current drive before the folder; elsewhere there are no
+// drives and this does nothing.
+bool laufwerkWechseln(QChar laufwerk);
+
+// Whether the last failed write to datei failed because its disk is full.
+bool datentraegerVoll(const QFileDevice& datei);
+
+}  // namespace mi

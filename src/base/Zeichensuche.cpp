@@ -1,0 +1,161 @@
+#include "base/Zeichensuche.h"
+
+#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
+#include <emmintrin.h>
+#define MI_SSE2
+#endif
+
+#include <bit>
+#include <cstdint>
+
+namespace mi {
+
+namespace {
+
+#ifdef MI_SSE2
+constexpr qsizetype Achter = 8;  // UTF-16 characters in sixteen bytes
+
+__m128i achtLaden(const char16_t* zeichen) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen));
+}
+
+// Two bits per character that is a or b.
+unsigned treffer(__m128i achter, __m128i a, __m128i b) {
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(achter, a), _mm_cmpeq_epi16(achter, b))));
+}
+#endif
+
+}  // namespace
+
+bool nurAscii(QByteArrayView bytes) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+#ifdef MI_SSE2
+    __m128i alle = _mm_setzero_si128();
+    for (; i + 16 <= n; i += 16) {
+        alle = _mm_or_si128(alle, _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i)));
+    }
+    if (_mm_movemask_epi8(alle) != 0) {
+        return false;
+    }
+#endif
+    unsigned char rest = 0;
+    for (; i < n; ++i) {
+        rest |= b[i];
+    }
+    return rest < 0x80;
+}
+
+bool nurLatin1(QStringView text) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+#ifdef MI_SSE2
+    // A character beyond 0xFF has bits in its upper byte; one in 0x80 to 0x9F
+    // has none above 0x1F once 0x80 is taken off.
+    const __m128i null = _mm_setzero_si128();
+    __m128i unterFF = _mm_set1_epi16(-1);
+    __m128i steuer = null;
+    for (; i + Achter <= n; i += Achter) {
+        const __m128i c = achtLaden(z + i);
+        unterFF = _mm_and_si128(
+            unterFF,
+            _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xFF00))), null));
+        steuer = _mm_or_si128(
+            steuer, _mm_cmpeq_epi16(_mm_and_si128(_mm_sub_epi16(c, _mm_set1_epi16(0x80)),
+                                                  _mm_set1_epi16(static_cast<short>(0xFFE0))),
+                                    null));
+    }
+    if (_mm_movemask_epi8(unterFF) != 0xFFFF || _mm_movemask_epi8(steuer) != 0) {
+        return false;
+    }
+#endif
+    for (; i < n; ++i) {
+        const unsigned c = z[i];
+        if (c - 0x80U < 0x20U || c > 0xFFU) {
+            return false;
+        }
+    }
+    return true;
+}
+
+qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = ab;
+#ifdef MI_SSE2
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    for (; i + Achter <= n; i += Achter) {
+        if (const unsigned bits = treffer(achtLaden(z + i), va, vb); bits != 0) {
+            return i + std::countr_zero(bits) / 2;
+        }
+    }
+#endif
+    for (; i < n; ++i) {
+        if (z[i] == a || z[i] == b) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    int anzahl = 0;
+#ifdef MI_SSE2
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    for (; i + Achter <= n; i += Achter) {
+        for (unsigned bits = treffer(achtLaden(z + i), va, vb); bits != 0; bits &= bits - 1) {
+            if (anzahl == hoechstens) {
+                return anzahl;
+            }
+            stellen[anzahl++] = i + std::countr_zero(bits) / 2;
+            bits &= bits - 1;  // the character's second bit
+        }
+    }
+#endif
+    for (; i < n && anzahl < hoechstens; ++i) {
+        if (z[i] == a || z[i] == b) {
+            stellen[anzahl++] = i;
+        }
+    }
+    return anzahl;
+}
+
+qsizetype zaehleBeide(QStringView text, char16_t a, char16_t b) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    qsizetype anzahl = 0;
+#ifdef MI_SSE2
+    // Each hit subtracts -1 in its lane; a lane holds up to 32,767, so the
+    // lanes are emptied every 4,096 pieces.
+    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+    while (i + Achter <= n) {
+        __m128i zaehler = _mm_setzero_si128();
+        for (int stueck = 0; stueck < 4096 && i + Achter <= n; ++stueck, i += Achter) {
+            const __m128i c = achtLaden(z + i);
+            zaehler = _mm_sub_epi16(zaehler,
+                                    _mm_or_si128(_mm_cmpeq_epi16(c, va), _mm_cmpeq_epi16(c, vb)));
+        }
+        alignas(16) std::uint16_t bahnen[Achter];
+        _mm_store_si128(reinterpret_cast<__m128i*>(bahnen), zaehler);
+        for (const std::uint16_t bahn : bahnen) {
+            anzahl += bahn;
+        }
+    }
+#endif
+    for (; i < n; ++i) {
+        anzahl += (z[i] == a || z[i] == b) ? 1 : 0;
+    }
+    return anzahl;
+}
+
+}  // namespace mi

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QStringView>
+
+namespace mi {
+
+// Searches over whole texts that the check runs once per row or once per file,
+// eight characters (or sixteen bytes) at a time where the processor has the
+// instructions for it (every x86-64 does), one at a time elsewhere.
+
+// Whether every byte is below 0x80.
+bool nurAscii(QByteArrayView bytes);
+
+// Whether no character lies in 0x80 to 0x9F or beyond 0xFF, so every one is a
+// character of Latin-1's printable range or ASCII.
+bool nurLatin1(QStringView text);
+
+// The first position at or after ab holding a or b, or -1.
+qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
+
+// The positions holding a or b, in order, written to stellen; at most
+// hoechstens of them, the number found returned.
+int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
+
+// How many characters are a or b.
+qsizetype zaehleBeide(QStringView text, char16_t a, char16_t b);
+
+}  // namespace mi

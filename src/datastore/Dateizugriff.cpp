@@ -1,0 +1,30 @@
+#include "datastore/Dateizugriff.h"
+
+#include "messages/Dienste.h"
+#include "messages/Meldungen.h"
+
+namespace mi {
+
+bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus, BeiFehler option) {
+    try {
+        dienste.kanal.oeffnen(pfad, modus);
+        return true;
+    } catch (const Laufzeitfehler&) {
+        dienste.kanal.verwerfen();
+        if (option == BeiFehler::Ignorieren) {
+            return false;
+        }
+        const Texte& t = dienste.texte;
+        Abbruchmeldung(dienste,
+                       t.dateiNichtGeoeffnet.arg(pfad) + QStringLiteral("\r\r") + t.zugriffsrechte +
+                           (modus == Kanalmodus::Input ? t.endungLesen : t.endungSchreiben));
+    }
+}
+
+void Datei_schliessen(Dienste& dienste) {
+    // Only a save can fail here, and it fails like a line that cannot be written.
+    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - LineOut"),
+                     [&] { dienste.kanal.schliessen(); });
+}
+
+}  // namespace mi

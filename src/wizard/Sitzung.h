@@ -1,0 +1,25 @@
+#pragma once
+
+#include "base/Startwerte.h"
+#include "datastore/Planerordner.h"
+#include "import/ImportZeile.h"
+
+#include <QString>
+#include <cstdint>
+
+namespace mi {
+
+// The wizard's values: what the steps found out so far. Only the wizard
+// changes them, from what each step returns.
+struct Sitzung {
+    Startwerte start;
+    Planerordner ordner;
+    QString Importdateipfad;
+    // The rows the check left (ImportZeilen) with their separator, kept whole
+    // with the text they point into.
+    Importdatei import;
+    QString Einstellungen;
+    std::int16_t Adminstatus = 0;
+};
+
+}  // namespace mi

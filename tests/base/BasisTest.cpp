@@ -1,0 +1,175 @@
+#include "Pruefhilfen.h"
+#include "base/Auflistung.h"
+#include "base/Datum.h"
+#include "base/Ersetzen.h"
+#include "base/Zeichensuche.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+namespace mi {
+namespace {
+
+using test::Dateibaum;
+
+TEST(ErsetzenTest, ResumesOneCharacterOnFromTheReplacement) {
+    const QString faelle[][4] = {
+        {"a;\"b;\"\"c", ";\"", ";", "a;b;\"c"},
+        {"..", ".", ",,", ",,,,"},
+        {"aaa", "a", "", "a"},               // the character moved into the gap stays
+        {"abab", "ab", "xaby", "xabyxaby"},  // resumes inside the longer replacement
+        {"abc", "", "x", "abc"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(Ersetzen(f[0], f[1], f[2]), f[3]) << f[0].toStdString();
+    }
+}
+
+// Every position of texts that run over one, two and three blocks of the
+// vector searches, and their tails.
+TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
+    for (qsizetype laenge = 1; laenge <= 20; ++laenge) {
+        for (qsizetype stelle = 0; stelle < laenge; ++stelle) {
+            SCOPED_TRACE(std::to_string(laenge) + " " + std::to_string(stelle));
+            for (const char16_t fremd : {u'\u0081', u'\u0100', u'\u20AC'}) {
+                QString text(laenge, u'a');
+                text[stelle] = QChar(fremd);
+                EXPECT_FALSE(nurLatin1(text));
+                text[stelle] = u'\u00E9';
+                EXPECT_TRUE(nurLatin1(text));
+            }
+            QString text(laenge, u'a');
+            text[stelle] = u';';
+            EXPECT_EQ(findeEines(text, 0, u':', u';'), stelle);
+            EXPECT_EQ(findeEines(text, stelle + 1, u':', u';'), -1);
+            text[laenge - 1] = u':';
+            EXPECT_EQ(zaehleBeide(text, u':', u';'), stelle == laenge - 1 ? 1 : 2);
+            qsizetype stellen[3] = {-1, -1, -1};
+            EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 3), stelle == laenge - 1 ? 1 : 2);
+            EXPECT_EQ(stellen[0], stelle);
+            EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 1), 1);
+            QByteArray bytes(laenge, 'a');
+            EXPECT_TRUE(nurAscii(bytes));
+            bytes[stelle] = '\x80';
+            EXPECT_FALSE(nurAscii(bytes));
+        }
+    }
+}
+
+TEST(FormatDatumDSTest, SixDigitsAndTheErrorOfAnInvalidDate) {
+    for (const auto& [datum, erwartet] : {std::pair{QDate(2007, 3, 5), "070305"},
+                                          {QDate(2000, 1, 1), "000101"},
+                                          {QDate(12345, 11, 30), "451130"},
+                                          {QDate(-5, 1, 2), "-50102"}}) {
+        EXPECT_EQ(FormatDatumDS(datum), erwartet);
+    }
+    try {
+        FormatDatumDS(QDate());
+        ADD_FAILURE() << "an invalid date was formatted";
+    } catch (const Laufzeitfehler& fehler) {
+        EXPECT_EQ(fehler.nummer, 13);
+        EXPECT_EQ(fehler.ort, "modMitarbeiterImport - FormatDatumDS");
+    }
+}
+
+// Ordinary files only, without regard to letter case, in the planner's order;
+// whatever the machine calls hidden or system is left out.
+TEST(AuflistungTest, PlannersOrderAndAttributes) {
+    test::Fall f;
+    for (const char* name : {"b.dat", "_x.dat", "A.DAT", ".versteckt.dat", "system.dat", "c.log"}) {
+        f.baum.datei(name);
+    }
+    f.baum.ordner("ordner.dat");
+    f.u.plattform.verborgen = {"system.dat"};
+    const Plattform& p = f.u.plattform;
+    EXPECT_EQ(Dateien_auflisten(p, f.baum.wurzel(), "*.dat"),
+              (QStringList{"A.DAT", "b.dat", "_x.dat"}));
+    EXPECT_EQ(Dateien_auflisten(p, f.baum.pfad("fehlt"), "*.dat"), std::nullopt);
+    EXPECT_EQ(Datei_finden(p, f.baum.wurzel(), "C.LOG"), f.baum.pfad("c.log"));
+    EXPECT_EQ(Datei_finden(p, f.baum.wurzel(), "system.dat"), std::nullopt);
+    EXPECT_TRUE(Ordner_vorhanden(p, f.baum.pfad("ordner.dat") + QDir::separator()));
+    EXPECT_FALSE(Ordner_vorhanden(p, f.baum.pfad("b.dat")));
+    EXPECT_FALSE(Ordner_vorhanden(p, ""));
+}
+
+TEST(AuflistungTest, ExactSpellingWinsWhereTheFileSystemHoldsTwo) {
+    Dateibaum baum;
+    baum.datei("KONFIGDATEN.DAT");
+    baum.datei("Konfigdaten.dat");
+    if (QDir(baum.wurzel()).entryList(QDir::Files).size() < 2) {
+        GTEST_SKIP() << "this file system does not tell letter case apart";
+    }
+    test::PlattformFake p;
+    EXPECT_EQ(Datei_finden(p, baum.wurzel(), "Konfigdaten.dat"), baum.pfad("Konfigdaten.dat"));
+    EXPECT_EQ(Datei_finden(p, baum.wurzel(), "konfigdaten.DAT"), baum.pfad("KONFIGDATEN.DAT"));
+}
+
+TEST(DateikanalTest, OutputReplacesAtTheCloseAppendAddsOrCreatesInputSplitsLines) {
+    Dateibaum baum;
+    Dateikanal kanal;
+    const QString pfad = baum.datei("a.dat", "alt\r\n");
+    const auto rechte = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QFile::setPermissions(pfad, rechte);
+    kanal.oeffnen(pfad, Kanalmodus::Output);
+    kanal.zeileSchreiben("neu");
+    EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("alt\r\n"));
+    // Wherever the temporary file shows, no listing takes it for planner data.
+    EXPECT_EQ(Dateien_auflisten(test::PlattformFake(), baum.wurzel(), "*.dat"),
+              QStringList{"a.dat"});
+    kanal.schliessen();
+    EXPECT_EQ(QFile::permissions(pfad) & ~(QFile::ReadUser | QFile::WriteUser), rechte);
+    for (const char* ziel : {"a.dat", "neu.log"}) {
+        kanal.oeffnen(baum.pfad(ziel), Kanalmodus::Append);
+        kanal.zeileSchreiben("dazu");
+        kanal.schliessen();
+    }
+    EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("neu\r\ndazu\r\n"));
+    EXPECT_EQ(Dateibaum::lesen(baum.pfad("neu.log")), QByteArray("dazu\r\n"));
+    // Reading: a line ends at CR LF or a lone CR, never at a lone LF.
+    kanal.oeffnen(baum.datei("b", "1\r\n2\r3\n4\n\r\n"), Kanalmodus::Input);
+    QList<QByteArray> zeilen;
+    while (!kanal.dateiende()) {
+        zeilen.append(kanal.zeileLesen());
+    }
+    kanal.schliessen();
+    kanal.schliessen();  // twice is harmless
+    EXPECT_EQ(zeilen, (QList<QByteArray>{"1", "2", "3\n4\n"}));
+}
+
+// A disk that fills part-way takes what fits without an error; only the write
+// of the rest tells the cause. Needs a small file system of its own.
+TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
+#ifdef Q_OS_LINUX
+    Dateibaum baum;
+    const QString klein = baum.ordner("klein");
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", klein}) != 0) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    struct Aushaengen {
+        QString ordner;
+        ~Aushaengen() { QProcess::execute("umount", {ordner}); }
+    } aushaengen{klein};
+    const QString pfad = baum.datei("klein/Mitarbeiterdaten.dat", "alt\r\n");
+    Dateikanal kanal;
+    kanal.oeffnen(pfad, Kanalmodus::Output);
+    try {
+        for (int i = 0; i < 2000; ++i) {
+            kanal.zeileSchreiben(QByteArray(98, 'x'));
+        }
+        kanal.schliessen();
+        ADD_FAILURE() << "200 kB fitted into 64 kB";
+    } catch (const Laufzeitfehler& fehler) {
+        EXPECT_EQ(fehler.nummer, 61);
+    }
+    EXPECT_FALSE(kanal.offen());
+    EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("alt\r\n"));
+    EXPECT_EQ(QDir(klein).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"Mitarbeiterdaten.dat"});
+#else
+    GTEST_SKIP() << "the small file system is mounted the Linux way";
+#endif
+}
+
+}  // namespace
+}  // namespace mi

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Planer.h"
+#include "startup/Start.h"
+#include "window/Fenster.h"
+
+#include <gtest/gtest.h>
+#include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <memory>
+
+namespace mi::test {
+
+// Start-up as the program runs it, the window shown at its end.
+inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
+    std::unique_ptr<frmMitarbeiterImport> fenster;
+    const auto ende = Main(dienste, [&](const Startwerte& start, const Planerordner& ordner) {
+        fenster = Fenster_oeffnen(dienste, start, ordner);
+    });
+    EXPECT_FALSE(ende.has_value());
+    return fenster;
+}
+
+// Each step's picture, frame and button as text, and what screen readers are
+// told of the picture, so a failure shows both states.
+inline QStringList zustandstext(const frmMitarbeiterImport& f) {
+    QStringList text;
+    for (int n = 1; n <= 4; ++n) {
+        const QImage bild = f.imgIcon(n)->pixmap().toImage();
+        const auto zeigt = [&](Bild b) { return bild == f.bildhalter(b)->pixmap().toImage(); };
+        text.append(
+            QLatin1String(zeigt(Bild::OK)        ? "done"
+                          : zeigt(Bild::Pfeil)   ? "current"
+                          : zeigt(Bild::Inaktiv) ? "not open"
+                                                 : "?") +
+            QLatin1String(f.fraRahmen(n)->isEnabled() ? " frame" : "") +
+            QLatin1String(f.cmdAuswahl(n)->isEnabled() ? " button: " : ": ") +
+            QAccessible::queryAccessibleInterface(f.imgIcon(n))->text(QAccessible::Description));
+    }
+    text.append(QLatin1String(f.cmdAuswahl(5)->isEnabled() ? "close" : ""));
+    return text;
+}
+
+// The English window in state 1 to 5.
+inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
+    QStringList erwartet;
+    for (int n = 1; n <= 4; ++n) {
+        erwartet.append(QLatin1String(n < zustand    ? "done"
+                                      : n == zustand ? "current"
+                                                     : "not open") +
+                        QLatin1String(n <= zustand ? " frame" : "") +
+                        QLatin1String(n == zustand ? " button: " : ": ") +
+                        QLatin1String(n < zustand    ? "done"
+                                      : n == zustand ? "current step"
+                                                     : "not yet available"));
+    }
+    erwartet.append(QStringLiteral("close"));
+    EXPECT_EQ(zustandstext(f), erwartet) << "state " << zustand;
+}
+
+}  // namespace mi::test
