@@ -120,26 +120,32 @@ stufe_qt() {
   qt_ort
   if [ -f "$QT/.fertig" ]; then
     echo "Qt for Windows from the cache: $QT"
+    qt_uebersetzungen
     return 0
   fi
-  qt_tarball
   local arbeit=$CACHE/bau-qt-$(basename "$QT")
-  rm -rf "$arbeit" "$QT"
-  mkdir -p "$arbeit/build" "$QT"
-  # Qt's own toolchain file loads this one by its path, so the cache keeps its
-  # own copy and outlives the clone it was built from.
-  cp "$TOOLCHAIN" "$QT/mingw-w64.cmake"
-  echo "Building Qt base $QT_VERSION for Windows into $QT (once; about half an hour on two cores)"
-  tar -xJf "$CACHE/downloads/$QT_TARBALL" -C "$arbeit"
-  (
-    cd "$arbeit/build"
-    nice "$arbeit/qtbase-everywhere-src-$QT_VERSION/configure" -prefix "$QT" "${QT_OPTIONEN[@]}" \
-      -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$QT/mingw-w64.cmake" \
-      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1 ||
-      { tail -50 configure.log; exit 1; }
-    nice cmake --build . --parallel "$JOBS" >build.log 2>&1 || { tail -80 build.log; exit 1; }
-    cmake --install . >install.log 2>&1 || { tail -30 install.log; exit 1; }
-  )
+  # An interrupted build with these options goes on where it stopped; anything
+  # else starts from the tarball.
+  if [ -f "$arbeit/build/build.ninja" ]; then
+    echo "Resuming the interrupted Qt build in $arbeit"
+  else
+    qt_tarball
+    rm -rf "$arbeit" "$QT"
+    mkdir -p "$arbeit/build" "$QT"
+    # Qt's own toolchain file loads this one by its path, so the cache keeps its
+    # own copy and outlives the clone it was built from.
+    cp "$TOOLCHAIN" "$QT/mingw-w64.cmake"
+    echo "Building Qt base $QT_VERSION for Windows into $QT (once; about half an hour on two cores)"
+    tar -xJf "$CACHE/downloads/$QT_TARBALL" -C "$arbeit"
+    (cd "$arbeit/build" &&
+      nice "$arbeit/qtbase-everywhere-src-$QT_VERSION/configure" -prefix "$QT" "${QT_OPTIONEN[@]}" \
+        -- -G Ninja -DCMAKE_TOOLCHAIN_FILE="$QT/mingw-w64.cmake" \
+        -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake >configure.log 2>&1) ||
+      { tail -50 "$arbeit/build/configure.log"; return 1; }
+  fi
+  (cd "$arbeit/build" &&
+    { nice cmake --build . --parallel "$JOBS" >>build.log 2>&1 || { tail -80 build.log; exit 1; }; } &&
+    { cmake --install . >install.log 2>&1 || { tail -30 install.log; exit 1; }; })
   # Qt's attribution files name the third-party code in the DLLs; the release
   # takes its licence list from them.
   mkdir -p "$QT/attributions"
@@ -147,10 +153,19 @@ stufe_qt() {
     find src -name qt_attribution.json -exec cp --parents {} "$QT/attributions" \; &&
     find src/3rdparty -maxdepth 2 \( -iname 'LICENSE*' -o -iname 'COPYING*' -o -iname 'README*' -o -iname 'LICENCE*' \) \
       -exec cp --parents {} "$QT/attributions" \; &&
-    cp -r LICENSES "$QT/attributions/" 2>/dev/null || true)
+    cp -r LICENSES "$QT/attributions/")
+  qt_uebersetzungen
   # The prefix only counts once it is whole: a broken build is built again.
   touch "$QT/.fertig"
   rm -rf "$arbeit"
+}
+
+# A Qt base build makes no translations; Qt's own texts (the message boxes'
+# buttons) come from Debian's, which are the same on every platform. In the
+# prefix, the programs built and run here find them as the shipped ones do.
+qt_uebersetzungen() {
+  mkdir -p "$QT/translations"
+  cp -u /usr/share/qt6/translations/qtbase_{de,en,fr}.qm "$QT/translations/"
 }
 
 GTEST_QUELLEN=/usr/src/googletest
@@ -217,6 +232,9 @@ wine_benutzer() {
 # with the server kept alive, each program starts in a fraction of a second.
 anzeige_pid=
 aufraeumen() {
+  if [ -n "${klein:-}" ] && mountpoint -q "$klein"; then
+    umount "$klein" || true
+  fi
   if [ -n "${wine_laeuft:-}" ]; then
     wineserver -k 2>/dev/null || true
   fi
@@ -256,10 +274,28 @@ wine_bereit() {
 konfigurieren() {
   local ordner=$1
   shift
-  "$QT/bin/qt-cmake" -S "$quellen" -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+  "$QT/bin/qt-cmake" -S "$quellen" -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DMI_WERROR="${MI_WERROR:-OFF}" "$@" >/dev/null
 }
 
 fehlgeschlagen=()
+
+# A 64 kB file system for the disk-full test, which cannot mount one itself
+# from inside Wine; only root may mount, elsewhere that test says why it skips.
+klein_mounten() {
+  klein=$BUILD/klein
+  mkdir -p "$klein"
+  mountpoint -q "$klein" || mount -t tmpfs -o size=64k tmpfs "$klein" 2>/dev/null || return 0
+  export MI_KLEINER_ORDNER
+  MI_KLEINER_ORDNER=$(windowspfad "$klein")
+}
+
+# The skipped tests of the last run, each with the reason it gave.
+uebersprungen() {
+  awk '/^\[ RUN      \]/ { name = $4 }
+       /: Skipped$/ { getline grund; printf "  skipped %s: %s\n", name, grund }' \
+    "$1/Testing/Temporary/LastTest.log" | sort -u
+}
 
 # Every test program under Wine, on Qt's offscreen platform as on Linux. That
 # platform draws with FreeType from a font folder, given the fonts the Linux
@@ -273,10 +309,12 @@ stufe_tests() {
   konfigurieren "$build" -DSPRACHE=EN -DMI_TESTS=ON -DMI_BENCH=OFF \
     -DGTest_DIR="$GTEST/lib/cmake/GTest" -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST
   nice cmake --build "$build" --parallel "$JOBS"
+  klein_mounten
   if ! WINEQT_QPA_FONTDIR=$(windowspfad "$schriften") \
     ctest --test-dir "$build" --output-on-failure --timeout 300 -j "$JOBS"; then
     fehlgeschlagen+=("tests")
   fi
+  uebersprungen "$build"
 }
 
 # The program and the walk-through in each language, the walk on the real
