@@ -40,7 +40,7 @@ QT_OPTIONEN=(
 )
 
 PAKETE=(
-  cmake ninja-build curl xz-utils zip unzip
+  cmake ninja-build ccache curl xz-utils zip unzip
   g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth xdotool x11-apps netpbm
   qt6-base-dev libgl-dev qt6-translations-l10n googletest
   fonts-dejavu-core fonts-liberation2
@@ -120,6 +120,7 @@ stufe_qt() {
   qt_ort
   if [ -f "$QT/.fertig" ]; then
     echo "Qt for Windows from the cache: $QT"
+    qt_zuschreibungen
     qt_uebersetzungen
     return 0
   fi
@@ -146,18 +147,36 @@ stufe_qt() {
   (cd "$arbeit/build" &&
     { nice cmake --build . --parallel "$JOBS" >>build.log 2>&1 || { tail -80 build.log; exit 1; }; } &&
     { cmake --install . >install.log 2>&1 || { tail -30 install.log; exit 1; }; })
-  # Qt's attribution files name the third-party code in the DLLs; the release
-  # takes its licence list from them.
-  mkdir -p "$QT/attributions"
-  (cd "$arbeit/qtbase-everywhere-src-$QT_VERSION" &&
-    find src -name qt_attribution.json -exec cp --parents {} "$QT/attributions" \; &&
-    find src/3rdparty -maxdepth 2 \( -iname 'LICENSE*' -o -iname 'COPYING*' -o -iname 'README*' -o -iname 'LICENCE*' \) \
-      -exec cp --parents {} "$QT/attributions" \; &&
-    cp -r LICENSES "$QT/attributions/")
+  qt_zuschreibungen
   qt_uebersetzungen
   # The prefix only counts once it is whole: a broken build is built again.
   touch "$QT/.fertig"
   rm -rf "$arbeit"
+}
+
+# Qt's attribution files name the third-party code built into its DLLs, each
+# with the licence files it names; the release takes its licence list from
+# them. Taken from the tarball, so a cache built without them gets them too.
+qt_zuschreibungen() {
+  local ziel=$QT/attributions wurzel=qtbase-everywhere-src-$QT_VERSION arbeit
+  [ -f "$ziel/.fertig" ] && return 0
+  qt_tarball
+  arbeit=$(mktemp -d)
+  tar -xJf "$CACHE/downloads/$QT_TARBALL" -C "$arbeit" --wildcards \
+    "$wurzel/LICENSES/*" "$wurzel/src/*/qt_attribution.json"
+  (cd "$arbeit" && find "$wurzel/src" -name qt_attribution.json | while read -r json; do
+    sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$json" | while read -r datei; do
+      realpath -m --relative-to=. "$(dirname "$json")/$datei"
+    done
+  done) | sort -u >"$arbeit/lizenzdateien"
+  # A file the attribution names but Debian's tarball leaves out is missed here
+  # and reported when a release would need it.
+  tar -xJf "$CACHE/downloads/$QT_TARBALL" -C "$arbeit" -T "$arbeit/lizenzdateien" 2>/dev/null || true
+  rm -rf "$ziel"
+  mkdir -p "$ziel"
+  cp -r "$arbeit/$wurzel/LICENSES" "$arbeit/$wurzel/src" "$ziel/"
+  rm -rf "$arbeit"
+  touch "$ziel/.fertig"
 }
 
 # A Qt base build makes no translations; Qt's own texts (the message boxes'
@@ -270,12 +289,17 @@ wine_bereit() {
   export WINEPATH
 }
 
+# The test build and the three language builds compile the same core; with
+# paths taken relative to the clone, ccache compiles it once for all four and
+# keeps it for the next run.
+export CCACHE_DIR=$CACHE/ccache CCACHE_BASEDIR=$quellen CCACHE_NOHASHDIR=1
+
 # Configures one cross build with the cached Qt.
 konfigurieren() {
   local ordner=$1
   shift
   "$QT/bin/qt-cmake" -S "$quellen" -B "$ordner" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DMI_WERROR="${MI_WERROR:-OFF}" "$@" >/dev/null
+    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DMI_WERROR="${MI_WERROR:-OFF}" "$@" >/dev/null
 }
 
 fehlgeschlagen=()
@@ -366,7 +390,8 @@ lizenzen() {
     cp "$quelle/qt_attribution.json" "$ziel/third-party/$teil/"
     sed -n 's/.*"LicenseFile": *"\([^"]*\)".*/\1/p' "$quelle/qt_attribution.json" | sort -u |
       while read -r datei; do
-        [ -f "$quelle/$datei" ] && cp "$quelle/$datei" "$ziel/third-party/$teil/"
+        cp "$quelle/$datei" "$ziel/third-party/$teil/" ||
+          { echo "windows.sh: licence file $teil/$datei missing" >&2; exit 1; }
       done
   done
   cp /usr/share/doc/gcc-mingw-w64-base/copyright "$ziel/MinGW/gcc-runtime-copyright.txt"
