@@ -13,8 +13,9 @@
 #   scripts/benchmark.sh                       everything, 5 repetitions
 #   WIEDERHOLUNGEN=9 scripts/benchmark.sh      more repetitions
 #
-# Wall times depend on the machine's load, printed before and after;
-# instruction counts do not.
+# Wall times depend on the machine's load, printed before and after; the
+# process's CPU time much less, so the time goals are judged on it, the wall
+# times printed beside. Instruction counts do not depend on the load at all.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,14 +38,15 @@ echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 python_ms=$(python3 - "$datei" "$wiederholungen" <<'PY'
 import csv, statistics, sys, time
 pfad, wiederholungen = sys.argv[1], int(sys.argv[2])
-zeiten = []
+wand, cpu = [], []
 for _ in range(wiederholungen):
-    anfang = time.perf_counter()
+    anfang, anfang_cpu = time.perf_counter(), time.process_time()
     with open(pfad, newline="", encoding="utf-8-sig") as f:
         for _zeile in csv.reader(f):
             pass
-    zeiten.append(time.perf_counter() - anfang)
-print(f"{statistics.median(zeiten) * 1000:.2f}")
+    wand.append(time.perf_counter() - anfang)
+    cpu.append(time.process_time() - anfang_cpu)
+print(f"{statistics.median(wand) * 1000:.2f} {statistics.median(cpu) * 1000:.2f}")
 PY
 )
 "$bench" --benchmark_repetitions="$wiederholungen" --benchmark_report_aggregates_only=true \
@@ -64,29 +66,36 @@ backup=$(anweisungen importieren mi::Backup_erstellen)
 ordnerbytes=$("$bench" --planerordner=1)
 speicher=$("$bench" --einmal=importieren --zeilen=$zeilen)
 
-python3 - "$ergebnis" "$python_ms" "$pruefung" "$import" "$backup" "$ordnerbytes" "$zeilen" \
+python3 - "$ergebnis" "${python_ms% *}" "${python_ms#* }" "$pruefung" "$import" "$backup" "$ordnerbytes" "$zeilen" \
   "$speicher" <<'PY'
 import json, re, sys
-datei, python_ms, pruefung, imp, backup, ordnerbytes, zeilen, speicher = sys.argv[1:]
-python_ms, zeilen = float(python_ms), int(zeilen)
-median = {}
+(datei, python_ms, python_cpu, pruefung, imp, backup, ordnerbytes, zeilen,
+ speicher) = sys.argv[1:]
+python_ms, python_cpu, zeilen = float(python_ms), float(python_cpu), int(zeilen)
+median, median_cpu = {}, {}
 for b in json.load(open(datei))["benchmarks"]:
     if b.get("aggregate_name") == "median" and "/" in b["run_name"]:
         name, n = b["run_name"].split("/")[:2]
         median[(name, int(n))] = b["real_time"]
-print("\nMedian wall time (ms):")
-for name in ("Importdatei_checken", "Mitarbeiterdaten_importieren"):
-    punkte = sorted((n, t) for (m, n), t in median.items() if m == name)
-    print(f"  {name}: " + "  ".join(f"{n}: {t:.1f}" for n, t in punkte))
-pruefen = median[("Importdatei_checken", zeilen)]
-wachstum = pruefen / median[("Importdatei_checken", 4096)]
+        median_cpu[(name, int(n))] = b["cpu_time"]
+for titel, werte in (("wall", median), ("CPU", median_cpu)):
+    print(f"\nMedian {titel} time (ms):")
+    for name in ("Importdatei_checken", "Mitarbeiterdaten_importieren"):
+        punkte = sorted((n, t) for (m, n), t in werte.items() if m == name)
+        print(f"  {name}: " + "  ".join(f"{n}: {t:.1f}" for n, t in punkte))
+print(f"  Python csv.reader at {zeilen:,} rows: wall {python_ms:.1f}, CPU {python_cpu:.1f}")
+pruefen = median_cpu[("Importdatei_checken", zeilen)]
+wachstum = pruefen / median_cpu[("Importdatei_checken", 4096)]
+wand = median[("Importdatei_checken", zeilen)]
 spitzen = dict(re.findall(r"peak memory of the (\w+): ([\d.]+) MB", speicher))
 zeilen_ziel = [
-    ("check / Python csv.reader", f"{pruefen:.1f} / {python_ms:.1f} ms = {pruefen / python_ms:.2f}",
-     pruefen / python_ms <= 0.5, "at most 0.5"),
+    ("check / Python csv.reader, CPU", f"{pruefen:.1f} / {python_cpu:.1f} ms = {pruefen / python_cpu:.2f}",
+     pruefen / python_cpu <= 0.5, "at most 0.5"),
+    ("the same, wall", f"{wand:.1f} / {python_ms:.1f} ms = {wand / python_ms:.2f}", True,
+     "reported"),
     ("check, instructions a row", f"{int(pruefung) / zeilen:,.0f}", int(pruefung) / zeilen <= 2500,
      "at most 2,500"),
-    ("check, 4,096 to 32,767 rows", f"{wachstum:.2f} times the time", wachstum <= 8.5,
+    ("check, 4,096 to 32,767 rows", f"{wachstum:.2f} times the CPU time", wachstum <= 8.5,
      "at most 8.5"),
     ("import, instructions in all", f"{int(imp):,}", int(imp) <= 150e6, "at most 150 million"),
     ("backup, instructions a byte", f"{int(backup) / int(ordnerbytes):.1f} ({int(ordnerbytes):,} bytes)",

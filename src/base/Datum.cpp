@@ -3,15 +3,27 @@
 #include "base/Fehler.h"
 
 #include <QCalendar>
+#include <array>
 #include <cstdlib>
 
 namespace mi {
 
 namespace {
 
+// "00" to "99", so a date is written without a division.
+constexpr std::array<std::array<char16_t, 2>, 100> Zweistellig = [] {
+    std::array<std::array<char16_t, 2>, 100> tafel{};
+    for (int i = 0; i < 100; ++i) {
+        tafel[static_cast<std::size_t>(i)] = {static_cast<char16_t>(u'0' + i / 10),
+                                              static_cast<char16_t>(u'0' + i % 10)};
+    }
+    return tafel;
+}();
+
 void zweistellig(QChar* ziel, int zahl) {
-    ziel[0] = QChar(u'0' + zahl / 10 % 10);
-    ziel[1] = QChar(u'0' + zahl % 10);
+    const auto& ziffern = Zweistellig[static_cast<std::size_t>(zahl % 100)];
+    ziel[0] = ziffern[0];
+    ziel[1] = ziffern[1];
 }
 
 }  // namespace
@@ -31,9 +43,12 @@ void FormatDatumDSIn(const Kalendertag& datum, QChar* ziel) {
         fehlerAusloesen(fehlernummer::Typenkonflikt,
                         QStringLiteral("modMitarbeiterImport - FormatDatumDS"));
     }
-    // Written digit by digit: the check formats two dates for each of up to
-    // 32,767 rows. A year before the common era keeps its sign when it has a
-    // single digit, as the last two characters of its number.
+    gueltigenTagSchreiben(datum, ziel);
+}
+
+void gueltigenTagSchreiben(const Kalendertag& datum, QChar* ziel) {
+    // A year before the common era keeps its sign when it has a single digit,
+    // as the last two characters of its number.
     if (datum.jahr > -10 && datum.jahr < 0) {
         ziel[0] = u'-';
         ziel[1] = QChar(u'0' - datum.jahr);

@@ -23,5 +23,7 @@ QString FormatDatumDS(const QDate& datum);
 // The same six characters written to ziel.
 void FormatDatumDSIn(const QDate& datum, QChar* ziel);
 void FormatDatumDSIn(const Kalendertag& datum, QChar* ziel);
+// The same for a day known to be valid, as the check has up to 65,534 of them.
+void gueltigenTagSchreiben(const Kalendertag& datum, QChar* ziel);
 
 }  // namespace mi

@@ -13,16 +13,20 @@ namespace mi {
 namespace {
 
 #ifdef MI_SSE2
-constexpr qsizetype Achter = 8;  // UTF-16 characters in sixteen bytes
+constexpr qsizetype Achter = 8;       // UTF-16 characters in sixteen bytes
+constexpr qsizetype Sechzehner = 16;  // in two such loads
 
 __m128i achtLaden(const char16_t* zeichen) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen));
 }
 
-// Two bits per character that is a or b.
-unsigned treffer(__m128i achter, __m128i a, __m128i b) {
-    return static_cast<unsigned>(
-        _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(achter, a), _mm_cmpeq_epi16(achter, b))));
+// One bit per character of the sixteen from zeichen that is a or b.
+unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
+    const __m128i vorn = achtLaden(zeichen);
+    const __m128i hinten = achtLaden(zeichen + Achter);
+    const __m128i v = _mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b));
+    const __m128i h = _mm_or_si128(_mm_cmpeq_epi16(hinten, a), _mm_cmpeq_epi16(hinten, b));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(v, h)));
 }
 #endif
 
@@ -81,17 +85,36 @@ bool nurLatin1(QStringView text) {
     return true;
 }
 
+#ifdef MI_SSE2
+namespace {
+
+// The hits of the sixteen characters from i on, or for a shorter rest of at
+// least sixteen characters in all, of the last sixteen with those before i
+// dropped: no character-by-character tail. Bit k stands for position i + k.
+unsigned trefferAb(const char16_t* z, qsizetype i, qsizetype n, __m128i a, __m128i b) {
+    if (i + Sechzehner <= n) {
+        return treffer16(z + i, a, b);
+    }
+    return treffer16(z + n - Sechzehner, a, b) >> (i - (n - Sechzehner));
+}
+
+}  // namespace
+#endif
+
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     const char16_t* z = text.utf16();
     const qsizetype n = text.size();
     qsizetype i = ab;
 #ifdef MI_SSE2
-    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-    for (; i + Achter <= n; i += Achter) {
-        if (const unsigned bits = treffer(achtLaden(z + i), va, vb); bits != 0) {
-            return i + std::countr_zero(bits) / 2;
+    if (n >= Sechzehner) {
+        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        for (; i < n; i += Sechzehner) {
+            if (const unsigned bits = trefferAb(z, i, n, va, vb); bits != 0) {
+                return i + std::countr_zero(bits);
+            }
         }
+        return -1;
     }
 #endif
     for (; i < n; ++i) {
@@ -108,16 +131,18 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
     qsizetype i = 0;
     int anzahl = 0;
 #ifdef MI_SSE2
-    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-    for (; i + Achter <= n; i += Achter) {
-        for (unsigned bits = treffer(achtLaden(z + i), va, vb); bits != 0; bits &= bits - 1) {
-            if (anzahl == hoechstens) {
-                return anzahl;
+    if (n >= Sechzehner) {
+        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        for (; i < n; i += Sechzehner) {
+            for (unsigned bits = trefferAb(z, i, n, va, vb); bits != 0; bits &= bits - 1) {
+                if (anzahl == hoechstens) {
+                    return anzahl;
+                }
+                stellen[anzahl++] = i + std::countr_zero(bits);
             }
-            stellen[anzahl++] = i + std::countr_zero(bits) / 2;
-            bits &= bits - 1;  // the character's second bit
         }
+        return anzahl;
     }
 #endif
     for (; i < n && anzahl < hoechstens; ++i) {

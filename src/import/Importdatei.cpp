@@ -100,7 +100,7 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zei
     if (zeilenzahl.wert() > 1) {
         datei.zeilen.emplace_back();
     }
-    datei.zeilen.back().Zeilentext = QString::fromRawData(zeile.data(), zeile.size());
+    datei.zeilen.back().Zeilentext = rohtext(zeile.data(), zeile.size());
 }
 
 }  // namespace
@@ -138,7 +138,7 @@ std::optional<QString> Importfelder::zitiert() {
     bool mitVerdoppelung = false;
     qsizetype i = anfang;
     for (;;) {
-        const qsizetype quote = text_.indexOf(u'"', i);
+        const qsizetype quote = findeEines(text_, i, u'"', u'"');
         if (quote < 0) {
             return std::nullopt;
         }
@@ -152,8 +152,7 @@ std::optional<QString> Importfelder::zitiert() {
         }
         if (amEnde) {
             pos_ = danach + 1;
-            return mitVerdoppelung ? verdoppelt
-                                   : QString::fromRawData(text_.data() + anfang, quote - anfang);
+            return mitVerdoppelung ? verdoppelt : rohtext(text_.data() + anfang, quote - anfang);
         }
         mitVerdoppelung = true;
         verdoppelt.append(u'"');
@@ -173,7 +172,7 @@ QString Importfelder::unzitiert() {
     }
     const qsizetype anfang = pos_;
     pos_ = trenner + 1;
-    return QString::fromRawData(text_.data() + anfang, laenge);
+    return rohtext(text_.data() + anfang, laenge);
 }
 
 QString importtextDekodieren(QByteArrayView bytes) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,8 +25,12 @@ constexpr qsizetype Datumslaenge = 6;
 // Two dates and six day values a row.
 constexpr qsizetype WerteJeZeile = 2 * Datumslaenge + 6 * Gebietsformat::Tageswertlaenge;
 
-const QString OffenerAnfang = QStringLiteral("000000");
-const QString OffenesEnde = QStringLiteral("999999");
+constexpr char16_t OffenerAnfang[Datumslaenge] = {u'0', u'0', u'0', u'0', u'0', u'0'};
+constexpr char16_t OffenesEnde[Datumslaenge] = {u'9', u'9', u'9', u'9', u'9', u'9'};
+
+QString festerText(const char16_t* zeichen, qsizetype n) {
+    return rohtext(reinterpret_cast<const QChar*>(zeichen), n);
+}
 
 // Columns 2 to 10 in the order of the file.
 constexpr std::array<QString ImportZeile::*, 9> Folgespalten = {
@@ -49,12 +54,27 @@ constexpr std::array<Zahlenfeld, 6> Zahlenfelder = {{
 }};
 
 bool istTextzeile(const ImportZeile& zeile) {
-    return zeile.Name.startsWith(u'>');
+    return !zeile.Name.isEmpty() && zeile.Name.front() == u'>';
 }
 
-// One run of the check. Every fault the user passes over (Yes, or Yes to All
-// once for the rest of the run) marks the run as failed and goes into the list
-// of faults; No ends it at once, which every pass reports by returning false.
+// Two checked dates, six characters each, as text compares them.
+bool spaeter(const QString& a, const QString& b) {
+    for (qsizetype i = 0; i < Datumslaenge; ++i) {
+        if (a[i] != b[i]) {
+            return a[i] > b[i];
+        }
+    }
+    return false;
+}
+
+// The four passes of the check: the forbidden characters, the columns, the
+// fields, the duplicates. Each row goes through all of them while it is at hand;
+// its faults are noted per pass and asked afterwards, pass by pass in row order,
+// just as if each pass ran over every row in turn. A fault is found the same
+// way whatever was answered before it: Yes changes the row as finding it does,
+// and No only ends the run.
+enum class Durchgang { Zeichen, Felder, Doppelte };
+
 class Pruefung {
   public:
     Pruefung(Dienste& d, Importdatei& datei)
@@ -66,13 +86,15 @@ class Pruefung {
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
         // Room for every checked date and day value, made once: the rows point
-        // into it, so it never grows.
-        datei.werte =
-            QString(static_cast<qsizetype>(zeilen.size()) * WerteJeZeile, Qt::Uninitialized);
+        // into it, so it never grows. The zero that every empty column becomes
+        // comes first, shared by all of them.
+        datei.werte = QString(
+            static_cast<qsizetype>(zeilen.size()) * WerteJeZeile + Gebietsformat::Tageswertlaenge,
+            Qt::Uninitialized);
         frei = datei.werte.data();
-        QChar zeichen[Gebietsformat::Tageswertlaenge];
+        QChar* zeichen = platz(Gebietsformat::Tageswertlaenge);
         Gebietsformat::zahlFormatierenIn(Tageswert{}, dezimal, zeichen);
-        null = QString(zeichen, Gebietsformat::Tageswertlaenge);
+        null = zeichen;
     }
 
     // The next n characters of the checked values, for one field.
@@ -90,22 +112,32 @@ class Pruefung {
         return kopf;
     }
 
-    bool frage(qsizetype index, const QString* name, const QString& fehlertext) {
-        const QString kopf = zeilenkopf(index, name);
-        if (!alleUebergehen) {
-            const Antwort antwort =
-                Ja_Alle_Nein_Frage(dienste, kopf + QStringLiteral("\r\r") + fehlertext +
-                                                QStringLiteral("\r\r") + t.frageFortsetzen);
-            if (antwort == Antwort::Nein) {
-                return false;
+    // Notes a fault of the current pass for its question.
+    void fehler(qsizetype index, const QString* name, const QString& fehlertext) {
+        gefunden[static_cast<std::size_t>(durchgang)].push_back(
+            {zeilenkopf(index, name), fehlertext});
+    }
+
+    // The questions about one pass's faults. Every fault the user passes over
+    // (Yes, or Yes to All once for the rest of the run) marks the run as failed
+    // and goes into the list of faults; No ends the run: false.
+    bool fragen(Durchgang d) {
+        for (const Fehlerfall& f : gefunden[static_cast<std::size_t>(d)]) {
+            if (!alleUebergehen) {
+                const Antwort antwort =
+                    Ja_Alle_Nein_Frage(dienste, f.kopf + QStringLiteral("\r\r") + f.text +
+                                                    QStringLiteral("\r\r") + t.frageFortsetzen);
+                if (antwort == Antwort::Nein) {
+                    return false;
+                }
+                alleUebergehen = antwort == Antwort::JaAlle;
             }
-            alleUebergehen = antwort == Antwort::JaAlle;
+            uebergangen.append(t.fehlerzeile.arg(f.kopf, f.text));
         }
-        uebergangen.append(t.fehlerzeile.arg(kopf, fehlertext));
         return true;
     }
 
-    bool fehler() const { return !uebergangen.isEmpty(); }
+    bool uebergangeneFehler() const { return !uebergangen.isEmpty(); }
     // The faults passed over, one line each, as a box's details.
     QString fehlerliste() const { return uebergangen.join(u'\r'); }
 
@@ -115,9 +147,16 @@ class Pruefung {
     ImportTabelle& zeilen;
     const QChar sep;
     const QChar dezimal;
-    QString null;  // the zero day value, which every empty column becomes
     QChar* frei = nullptr;
+    const QChar* null = nullptr;  // the zero day value
     bool alleUebergehen = false;
+    bool strichGesehen = false;  // whether any row so far holds a "|"
+    Durchgang durchgang = Durchgang::Zeichen;
+    struct Fehlerfall {
+        QString kopf;  // the row's header
+        QString text;
+    };
+    std::array<std::vector<Fehlerfall>, 3> gefunden;  // per pass, in row order
     QStringList uebergangen;
 };
 
@@ -134,24 +173,32 @@ bool doppelpunktImFeld(const QString& text) {
     return false;
 }
 
+// Whether the row holds a "|", or a ":" outside the file's own separators.
+bool verboteneZeichen(const Pruefung& p, const QString& text) {
+    return text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
+}
+
 // Pass 1: the planner's employee file separates its fields with ":" and "|".
 // The whole line is searched, so a quoted one is found too; in a file separated
-// by ":", the fields are.
-bool verboteneZeichenSuchen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
-        const QString& text = p.zeilen[i].Zeilentext;
-        // Nearly every line has neither; one search tells.
-        if (findeEines(text, 0, u'|', u':') < 0) {
-            continue;
-        }
-        const bool verboten =
-            text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
-        if (verboten &&
-            !p.frage(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen)) {
-            return false;
-        }
+// by ":", the fields are. Nearly every file has neither character: one search
+// over the file's text, carried from row to row in treffer (the next position
+// holding either, or -1), tells which rows to look at.
+void zeichenPruefen(Pruefung& p, const QString& dateitext, qsizetype& treffer, std::size_t i) {
+    if (treffer < 0) {
+        return;
     }
-    return true;
+    const QString& text = p.zeilen[i].Zeilentext;
+    const qsizetype von = text.constData() - dateitext.constData();
+    if (treffer < von) {
+        treffer = findeEines(dateitext, von, u'|', u':');
+    }
+    if (treffer < 0 || treffer >= von + text.size()) {
+        return;
+    }
+    p.strichGesehen = p.strichGesehen || text.contains(u'|');
+    if (verboteneZeichen(p, text)) {
+        p.fehler(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
+    }
 }
 
 constexpr int Spalten = 10;
@@ -171,7 +218,7 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     const auto feld = [&](int k) {
         const qsizetype anfang = k == 0 ? 0 : stellen[k - 1] + 1;
         const qsizetype ende = k < gefunden ? stellen[k] : text.size();
-        return QString::fromRawData(text.constData() + anfang, ende - anfang);
+        return rohtext(text.constData() + anfang, ende - anfang);
     };
     zeile.Name = feld(0);
     if (istTextzeile(zeile)) {
@@ -183,7 +230,8 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     return gefunden < Spalten;
 }
 
-// Splits one row into its fields; false when it has more than ten columns.
+// Pass 2: splits one row into its fields, quoted fields read as spreadsheets
+// write them; false when it has more than ten columns.
 // A text row keeps its whole line.
 bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
     if (const auto passt = ohneAnfuehrungTeilen(zeile, sep)) {
@@ -203,110 +251,77 @@ bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
     return felder.ende();
 }
 
-// Pass 2: the columns, quoted fields read as spreadsheets write them. A row with
-// too many columns ends the run without a question, since its fields would all
-// be shifted; the faults passed over before it go with the message.
-bool spaltenPruefen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
-        ImportZeile& zeile = p.zeilen[i];
-        if (!spaltenTeilen(zeile, p.sep)) {
-            Meldung(p.dienste,
-                    p.zeilenkopf(static_cast<qsizetype>(i) + 1, &zeile.Name) +
-                        QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
-                        p.t.spaltenHinweis.arg(p.sep),
-                    p.fehlerliste());
-            return false;
-        }
-    }
-    return true;
-}
-
-bool datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
-                  const QString& fehlertext, const QString& offen) {
+void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
+                  const QString& fehlertext, const char16_t* offen) {
     std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
         datum = p.format.kalendertag(feld);
         if (!datum) {
-            if (!p.frage(index, &zeile.Name, fehlertext.arg(feld))) {
-                return false;
-            }
-            feld.clear();
+            p.fehler(index, &zeile.Name, fehlertext.arg(feld));
         }
     }
     if (!datum) {
-        feld = offen;
-        return true;
+        feld = festerText(offen, Datumslaenge);
+        return;
     }
     QChar* ziel = p.platz(Datumslaenge);
-    FormatDatumDSIn(*datum, ziel);
-    feld = QString::fromRawData(ziel, Datumslaenge);
-    return true;
+    gueltigenTagSchreiben(*datum, ziel);
+    feld = rohtext(ziel, Datumslaenge);
 }
 
-bool zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
         QString& wert = zeile.*z.feld;
         if (wert.isEmpty()) {
-            wert = p.null;  // many a column is left empty
+            wert = rohtext(p.null, Gebietsformat::Tageswertlaenge);  // many a column is empty
             continue;
         }
         const std::optional<Tageswert> zahl = p.format.zahl(wert);
-        if (!zahl && !p.frage(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert))) {
-            return false;
+        if (!zahl) {
+            p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
         QChar* ziel = p.platz(Gebietsformat::Tageswertlaenge);
         Gebietsformat::zahlFormatierenIn(zahl.value_or(Tageswert{}), p.dezimal, ziel);
-        wert = QString::fromRawData(ziel, Gebietsformat::Tageswertlaenge);
+        wert = rohtext(ziel, Gebietsformat::Tageswertlaenge);
     }
-    return true;
 }
 
-bool feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+// Pass 3.
+void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
-        if (!p.frage(index, nullptr, p.t.nameLeer)) {
-            return false;
-        }
+        p.fehler(index, nullptr, p.t.nameLeer);
         zeile.Name = p.t.ersatzname.arg(index);
+        p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
     zeile.Name.truncate(Namenslaenge);
     if (istTextzeile(zeile)) {
-        return true;
+        return;
     }
     zeile.Benutzerkennung.truncate(Namenslaenge);
     if (zeile.Benutzerkennung.isEmpty()) {
         zeile.Benutzerkennung = zeile.Name;
     }
-    if (!datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig, OffenerAnfang) ||
-        !datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig, OffenesEnde)) {
-        return false;
-    }
+    datumPruefen(p, zeile, index, zeile.VonDatum, p.t.vonDatumUngueltig, OffenerAnfang);
+    datumPruefen(p, zeile, index, zeile.BisDatum, p.t.bisDatumUngueltig, OffenesEnde);
     // The planner keeps dates without century, and so compares them: a start
     // in 1999 comes after an end in 2005.
-    if (zeile.VonDatum > zeile.BisDatum && !p.frage(index, &zeile.Name, p.t.vonNachBis)) {
-        return false;
+    if (spaeter(zeile.VonDatum, zeile.BisDatum)) {
+        p.fehler(index, &zeile.Name, p.t.vonNachBis);
     }
-    return zahlenPruefen(p, zeile, index);
-}
-
-// Pass 3.
-bool felderPruefen(Pruefung& p) {
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
-        if (!feldPruefen(p, p.zeilen[i], static_cast<qsizetype>(i) + 1)) {
-            return false;
-        }
-    }
-    return true;
+    zahlenPruefen(p, zeile, index);
 }
 
 // The user names seen so far, compared as their lower case forms compare. A
 // name of plain ASCII (nearly every one) goes in as it is and is lowered
 // character by character as it is hashed and compared; any other goes in
 // lowered. Either way two names meet exactly when their lower case forms are
-// equal, without a lowered copy of each of tens of thousands of names.
+// equal, without a lowered copy of each of tens of thousands of names. A name
+// with "|" goes in as its pieces, so there may be more names than rows: the
+// table grows to stay at most half full, or a search would find no free slot.
 class Kennungen {
   public:
-    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2), -1) {
+    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2)) {
         eintraege_.reserve(anzahl);
     }
 
@@ -317,37 +332,67 @@ class Kennungen {
         if (s.constData() != kennung.constData()) {
             h = streuwert(s);
         }
-        const auto [fach, gefunden] = suchen(s, h);
+        const auto [fach, gefunden] =
+            s.constData() == kennung.constData() ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
         if (!gefunden) {
-            faecher_[fach] = static_cast<std::int32_t>(eintraege_.size());
+            faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(h)};
             eintraege_.push_back(std::move(s));
+            if (2 * eintraege_.size() >= faecher_.size()) {
+                wachsen();
+            }
         }
         return gefunden;
     }
 
   private:
-    // Whether the text is plain ASCII, its hash computed on the way.
+    // Whether the text is plain ASCII, its hash computed on the way, four
+    // characters at a time.
     static bool ascii(QStringView text, std::size_t& h) {
-        const char16_t* zeichen = text.utf16();
-        char16_t alle = 0;
-        h = Anfangswert;
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            alle |= zeichen[i];
-            h = (h ^ klein(zeichen[i])) * Faktor;
-        }
-        return alle < 0x80;
+        std::uint64_t alle = 0;
+        h = streuwert(text, [&alle](std::uint64_t vier) {
+            alle |= vier;
+            return kleinVier(vier);
+        });
+        return (alle & Je16(0xFF80)) == 0;
+    }
+    static constexpr std::uint64_t Je16(std::uint64_t wert) { return wert * 0x0001000100010001ULL; }
+    // The four characters with A to Z lowered, for characters below 0x80: bit 7
+    // of a character is set by adding what takes "A" and what takes the
+    // character after "Z" to 0x80.
+    static std::uint64_t kleinVier(std::uint64_t vier) {
+        const std::uint64_t abA = vier + Je16(0x80 - u'A');
+        const std::uint64_t nachZ = vier + Je16(0x80 - u'Z' - 1);
+        return vier | ((abA & ~nachZ & Je16(0x80)) >> 2);
     }
     static char16_t klein(char16_t c) {
         return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
     }
-    static constexpr std::size_t Anfangswert = 14695981039346656037ULL;
-    static constexpr std::size_t Faktor = 1099511628211ULL;
-    static std::size_t streuwert(QStringView text) {
-        std::size_t h = Anfangswert;
-        for (const QChar c : text) {
-            h = (h ^ klein(c.unicode())) * Faktor;
+    // A hash over four characters at a time, each group passed through vorher;
+    // the last bits folded down, since the slot is taken from the lowest.
+    template <typename Vorher>
+    static std::size_t streuwert(QStringView text, Vorher vorher) {
+        const char16_t* z = text.utf16();
+        const qsizetype n = text.size();
+        std::uint64_t h = 14695981039346656037ULL;
+        constexpr std::uint64_t Faktor = 1099511628211ULL;
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4) {
+            std::uint64_t vier = 0;
+            std::memcpy(&vier, z + i, sizeof vier);
+            h = (h ^ vorher(vier)) * Faktor;
         }
-        return h;
+        std::uint64_t rest = 0;
+        for (; i < n; ++i) {
+            rest = (rest << 16) | z[i];
+        }
+        h = (h ^ vorher(rest)) * Faktor;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDULL;
+        return static_cast<std::size_t>(h ^ (h >> 33));
+    }
+    // For a lowered text, which holds no A to Z.
+    static std::size_t streuwert(QStringView text) {
+        return streuwert(text, [](std::uint64_t vier) { return vier; });
     }
     static bool gleich(QStringView a, QStringView b) {
         if (a.size() != b.size()) {
@@ -360,22 +405,69 @@ class Kennungen {
         }
         return true;
     }
+    // For one text of plain ASCII: four characters at a time. A character of
+    // the other beyond ASCII keeps a bit above 0x7F however its bits are
+    // changed, so it never meets one of plain ASCII.
+    static bool gleichAscii(QStringView a, QStringView b) {
+        const qsizetype n = a.size();
+        if (n != b.size()) {
+            return false;
+        }
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4) {
+            std::uint64_t x = 0;
+            std::uint64_t y = 0;
+            std::memcpy(&x, a.utf16() + i, sizeof x);
+            std::memcpy(&y, b.utf16() + i, sizeof y);
+            if (kleinVier(x) != kleinVier(y)) {
+                return false;
+            }
+        }
+        return gleich(a.sliced(i), b.sliced(i));
+    }
     // The slot of s (hashed to h), or the free slot where it belongs.
-    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h) const {
+    template <typename Gleich>
+    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const {
         const std::size_t maske = faecher_.size() - 1;
-        for (std::size_t fach = h & maske;; fach = (fach + 1) & maske) {
-            const std::int32_t eintrag = faecher_[fach];
-            if (eintrag < 0) {
+        const std::uint32_t m = marke(h);
+        for (std::size_t fach = m & maske;; fach = (fach + 1) & maske) {
+            const Fach& f = faecher_[fach];
+            if (f.eintrag < 0) {
                 return {fach, false};
             }
-            if (gleich(eintraege_[static_cast<std::size_t>(eintrag)], s)) {
+            if (f.marke == m && vergleich(eintraege_[static_cast<std::size_t>(f.eintrag)], s)) {
                 return {fach, true};
             }
         }
     }
 
+    // The upper half of the hash, kept in the slot: it places the name, also
+    // in a grown table, and a name that only shares the slot is passed over
+    // without reading it, which at tens of thousands of names is a miss of the
+    // processor's cache each time.
+    static std::uint32_t marke(std::size_t h) { return static_cast<std::uint32_t>(h >> 32); }
+    struct Fach {
+        std::int32_t eintrag = -1;  // an index into eintraege_, or -1
+        std::uint32_t marke = 0;
+    };
+
+    void wachsen() {
+        const std::vector<Fach> alt =
+            std::exchange(faecher_, std::vector<Fach>(2 * faecher_.size()));
+        const std::size_t maske = faecher_.size() - 1;
+        for (const Fach& f : alt) {
+            if (f.eintrag >= 0) {
+                std::size_t fach = f.marke & maske;
+                while (faecher_[fach].eintrag >= 0) {
+                    fach = (fach + 1) & maske;
+                }
+                faecher_[fach] = f;
+            }
+        }
+    }
+
     std::vector<QString> eintraege_;
-    std::vector<std::int32_t> faecher_;  // an index into eintraege_, or -1
+    std::vector<Fach> faecher_;
 };
 
 // Pass 4: the later row of a pair is reported, letter case ignored. The names
@@ -383,44 +475,89 @@ class Kennungen {
 // finds exactly what a search of the joined entries finds for a name without
 // "|"; a name with "|" (already reported as a forbidden character) is searched
 // in the joined entries themselves, which are made only once one is needed.
-bool doppelteSuchen(Pruefung& p) {
-    Kennungen gesehen(p.zeilen.size());
-    std::optional<QString> liste;
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+class Doppelsuche {
+  public:
+    explicit Doppelsuche(std::size_t anzahl) : gesehen_(anzahl) {}
+
+    void zeilePruefen(Pruefung& p, std::size_t i) {
         const ImportZeile& zeile = p.zeilen[i];
         if (zeile.Benutzerkennung.isEmpty()) {
-            continue;
+            return;
         }
-        const bool mitStrich = findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
-        if (mitStrich && !liste) {
-            liste.emplace();
+        const bool mitStrich =
+            p.strichGesehen && findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
+        if (mitStrich && !liste_) {
+            liste_.emplace();
             for (std::size_t j = 0; j < i; ++j) {
                 if (!p.zeilen[j].Benutzerkennung.isEmpty()) {
-                    liste->append(u'|').append(p.zeilen[j].Benutzerkennung.toLower()).append(u'|');
+                    eintragen(p.zeilen[j].Benutzerkennung.toLower());
                 }
             }
         }
-        const QString klein = mitStrich || liste ? zeile.Benutzerkennung.toLower() : QString();
-        // A name goes in before its question is answered: after No nothing
-        // more is looked up, after Yes it belongs in as it does anyway.
+        const QString klein = mitStrich || liste_ ? zeile.Benutzerkennung.toLower() : QString();
         bool doppelt = false;
         if (mitStrich) {
-            doppelt = liste->contains(u'|' + klein + u'|');
+            doppelt = liste_->contains(u'|' + klein + u'|');
             for (const QString& stueck : klein.split(u'|', Qt::SkipEmptyParts)) {
-                gesehen.einfuegen(stueck);
+                gesehen_.einfuegen(stueck);
             }
         } else {
-            doppelt = gesehen.einfuegen(zeile.Benutzerkennung);
+            doppelt = gesehen_.einfuegen(zeile.Benutzerkennung);
         }
-        if (doppelt && !p.frage(static_cast<qsizetype>(i) + 1, &zeile.Name,
-                                p.t.doppelt.arg(zeile.Benutzerkennung))) {
-            return false;
+        if (doppelt) {
+            p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,
+                     p.t.doppelt.arg(zeile.Benutzerkennung));
         }
-        if (liste) {
-            liste->append(u'|').append(klein).append(u'|');
+        if (liste_) {
+            eintragen(klein);
         }
     }
-    return true;
+
+  private:
+    void eintragen(const QString& klein) { liste_->append(u'|').append(klein).append(u'|'); }
+
+    Kennungen gesehen_;
+    std::optional<QString> liste_;
+};
+
+// The four passes, the questions and the closing box; false when the run ended
+// early. A row with too many columns ends the run without a question after the
+// first pass's questions, since its fields would all be shifted; the faults
+// passed over before it go with the message. The first pass still looks at
+// every row.
+bool allePruefen(Pruefung& p, const QString& dateitext) {
+    Doppelsuche doppelte(p.zeilen.size());
+    std::optional<std::size_t> zuVieleSpalten;
+    qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
+    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+        p.durchgang = Durchgang::Zeichen;
+        zeichenPruefen(p, dateitext, treffer, i);
+        if (zuVieleSpalten) {
+            continue;
+        }
+        ImportZeile& zeile = p.zeilen[i];
+        if (!spaltenTeilen(zeile, p.sep)) {
+            zuVieleSpalten = i;
+            continue;
+        }
+        p.durchgang = Durchgang::Felder;
+        feldPruefen(p, zeile, static_cast<qsizetype>(i) + 1);
+        p.durchgang = Durchgang::Doppelte;
+        doppelte.zeilePruefen(p, i);
+    }
+    if (!p.fragen(Durchgang::Zeichen)) {
+        return false;
+    }
+    if (zuVieleSpalten) {
+        const std::size_t i = *zuVieleSpalten;
+        Meldung(p.dienste,
+                p.zeilenkopf(static_cast<qsizetype>(i) + 1, &p.zeilen[i].Name) +
+                    QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
+                    p.t.spaltenHinweis.arg(p.sep),
+                p.fehlerliste());
+        return false;
+    }
+    return p.fragen(Durchgang::Felder) && p.fragen(Durchgang::Doppelte);
 }
 
 }  // namespace
@@ -441,11 +578,10 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
             }
             ergebnis.datei = std::move(*gelesen);
             Pruefung p(dienste, ergebnis.datei);
-            if (!verboteneZeichenSuchen(p) || !spaltenPruefen(p) || !felderPruefen(p) ||
-                !doppelteSuchen(p)) {
+            if (!allePruefen(p, ergebnis.datei.text)) {
                 return ergebnis;
             }
-            if (p.fehler()) {
+            if (p.uebergangeneFehler()) {
                 Meldung(dienste, dienste.texte.pruefungMitFehlern, p.fehlerliste());
                 return ergebnis;
             }

@@ -78,7 +78,11 @@ std::optional<Kalendertag> iso8601(QStringView text) {
 // Blanks around a value never count; most values have none, which is seen
 // without a call.
 QStringView beschnitten(QStringView text) {
-    if (text.isEmpty() || (!text.front().isSpace() && !text.back().isSpace())) {
+    // A printable ASCII character is no blank: one comparison for most.
+    const auto keinLeerzeichen = [](QChar c) {
+        return c.unicode() - 0x21U < 0x5EU || !c.isSpace();
+    };
+    if (text.isEmpty() || (keinLeerzeichen(text.front()) && keinLeerzeichen(text.back()))) {
         return text;
     }
     return text.trimmed();
@@ -214,8 +218,21 @@ bool langeZahlInEinfacherGenauigkeit(QStringView ziffern, QChar dezimal) {
            std::fabs(betrag) <= std::numeric_limits<float>::max();
 }
 
-inline bool einfacheGenauigkeit(QStringView ziffern, qsizetype ganzstellen, QChar dezimal) {
-    return ganzstellen <= 38 || langeZahlInEinfacherGenauigkeit(ziffern, dezimal);
+// The integer digits from the first that is not 0.
+qsizetype ganzstellenZaehlen(QStringView ziffern, QChar dezimal) {
+    qsizetype stellen = 0;
+    for (const QChar c : ziffern) {
+        if (c == dezimal) {
+            break;
+        }
+        stellen += (stellen > 0 || c != u'0') ? 1 : 0;
+    }
+    return stellen;
+}
+
+bool einfacheGenauigkeit(QStringView ziffern, QChar dezimal) {
+    return ganzstellenZaehlen(ziffern, dezimal) <= 38 ||
+           langeZahlInEinfacherGenauigkeit(ziffern, dezimal);
 }
 
 // "000" to "999", so a day value is written without a division.
@@ -229,26 +246,57 @@ constexpr std::array<std::array<char16_t, 3>, 1000> Dreistellig = [] {
     return tafel;
 }();
 
+// Most day values are up to four digits, perhaps with one decimal digit: read
+// at once. Nothing for any other shape, which the full reading decides.
+std::optional<Tageswert> kurzeZahl(const char16_t* z, qsizetype n, char16_t dezimal) {
+    if (n == 0 || n > 5) {
+        return std::nullopt;
+    }
+    const qsizetype komma = n >= 2 && z[n - 2] == dezimal ? n - 2 : n;
+    std::int64_t zehntel = 0;
+    for (qsizetype i = 0; i < komma; ++i) {
+        const unsigned ziffer = static_cast<unsigned>(z[i]) - u'0';
+        if (ziffer > 9) {
+            return std::nullopt;
+        }
+        zehntel = zehntel * 10 + ziffer;
+    }
+    zehntel *= 10;
+    if (komma < n) {
+        const unsigned ziffer = static_cast<unsigned>(z[n - 1]) - u'0';
+        if (ziffer > 9) {
+            return std::nullopt;
+        }
+        zehntel += ziffer;
+    }
+    return Tageswert{false, zehntel};
+}
+
 }  // namespace
 
 std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
     const QStringView rein = beschnitten(text);
     const char16_t* z = rein.utf16();
     const qsizetype n = rein.size();
+    if (const auto kurz = kurzeZahl(z, n, dezimal_.unicode())) {
+        return kurz;
+    }
     qsizetype pos = 0;
     Tageswert wert;
-    if (n > 0 && (z[0] == u'-' || z[0] == minus_.unicode())) {
-        wert.negativ = true;
-        ++pos;
-    } else if (n > 0 && (z[0] == u'+' || z[0] == plus_.unicode())) {
-        ++pos;
+    // Most values begin with a digit; only another first character is a sign.
+    if (n > 0 && static_cast<unsigned>(z[0]) - u'0' > 9) {
+        if (z[0] == u'-' || z[0] == minus_.unicode()) {
+            wert.negativ = true;
+            ++pos;
+        } else if (z[0] == u'+' || z[0] == plus_.unicode()) {
+            ++pos;
+        }
     }
     // The tenths are counted from the digits themselves.
     constexpr std::int64_t Obergrenze = std::int64_t{1} << 40;
     const qsizetype anfang = pos;
     const char16_t dezimal = dezimal_.unicode();
     std::int64_t ganz = 0;
-    qsizetype ganzstellen = 0;  // integer digits from the first that is not 0
     int zehntelziffer = 0;
     int nachkomma = -1;  // decimal digits seen so far, -1 before the separator
     bool aufrunden = false;
@@ -259,7 +307,6 @@ std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
             ziffern = true;
             if (nachkomma < 0) {
                 ganz = std::min(ganz * 10 + ziffer, Obergrenze);
-                ganzstellen += (ganzstellen > 0 || ziffer != 0) ? 1 : 0;
             } else if (++nachkomma == 1) {
                 zehntelziffer = static_cast<int>(ziffer);
             } else if (nachkomma == 2) {
@@ -271,7 +318,9 @@ std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
             return std::nullopt;
         }
     }
-    if (!ziffern || !einfacheGenauigkeit(rein.sliced(anfang), ganzstellen, dezimal_)) {
+    // Below the bound the value has at most 13 integer digits, which single
+    // precision always holds.
+    if (!ziffern || (ganz == Obergrenze && !einfacheGenauigkeit(rein.sliced(anfang), dezimal_))) {
         return std::nullopt;
     }
     wert.zehntel = ganz * 10 + zehntelziffer + (aufrunden ? 1 : 0);

@@ -32,7 +32,7 @@ TEST(ErsetzenTest, ResumesOneCharacterOnFromTheReplacement) {
 // Every position of texts that run over one, two and three blocks of the
 // vector searches, and their tails.
 TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
-    for (qsizetype laenge = 1; laenge <= 20; ++laenge) {
+    for (qsizetype laenge = 1; laenge <= 40; ++laenge) {
         for (qsizetype stelle = 0; stelle < laenge; ++stelle) {
             SCOPED_TRACE(std::to_string(laenge) + " " + std::to_string(stelle));
             for (const char16_t fremd : {u'\u0081', u'\u0100', u'\u20AC'}) {
@@ -45,6 +45,7 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
             QString text(laenge, u'a');
             text[stelle] = u';';
             EXPECT_EQ(findeEines(text, 0, u':', u';'), stelle);
+            EXPECT_EQ(findeEines(text, stelle, u':', u';'), stelle);
             EXPECT_EQ(findeEines(text, stelle + 1, u':', u';'), -1);
             text[laenge - 1] = u':';
             EXPECT_EQ(zaehleBeide(text, u':', u';'), stelle == laenge - 1 ? 1 : 2);
@@ -52,6 +53,10 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
             EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 3), stelle == laenge - 1 ? 1 : 2);
             EXPECT_EQ(stellen[0], stelle);
             EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 1), 1);
+            qsizetype alle[11] = {};
+            const int gefunden = stellenSuchen(QString(laenge, u';'), u';', u':', alle, 11);
+            EXPECT_EQ(gefunden, std::min<qsizetype>(laenge, 11));
+            EXPECT_EQ(alle[gefunden - 1], gefunden - 1);
             QByteArray bytes(laenge, 'a');
             EXPECT_TRUE(nurAscii(bytes));
             bytes[stelle] = '\x80';

@@ -116,7 +116,7 @@ const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
-    Fall{"Colon", Sprache::EN, EN, "anna", "a;b\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
+    Fall{"ColonNotInALineWithoutSeparator", Sprache::EN, EN, "anna", "a;b\r\nnote: x|\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
     Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, false},
     Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
     Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, false},
@@ -125,6 +125,8 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
     Fall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
     Fall{"DuplicateCase", Sprache::EN, EN, "anna", "A;MEIER\r\nB;x\r\nC;meier", Ja, {"Error in row 3, C\r\rName/Windows User Name meier exists twice" + Fortsetzen}, false},
     Fall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, false},
+    Fall{"MoreNamePiecesThanRows", Sprache::EN, EN, "anna", "Anna;a|b|c|d|e|f|g|h|i|j\r\nBo;J", Ja,
+         {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen, "Error in row 2, Bo\r\rName/Windows User Name J exists twice" + Fortsetzen}, false},
     Fall{"EmptyName", Sprache::EN, EN, "anna", "a;\r\nb;\r\nc;\r\n;d", Ja, {"Error in row 4\r\rField Name is empty" + Fortsetzen}, false},
     Fall{"NoAtTheFirstQuestion", Sprache::EN, EN, "anna", "Anna;an;x\r\nAnna;an;y", Nein, {"Error in row 1, Anna\r\rDate x is invalid" + Fortsetzen}, false},
     Fall{"QuotedColonWithColonSeparator", Sprache::EN, EN, "anna", "Anna:\"12:00\"", Ja, {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
@@ -233,6 +235,9 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
     Listenfall{"NoAtTheThird", Sprache::EN, VierFehler, {Ja, Ja, Nein}, nullptr, {}},
     Listenfall{"FrenchColon", Sprache::FR, "Anna;an;;;;;;;;x", {Alle}, "Test termin\u00e9. Erreurs",
                {"Erreur \u00e0 l'enregistrement num\u00e9ro 1, Anna : RTT x n'est pas un nombre"}},
+    Listenfall{"PassByPassNotRowByRow", Sprache::EN, "Anna;an;x\r\nBo|;bo\r\nBo|;bo", {Ja, Ja, Ja, Ja}, MitFehlern,
+               {"Error in row 2: Invalid character ':' or '|' found", "Error in row 3: Invalid character ':' or '|' found",
+                "Error in row 1, Anna: Date x is invalid", "Error in row 3, Bo|: Name/Windows User Name bo exists twice"}},
     Listenfall{"ThenTooManyColumns", Sprache::EN, "a|b;c\r\nd;e|f\r\n1;2;3;4;5;6;7;8;9;10;11", {Alle}, "Error in row 3, 1",
                {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}}));
 // clang-format on

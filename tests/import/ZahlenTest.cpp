@@ -43,6 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ZahlFall{EN, "0.45", true, "000.5"}, ZahlFall{EN, "1.05", true, "001.1"},
                       ZahlFall{EN, "0.0499", true, "000.0"}, ZahlFall{EN, "-2.95", true, "-03.0"},
                       ZahlFall{EN, "5.", true, "005.0"}, ZahlFall{EN, "+.5", true, "000.5"},
+                      ZahlFall{EN, ".5", true, "000.5"}, ZahlFall{EN, "12.3", true, "012.3"},
+                      ZahlFall{EN, "1.x", false, "000.0"}, ZahlFall{EN, "9.", true, "009.0"},
                       ZahlFall{EN, "-99.96", true, "-99.0"}, ZahlFall{EN, "1234.5", true, "999.5"},
                       ZahlFall{EN, "1,500", false, "000.0"}, ZahlFall{EN, "1e3", false, "000.0"},
                       ZahlFall{EN, "nan", false, "000.0"}, ZahlFall{EN, "inf", false, "000.0"},
