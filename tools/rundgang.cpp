@@ -10,10 +10,16 @@
 // states (zustand1.png … zustand5.png), of one row question (frage.png) and of
 // the summary with its list of faults shown (zusammenfassung.png) there.
 //
-//   rundgang [picture-folder]
+// Without an installation the copy has no settings file and the window opens
+// at step 1. With one, the program finds the copy on its own as on a planner's
+// PC, through a settings file naming the copied data folder in
+// %ProgramFiles%\Velmora or in %PUBLIC%'s VirtualStore, and opens at step 2.
+//
+//   rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]
 //
 // Exit status 0 when every check held, 1 otherwise.
 
+#include "base/Pfade.h"
 #include "datastore/Mitarbeiterdaten.h"
 #include "messages/Dienste.h"
 #include "messages/Sprache.h"
@@ -221,6 +227,18 @@ bool ordnerKopieren(const QString& von, const QString& nach) {
     return true;
 }
 
+enum class Fundort { Keiner, ProgramFiles, Public };
+
+// The settings file the planner's set-up leaves, in its plain form.
+bool einstellungenSchreiben(const QString& installation, const QString& daten) {
+    QFile datei(QDir(installation).filePath(QStringLiteral("Velmont.dat")));
+    const QString text =
+        QStringLiteral("[Velmont]\r\ndata_pfad=%1\r\nlog_pfad=%2\r\n")
+            .arg(mi::mitTrenner(QDir::toNativeSeparators(daten)),
+                 mi::mitTrenner(QDir::toNativeSeparators(daten + QStringLiteral("/Logs"))));
+    return datei.open(QIODevice::WriteOnly) && datei.write(text.toLocal8Bit()) == text.size();
+}
+
 bool ersetzen(const QString& ziel, const QString& quelle) {
     QFile::remove(ziel);
     return QFile::copy(quelle, ziel);
@@ -251,30 +269,53 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // Absolute, since the import changes the working folder.
-    const QString bilderordner =
-        argc > 1 ? QDir(QString::fromLocal8Bit(argv[1])).absolutePath() : QString();
+    Fundort fundort = Fundort::Keiner;
+    QString bilderordner;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument != QLatin1String("--found-through")) {
+            // Absolute, since the import changes the working folder.
+            bilderordner = QDir(argument).absolutePath();
+        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("ProgramFiles")) {
+            fundort = Fundort::ProgramFiles;
+            ++i;
+        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("PUBLIC")) {
+            fundort = Fundort::Public;
+            ++i;
+        } else {
+            std::fprintf(
+                stderr, "usage: rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]\n");
+            return 2;
+        }
+    }
     if (!bilderordner.isEmpty() && !QDir().mkpath(bilderordner)) {
-        std::fprintf(stderr, "rundgang: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "rundgang: cannot create %s\n", qPrintable(bilderordner));
         return 1;
     }
     const mi::Sprache sprache = *mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE));
     const QString beispiele = QStringLiteral(MI_BEISPIELE);
 
-    // A copy of the demo planner whose settings file is missing, so the window
-    // opens at step 1; the built demo itself stays as it is.
+    // A copy of the demo planner; the built demo itself stays as it is.
     QTemporaryDir wurzel;
     const QString daten = QDir(wurzel.path()).filePath(QStringLiteral("Documents/VelmoraData"));
     const QString basis = QDir(wurzel.path()).filePath(QStringLiteral("Program Files"));
+    const QString oeffentlich = QDir(wurzel.path()).filePath(QStringLiteral("Public"));
+    const QString installation =
+        fundort == Fundort::Public
+            ? oeffentlich + QStringLiteral("/AppData/Local/VirtualStore/Program Files/Velmora")
+            : basis + QStringLiteral("/Velmora");
     const QString importdatei = QDir(wurzel.path()).filePath(QStringLiteral("Mitarbeiter.csv"));
     if (!wurzel.isValid() || !ordnerKopieren(QStringLiteral(MI_DEMO_DATEN), daten) ||
-        !QDir().mkpath(basis + QStringLiteral("/Velmora")) ||
+        !QDir().mkpath(installation) ||
+        (fundort != Fundort::Keiner && !einstellungenSchreiben(installation, daten)) ||
         !QFile::copy(beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv"), importdatei)) {
         std::fprintf(stderr, "rundgang: cannot copy the demo planner (build the target demo)\n");
         return 1;
     }
     qputenv("ProgramFiles", QDir::toNativeSeparators(basis).toLocal8Bit());
-    qputenv("PUBLIC", "");
+    qputenv("PUBLIC", fundort == Fundort::Public
+                          ? QDir::toNativeSeparators(oeffentlich).toLocal8Bit()
+                          : QByteArray());
     qputenv("USERNAME", "demo");
 
     // Qt's own texts in the build's language, as the program loads them.
@@ -287,8 +328,12 @@ int main(int argc, char* argv[]) {
     Rundgangdialoge dialoge(befund, bilderordner, QString::fromUtf8(soll.jaAlle));
     mi::Dienste dienste(sprache, plattform, dialoge);
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
+    mi::Startwerte gefunden;
+    mi::Planerordner gelesen;
     const auto ende =
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
+            gefunden = start;
+            gelesen = ordner;
             fenster = mi::Fenster_oeffnen(dienste, start, ordner);
         });
     if (ende || !fenster || fenster->assistent().beendet()) {
@@ -309,9 +354,16 @@ int main(int argc, char* argv[]) {
         fenster->cmdAuswahl(knopf)->click();
     };
 
-    stand(1);
-    dialoge.ordner = QDir::toNativeSeparators(daten);
-    klick(1);
+    if (fundort == Fundort::Keiner) {
+        stand(1);
+        dialoge.ordner = QDir::toNativeSeparators(daten);
+        klick(1);
+    } else {
+        befund.gleich(QStringLiteral("installation found"), gefunden.Installationspfad,
+                      mi::mitTrenner(QDir::toNativeSeparators(installation)));
+        befund.gleich(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
+                      mi::mitTrenner(QDir::toNativeSeparators(daten)));
+    }
     stand(2);
     dialoge.datei = QDir::toNativeSeparators(importdatei);
     klick(2);
@@ -357,6 +409,10 @@ int main(int argc, char* argv[]) {
     }
     if (!befund.fehler().isEmpty()) {
         return 1;
+    }
+    if (fundort != Fundort::Keiner) {
+        std::printf("rundgang (%s): planner found in %s\n", MI_SPRACHE,
+                    qPrintable(gefunden.Installationspfad));
     }
     std::printf("rundgang (%s): all four steps done, every check held\n", MI_SPRACHE);
     return 0;

@@ -63,6 +63,12 @@ class FehlerinjektionTest : public ::testing::TestWithParam<Fehlerfall> {};
 
 TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
     const Fehlerfall& fall = GetParam();
+#ifdef _WIN32
+    if (fall.art == Art::Weg && fall.ziel == Backup) {
+        GTEST_SKIP() << "Windows keeps the process's current folder, here the backup folder it "
+                        "entered, from being removed";
+    }
+#endif
     const QString arbeitsordner = QDir::currentPath();  // the backup enters its folder
     test::Planer p;
     const std::array<QString, Dateien> pfade{

@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#ifdef _WIN32
+#include <direct.h>
+#endif
 
 namespace mi {
 namespace {
@@ -62,7 +65,9 @@ TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
         const QString zitiert = baum.ordner(gesperrt).chopped(1);
         QFile::setPermissions(zitiert, {});
         if (QDir(zitiert).isReadable()) {
-            GTEST_SKIP() << "this user reads every folder (root, or a file system without rights)";
+            GTEST_SKIP()
+                << "this user reads every folder (root, a file system without rights, or Windows, "
+                   "whose access lists Qt's permissions leave alone)";
         }
         Umgebung u;
         u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
@@ -114,6 +119,25 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
         EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
+
+#ifdef _WIN32
+// Each drive keeps a current folder of its own; entering a folder changes the
+// current drive to the folder's first.
+TEST(OrdnerTest, EnteringAFolderOnAnotherDriveMakesItsDriveCurrent) {
+    Dateibaum baum;
+    const QString ziel = baum.ordner("Backups");
+    const QString anderes = ziel.startsWith(u'Z') ? "C:/" : "Z:/";
+    const QString vorher = QDir::currentPath();
+    if (!QDir::setCurrent(anderes)) {
+        GTEST_SKIP() << "no second drive to start from";
+    }
+    Umgebung u;
+    Ordner_zugreifen(u.dienste, ziel);
+    EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath() + '/'), ziel);
+    EXPECT_EQ(_getdrive(), ziel.front().unicode() - u'A' + 1);
+    QDir::setCurrent(vorher);  // Windows removes no current folder
+}
+#endif
 
 }  // namespace
 }  // namespace mi

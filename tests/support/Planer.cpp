@@ -1,5 +1,6 @@
 #include "Planer.h"
 
+#include <QDir>
 #include <QDirIterator>
 
 namespace mi::test {
@@ -39,7 +40,8 @@ std::map<QString, QByteArray> Planer::alles() const {
     QDirIterator it(baum.wurzel(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString pfad = it.next();
+        // Named as the program names them, with the native separator.
+        const QString pfad = QDir::toNativeSeparators(it.next());
         inhalt[pfad] = it.fileInfo().isFile() ? Dateibaum::lesen(pfad) : QByteArray();
     }
     return inhalt;
