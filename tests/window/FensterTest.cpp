@@ -25,9 +25,6 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
     Geladen g;
     frmMitarbeiterImport& f = *g.fenster;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Import Employee Data"));
-    EXPECT_EQ(f.fraRahmen(3)->title(), QStringLiteral("Step 3: Check Import Data"));
-    EXPECT_EQ(f.cmdAuswahl(1)->text(), QStringLiteral("Select Data Folder ..."));
-    EXPECT_EQ(f.cmdAuswahl(5)->text(), QStringLiteral("Close"));
     EXPECT_EQ(f.font().family(), QStringLiteral("Microsoft Sans Serif"));
     zustandPruefen(f, 1);
     EXPECT_EQ(f.focusWidget(), f.cmdAuswahl(5));
