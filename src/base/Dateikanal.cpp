@@ -93,7 +93,8 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
     if (modus == Kanalmodus::Input) {
         inhalt_ = geraet->readAll();
     } else if (modus == Kanalmodus::Output) {
-        inhalt_.resize(Schreibpuffer + 1024);
+        // Exactly this much: resize() would round up to twice the size.
+        inhalt_ = QByteArray(Schreibpuffer + 1024, Qt::Uninitialized);
     } else if (modus == Kanalmodus::Append) {
         anhangStart_ = geraet->size();
     }
