@@ -173,11 +173,6 @@ bool doppelpunktImFeld(const QString& text) {
     return false;
 }
 
-// Whether the row holds a "|", or a ":" outside the file's own separators.
-bool verboteneZeichen(const Pruefung& p, const QString& text) {
-    return text.contains(u'|') || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text));
-}
-
 // Pass 1: the planner's employee file separates its fields with ":" and "|".
 // The whole line is searched, so a quoted one is found too; in a file separated
 // by ":", the fields are. Nearly every file has neither character: one search
@@ -195,8 +190,10 @@ void zeichenPruefen(Pruefung& p, const QString& dateitext, qsizetype& treffer, s
     if (treffer < 0 || treffer >= von + text.size()) {
         return;
     }
-    p.strichGesehen = p.strichGesehen || text.contains(u'|');
-    if (verboteneZeichen(p, text)) {
+    // A "|", or a ":" outside the file's own separators.
+    const bool strich = text.contains(u'|');
+    p.strichGesehen = p.strichGesehen || strich;
+    if (strich || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text))) {
         p.fehler(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
     }
 }
