@@ -32,26 +32,6 @@ unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
 
 }  // namespace
 
-bool nurAscii(QByteArrayView bytes) {
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype n = bytes.size();
-    qsizetype i = 0;
-#ifdef MI_SSE2
-    __m128i alle = _mm_setzero_si128();
-    for (; i + 16 <= n; i += 16) {
-        alle = _mm_or_si128(alle, _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i)));
-    }
-    if (_mm_movemask_epi8(alle) != 0) {
-        return false;
-    }
-#endif
-    unsigned char rest = 0;
-    for (; i < n; ++i) {
-        rest |= b[i];
-    }
-    return rest < 0x80;
-}
-
 bool nurLatin1(QStringView text) {
     const char16_t* z = text.utf16();
     const qsizetype n = text.size();
@@ -149,36 +129,6 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
         if (z[i] == a || z[i] == b) {
             stellen[anzahl++] = i;
         }
-    }
-    return anzahl;
-}
-
-qsizetype zaehleBeide(QStringView text, char16_t a, char16_t b) {
-    const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    qsizetype anzahl = 0;
-#ifdef MI_SSE2
-    // Each hit subtracts -1 in its lane; a lane holds up to 32,767, so the
-    // lanes are emptied every 4,096 pieces.
-    const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-    const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-    while (i + Achter <= n) {
-        __m128i zaehler = _mm_setzero_si128();
-        for (int stueck = 0; stueck < 4096 && i + Achter <= n; ++stueck, i += Achter) {
-            const __m128i c = achtLaden(z + i);
-            zaehler = _mm_sub_epi16(zaehler,
-                                    _mm_or_si128(_mm_cmpeq_epi16(c, va), _mm_cmpeq_epi16(c, vb)));
-        }
-        alignas(16) std::uint16_t bahnen[Achter];
-        _mm_store_si128(reinterpret_cast<__m128i*>(bahnen), zaehler);
-        for (const std::uint16_t bahn : bahnen) {
-            anzahl += bahn;
-        }
-    }
-#endif
-    for (; i < n; ++i) {
-        anzahl += (z[i] == a || z[i] == b) ? 1 : 0;
     }
     return anzahl;
 }

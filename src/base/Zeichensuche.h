@@ -1,17 +1,13 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
 namespace mi {
 
 // Searches over whole texts that the check runs once per row or once per file,
-// eight characters (or sixteen bytes) at a time where the processor has the
-// instructions for it (every x86-64 does), one at a time elsewhere.
-
-// Whether every byte is below 0x80.
-bool nurAscii(QByteArrayView bytes);
+// eight characters at a time where the processor has the instructions for it
+// (every x86-64 does), one at a time elsewhere.
 
 // Whether no character lies in 0x80 to 0x9F or beyond 0xFF, so every one is a
 // character of Latin-1's printable range or ASCII.
@@ -23,9 +19,6 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
 // The positions holding a or b, in order, written to stellen; at most
 // hoechstens of them, the number found returned.
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
-
-// How many characters are a or b.
-qsizetype zaehleBeide(QStringView text, char16_t a, char16_t b);
 
 // The n characters at p as a QString that does not own them, as
 // QString::fromRawData makes it, without a call into Qt for each of the check's

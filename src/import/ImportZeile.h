@@ -2,15 +2,15 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 #include <vector>
 
 namespace mi {
 
-// One row of the import file. After reading only Zeilentext is set; the check
-// fills and normalises the other fields in place. Tens of thousands of rows are
-// read and checked without a string of their own each: the fields point into
-// the text and the checked values their Importdatei keeps (QString::fromRawData),
-// so a row is only valid together with its Importdatei.
+// One row of the import file, as the check splits and normalises it. Tens of
+// thousands of rows are checked without a string of their own each: the fields
+// point into the text and the checked values their Importdatei keeps
+// (QString::fromRawData), so a row is only valid together with its Importdatei.
 struct ImportZeile {
     QString Name;
     QString Benutzerkennung;
@@ -22,16 +22,20 @@ struct ImportZeile {
     QString Urlaubsanspruch3;
     QString Urlaubsanspruch4;
     QString Sonderurlaub;
-    QString Zeilentext;
 };
 
 // Row n of the user's messages is element n - 1.
 using ImportTabelle = std::vector<ImportZeile>;
 
-// What reading the import file gives: its rows and the separator they use,
-// with the text and the checked values the rows point into. Moved or copied
-// whole, never apart, and never changed once the rows point into it.
+// What reading the import file gives: the lines that hold rows and the
+// separator they use, with the text they point into; the check adds the rows,
+// one per line, and the checked values they point into. A row is made once,
+// whole, while its line is at hand: tens of thousands of rows are more than the
+// processor's cache holds, so rows made empty by the reader and filled by the
+// check would each go through memory twice. Moved or copied whole, never apart,
+// and never changed once the rows point into it.
 struct Importdatei {
+    std::vector<QStringView> zeilentexte;
     ImportTabelle zeilen;
     QChar trennzeichen{u' '};
     QString text;   // the file, decoded

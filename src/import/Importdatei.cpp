@@ -10,7 +10,6 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <optional>
 
 namespace mi {
@@ -31,25 +30,66 @@ inline bool planerzeichen(QChar c) {
     return planerzeichenAusserhalbLatin1(c);
 }
 
-QString aufPlanerzeichen(const QString& text) {
-    // Mostly every character fits: then the text is kept as it is.
-    if (nurLatin1(text) ||
-        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return planerzeichen(c); })) {
-        return text;
+// Makes the characters from von to bis planner text in place: a character the
+// planner cannot hold becomes "?", a surrogate pair one "?". The new end.
+QChar* aufPlanerzeichenIn(QChar* von, QChar* bis) {
+    if (nurLatin1(QStringView(von, bis))) {
+        return bis;  // mostly every character fits
     }
-    QString ergebnis(text.size(), Qt::Uninitialized);
-    QChar* ziel = ergebnis.data();
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+    QChar* ziel = von;
+    for (QChar* c = von; c < bis; ++c) {
+        if (c->isHighSurrogate() && c + 1 < bis && c[1].isLowSurrogate()) {
             *ziel++ = u'?';  // one character of the file, one of the planner
-            ++i;
+            ++c;
         } else {
-            *ziel++ = planerzeichen(c) ? c : QChar(u'?');
+            *ziel++ = planerzeichen(*c) ? *c : QChar(u'?');
         }
     }
-    ergebnis.truncate(ziel - ergebnis.constData());
-    return ergebnis;
+    return ziel;
+}
+
+QString aufPlanerzeichen(QString text) {
+    QChar* anfang = text.data();
+    text.truncate(aufPlanerzeichenIn(anfang, anfang + text.size()) - anfang);
+    return text;
+}
+
+// Whether the bytes end inside a character: the decoder keeps such a start
+// for the next piece and reports nothing.
+bool endetImZeichen(QByteArrayView bytes) {
+    for (qsizetype k = 1; k <= std::min<qsizetype>(3, bytes.size()); ++k) {
+        const auto c = static_cast<unsigned char>(bytes[bytes.size() - k]);
+        if ((c & 0xC0) != 0x80) {
+            const qsizetype laenge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+            return laenge > k;
+        }
+    }
+    return false;
+}
+
+// Valid UTF-8 as planner text, decoded a piece at a time and each piece made
+// planner text while the processor's cache still holds it, so a file of
+// megabytes is not read once more for that. Nothing at the first fault: the
+// caller then decides on the whole file.
+std::optional<QString> gueltigesUtf8(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);  // never more characters than bytes
+    QStringDecoder utf8(QStringConverter::Utf8);    // keeps a character split between pieces
+    QChar* const anfang = text.data();
+    QChar* ende = anfang;
+    for (qsizetype von = 0; von < bytes.size(); von += Dekodierstueck) {
+        QChar* const stueck = ende;
+        ende = utf8.appendToBuffer(ende,
+                                   bytes.sliced(von, std::min(Dekodierstueck, bytes.size() - von)));
+        if (utf8.hasError()) {
+            return std::nullopt;
+        }
+        ende = aufPlanerzeichenIn(stueck, ende);
+    }
+    if (endetImZeichen(bytes)) {
+        return std::nullopt;
+    }
+    text.truncate(ende - anfang);
+    return text;
 }
 
 // The "sep=X" line a spreadsheet writes first, quoted or not.
@@ -90,17 +130,14 @@ void kopfUeberlesen(QStringView zeile, QChar trennzeichen, int schwelle, Importz
     }
 }
 
-// The row points into the file's text, which the Importdatei keeps.
+// The line points into the file's text, which the Importdatei keeps.
 void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zeile) {
     const char16_t sep = datei.trennzeichen.unicode();
     if (zeile.isEmpty() || findeEines(zeile, 0, sep, sep) < 0) {
         return;
     }
     ++zeilenzahl;
-    if (zeilenzahl.wert() > 1) {
-        datei.zeilen.emplace_back();
-    }
-    datei.zeilen.back().Zeilentext = rohtext(zeile.data(), zeile.size());
+    datei.zeilentexte.push_back(zeile);
 }
 
 }  // namespace
@@ -180,13 +217,12 @@ QString importtextDekodieren(QByteArrayView bytes) {
     if (mitBom) {
         bytes = bytes.sliced(3);
     }
-    if (nurAscii(bytes)) {
-        return QString::fromLatin1(bytes);
+    if (auto text = gueltigesUtf8(bytes)) {
+        return *std::move(text);  // plain ASCII too
     }
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (mitBom || !utf8.hasError()) {
-        return aufPlanerzeichen(text);
+    if (mitBom) {
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        return aufPlanerzeichen(utf8.decode(bytes));
     }
     return cp1252Dekodieren(bytes);
 }
@@ -236,7 +272,6 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
             if (zeilen.ende()) {
                 return leer();
             }
-            datei.zeilen.resize(1);
             QStringView erste = zeilen.naechste();
             if (const auto sep = trennzeichenzeile(erste)) {
                 // Without this the line would be read as an employee named "sep=".
@@ -252,10 +287,6 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
                 return std::nullopt;
             }
 
-            // At most one row per line end and never more than the row counter allows.
-            const qsizetype zeilenenden = zaehleBeide(text, u'\n', u'\r');
-            datei.zeilen.reserve(static_cast<std::size_t>(
-                std::min<qsizetype>(zeilenenden + 1, std::numeric_limits<std::int16_t>::max())));
             Zaehler16 zeilenzahl;
             if (istKopfzeile(erste)) {
                 kopfUeberlesen(erste, datei.trennzeichen, t.kopfzeilenSchwelle, zeilen);

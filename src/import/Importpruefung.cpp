@@ -81,20 +81,21 @@ class Pruefung {
         : dienste(d),
           t(d.texte),
           format(d.plattform.gebietsschema()),
+          zeilentexte(datei.zeilentexte),
           zeilen(datei.zeilen),
           sep(datei.trennzeichen),
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
         // Room for every checked date and day value, made once: the rows point
-        // into it, so it never grows. The zero that every empty column becomes
-        // comes first, shared by all of them.
-        datei.werte = QString(
-            static_cast<qsizetype>(zeilen.size()) * WerteJeZeile + Gebietsformat::Tageswertlaenge,
-            Qt::Uninitialized);
+        // into it, so it never grows. Only what is written of it is ever
+        // touched. The zero that every empty column becomes comes first.
+        datei.werte = QString(static_cast<qsizetype>(zeilentexte.size()) * WerteJeZeile +
+                                  Gebietsformat::Tageswertlaenge,
+                              Qt::Uninitialized);
         frei = datei.werte.data();
-        QChar* zeichen = platz(Gebietsformat::Tageswertlaenge);
-        Gebietsformat::zahlFormatierenIn(Tageswert{}, dezimal, zeichen);
-        null = zeichen;
+        null = tageswert(Tageswert{});
+        zeilen.clear();
+        zeilen.reserve(zeilentexte.size());
     }
 
     // The next n characters of the checked values, for one field.
@@ -102,6 +103,20 @@ class Pruefung {
         QChar* hier = frei;
         frei += n;
         return hier;
+    }
+
+    // A day value as the planner writes it. Thousands of rows hold a few
+    // dozen values: each is written once and shared by every field holding
+    // it, which keeps the checked values small enough for the processor's
+    // cache.
+    const QChar* tageswert(Tageswert wert) {
+        const QChar*& form = tageswerte[Gebietsformat::tageswertform(wert)];
+        if (form == nullptr) {
+            QChar* zeichen = platz(Gebietsformat::Tageswertlaenge);
+            Gebietsformat::zahlFormatierenIn(wert, dezimal, zeichen);
+            form = zeichen;
+        }
+        return form;
     }
 
     QString zeilenkopf(qsizetype index, const QString* name) const {
@@ -144,11 +159,14 @@ class Pruefung {
     Dienste& dienste;
     const Texte& t;
     const Gebietsformat format;
+    const std::vector<QStringView>& zeilentexte;
     ImportTabelle& zeilen;
     const QChar sep;
     const QChar dezimal;
     QChar* frei = nullptr;
-    const QChar* null = nullptr;  // the zero day value
+    std::vector<const QChar*> tageswerte =
+        std::vector<const QChar*>(Gebietsformat::Tageswertformen);  // each written once
+    const QChar* null = nullptr;                                    // the zero day value
     bool alleUebergehen = false;
     bool strichGesehen = false;  // whether any row so far holds a "|"
     Durchgang durchgang = Durchgang::Zeichen;
@@ -161,7 +179,7 @@ class Pruefung {
 };
 
 // With ":" as the file's separator only a quoted field can hold one.
-bool doppelpunktImFeld(const QString& text) {
+bool doppelpunktImFeld(QStringView text) {
     if (!text.contains(u'"')) {
         return false;
     }
@@ -182,8 +200,8 @@ void zeichenPruefen(Pruefung& p, const QString& dateitext, qsizetype& treffer, s
     if (treffer < 0) {
         return;
     }
-    const QString& text = p.zeilen[i].Zeilentext;
-    const qsizetype von = text.constData() - dateitext.constData();
+    const QStringView text = p.zeilentexte[i];
+    const qsizetype von = text.data() - dateitext.constData();
     if (treffer < von) {
         treffer = findeEines(dateitext, von, u'|', u':');
     }
@@ -202,8 +220,7 @@ constexpr int Spalten = 10;
 
 // A line without a quote, as nearly every one is: its fields are the pieces
 // between the separators, found in one search. Nothing for a line with a quote.
-std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
-    const QString& text = zeile.Zeilentext;
+std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, QChar sep) {
     qsizetype stellen[Spalten + 1];
     const int gefunden = stellenSuchen(text, sep.unicode(), u'"', stellen, Spalten + 1);
     for (int i = 0; i < gefunden; ++i) {
@@ -215,7 +232,7 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     const auto feld = [&](int k) {
         const qsizetype anfang = k == 0 ? 0 : stellen[k - 1] + 1;
         const qsizetype ende = k < gefunden ? stellen[k] : text.size();
-        return rohtext(text.constData() + anfang, ende - anfang);
+        return rohtext(text.data() + anfang, ende - anfang);
     };
     zeile.Name = feld(0);
     if (istTextzeile(zeile)) {
@@ -227,14 +244,14 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QChar sep) {
     return gefunden < Spalten;
 }
 
-// Pass 2: splits one row into its fields, quoted fields read as spreadsheets
-// write them; false when it has more than ten columns.
-// A text row keeps its whole line.
-bool spaltenTeilen(ImportZeile& zeile, QChar sep) {
-    if (const auto passt = ohneAnfuehrungTeilen(zeile, sep)) {
+// Pass 2: splits one line into the row's fields, quoted fields read as
+// spreadsheets write them; false when it has more than ten columns. A text row
+// has only its name.
+bool spaltenTeilen(ImportZeile& zeile, QStringView text, QChar sep) {
+    if (const auto passt = ohneAnfuehrungTeilen(zeile, text, sep)) {
         return *passt;
     }
-    Importfelder felder(zeile.Zeilentext, sep);
+    Importfelder felder(text, sep);
     zeile.Name = felder.naechstes();
     if (istTextzeile(zeile)) {
         return true;
@@ -278,9 +295,7 @@ void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
             p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
-        QChar* ziel = p.platz(Gebietsformat::Tageswertlaenge);
-        Gebietsformat::zahlFormatierenIn(zahl.value_or(Tageswert{}), p.dezimal, ziel);
-        wert = rohtext(ziel, Gebietsformat::Tageswertlaenge);
+        wert = rohtext(p.tageswert(zahl.value_or(Tageswert{})), Gebietsformat::Tageswertlaenge);
     }
 }
 
@@ -318,7 +333,8 @@ void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
 // table grows to stay at most half full, or a search would find no free slot.
 class Kennungen {
   public:
-    explicit Kennungen(std::size_t anzahl) : faecher_(std::bit_ceil(2 * anzahl + 2)) {
+    explicit Kennungen(std::size_t anzahl)
+        : faecher_(std::bit_ceil(std::max<std::size_t>(2 * anzahl, 2))) {
         eintraege_.reserve(anzahl);
     }
 
@@ -334,7 +350,7 @@ class Kennungen {
         if (!gefunden) {
             faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(h)};
             eintraege_.push_back(std::move(s));
-            if (2 * eintraege_.size() >= faecher_.size()) {
+            if (2 * eintraege_.size() > faecher_.size()) {
                 wachsen();
             }
         }
@@ -523,17 +539,17 @@ class Doppelsuche {
 // passed over before it go with the message. The first pass still looks at
 // every row.
 bool allePruefen(Pruefung& p, const QString& dateitext) {
-    Doppelsuche doppelte(p.zeilen.size());
+    Doppelsuche doppelte(p.zeilentexte.size());
     std::optional<std::size_t> zuVieleSpalten;
     qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
-    for (std::size_t i = 0; i < p.zeilen.size(); ++i) {
+    for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
+        ImportZeile& zeile = p.zeilen.emplace_back();
         p.durchgang = Durchgang::Zeichen;
         zeichenPruefen(p, dateitext, treffer, i);
         if (zuVieleSpalten) {
             continue;
         }
-        ImportZeile& zeile = p.zeilen[i];
-        if (!spaltenTeilen(zeile, p.sep)) {
+        if (!spaltenTeilen(zeile, p.zeilentexte[i], p.sep)) {
             zuVieleSpalten = i;
             continue;
         }

@@ -360,6 +360,15 @@ void Gebietsformat::zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel
     ziel[4] = QChar(u'0' + static_cast<int>(betrag - ganz * 10));
 }
 
+std::size_t Gebietsformat::tageswertform(Tageswert wert) {
+    const std::int64_t betrag = wert.zehntel;
+    const std::int64_t zehntel = betrag % 10;
+    if (wert.negativ && betrag > 0) {
+        return static_cast<std::size_t>(std::min<std::int64_t>(betrag / 10, 99) * 10 + zehntel);
+    }
+    return 1000 + static_cast<std::size_t>(std::min<std::int64_t>(betrag / 10, 999) * 10 + zehntel);
+}
+
 QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text) {
     return Gebietsformat(gebietsschema).zahlFormatieren(text);
 }

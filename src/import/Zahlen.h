@@ -48,6 +48,11 @@ class Gebietsformat {
     // The same five characters with the given decimal separator, written to ziel.
     static void zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel);
     static constexpr qsizetype Tageswertlaenge = 5;
+    // The number of the five characters zahlFormatierenIn writes for wert,
+    // below Tageswertformen: two values get one number exactly when they are
+    // written alike.
+    static std::size_t tageswertform(Tageswert wert);
+    static constexpr std::size_t Tageswertformen = 1000 + 10000;
 
     QChar dezimalzeichen() const { return dezimal_; }
 

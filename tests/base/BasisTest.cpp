@@ -48,7 +48,6 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
             EXPECT_EQ(findeEines(text, stelle, u':', u';'), stelle);
             EXPECT_EQ(findeEines(text, stelle + 1, u':', u';'), -1);
             text[laenge - 1] = u':';
-            EXPECT_EQ(zaehleBeide(text, u':', u';'), stelle == laenge - 1 ? 1 : 2);
             qsizetype stellen[3] = {-1, -1, -1};
             EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 3), stelle == laenge - 1 ? 1 : 2);
             EXPECT_EQ(stellen[0], stelle);
@@ -57,10 +56,6 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
             const int gefunden = stellenSuchen(QString(laenge, u';'), u';', u':', alle, 11);
             EXPECT_EQ(gefunden, std::min<qsizetype>(laenge, 11));
             EXPECT_EQ(alle[gefunden - 1], gefunden - 1);
-            QByteArray bytes(laenge, 'a');
-            EXPECT_TRUE(nurAscii(bytes));
-            bytes[stelle] = '\x80';
-            EXPECT_FALSE(nurAscii(bytes));
         }
     }
 }

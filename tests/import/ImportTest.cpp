@@ -9,8 +9,8 @@ namespace {
 
 // A checked employee row; werte are Resturlaub, Urlaubsanspruch1 to 4 and Sonderurlaub.
 ImportZeile mitarbeiter(const QStringList& werte) {
-    return ImportZeile{"M",         "m",         "000000",    "999999",    werte.at(0), werte.at(1),
-                       werte.at(2), werte.at(3), werte.at(4), werte.at(5), QString()};
+    return ImportZeile{"M",         "m",         "000000",    "999999",    werte.at(0),
+                       werte.at(1), werte.at(2), werte.at(3), werte.at(4), werte.at(5)};
 }
 
 ImportZeile titel(const QString& name) {

@@ -2,6 +2,8 @@
 #include "import/Zahlen.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 
 namespace mi {
 namespace {
@@ -54,6 +56,29 @@ INSTANTIATE_TEST_SUITE_P(
                       ZahlFall{DE, "2,5", true, "002,5"}, ZahlFall{DE, "1.500", false, "000,0"},
                       ZahlFall{DE, "2.5", false, "000,0"}, ZahlFall{FR, "3,25", true, "003,3"},
                       ZahlFall{FR, "1 000", false, "000,0"}));
+
+// The check writes each form of day value once and shares it: two values may
+// share a form only when they are written alike, and every form has its room.
+TEST(ZahlTest, ValuesShareAFormExactlyWhenWrittenAlike) {
+    std::map<std::size_t, QString> formen;
+    for (const bool negativ : {false, true}) {
+        for (std::int64_t zehntel = 0; zehntel <= 10100; ++zehntel) {
+            const Tageswert wert{negativ, zehntel == 10100 ? 123456789 : zehntel};
+            QChar zeichen[Gebietsformat::Tageswertlaenge];
+            Gebietsformat::zahlFormatierenIn(wert, u',', zeichen);
+            const QString text(zeichen, Gebietsformat::Tageswertlaenge);
+            const std::size_t form = Gebietsformat::tageswertform(wert);
+            ASSERT_LT(form, Gebietsformat::Tageswertformen);
+            const auto eintrag = formen.emplace(form, text).first;
+            ASSERT_EQ(eintrag->second, text) << form;
+        }
+    }
+    std::set<QString> texte;
+    for (const auto& [form, text] : formen) {
+        texte.insert(text);
+    }
+    EXPECT_EQ(texte.size(), formen.size());
+}
 
 struct DatumFall {
     QLocale locale;
