@@ -5,6 +5,7 @@
 #define MI_SSE2
 #endif
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -131,6 +132,24 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
         }
     }
     return anzahl;
+}
+
+bool Vorausssuche::enthaelt(qsizetype von, qsizetype bis) {
+    const auto suchen = [this](qsizetype ab, qsizetype ende) {
+        return findeEines(text_.first(ende), ab, a_, b_);
+    };
+    if (naechste_ < von) {
+        const qsizetype t = von < gesucht_ ? suchen(von, gesucht_) : -1;
+        gesucht_ = std::max(gesucht_, von);
+        naechste_ = t < 0 ? gesucht_ : t;
+    }
+    while (naechste_ == gesucht_ && gesucht_ < std::min(bis, text_.size())) {
+        const qsizetype ende = std::min(text_.size(), std::max(bis, gesucht_ + Strecke));
+        const qsizetype t = suchen(gesucht_, ende);
+        gesucht_ = ende;
+        naechste_ = t < 0 ? ende : t;
+    }
+    return naechste_ < bis;
 }
 
 }  // namespace mi

@@ -20,6 +20,28 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
 // hoechstens of them, the number found returned.
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
 
+// Where a text holds a or b, asked for consecutive stretches of it: one search
+// over the whole text, which runs ahead of the questions a piece at a time,
+// short enough that what it has read is still in the processor's cache when
+// the stretch is then read for other reasons. A text of megabytes searched at
+// once would be read from memory twice.
+class Vorausssuche {
+  public:
+    Vorausssuche(QStringView text, char16_t a, char16_t b) : text_(text), a_(a), b_(b) {}
+
+    // Whether the text from von to bis holds a or b; von never goes back.
+    bool enthaelt(qsizetype von, qsizetype bis);
+
+    static constexpr qsizetype Strecke = 8192;  // characters searched ahead at a time
+
+  private:
+    QStringView text_;
+    char16_t a_;
+    char16_t b_;
+    qsizetype gesucht_ = 0;   // searched up to here
+    qsizetype naechste_ = 0;  // the next position holding either, or gesucht_ for none
+};
+
 // The n characters at p as a QString that does not own them, as
 // QString::fromRawData makes it, without a call into Qt for each of the check's
 // hundreds of thousands of fields.

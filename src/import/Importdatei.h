@@ -60,7 +60,7 @@ std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
 std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad);
 
 // The size of the pieces the import file's bytes are decoded in.
-constexpr qsizetype Dekodierstueck = 16 * 1024;
+constexpr qsizetype Dekodierstueck = 16384;
 
 // The import file's bytes as planner text: UTF-8 when the file starts with a
 // byte-order mark or is valid UTF-8 with non-ASCII bytes, else Windows-1252.

@@ -193,19 +193,12 @@ bool doppelpunktImFeld(QStringView text) {
 
 // Pass 1: the planner's employee file separates its fields with ":" and "|".
 // The whole line is searched, so a quoted one is found too; in a file separated
-// by ":", the fields are. Nearly every file has neither character: one search
-// over the file's text, carried from row to row in treffer (the next position
-// holding either, or -1), tells which rows to look at.
-void zeichenPruefen(Pruefung& p, const QString& dateitext, qsizetype& treffer, std::size_t i) {
-    if (treffer < 0) {
-        return;
-    }
+// by ":", the fields are. Nearly every file has neither character, so one
+// search over the whole text tells which rows to look at.
+void zeichenPruefen(Pruefung& p, const QString& dateitext, Vorausssuche& suche, std::size_t i) {
     const QStringView text = p.zeilentexte[i];
     const qsizetype von = text.data() - dateitext.constData();
-    if (treffer < von) {
-        treffer = findeEines(dateitext, von, u'|', u':');
-    }
-    if (treffer < 0 || treffer >= von + text.size()) {
+    if (!suche.enthaelt(von, von + text.size())) {
         return;
     }
     // A "|", or a ":" outside the file's own separators.
@@ -541,11 +534,11 @@ class Doppelsuche {
 bool allePruefen(Pruefung& p, const QString& dateitext) {
     Doppelsuche doppelte(p.zeilentexte.size());
     std::optional<std::size_t> zuVieleSpalten;
-    qsizetype treffer = findeEines(dateitext, 0, u'|', u':');
+    Vorausssuche suche(dateitext, u'|', u':');
     for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
         ImportZeile& zeile = p.zeilen.emplace_back();
         p.durchgang = Durchgang::Zeichen;
-        zeichenPruefen(p, dateitext, treffer, i);
+        zeichenPruefen(p, dateitext, suche, i);
         if (zuVieleSpalten) {
             continue;
         }

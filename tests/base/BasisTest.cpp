@@ -60,6 +60,44 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
     }
 }
 
+// Lines asked for one after another, a character where a stretch of the
+// search ahead ends or begins, in the first and the last line, in lines alone
+// and two together, and lines that are never asked for.
+TEST(ZeichensucheTest, SearchAheadFindsWhatASearchOfEachLineFinds) {
+    constexpr qsizetype S = Vorausssuche::Strecke;
+    const qsizetype laenge = 3 * S + 5;
+    std::vector<qsizetype> stellen = {0, laenge - 1};
+    for (const qsizetype rand : {S, 2 * S, 3 * S}) {
+        for (qsizetype d = -2; d <= 2; ++d) {
+            stellen.push_back(rand + d);
+        }
+    }
+    for (const qsizetype zeile : {qsizetype{7}, qsizetype{50}, qsizetype{4097}, S + 3}) {
+        for (const qsizetype stelle : stellen) {
+            for (const qsizetype zweite : {qsizetype{-1}, stelle + 1, stelle + 2 * S}) {
+                SCOPED_TRACE(std::to_string(zeile) + " " + std::to_string(stelle) + " " +
+                             std::to_string(zweite));
+                QString text(laenge, u'a');
+                text[stelle] = u'|';
+                if (zweite >= 0 && zweite < laenge) {
+                    text[zweite] = u':';
+                }
+                Vorausssuche suche(text, u'|', u':');
+                for (qsizetype von = 0; von < laenge; von += zeile) {
+                    const qsizetype bis = std::min(laenge, von + zeile - 1);  // one more ends it
+                    if ((von / zeile) % 5 == 3) {
+                        continue;  // a line without a separator
+                    }
+                    const QStringView stueck = QStringView(text).sliced(von, bis - von);
+                    ASSERT_EQ(suche.enthaelt(von, bis),
+                              stueck.contains(u'|') || stueck.contains(u':'))
+                        << von;
+                }
+            }
+        }
+    }
+}
+
 TEST(FormatDatumDSTest, SixDigitsAndTheErrorOfAnInvalidDate) {
     for (const auto& [datum, erwartet] : {std::pair{QDate(2007, 3, 5), "070305"},
                                           {QDate(2000, 1, 1), "000101"},

@@ -226,6 +226,27 @@ const QStringList VierZeilen = {
 const char* const MitFehlern = "Testing completed. Errors found.";
 constexpr Antwort Alle = Antwort::JaAlle;
 
+// A file far longer than the search for ":" and "|" reads ahead at a time,
+// the characters in rows alone and in runs, and in the last row.
+Listenfall vieleZeilen() {
+    Listenfall fall{"ColonsAndBarsInALongFile", Sprache::EN, {}, {Antwort::JaAlle}, MitFehlern, {}};
+    constexpr int Zeilen = 2000;
+    for (int zeile = 1; zeile <= Zeilen; ++zeile) {
+        // A long name, where the characters go, so the columns stay as they are.
+        const QString name =
+            QStringLiteral("N%1").arg(zeile, 4, 10, QChar(u'0')) + QString(30, u'x');
+        QByteArray text = (name + QStringLiteral(";u%1;;;;;;;;").arg(zeile)).toLatin1();
+        const bool treffer = zeile % 97 == 0 || (zeile >= 180 && zeile <= 186) || zeile == Zeilen;
+        if (treffer) {
+            text[zeile % name.size()] = zeile % 2 == 0 ? ':' : '|';
+            fall.liste.append(
+                QStringLiteral("Error in row %1: Invalid character ':' or '|' found").arg(zeile));
+        }
+        fall.csv += text + (zeile < Zeilen ? "\r\n" : "");
+    }
+    return fall;
+}
+
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
     Listenfall{"YesToAllAtTheFirst", Sprache::EN, VierFehler, {Alle}, MitFehlern, VierZeilen},
@@ -238,7 +259,9 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
                {"Error in row 2: Invalid character ':' or '|' found", "Error in row 3: Invalid character ':' or '|' found",
                 "Error in row 1, Anna: Date x is invalid", "Error in row 3, Bo|: Name/Windows User Name bo exists twice"}},
     Listenfall{"ThenTooManyColumns", Sprache::EN, "a|b;c\r\nd;e|f\r\n1;2;3;4;5;6;7;8;9;10;11", {Alle}, "Error in row 3, 1",
-               {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}}));
+               {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}},
+    Listenfall{"DuplicateBeforeTooManyColumns", Sprache::EN, "a;x\r\nb;x\r\n1;2;3;4;5;6;7;8;9;10;11", {}, "Error in row 3, 1", {}},
+    vieleZeilen()));
 // clang-format on
 
 }  // namespace
