@@ -1,6 +1,7 @@
 #include "import/Import.h"
 
 #include "base/Startwerte.h"
+#include "base/Zeichensuche.h"
 #include "datastore/Backup.h"
 #include "datastore/Konfigdaten.h"
 #include "datastore/Logbuch.h"
@@ -17,26 +18,32 @@ namespace {
 // "0" whole days, "1" halves, "2" tenths.
 constexpr qsizetype Tagesschritt = 29;
 
+// The employee is written at once, while the rows' Importdatei is there: its
+// texts point into it, without a copy of each of tens of thousands of fields.
+QString feld(QStringView wert) {
+    return rohtext(wert.data(), wert.size());
+}
+
 Mitarbeiter alsMitarbeiter(const ImportZeile& z) {
     Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
         m.titel = true;
-        m.name = z.Name.mid(1);  // a text row: the ">" marker is not stored
+        m.name = feld(z.Name.mid(1));  // a text row: the ">" marker is not stored
         return m;
     }
-    m.name = z.Name;
-    m.kennung = z.Benutzerkennung;
-    m.vonDatum = z.VonDatum;
-    m.bisDatum = z.BisDatum;
-    m.urlaub = {z.Resturlaub, z.Urlaubsanspruch1, z.Urlaubsanspruch2, z.Urlaubsanspruch3,
-                z.Urlaubsanspruch4};
-    m.sonderurlaub = z.Sonderurlaub;
+    m.name = feld(z.Name);
+    m.kennung = feld(z.Benutzerkennung);
+    m.vonDatum = feld(z.VonDatum);
+    m.bisDatum = feld(z.BisDatum);
+    m.urlaub = {feld(z.Resturlaub), feld(z.Urlaubsanspruch1), feld(z.Urlaubsanspruch2),
+                feld(z.Urlaubsanspruch3), feld(z.Urlaubsanspruch4)};
+    m.sonderurlaub = feld(z.Sonderurlaub);
     return m;
 }
 
 bool endetMitEinerVon(const ImportZeile& z, QStringView ziffern) {
-    for (const QString* wert : {&z.Urlaubsanspruch1, &z.Urlaubsanspruch2, &z.Urlaubsanspruch3,
-                                &z.Urlaubsanspruch4, &z.Sonderurlaub}) {
+    for (const QStringView* wert : {&z.Urlaubsanspruch1, &z.Urlaubsanspruch2, &z.Urlaubsanspruch3,
+                                    &z.Urlaubsanspruch4, &z.Sonderurlaub}) {
         if (!wert->isEmpty() && ziffern.contains(wert->back())) {
             return true;
         }

@@ -9,19 +9,20 @@ namespace mi {
 
 // One row of the import file, as the check splits and normalises it. Tens of
 // thousands of rows are checked without a string of their own each: the fields
-// point into the text and the checked values their Importdatei keeps
-// (QString::fromRawData), so a row is only valid together with its Importdatei.
+// are views of the text, the checked values and the few texts of the check's
+// own that their Importdatei keeps, so a row is only valid together with its
+// Importdatei. Views keep a row small and leave nothing to release.
 struct ImportZeile {
-    QString Name;
-    QString Benutzerkennung;
-    QString VonDatum;
-    QString BisDatum;
-    QString Resturlaub;
-    QString Urlaubsanspruch1;
-    QString Urlaubsanspruch2;
-    QString Urlaubsanspruch3;
-    QString Urlaubsanspruch4;
-    QString Sonderurlaub;
+    QStringView Name;
+    QStringView Benutzerkennung;
+    QStringView VonDatum;
+    QStringView BisDatum;
+    QStringView Resturlaub;
+    QStringView Urlaubsanspruch1;
+    QStringView Urlaubsanspruch2;
+    QStringView Urlaubsanspruch3;
+    QStringView Urlaubsanspruch4;
+    QStringView Sonderurlaub;
 };
 
 // Row n of the user's messages is element n - 1.
@@ -40,6 +41,10 @@ struct Importdatei {
     QChar trennzeichen{u' '};
     QString text;   // the file, decoded
     QString werte;  // the dates and day values the check wrote
+    // What the check made up or unquoted (a name for a row without one, a
+    // field with a doubled quote): few, and never changed once a row points
+    // into one.
+    std::vector<QString> eigene;
 };
 
 }  // namespace mi

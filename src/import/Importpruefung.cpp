@@ -28,19 +28,15 @@ constexpr qsizetype WerteJeZeile = 2 * Datumslaenge + 6 * Gebietsformat::Tageswe
 constexpr char16_t OffenerAnfang[Datumslaenge] = {u'0', u'0', u'0', u'0', u'0', u'0'};
 constexpr char16_t OffenesEnde[Datumslaenge] = {u'9', u'9', u'9', u'9', u'9', u'9'};
 
-QString festerText(const char16_t* zeichen, qsizetype n) {
-    return rohtext(reinterpret_cast<const QChar*>(zeichen), n);
-}
-
 // Columns 2 to 10 in the order of the file.
-constexpr std::array<QString ImportZeile::*, 9> Folgespalten = {
+constexpr std::array<QStringView ImportZeile::*, 9> Folgespalten = {
     &ImportZeile::Benutzerkennung,  &ImportZeile::VonDatum,         &ImportZeile::BisDatum,
     &ImportZeile::Resturlaub,       &ImportZeile::Urlaubsanspruch1, &ImportZeile::Urlaubsanspruch2,
     &ImportZeile::Urlaubsanspruch3, &ImportZeile::Urlaubsanspruch4, &ImportZeile::Sonderurlaub,
 };
 
 struct Zahlenfeld {
-    QString ImportZeile::*feld;
+    QStringView ImportZeile::*feld;
     QString Texte::*fehlertext;
 };
 
@@ -58,7 +54,7 @@ bool istTextzeile(const ImportZeile& zeile) {
 }
 
 // Two checked dates, six characters each, as text compares them.
-bool spaeter(const QString& a, const QString& b) {
+bool spaeter(QStringView a, QStringView b) {
     for (qsizetype i = 0; i < Datumslaenge; ++i) {
         if (a[i] != b[i]) {
             return a[i] > b[i];
@@ -83,6 +79,7 @@ class Pruefung {
           format(d.plattform.gebietsschema()),
           zeilentexte(datei.zeilentexte),
           zeilen(datei.zeilen),
+          eigene(datei.eigene),
           sep(datei.trennzeichen),
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
@@ -96,6 +93,13 @@ class Pruefung {
         null = tageswert(Tageswert{});
         zeilen.clear();
         zeilen.reserve(zeilentexte.size());
+    }
+
+    // A text of the check's own, kept for the rows to point into. Moving a
+    // QString keeps its characters where they are, so the vector may grow.
+    QStringView behalten(QString text) {
+        eigene.push_back(std::move(text));
+        return eigene.back();
     }
 
     // The next n characters of the checked values, for one field.
@@ -119,16 +123,17 @@ class Pruefung {
         return form;
     }
 
-    QString zeilenkopf(qsizetype index, const QString* name) const {
+    QString zeilenkopf(qsizetype index, const QStringView* name) const {
         QString kopf = t.zeilenkopf + QString::number(index);
         if (name != nullptr) {
-            kopf += QStringLiteral(", ") + *name;
+            kopf += QStringLiteral(", ");
+            kopf += *name;
         }
         return kopf;
     }
 
     // Notes a fault of the current pass for its question.
-    void fehler(qsizetype index, const QString* name, const QString& fehlertext) {
+    void fehler(qsizetype index, const QStringView* name, const QString& fehlertext) {
         gefunden[static_cast<std::size_t>(durchgang)].push_back(
             {zeilenkopf(index, name), fehlertext});
     }
@@ -161,6 +166,7 @@ class Pruefung {
     const Gebietsformat format;
     const std::vector<QStringView>& zeilentexte;
     ImportTabelle& zeilen;
+    std::vector<QString>& eigene;
     const QChar sep;
     const QChar dezimal;
     QChar* frei = nullptr;
@@ -225,7 +231,7 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
     const auto feld = [&](int k) {
         const qsizetype anfang = k == 0 ? 0 : stellen[k - 1] + 1;
         const qsizetype ende = k < gefunden ? stellen[k] : text.size();
-        return rohtext(text.data() + anfang, ende - anfang);
+        return text.sliced(anfang, ende - anfang);
     };
     zeile.Name = feld(0);
     if (istTextzeile(zeile)) {
@@ -240,25 +246,33 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
 // Pass 2: splits one line into the row's fields, quoted fields read as
 // spreadsheets write them; false when it has more than ten columns. A text row
 // has only its name.
-bool spaltenTeilen(ImportZeile& zeile, QStringView text, QChar sep) {
-    if (const auto passt = ohneAnfuehrungTeilen(zeile, text, sep)) {
+bool spaltenTeilen(Pruefung& p, ImportZeile& zeile, QStringView text) {
+    if (const auto passt = ohneAnfuehrungTeilen(zeile, text, p.sep)) {
         return *passt;
     }
-    Importfelder felder(text, sep);
-    zeile.Name = felder.naechstes();
+    Importfelder felder(text, p.sep);
+    // A field with a doubled quote is a text of its own; every other one a
+    // piece of the line.
+    const auto naechstes = [&]() -> QStringView {
+        QString feld = felder.naechstes();
+        const bool inDerZeile =
+            feld.constData() >= text.data() && feld.constData() <= text.data() + text.size();
+        return inDerZeile ? QStringView(feld) : p.behalten(std::move(feld));
+    };
+    zeile.Name = naechstes();
     if (istTextzeile(zeile)) {
         return true;
     }
-    for (QString ImportZeile::*feld : Folgespalten) {
+    for (QStringView ImportZeile::*feld : Folgespalten) {
         if (felder.ende()) {
             break;
         }
-        zeile.*feld = felder.naechstes();
+        zeile.*feld = naechstes();
     }
     return felder.ende();
 }
 
-void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& feld,
+void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QStringView& feld,
                   const QString& fehlertext, const char16_t* offen) {
     std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
@@ -268,19 +282,19 @@ void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QString& fel
         }
     }
     if (!datum) {
-        feld = festerText(offen, Datumslaenge);
+        feld = QStringView(offen, Datumslaenge);
         return;
     }
     QChar* ziel = p.platz(Datumslaenge);
     gueltigenTagSchreiben(*datum, ziel);
-    feld = rohtext(ziel, Datumslaenge);
+    feld = QStringView(ziel, Datumslaenge);
 }
 
 void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     for (const Zahlenfeld& z : Zahlenfelder) {
-        QString& wert = zeile.*z.feld;
+        QStringView& wert = zeile.*z.feld;
         if (wert.isEmpty()) {
-            wert = rohtext(p.null, Gebietsformat::Tageswertlaenge);  // many a column is empty
+            wert = QStringView(p.null, Gebietsformat::Tageswertlaenge);  // many a column is empty
             continue;
         }
         const std::optional<Tageswert> zahl = p.format.zahl(wert);
@@ -288,22 +302,27 @@ void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
             p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
-        wert = rohtext(p.tageswert(zahl.value_or(Tageswert{})), Gebietsformat::Tageswertlaenge);
+        wert = QStringView(p.tageswert(zahl.value_or(Tageswert{})), Gebietsformat::Tageswertlaenge);
     }
+}
+
+// A view's first n characters, or all of them when it is shorter.
+QStringView hoechstens(QStringView text, qsizetype n) {
+    return text.first(std::min(text.size(), n));
 }
 
 // Pass 3.
 void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
         p.fehler(index, nullptr, p.t.nameLeer);
-        zeile.Name = p.t.ersatzname.arg(index);
+        zeile.Name = p.behalten(p.t.ersatzname.arg(index));
         p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
-    zeile.Name.truncate(Namenslaenge);
+    zeile.Name = hoechstens(zeile.Name, Namenslaenge);
     if (istTextzeile(zeile)) {
         return;
     }
-    zeile.Benutzerkennung.truncate(Namenslaenge);
+    zeile.Benutzerkennung = hoechstens(zeile.Benutzerkennung, Namenslaenge);
     if (zeile.Benutzerkennung.isEmpty()) {
         zeile.Benutzerkennung = zeile.Name;
     }
@@ -496,11 +515,12 @@ class Doppelsuche {
             liste_.emplace();
             for (std::size_t j = 0; j < i; ++j) {
                 if (!p.zeilen[j].Benutzerkennung.isEmpty()) {
-                    eintragen(p.zeilen[j].Benutzerkennung.toLower());
+                    eintragen(p.zeilen[j].Benutzerkennung.toString().toLower());
                 }
             }
         }
-        const QString klein = mitStrich || liste_ ? zeile.Benutzerkennung.toLower() : QString();
+        const QString klein =
+            mitStrich || liste_ ? zeile.Benutzerkennung.toString().toLower() : QString();
         bool doppelt = false;
         if (mitStrich) {
             doppelt = liste_->contains(u'|' + klein + u'|');
@@ -508,7 +528,8 @@ class Doppelsuche {
                 gesehen_.einfuegen(stueck);
             }
         } else {
-            doppelt = gesehen_.einfuegen(zeile.Benutzerkennung);
+            const QStringView kennung = zeile.Benutzerkennung;
+            doppelt = gesehen_.einfuegen(rohtext(kennung.data(), kennung.size()));
         }
         if (doppelt) {
             p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,
@@ -542,7 +563,7 @@ bool allePruefen(Pruefung& p, const QString& dateitext) {
         if (zuVieleSpalten) {
             continue;
         }
-        if (!spaltenTeilen(zeile, p.zeilentexte[i], p.sep)) {
+        if (!spaltenTeilen(p, zeile, p.zeilentexte[i])) {
             zuVieleSpalten = i;
             continue;
         }

@@ -75,10 +75,11 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
         p.pfad("Mitarbeiterdaten.dat"), p.pfad("Konfigdaten.dat"), p.pfad("Logs/2612 Velmont.log"),
         p.pfad("Backups/261205 143015 A.dat")};
     // As the check leaves them: an employee with a half day, and a text row.
-    ImportTabelle importzeilen{ImportZeile{"Anna Beispiel", "abeispiel", "000000", "999999",
-                                           "002,5", "027,5", "000,0", "000,0", "000,0", "001,0"},
-                               ImportZeile{}};
-    importzeilen[1].Name = ">Sales";
+    ImportTabelle importzeilen{
+        ImportZeile{u"Anna Beispiel", u"abeispiel", u"000000", u"999999", u"002,5", u"027,5",
+                    u"000,0", u"000,0", u"000,0", u"001,0"},
+        ImportZeile{}};
+    importzeilen[1].Name = u">Sales";
     const auto vorher = p.alles();
     p.dienste.kanal.geraetefabrikSetzen([&](const QString& pfad, Kanalmodus modus) {
         const bool ziel = QFileInfo(pfad).fileName() == QFileInfo(pfade[fall.ziel]).fileName();

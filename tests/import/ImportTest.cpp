@@ -7,15 +7,17 @@
 namespace mi {
 namespace {
 
-// A checked employee row; werte are Resturlaub, Urlaubsanspruch1 to 4 and Sonderurlaub.
+// A checked employee row; werte are Resturlaub, Urlaubsanspruch1 to 4 and
+// Sonderurlaub, and the row points into them.
 ImportZeile mitarbeiter(const QStringList& werte) {
-    return ImportZeile{"M",         "m",         "000000",    "999999",    werte.at(0),
+    return ImportZeile{u"M",        u"m",        u"000000",   u"999999",   werte.at(0),
                        werte.at(1), werte.at(2), werte.at(3), werte.at(4), werte.at(5)};
 }
 
-ImportZeile titel(const QString& name) {
+// A text row, its name with the ">" marker.
+ImportZeile titel(QStringView name) {
     ImportZeile z;
-    z.Name = QLatin1Char('>') + name;
+    z.Name = name;
     return z;
 }
 
@@ -69,7 +71,7 @@ TEST(MitarbeiterdatenImportierenTest, HeaderLinesAndTheQuestionFollowTheOldFile)
     for (const Fall& f : faelle) {
         Importstand s(f.liste, f.kopfwert, f.kopfzahl);
         s.u.dialoge.immerAntworten(Antwort::Ja);
-        EXPECT_TRUE(s.importieren({titel("Sales")}).importiert);
+        EXPECT_TRUE(s.importieren({titel(u">Sales")}).importiert);
         EXPECT_EQ(s.zeilen("Mitarbeiterdaten.dat"),
                   (QStringList{"[Mitarbeiterdaten]", f.zeile2, f.kopfzahl, "Sales"}));
         EXPECT_EQ(s.u.dialoge.boxen.size(), f.boxen) << f.liste.join(',').toStdString();
@@ -80,7 +82,7 @@ TEST(MitarbeiterdatenImportierenTest, NoAtTheQuestionChangesNothing) {
     Importstand s({"Titel"});
     const auto vorher = s.alles();
     s.u.dialoge.erwarteBox(Antwort::Nein);
-    const Importergebnis e = s.importieren({titel("Sales")}, "S");
+    const Importergebnis e = s.importieren({titel(u">Sales")}, "S");
     EXPECT_FALSE(e.importiert);
     EXPECT_EQ(e.Einstellungen, "S");
     EXPECT_EQ(s.alles(), vorher);
@@ -104,7 +106,7 @@ TEST_P(TagesschrittTest, RaisedOnlyAsTheEntitlementsNeed) {
     const Schrittfall& f = GetParam();
     Importstand s(QStringList{});
     s.u.dialoge.erwarteBox(Antwort::OK);
-    ImportTabelle zeilen{titel("T")};
+    ImportTabelle zeilen{titel(u">T")};
     for (const QStringList& werte : f.werte) {
         zeilen.push_back(mitarbeiter(werte));
     }

@@ -37,7 +37,7 @@ struct Aufrufe {
                 },
                 [this](Dienste&, const QString& daten, const QString& datei, const QString& wer) {
                     liste.append("dateiChecken " + daten + datei + wer);
-                    Pruefergebnis e{{"S", 2}, {{}, {ImportZeile{}}, u';', {}, {}}, gelingt};
+                    Pruefergebnis e{{"S", 2}, {{}, {ImportZeile{}}, u';', {}, {}, {}}, gelingt};
                     return e;
                 },
                 [this](Dienste&, const Planerordner& o, const Startwerte& s,
