@@ -16,6 +16,10 @@
 # Wall times depend on the machine's load, printed before and after; the
 # process's CPU time much less, so the time goals are judged on it, the wall
 # times printed beside. Instruction counts do not depend on the load at all.
+# On a shared virtual machine a whole process may run up to one and a half
+# times slower than the next (where its memory and processor happen to lie),
+# so each side of a comparison runs in three processes and its fastest median
+# counts: the check and Python alike.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,10 +36,17 @@ wiederholungen=${WIEDERHOLUNGEN:-5}
 zeilen=32767
 datei=build-bench/import$zeilen.csv
 ergebnis=build-bench/bench_import.json
+rm -f "$ergebnis" "$ergebnis".*
 
 echo "Load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
 "$bench" --importdatei="$datei" --zeilen=$zeilen
-python_ms=$(python3 - "$datei" "$wiederholungen" <<'PY'
+"$bench" --benchmark_repetitions="$wiederholungen" --benchmark_report_aggregates_only=true \
+  --benchmark_counters_tabular=true --benchmark_out="$ergebnis" --benchmark_out_format=json
+# Python and the check alone, process after process in turns, so that both
+# sides meet the same spells of the machine.
+prozesse=3
+python_ms=$(for runde in $(seq $prozesse); do
+  python3 - "$datei" "$wiederholungen" <<'PY'
 import csv, statistics, sys, time
 pfad, wiederholungen = sys.argv[1], int(sys.argv[2])
 wand, cpu = [], []
@@ -48,9 +59,10 @@ for _ in range(wiederholungen):
     cpu.append(time.process_time() - anfang_cpu)
 print(f"{statistics.median(wand) * 1000:.2f} {statistics.median(cpu) * 1000:.2f}")
 PY
-)
-"$bench" --benchmark_repetitions="$wiederholungen" --benchmark_report_aggregates_only=true \
-  --benchmark_counters_tabular=true --benchmark_out="$ergebnis" --benchmark_out_format=json
+  "$bench" --benchmark_filter='Importdatei_checken' --benchmark_repetitions="$wiederholungen" \
+    --benchmark_report_aggregates_only=true --benchmark_out="$ergebnis.$runde" \
+    --benchmark_out_format=json >/dev/null
+done | sort -n -k2 | head -1)
 echo "Load average afterwards: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Instructions of one call of a function, set-up excluded.
@@ -68,22 +80,26 @@ speicher=$("$bench" --einmal=importieren --zeilen=$zeilen)
 
 python3 - "$ergebnis" "${python_ms% *}" "${python_ms#* }" "$pruefung" "$import" "$backup" "$ordnerbytes" "$zeilen" \
   "$speicher" <<'PY'
-import json, re, sys
+import glob, json, re, sys
 (datei, python_ms, python_cpu, pruefung, imp, backup, ordnerbytes, zeilen,
  speicher) = sys.argv[1:]
 python_ms, python_cpu, zeilen = float(python_ms), float(python_cpu), int(zeilen)
-median, median_cpu = {}, {}
-for b in json.load(open(datei))["benchmarks"]:
-    if b.get("aggregate_name") == "median" and "/" in b["run_name"]:
-        name, n = b["run_name"].split("/")[:2]
-        median[(name, int(n))] = b["real_time"]
-        median_cpu[(name, int(n))] = b["cpu_time"]
+median, median_cpu, prozesse = {}, {}, {}
+for lauf in [datei] + sorted(glob.glob(datei + ".*")):
+    for b in json.load(open(lauf))["benchmarks"]:
+        if b.get("aggregate_name") == "median" and "/" in b["run_name"]:
+            name, n = b["run_name"].split("/")[:2]
+            schluessel = (name, int(n))
+            prozesse[schluessel] = prozesse.get(schluessel, 0) + 1
+            median[schluessel] = min(median.get(schluessel, 1e12), b["real_time"])
+            median_cpu[schluessel] = min(median_cpu.get(schluessel, 1e12), b["cpu_time"])
 for titel, werte in (("wall", median), ("CPU", median_cpu)):
-    print(f"\nMedian {titel} time (ms):")
+    print(f"\nMedian {titel} time (ms), the fastest of the processes:")
     for name in ("Importdatei_checken", "Mitarbeiterdaten_importieren"):
         punkte = sorted((n, t) for (m, n), t in werte.items() if m == name)
-        print(f"  {name}: " + "  ".join(f"{n}: {t:.1f}" for n, t in punkte))
-print(f"  Python csv.reader at {zeilen:,} rows: wall {python_ms:.1f}, CPU {python_cpu:.1f}")
+        print(f"  {name} ({prozesse[(name, zeilen)]} processes): " +
+              "  ".join(f"{n}: {t:.2f}" for n, t in punkte))
+print(f"  Python csv.reader at {zeilen:,} rows (3 processes): wall {python_ms:.2f}, CPU {python_cpu:.2f}")
 pruefen = median_cpu[("Importdatei_checken", zeilen)]
 wachstum = pruefen / median_cpu[("Importdatei_checken", 4096)]
 wand = median[("Importdatei_checken", zeilen)]
