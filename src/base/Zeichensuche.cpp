@@ -134,7 +134,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
     return anzahl;
 }
 
-bool Vorausssuche::enthaelt(qsizetype von, qsizetype bis) {
+bool Voraussuche::enthaelt(qsizetype von, qsizetype bis) {
     const auto suchen = [this](qsizetype ab, qsizetype ende) {
         return findeEines(text_.first(ende), ab, a_, b_);
     };

@@ -25,9 +25,9 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
 // short enough that what it has read is still in the processor's cache when
 // the stretch is then read for other reasons. A text of megabytes searched at
 // once would be read from memory twice.
-class Vorausssuche {
+class Voraussuche {
   public:
-    Vorausssuche(QStringView text, char16_t a, char16_t b) : text_(text), a_(a), b_(b) {}
+    Voraussuche(QStringView text, char16_t a, char16_t b) : text_(text), a_(a), b_(b) {}
 
     // Whether the text from von to bis holds a or b; von never goes back.
     bool enthaelt(qsizetype von, qsizetype bis);
@@ -47,6 +47,11 @@ class Vorausssuche {
 // hundreds of thousands of fields.
 inline QString rohtext(const QChar* p, qsizetype n) {
     return QString(QString::DataPointer::fromRawData(reinterpret_cast<const char16_t*>(p), n));
+}
+
+// The same for the characters a view shows.
+inline QString rohtext(QStringView text) {
+    return rohtext(text.data(), text.size());
 }
 
 }  // namespace mi

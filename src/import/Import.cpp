@@ -20,24 +20,20 @@ constexpr qsizetype Tagesschritt = 29;
 
 // The employee is written at once, while the rows' Importdatei is there: its
 // texts point into it, without a copy of each of tens of thousands of fields.
-QString feld(QStringView wert) {
-    return rohtext(wert.data(), wert.size());
-}
-
 Mitarbeiter alsMitarbeiter(const ImportZeile& z) {
     Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
         m.titel = true;
-        m.name = feld(z.Name.mid(1));  // a text row: the ">" marker is not stored
+        m.name = rohtext(z.Name.mid(1));  // a text row: the ">" marker is not stored
         return m;
     }
-    m.name = feld(z.Name);
-    m.kennung = feld(z.Benutzerkennung);
-    m.vonDatum = feld(z.VonDatum);
-    m.bisDatum = feld(z.BisDatum);
-    m.urlaub = {feld(z.Resturlaub), feld(z.Urlaubsanspruch1), feld(z.Urlaubsanspruch2),
-                feld(z.Urlaubsanspruch3), feld(z.Urlaubsanspruch4)};
-    m.sonderurlaub = feld(z.Sonderurlaub);
+    m.name = rohtext(z.Name);
+    m.kennung = rohtext(z.Benutzerkennung);
+    m.vonDatum = rohtext(z.VonDatum);
+    m.bisDatum = rohtext(z.BisDatum);
+    m.urlaub = {rohtext(z.Resturlaub), rohtext(z.Urlaubsanspruch1), rohtext(z.Urlaubsanspruch2),
+                rohtext(z.Urlaubsanspruch3), rohtext(z.Urlaubsanspruch4)};
+    m.sonderurlaub = rohtext(z.Sonderurlaub);
     return m;
 }
 

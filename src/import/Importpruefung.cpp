@@ -201,7 +201,7 @@ bool doppelpunktImFeld(QStringView text) {
 // The whole line is searched, so a quoted one is found too; in a file separated
 // by ":", the fields are. Nearly every file has neither character, so one
 // search over the whole text tells which rows to look at.
-void zeichenPruefen(Pruefung& p, const QString& dateitext, Vorausssuche& suche, std::size_t i) {
+void zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, std::size_t i) {
     const QStringView text = p.zeilentexte[i];
     const qsizetype von = text.data() - dateitext.constData();
     if (!suche.enthaelt(von, von + text.size())) {
@@ -528,8 +528,7 @@ class Doppelsuche {
                 gesehen_.einfuegen(stueck);
             }
         } else {
-            const QStringView kennung = zeile.Benutzerkennung;
-            doppelt = gesehen_.einfuegen(rohtext(kennung.data(), kennung.size()));
+            doppelt = gesehen_.einfuegen(rohtext(zeile.Benutzerkennung));
         }
         if (doppelt) {
             p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,
@@ -555,7 +554,7 @@ class Doppelsuche {
 bool allePruefen(Pruefung& p, const QString& dateitext) {
     Doppelsuche doppelte(p.zeilentexte.size());
     std::optional<std::size_t> zuVieleSpalten;
-    Vorausssuche suche(dateitext, u'|', u':');
+    Voraussuche suche(dateitext, u'|', u':');
     for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
         ImportZeile& zeile = p.zeilen.emplace_back();
         p.durchgang = Durchgang::Zeichen;

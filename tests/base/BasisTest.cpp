@@ -64,7 +64,7 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
 // search ahead ends or begins, in the first and the last line, in lines alone
 // and two together, and lines that are never asked for.
 TEST(ZeichensucheTest, SearchAheadFindsWhatASearchOfEachLineFinds) {
-    constexpr qsizetype S = Vorausssuche::Strecke;
+    constexpr qsizetype S = Voraussuche::Strecke;
     const qsizetype laenge = 3 * S + 5;
     std::vector<qsizetype> stellen = {0, laenge - 1};
     for (const qsizetype rand : {S, 2 * S, 3 * S}) {
@@ -82,7 +82,7 @@ TEST(ZeichensucheTest, SearchAheadFindsWhatASearchOfEachLineFinds) {
                 if (zweite >= 0 && zweite < laenge) {
                     text[zweite] = u':';
                 }
-                Vorausssuche suche(text, u'|', u':');
+                Voraussuche suche(text, u'|', u':');
                 for (qsizetype von = 0; von < laenge; von += zeile) {
                     const qsizetype bis = std::min(laenge, von + zeile - 1);  // one more ends it
                     if ((von / zeile) % 5 == 3) {
