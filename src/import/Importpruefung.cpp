@@ -353,12 +353,15 @@ class Kennungen {
     // Adds the name; true when it was there already.
     bool einfuegen(const QString& kennung) {
         std::size_t h = 0;
-        QString s = ascii(kennung, h) ? kennung : kennung.toLower();
-        if (s.constData() != kennung.constData()) {
+        const bool nurAscii = ascii(kennung, h);
+        // Hashed as its lower case form even when that is the name itself:
+        // the hash on the way lowers A to Z only, and a name already in lower
+        // case may hold a character beyond ASCII whose bits it changes.
+        QString s = nurAscii ? kennung : kennung.toLower();
+        if (!nurAscii) {
             h = streuwert(s);
         }
-        const auto [fach, gefunden] =
-            s.constData() == kennung.constData() ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
+        const auto [fach, gefunden] = nurAscii ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
         if (!gefunden) {
             faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(h)};
             eintraege_.push_back(std::move(s));

@@ -120,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
     Fall{"Entitlement4", Sprache::EN, EN, "anna", "Anna;an;;;;;;;x", Ja, {"Error in row 1, Anna\r\rVacation entitlement x not numeric" + Fortsetzen}, false},
     Fall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
     Fall{"DuplicateCase", Sprache::EN, EN, "anna", "A;MEIER\r\nB;x\r\nC;meier", Ja, {"Error in row 3, C\r\rName/Windows User Name meier exists twice" + Fortsetzen}, false},
+    Fall{"DuplicateCaseBeyondAscii", Sprache::EN, EN, "anna", "A;c\xC5\x93ur\r\nB;C\xC5\x92UR", Ja, {"Error in row 2, B\r\rName/Windows User Name C\u0152UR exists twice" + Fortsetzen}, false},
     Fall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, false},
     Fall{"MoreNamePiecesThanRows", Sprache::EN, EN, "anna", "Anna;a|b|c|d|e|f|g|h|i|j\r\nBo;J", Ja,
          {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen, "Error in row 2, Bo\r\rName/Windows User Name J exists twice" + Fortsetzen}, false},
