@@ -202,12 +202,12 @@ class Planerablage {
         dateien_[daten + "Konfigdaten.dat"] = konfigdaten(zufall);
         dateien_[daten + "Mitarbeiterdaten.dat"] = mitarbeiterdaten(zufall);
         dateien_[daten + "PlanerData.dat"] =
-            planerdaten(zufall, QStringLiteral("[Urlaubsdaten]"), 900 * 1024);
+            planerdaten(zufall, QStringLiteral("[Urlaubsdaten]"), qsizetype{900} * 1024);
         dateien_[daten + "Feiertage.dat"] =
-            planerdaten(zufall, QStringLiteral("[Feiertage]"), 20 * 1024);
+            planerdaten(zufall, QStringLiteral("[Feiertage]"), qsizetype{20} * 1024);
         for (int jahr = 2010; jahr <= 2025; ++jahr) {
             dateien_[daten + QStringLiteral("Urlaub%1.dat").arg(jahr)] =
-                planerdaten(zufall, QStringLiteral("[Urlaub%1]").arg(jahr), 250 * 1024);
+                planerdaten(zufall, QStringLiteral("[Urlaub%1]").arg(jahr), qsizetype{250} * 1024);
         }
         for (int jahr = 2025; jahr <= 2026; ++jahr) {
             for (int monat = 1; monat <= 12; ++monat) {
@@ -321,7 +321,7 @@ QByteArray importdatei(int zeilen) {
                           .arg(jahr(zufall));
         }
         const QString bis = i % 9 == 0 ? QStringLiteral("12/31/2029") : QString();
-        const QString anspruch = Anspruch[i % Anspruch.size()];
+        const QString& anspruch = Anspruch[i % Anspruch.size()];
         QStringList felder = {planername(i),
                               kennung(i),
                               von,
