@@ -22,8 +22,6 @@ namespace {
 
 constexpr qsizetype Namenslaenge = 40;
 constexpr qsizetype Datumslaenge = 6;
-// Two dates and six day values a row.
-constexpr qsizetype WerteJeZeile = 2 * Datumslaenge + 6 * Gebietsformat::Tageswertlaenge;
 
 constexpr char16_t OffenerAnfang[Datumslaenge] = {u'0', u'0', u'0', u'0', u'0', u'0'};
 constexpr char16_t OffenesEnde[Datumslaenge] = {u'9', u'9', u'9', u'9', u'9', u'9'};
@@ -83,11 +81,14 @@ class Pruefung {
           sep(datei.trennzeichen),
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
-        // Room for every checked date and day value, made once: the rows point
-        // into it, so it never grows. Only what is written of it is ever
-        // touched. The zero that every empty column becomes comes first.
-        datei.werte = QString(static_cast<qsizetype>(zeilentexte.size()) * WerteJeZeile +
-                                  Gebietsformat::Tageswertlaenge,
+        // Room for every checked date and every distinct day value, made
+        // once: the rows point into it, so it never grows. A row has two dates
+        // and six day values; the zero that every empty column becomes comes
+        // first.
+        const auto anzahl = static_cast<qsizetype>(zeilentexte.size());
+        const qsizetype formen =
+            std::min(static_cast<qsizetype>(Gebietsformat::Tageswertformen), 6 * anzahl + 1);
+        datei.werte = QString(anzahl * 2 * Datumslaenge + formen * Gebietsformat::Tageswertlaenge,
                               Qt::Uninitialized);
         frei = datei.werte.data();
         null = tageswert(Tageswert{});
