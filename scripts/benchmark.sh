@@ -15,11 +15,11 @@
 #
 # Wall times depend on the machine's load, printed before and after; the
 # process's CPU time much less, so the time goals are judged on it, the wall
-# times printed beside. Each timed check starts with the processor's caches
-# emptied of the one before, as a user's check runs once: back to back, 4,096
-# rows would find all their memory cached from the last repetition and 32,767
-# rows would not, and the growth would measure the caches' size (printed
-# beside, from checks back to back). Instruction counts do not depend on the load at all.
+# times printed beside. Instruction counts do not depend on the load at all.
+# Each timed check starts with the processor's caches emptied of the one
+# before, as a user's check runs once: back to back, 4,096 rows would find all
+# their memory cached from the last repetition and 32,767 rows would not, and
+# the growth would measure the caches' size (printed beside, back to back).
 # On a shared virtual machine a whole process may run up to one and a half
 # times slower than the next (where its memory and processor happen to lie),
 # so each side of a comparison runs in three processes and its fastest median
