@@ -2,6 +2,7 @@
 
 #include "base/Datum.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -77,7 +78,7 @@ std::optional<Kalendertag> iso8601(QStringView text) {
 
 // Blanks around a value never count; most values have none, which is seen
 // without a call.
-QStringView beschnitten(QStringView text) {
+inline QStringView beschnitten(QStringView text) {
     // A printable ASCII character is no blank: one comparison for most.
     const auto keinLeerzeichen = [](QChar c) {
         return c.unicode() - 0x21U < 0x5EU || !c.isSpace();
@@ -94,14 +95,42 @@ QChar ersterOder(const QString& text, char16_t ersatz) {
 
 }  // namespace
 
+// Every way a month may be named: the locale's and the English names, short
+// and long, within a date and standing alone, each also without its closing
+// dot ("Sept." and "Sept"). The longest come first, so that "Juni" is not
+// read as "Jun" with an "i" left over.
+std::vector<Gebietsformat::Monatsname> Gebietsformat::monatsnamenVon(const QLocale& locale) {
+    std::vector<Monatsname> namen;
+    for (const QLocale& l : {locale, QLocale(QLocale::English)}) {
+        for (int monat = 1; monat <= 12; ++monat) {
+            for (const QLocale::FormatType art : {QLocale::ShortFormat, QLocale::LongFormat}) {
+                for (QString name : {l.monthName(monat, art), l.standaloneMonthName(monat, art)}) {
+                    if (name.endsWith(u'.')) {
+                        namen.push_back({name, monat});
+                        name.chop(1);
+                    }
+                    namen.push_back({name, monat});
+                }
+            }
+        }
+    }
+    std::stable_sort(namen.begin(), namen.end(), [](const Monatsname& a, const Monatsname& b) {
+        return a.name.size() > b.name.size();
+    });
+    return namen;
+}
+
 Gebietsformat::Gebietsformat(const QLocale& locale)
+    : Gebietsformat(locale, locale.dateFormat(QLocale::ShortFormat)) {}
+
+Gebietsformat::Gebietsformat(const QLocale& locale, QString kurzformat)
     : locale_(locale),
-      kurzformat_(locale.dateFormat(QLocale::ShortFormat)),
+      kurzformat_(std::move(kurzformat)),
       dezimal_(ersterOder(locale.decimalPoint(), u'.')),
       minus_(ersterOder(locale.negativeSign(), u'-')),
       plus_(ersterOder(locale.positiveSign(), u'+')) {
-    // Only a pattern of day, month and year digits between fixed texts is read
-    // here; any other (month names, weekdays) is left to the locale's parser.
+    // Only a pattern of day, month (digits or a name) and year between fixed
+    // texts is read here; any other (weekdays, say) is left to the locale's parser.
     Datumsmuster m;
     int teile = 0;
     bool gesehen[3] = {false, false, false};
@@ -130,12 +159,14 @@ Gebietsformat::Gebietsformat(const QLocale& locale)
             teil = Teil::Tag;
         } else if (c == u'M' && lauf <= 2) {
             teil = Teil::Monat;
+        } else if (c == u'M' && lauf <= 4) {
+            teil = Teil::Monatsname;
         } else if (c == u'y' && (lauf == 2 || lauf == 4)) {
             teil = Teil::Jahr;
         } else {
             return;
         }
-        const auto nr = static_cast<int>(teil);
+        const auto nr = static_cast<int>(teil == Teil::Monatsname ? Teil::Monat : teil);
         if (teile == 3 || gesehen[nr]) {
             return;
         }
@@ -143,8 +174,23 @@ Gebietsformat::Gebietsformat(const QLocale& locale)
         m.folge[teile++] = teil;
     }
     if (teile == 3 && !m.literal[1].isEmpty() && !m.literal[2].isEmpty()) {
+        if (std::find(m.folge.begin(), m.folge.end(), Teil::Monatsname) != m.folge.end()) {
+            monatsnamen_ = monatsnamenVon(locale_);
+        }
         muster_ = std::move(m);
     }
+}
+
+const Gebietsformat::Monatsname* Gebietsformat::monatLesen(QStringView text, qsizetype pos,
+                                                           QStringView danach) const {
+    const QStringView rest = text.sliced(pos);
+    for (const Monatsname& m : monatsnamen_) {
+        if (rest.startsWith(m.name, Qt::CaseInsensitive) &&
+            rest.sliced(m.name.size()).startsWith(danach)) {
+            return &m;
+        }
+    }
+    return nullptr;
 }
 
 std::optional<Kalendertag> Gebietsformat::nachMuster(QStringView text) const {
@@ -157,6 +203,15 @@ std::optional<Kalendertag> Gebietsformat::nachMuster(QStringView text) const {
             return std::nullopt;
         }
         pos += m.literal[i].size();
+        if (m.folge[i] == Teil::Monatsname) {
+            const Monatsname* name = monatLesen(text, pos, m.literal[i + 1]);
+            if (name == nullptr) {
+                return std::nullopt;
+            }
+            werte[static_cast<int>(Teil::Monat)] = name->monat;
+            pos += name->name.size();
+            continue;
+        }
         const Ziffernfolge z = ziffernLesen(text, pos);
         const bool passt = m.folge[i] == Teil::Jahr ? (z.stellen == 2 || z.stellen == 4)
                                                     : (z.stellen == 1 || z.stellen == 2);
@@ -184,11 +239,20 @@ std::optional<Kalendertag> Gebietsformat::kalendertag(QStringView text) const {
     if (muster_) {
         return nachMuster(rein);
     }
-    const QDate datum = locale_.toDate(rein.toString(), kurzformat_);
+    return nachGebietsschema(rein);
+}
+
+std::optional<Kalendertag> Gebietsformat::nachGebietsschema(QStringView text) const {
+    const QDate datum = locale_.toDate(text.toString(), kurzformat_);
     if (!datum.isValid()) {
         return std::nullopt;
     }
-    return Kalendertag::aus(datum);
+    Kalendertag tag = Kalendertag::aus(datum);
+    // The locale's parser puts every two-digit year into the 1900s.
+    if (!kurzformat_.contains(QStringLiteral("yyyy")) && tag.jahr < 1930) {
+        tag.jahr += 100;
+    }
+    return tag;
 }
 
 std::optional<QDate> Gebietsformat::datum(QStringView text) const {

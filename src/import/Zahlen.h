@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace mi {
 
@@ -26,10 +27,15 @@ struct Tageswert {
 class Gebietsformat {
   public:
     explicit Gebietsformat(const QLocale& locale);
+    // The same with a short date format of the user's own (Windows lets a user
+    // set one, "dd-MMM-yy" say, which the locale's name does not tell).
+    Gebietsformat(const QLocale& locale, QString kurzformat);
 
     // The locale's short date, also with one-digit day and month and with a
     // two- or four-digit year, or ISO 8601 yyyy-mm-dd. Two-digit years 30 to 99
-    // are 1930 to 1999, 00 to 29 are 2000 to 2029.
+    // are 1930 to 1999, 00 to 29 are 2000 to 2029. Where the short date names
+    // its month, the locale's month names and the English ones are read, in
+    // any letter case, short or long, with or without a closing dot.
     std::optional<QDate> datum(QStringView text) const;
     // The same as its parts.
     std::optional<Kalendertag> kalendertag(QStringView text) const;
@@ -57,17 +63,28 @@ class Gebietsformat {
     QChar dezimalzeichen() const { return dezimal_; }
 
   private:
-    enum class Teil : char { Tag, Monat, Jahr };
+    enum class Teil : char { Tag, Monat, Jahr, Monatsname };
     struct Datumsmuster {
         std::array<Teil, 3> folge;
         std::array<QString, 4> literal;  // before, between and after the three parts
     };
+    struct Monatsname {
+        QString name;
+        int monat = 0;
+    };
 
+    static std::vector<Monatsname> monatsnamenVon(const QLocale& locale);
     std::optional<Kalendertag> nachMuster(QStringView text) const;
+    // Any other short date, by the locale's own parser.
+    std::optional<Kalendertag> nachGebietsschema(QStringView text) const;
+    // The month's name at pos, the longest that the literal danach follows;
+    // nullptr for none.
+    const Monatsname* monatLesen(QStringView text, qsizetype pos, QStringView danach) const;
 
     QLocale locale_;
     QString kurzformat_;
-    std::optional<Datumsmuster> muster_;  // empty when the short date is not numeric
+    std::optional<Datumsmuster> muster_;   // empty when the short date is no day, month and year
+    std::vector<Monatsname> monatsnamen_;  // longest first; only where the short date names months
     QChar dezimal_;
     QChar minus_;
     QChar plus_;

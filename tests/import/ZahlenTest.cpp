@@ -83,11 +83,12 @@ TEST(ZahlTest, ValuesShareAFormExactlyWhenWrittenAlike) {
 struct DatumFall {
     QLocale locale;
     QString text;
-    QDate erwartet;  // invalid: no date
+    QDate erwartet;           // invalid: no date
+    QString kurzformat = {};  // the user's own short date; empty: the locale's
 };
 
 void PrintTo(const DatumFall& f, std::ostream* os) {
-    *os << f.locale.name().toStdString() << ' ';
+    *os << f.locale.name().toStdString() << ' ' << f.kurzformat.toStdString() << ' ';
     PrintTo(f.text, os);
 }
 
@@ -95,7 +96,10 @@ class DatumTest : public ::testing::TestWithParam<DatumFall> {};
 
 TEST_P(DatumTest, ShortFormatVariantsAndIso) {
     const DatumFall& fall = GetParam();
-    EXPECT_EQ(Gebietsformat(fall.locale).datum(fall.text).value_or(QDate()), fall.erwartet);
+    const Gebietsformat format = fall.kurzformat.isEmpty()
+                                     ? Gebietsformat(fall.locale)
+                                     : Gebietsformat(fall.locale, fall.kurzformat);
+    EXPECT_EQ(format.datum(fall.text).value_or(QDate()), fall.erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,7 +115,25 @@ INSTANTIATE_TEST_SUITE_P(
         DatumFall{EN, "2024-3-15", QDate()}, DatumFall{FR, "15/03/1999", QDate(1999, 3, 15)},
         DatumFall{FR, "5/3/99", QDate(1999, 3, 5)}, DatumFall{FR, "2000-02-29", QDate(2000, 2, 29)},
         DatumFall{FR, "15.03.1999", QDate()},
-        DatumFall{QLocale(QLocale::Hungarian), "2024. 3. 15.", QDate(2024, 3, 15)}));
+        DatumFall{QLocale(QLocale::Hungarian), "2024. 3. 15.", QDate(2024, 3, 15)},
+        // Short dates that name the month, as a Windows user may set them: the
+        // locale's names and the English ones, short or long, any letter case,
+        // two-digit years in the same window as above.
+        DatumFall{EN, "01-Mar-24", QDate(2024, 3, 1), "dd-MMM-yy"},
+        DatumFall{EN, "1-MARCH-30", QDate(1930, 3, 1), "dd-MMM-yy"},
+        DatumFall{EN, "29-feb-29", QDate(), "dd-MMM-yy"},
+        DatumFall{EN, "01-03-24", QDate(), "dd-MMM-yy"},
+        DatumFall{EN, "01-Marc-24", QDate(), "dd-MMM-yy"},
+        DatumFall{DE, "15-Juni-24", QDate(2024, 6, 15), "dd-MMM-yy"},
+        DatumFall{DE, "15-Jun-24", QDate(2024, 6, 15), "dd-MMM-yy"},
+        DatumFall{DE, "1-Sept.-29", QDate(2029, 9, 1), "dd-MMM-yy"},
+        DatumFall{DE, "01-Mär-99", QDate(1999, 3, 1), "dd-MMM-yy"},
+        DatumFall{DE, "01-Oct-24", QDate(2024, 10, 1), "dd-MMM-yy"},
+        DatumFall{FR, "1 févr. 2024", QDate(2024, 2, 1), "d MMMM yyyy"},
+        DatumFall{FR, "1 Février 2024", QDate(2024, 2, 1), "d MMMM yyyy"},
+        DatumFall{QLocale::c(), "5 Mar 2024", QDate(2024, 3, 5), {}},
+        // Left to the locale's parser, but in the same window.
+        DatumFall{EN, "010324", QDate(2024, 3, 1), "ddMMyy"}));
 
 }  // namespace
 }  // namespace mi
