@@ -27,17 +27,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/abhaengigkeiten.sh
-command -v valgrind >/dev/null || {
-  als_root=(env DEBIAN_FRONTEND=noninteractive)
-  [ "$(id -u)" -ne 0 ] && als_root=(sudo "${als_root[@]}")
-  "${als_root[@]}" apt-get install -y -qq --no-install-recommends valgrind
-}
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DMI_TESTS=OFF -DMI_BENCH=ON >/dev/null
-cmake --build build-bench --target bench_import
-bench=build-bench/bench/bench_import
+# The build, and the instruction counts as the CI stage takes them.
+source scripts/anweisungen.sh
+benchmark_bauen
 wiederholungen=${WIEDERHOLUNGEN:-5}
-zeilen=32767
 datei=build-bench/import$zeilen.csv
 ergebnis=build-bench/bench_import.json
 rm -f "$ergebnis" "$ergebnis".*
@@ -69,13 +62,6 @@ PY
 done | sort -n -k2 | head -1)
 echo "Load average afterwards: $(cut -d' ' -f1-3 /proc/loadavg)"
 
-# Instructions of one call of a function, set-up excluded.
-anweisungen() {
-  local was=$1 funktion=$2 n=${3:-$zeilen}
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null --toggle-collect="$funktion(*" \
-    "$bench" --einmal="$was" --zeilen="$n" 2>&1 >/dev/null |
-    sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
-}
 pruefung=$(anweisungen pruefen mi::bench::gezaehltPruefen)
 # The same at 4,096 rows: how the work itself grows, apart from the machine's
 # caches.
