@@ -4,7 +4,6 @@
 #include "base/Plattform.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -30,7 +29,7 @@ std::int32_t nummerFuer(const QIODevice& geraet) {
 
 std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
     if (modus == Kanalmodus::Output) {
-        return std::make_unique<QSaveFile>(pfad);
+        return std::make_unique<Speicherdatei>(pfad);
     }
     return std::make_unique<QFile>(pfad);
 }
@@ -50,6 +49,17 @@ QIODevice::OpenMode oeffnungsart(Kanalmodus modus) {
 }
 
 }  // namespace
+
+std::int32_t Speicherdatei::ersetzen() {
+    if (const std::int32_t ursache = aufDatentraegerBringen(); ursache != 0) {
+        return ursache;
+    }
+    return speicherdateiUebernehmen(*this);
+}
+
+std::int32_t Speicherdatei::aufDatentraegerBringen() {
+    return mi::aufDatentraegerBringen(*this);
+}
 
 Dateikanal::~Dateikanal() {
     verwerfen();
@@ -74,7 +84,7 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
         geraet = dateiFuer(pfad, modus);
     }
     if (!geraet->isOpen()) {
-        if (auto* sicher = qobject_cast<QSaveFile*>(geraet.get())) {
+        if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet.get())) {
             // A folder that cannot take the temporary file fails here, at the
             // open, and never falls back to writing the target in place.
             sicher->setDirectWriteFallback(false);
@@ -211,15 +221,18 @@ void Dateikanal::schliessen() {
     if (!offen()) {
         return;
     }
-    auto* sicher = qobject_cast<QSaveFile*>(geraet_.get());
+    auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get());
     if (modus_ == Kanalmodus::Output) {
         pufferSchreiben();
-        if (sicher != nullptr && !sicher->commit()) {
-            schreibfehler();
+        if (sicher != nullptr) {
+            if (const std::int32_t ursache = sicher->ersetzen(); ursache != 0) {
+                verwerfen();
+                fehlerAusloesen(ursache);
+            }
         }
     }
     if (sicher == nullptr) {
-        geraet_->close();  // a QSaveFile is closed by its commit alone
+        geraet_->close();  // a save file is closed by its commit alone
     }
     geraet_.reset();
     inhalt_.clear();
@@ -230,10 +243,10 @@ void Dateikanal::verwerfen() noexcept {
     if (!geraet_) {
         return;
     }
-    if (auto* sicher = qobject_cast<QSaveFile*>(geraet_.get())) {
+    if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get())) {
         sicher->cancelWriting();
     }
-    geraet_.reset();  // a QSaveFile that was not committed removes its temporary file
+    geraet_.reset();  // a save file that was not committed removes its temporary file
     inhalt_.clear();
     position_ = 0;
 }

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QIODevice>
+#include <QSaveFile>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -12,13 +14,33 @@ namespace mi {
 
 enum class Kanalmodus { Input, Output, Append };
 
+// The file "Output" writes: a save file, whose new content takes its target's
+// place only once it is on the disk. Qt's own commit flushes too but ignores
+// the result, so a target could be replaced by data that never arrived.
+class Speicherdatei : public QSaveFile {
+  public:
+    using QSaveFile::QSaveFile;
+
+    // Flushes what was written, checks, then puts it in the target's place:
+    // 0, or the cause (61 for a full disk or an exhausted quota, 75 for any
+    // other), the target then as it was. After a failed flush the temporary
+    // file still exists until the file is dropped.
+    std::int32_t ersetzen();
+
+  protected:
+    // What was written, onto the disk: 0 or the cause as above. A test device
+    // answers as its test needs.
+    virtual std::int32_t aufDatentraegerBringen();
+};
+
 // The one sequential text channel every file passes through: at most one file
 // is open at a time. Lines are raw bytes here; the planner's text encoding is
 // applied by the callers.
 //
 // "Output" never touches the target until the writer closes the channel after
 // its last line: the lines go into a temporary file in the same folder that
-// replaces the target only then, so a failure part-way leaves the old file.
+// replaces the target only then, and only once it is on the disk, so a failure
+// part-way leaves the old file.
 // Its lines are gathered here and written in large pieces; the last piece goes
 // out at the close, which is why a full disk may show only there.
 //
@@ -29,7 +51,7 @@ class Dateikanal {
     // Lets tests put a device of their own (one that fails after N bytes, say)
     // in place of the file; nullptr from the factory means "use the real file".
     // A device that is not open yet is opened as the mode opens a file; a
-    // QSaveFile or QFile keeps the channel's rules for "Output" and "Append".
+    // Speicherdatei or QFile keeps the channel's rules for "Output" and "Append".
     using Geraetefabrik =
         std::function<std::unique_ptr<QIODevice>(const QString& pfad, Kanalmodus modus)>;
 
@@ -69,9 +91,10 @@ class Dateikanal {
         zeileAbschliessen(erzeuger(platzFuerZeile(hoechstens)));
     }
 
-    // Closes the channel. An "Output" file replaces its target here; a failure
-    // to save raises a Laufzeitfehler (61 when the disk is full, else 75) and
-    // leaves the target as it was. Closing a closed channel does nothing.
+    // Closes the channel. An "Output" file is flushed to the disk and replaces
+    // its target here; a failure of either raises a Laufzeitfehler (61 when the
+    // disk is full, else 75) and leaves the target as it was. Closing a closed
+    // channel does nothing.
     void schliessen();
     // Closes the channel and drops an "Output" file unwritten; for every ending
     // that is not the writer's own close after its last line.

@@ -1,14 +1,21 @@
 #include "base/Plattform.h"
 
+#include "base/Fehler.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QSaveFile>
 
 // Everything that differs between Windows and the other systems is here.
 #ifdef Q_OS_WIN
 #include <direct.h>
+#include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace mi {
@@ -81,16 +88,89 @@ bool laufwerkWechseln(QChar laufwerk) {
 #endif
 }
 
+namespace {
+
+#ifdef Q_OS_WIN
+using Systemfehler = DWORD;
+Systemfehler letzterSystemfehler() {
+    return GetLastError();
+}
+constexpr Systemfehler Voll[] = {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL};
+#else
+using Systemfehler = int;
+Systemfehler letzterSystemfehler() {
+    return errno;
+}
+constexpr Systemfehler Voll[] = {ENOSPC, EDQUOT};
+#endif
+
+bool vollCode(Systemfehler code) {
+    return code == Voll[0] || code == Voll[1];
+}
+
+// Qt words a failure from the system's code at the failing call, so its text
+// names the cause even where its error kind does not.
+bool vollText(const QFileDevice& datei) {
+    const QString text = datei.errorString();
+    return text == qt_error_string(static_cast<int>(Voll[0])) ||
+           text == qt_error_string(static_cast<int>(Voll[1]));
+}
+
+std::int32_t nummerFuer(bool voll) {
+    return voll ? fehlernummer::DatentraegerVoll : fehlernummer::PfadZugriffsfehler;
+}
+
+}  // namespace
+
 bool datentraegerVoll(const QFileDevice& datei) {
 #ifdef Q_OS_WIN
     // Qt reports every failed write on Windows as a write error; the cause
     // is still the thread's last error.
-    const DWORD ursache = GetLastError();
-    if (ursache == ERROR_DISK_FULL || ursache == ERROR_HANDLE_DISK_FULL) {
+    if (vollCode(letzterSystemfehler())) {
         return true;
     }
 #endif
-    return datei.error() == QFileDevice::ResourceError;
+    // Qt names a full disk a resource error, an exhausted quota only in its text.
+    return datei.error() == QFileDevice::ResourceError || vollText(datei);
+}
+
+std::int32_t aufDatentraegerBringen(QFileDevice& datei) {
+    const int handle = datei.handle();
+    if (handle < 0) {
+        return fehlernummer::PfadZugriffsfehler;
+    }
+#ifdef Q_OS_WIN
+    // Qt hands out a C runtime descriptor made from its system handle.
+    const auto griff = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+    const bool geschafft = griff != INVALID_HANDLE_VALUE && FlushFileBuffers(griff) != 0;
+#else
+    int ergebnis = 0;
+    do {
+#ifdef Q_OS_LINUX
+        ergebnis = ::fdatasync(handle);
+#else
+        ergebnis = ::fsync(handle);
+#endif
+    } while (ergebnis != 0 && errno == EINTR);
+    const bool geschafft = ergebnis == 0;
+#endif
+    return geschafft ? 0 : nummerFuer(vollCode(letzterSystemfehler()));
+}
+
+std::int32_t speicherdateiUebernehmen(QSaveFile& datei) {
+    if (datei.commit()) {
+        return 0;
+    }
+    // Qt reports a failed final step, the link or rename that puts the new
+    // file in place, as a rename error of no particular cause, and on Linux
+    // words it only where the link fails at once. The system's last error
+    // still holds the cause here: after the failing call Qt merely closes
+    // the temporary file's descriptor and removes its name, calls that
+    // succeed and leave the last error as the failing one set it. Doing the
+    // final step ourselves would mean doing all of the save file ourselves,
+    // with its temporary file the system never names on Linux.
+    const Systemfehler code = letzterSystemfehler();
+    return nummerFuer(vollCode(code) || vollText(datei));
 }
 
 }  // namespace mi

@@ -4,10 +4,12 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <random>
 
 class QFileDevice;
+class QSaveFile;
 
 namespace mi {
 
@@ -77,7 +79,17 @@ std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QSt
 // drives and this does nothing.
 bool laufwerkWechseln(QChar laufwerk);
 
-// Whether the last failed write to datei failed because its disk is full.
+// Whether the last failed write to datei failed because its disk is full or
+// its quota exhausted.
 bool datentraegerVoll(const QFileDevice& datei);
+
+// Brings what was written to the open datei onto the disk and waits for it:
+// 0 when it is there, else the cause as a failed write names it (61 for a full
+// disk or an exhausted quota, 75 for any other).
+std::int32_t aufDatentraegerBringen(QFileDevice& datei);
+
+// Puts the save file in its target's place (its commit): 0, or the cause as
+// above; the target is then as it was and the temporary file gone.
+std::int32_t speicherdateiUebernehmen(QSaveFile& datei);
 
 }  // namespace mi

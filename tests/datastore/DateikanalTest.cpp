@@ -52,5 +52,49 @@ TEST(LineOutTest, FailedWriteIsReportedAsLineOut) {
     }
 }
 
+// A save file whose flush to the disk answers as told, counting the times it
+// was asked.
+class Flushgeraet : public Speicherdatei {
+  public:
+    Flushgeraet(const QString& pfad, std::int32_t antwort, int& gefragt)
+        : Speicherdatei(pfad), antwort_(antwort), gefragt_(gefragt) {}
+
+  protected:
+    std::int32_t aufDatentraegerBringen() override {
+        ++gefragt_;
+        return antwort_ == 0 ? Speicherdatei::aufDatentraegerBringen() : antwort_;
+    }
+
+  private:
+    std::int32_t antwort_;
+    int& gefragt_;
+};
+
+// The flush comes before the target is replaced; a failed one is reported as
+// a line that cannot be written, with its cause, and leaves the old file.
+TEST(DateiSchliessenTest, FailedFlushKeepsTheTargetAndNamesItsCause) {
+    for (const std::int32_t antwort : {0, 61, 75}) {
+        SCOPED_TRACE(antwort);
+        test::Fall f;
+        const QString pfad = f.baum.datei("M.dat", "alt\r\n");
+        int gefragt = 0;
+        f.dienste.kanal.geraetefabrikSetzen([&](const QString& p, Kanalmodus) {
+            return std::make_unique<Flushgeraet>(p, antwort, gefragt);
+        });
+        ASSERT_TRUE(Datei_oeffnen(f.dienste, pfad, Kanalmodus::Output));
+        f.dienste.kanal.zeileSchreiben("neu");
+        if (antwort == 0) {
+            Datei_schliessen(f.dienste);
+        } else {
+            EXPECT_EQ(f.endet([&] { Datei_schliessen(f.dienste); }),
+                      test::bericht("modMitarbeiterImport - LineOut", antwort));
+        }
+        EXPECT_EQ(gefragt, 1);
+        EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray(antwort == 0 ? "neu\r\n" : "alt\r\n"));
+        EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{"M.dat"});
+    }
+}
+
 }  // namespace
 }  // namespace mi

@@ -54,7 +54,7 @@ std::unique_ptr<QIODevice> geraet(const Fehlerfall& fall, const QString& pfad) {
         return nullptr;
     }
     if (fall.modus == Kanalmodus::Output) {
-        return std::make_unique<test::Bruchgeraet<QSaveFile>>(pfad, fall.grenze);
+        return std::make_unique<test::Bruchgeraet<Speicherdatei>>(pfad, fall.grenze);
     }
     return std::make_unique<test::Bruchgeraet<QFile>>(pfad, fall.grenze);
 }

@@ -2,11 +2,11 @@
 
 #include "Dateibaum.h"
 #include "Fakes.h"
+#include "base/Dateikanal.h"
 #include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace mi::test {
