@@ -76,11 +76,11 @@ Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
 
 void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
                            const QString& Einstellungen) {
-    // Errors of this procedure's own are passed over: the import is done by
-    // now and the settings line merely stays as it was. The line reader, the
-    // line writer, the opener and the save at the close report their own, so a
-    // file that could not be saved is never taken for written.
-    try {
+    // The import writes the employee file only after this one, and the
+    // employee file's day values rely on the step written here, so nothing
+    // may pass silently: a file without a settings line to replace is its
+    // header fault, and an error of this procedure's own is reported.
+    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_schreiben"), [&] {
         const QString pfad =
             Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
         Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
@@ -91,8 +91,8 @@ void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
             zeilen.append(LineIn(dienste));
         }
         Datei_schliessen(dienste);
-        if (zeilen.isEmpty()) {
-            return;
+        if (!zeilen.contains(u"[Settings]")) {
+            Abbruchmeldung(dienste, dienste.texte.konfigKopfSettings);
         }
 
         Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
@@ -104,9 +104,7 @@ void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
             }
         }
         Datei_schliessen(dienste);
-    } catch (const std::exception&) {
-        dienste.kanal.verwerfen();
-    }
+    });
 }
 
 }  // namespace mi

@@ -19,7 +19,8 @@ Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
                                 const QString& Benutzername);
 
 // Rewrites "Konfigdaten.dat" with Einstellungen after every "[Settings]"
-// line; every other line is kept.
+// line; every other line is kept. A file without such a line, or one that
+// cannot be rewritten, ends the program with its message.
 void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
                            const QString& Einstellungen);
 

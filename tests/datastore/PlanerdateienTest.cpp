@@ -140,10 +140,24 @@ TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
     EXPECT_EQ(Dateibaum::planerzeilen(f.pfad),
               konfig({"[Settings]", "neu", "[Settings]", "neu"}, "neu"));
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
-    f.baum.planerdatei("KONFIGDATEN.DAT", QStringList(32768, "[Settings]"));
-    const QByteArray vorher = Dateibaum::lesen(f.pfad);
-    Konfigdaten_schreiben(f.dienste, f.daten, "neu");  // more than 32767 lines: left as it is
-    EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
+}
+
+// The import writes the employee file after the configuration, so a file
+// that cannot take the settings line ends the program, left as it is.
+TEST(KonfigdatenTest, FileThatCannotTakeTheSettingsEndsTheProgramUnchanged) {
+    const std::pair<QStringList, QString> faelle[] = {
+        {QStringList(32768, "[Settings]"),
+         test::bericht("modMitarbeiterImport - Konfigdaten_schreiben", 6)},
+        {QStringList{"[Velmont]", "[Administratoren]"},
+         "Header [Settings] in 'Konfigdaten.dat' not detected.\r\rProgram will be closed."},
+        {QStringList{},
+         "Header [Settings] in 'Konfigdaten.dat' not detected.\r\rProgram will be closed."}};
+    for (const auto& [zeilen, text] : faelle) {
+        Lesefall f("Konfigdaten.dat", zeilen);
+        const QByteArray vorher = Dateibaum::lesen(f.pfad);
+        EXPECT_EQ(f.endet([&] { Konfigdaten_schreiben(f.dienste, f.daten, "neu"); }), text);
+        EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
+    }
 }
 
 // What the reader makes of a line, field by field: title, name, user name,
