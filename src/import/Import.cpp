@@ -10,6 +10,8 @@
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 
+#include <algorithm>
+
 namespace mi {
 
 namespace {
@@ -47,24 +49,29 @@ bool endetMitEinerVon(const ImportZeile& z, QStringView ziffern) {
     return false;
 }
 
-// Raises the planner's day-value step to neu when a day value needs it; the
-// step is only ever raised, never lowered.
-void tagesschrittAnheben(Dienste& dienste, const QString& Datenpfad, const ImportTabelle& zeilen,
-                         QString& einstellungen, QStringView vorher, QChar neu,
-                         QStringView ziffern) {
-    if (einstellungen.size() <= Tagesschritt || !vorher.contains(einstellungen.at(Tagesschritt))) {
-        return;
+// Whether a row with day values has one of them ending in one of the digits.
+bool brauchen(const ImportTabelle& zeilen, QStringView ziffern) {
+    return std::any_of(zeilen.begin(), zeilen.end(), [&](const ImportZeile& zeile) {
+        // text rows carry no day values
+        return !zeile.Urlaubsanspruch1.isEmpty() && endetMitEinerVon(zeile, ziffern);
+    });
+}
+
+// The settings line with the day-value step the rows need: halves for a
+// value ending in 5, tenths for any other digit but 0. The step is only ever
+// raised, and a line too short to hold it is left alone.
+QString mitTagesschritt(const ImportTabelle& zeilen, QString einstellungen) {
+    if (einstellungen.size() <= Tagesschritt) {
+        return einstellungen;
     }
-    for (const ImportZeile& zeile : zeilen) {
-        if (zeile.Urlaubsanspruch1.isEmpty()) {
-            continue;  // text rows carry no day values
-        }
-        if (endetMitEinerVon(zeile, ziffern)) {
-            einstellungen[Tagesschritt] = neu;
-            Konfigdaten_schreiben(dienste, Datenpfad, einstellungen);
-            return;
-        }
+    QChar& schritt = einstellungen[Tagesschritt];
+    if (schritt == u'0' && brauchen(zeilen, u"5")) {
+        schritt = u'1';
     }
+    if ((schritt == u'0' || schritt == u'1') && brauchen(zeilen, u"12346789")) {
+        schritt = u'2';
+    }
+    return einstellungen;
 }
 
 }  // namespace
@@ -76,27 +83,29 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
     return mitFehlerbericht(
         dienste, QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"), [&] {
             const Texte& t = dienste.texte;
-            Importergebnis ergebnis{false, Einstellungen};
+            // The step is settled before anything is written, and written
+            // before the employee file, whose day values rely on it.
+            const QString einstellungen = mitTagesschritt(ImportZeilen, Einstellungen);
             const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
             if (!alt.leer() &&
                 !Ja_Nein_Frage(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
                                             t.ueberschreibenFrage)) {
-                return ergebnis;
+                return Importergebnis{false, Einstellungen};
             }
             if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
                 Abbruchmeldung(dienste, t.backupFehlgeschlagen);
             }
+            if (einstellungen != Einstellungen) {
+                Konfigdaten_schreiben(dienste, ordner.Datenpfad, einstellungen);
+            }
             Mitarbeiterdaten_schreiben(
                 dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
                 [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
-            Meldung(dienste, t.importErfolgreich);
             Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
-            ergebnis.importiert = true;
-            tagesschrittAnheben(dienste, ordner.Datenpfad, ImportZeilen, ergebnis.Einstellungen,
-                                u"0", u'1', u"5");
-            tagesschrittAnheben(dienste, ordner.Datenpfad, ImportZeilen, ergebnis.Einstellungen,
-                                u"01", u'2', u"12346789");
-            return ergebnis;
+            // Said only once every file is written: a failure on the way has
+            // ended the program with its own message.
+            Meldung(dienste, t.importErfolgreich);
+            return Importergebnis{true, einstellungen};
         });
 }
 

@@ -151,13 +151,13 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
 // "Append" writes the log line at once and is cut back when it breaks.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Faelle, FehlerinjektionTest, ::testing::Values(
-    Fehlerfall{"EmployeeFileTakesNoByte", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAAN"},
-    Fehlerfall{"EmployeeFileBreaksMidLine", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 60, Bericht, "AAAN"},
-    Fehlerfall{"EmployeeFileCannotBeOpened", Mitarbeiter, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "AAAN"},
+    Fehlerfall{"EmployeeFileTakesNoByte", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 0, Bericht, "ANAN"},
+    Fehlerfall{"EmployeeFileBreaksMidLine", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 60, Bericht, "ANAN"},
+    Fehlerfall{"EmployeeFileCannotBeOpened", Mitarbeiter, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "ANAN"},
     Fehlerfall{"DataFolderVanishesAsTheImportStarts", Mitarbeiter, Kanalmodus::Input, Art::Weg, 0, Lesen, "----"},
-    Fehlerfall{"ConfigurationTakesNoByte", Konfig, Kanalmodus::Output, Art::Bruch, 0, Bericht, "NANN"},
-    Fehlerfall{"ConfigurationBreaksMidLine", Konfig, Kanalmodus::Output, Art::Bruch, 50, Bericht, "NANN"},
-    Fehlerfall{"ConfigurationCannotBeOpened", Konfig, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "NANN"},
+    Fehlerfall{"ConfigurationTakesNoByte", Konfig, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAAN"},
+    Fehlerfall{"ConfigurationBreaksMidLine", Konfig, Kanalmodus::Output, Art::Bruch, 50, Bericht, "AAAN"},
+    Fehlerfall{"ConfigurationCannotBeOpened", Konfig, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "AAAN"},
     Fehlerfall{"BackupTakesNoByte", Backup, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAA-"},
     Fehlerfall{"BackupBreaksMidLine", Backup, Kanalmodus::Output, Art::Bruch, 100, Bericht, "AAA-"},
     Fehlerfall{"BackupCannotBeOpened", Backup, Kanalmodus::Output, Art::Sperre, 0, OhneBackup, "AAA-"},
