@@ -4,6 +4,7 @@
 #include "base/Plattform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 #include <utility>
@@ -28,7 +29,9 @@ std::int32_t nummerFuer(const QIODevice& geraet) {
 }
 
 std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
-    if (modus == Kanalmodus::Output) {
+    // A file "Append" creates comes into being whole, with its first line, as
+    // an "Output" file does, or not at all: never empty or with half a line.
+    if (modus == Kanalmodus::Output || (modus == Kanalmodus::Append && !QFileInfo::exists(pfad))) {
         return std::make_unique<Speicherdatei>(pfad);
     }
     return std::make_unique<QFile>(pfad);
@@ -84,12 +87,13 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
         geraet = dateiFuer(pfad, modus);
     }
     if (!geraet->isOpen()) {
-        if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet.get())) {
+        auto* sicher = dynamic_cast<Speicherdatei*>(geraet.get());
+        if (sicher != nullptr) {
             // A folder that cannot take the temporary file fails here, at the
             // open, and never falls back to writing the target in place.
             sicher->setDirectWriteFallback(false);
         }
-        if (!geraet->open(oeffnungsart(modus))) {
+        if (!geraet->open(oeffnungsart(sicher != nullptr ? Kanalmodus::Output : modus))) {
             const auto* datei = qobject_cast<const QFile*>(geraet.get());
             if (modus == Kanalmodus::Input && datei != nullptr && !datei->exists()) {
                 fehlerAusloesen(fehlernummer::DateiNichtGefunden);
@@ -221,18 +225,17 @@ void Dateikanal::schliessen() {
     if (!offen()) {
         return;
     }
-    auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get());
     if (modus_ == Kanalmodus::Output) {
         pufferSchreiben();
-        if (sicher != nullptr) {
-            if (const std::int32_t ursache = sicher->ersetzen(); ursache != 0) {
-                verwerfen();
-                fehlerAusloesen(ursache);
-            }
-        }
     }
-    if (sicher == nullptr) {
-        geraet_->close();  // a save file is closed by its commit alone
+    if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get())) {
+        // closed by its commit alone
+        if (const std::int32_t ursache = sicher->ersetzen(); ursache != 0) {
+            verwerfen();
+            fehlerAusloesen(ursache);
+        }
+    } else {
+        geraet_->close();
     }
     geraet_.reset();
     inhalt_.clear();

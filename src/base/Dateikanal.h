@@ -45,7 +45,8 @@ class Speicherdatei : public QSaveFile {
 // out at the close, which is why a full disk may show only there.
 //
 // "Append" writes each line at once in a single write; a failed write cuts the
-// file back to its length before the line, so no half line is ever left.
+// file back to its length before the line, so no half line is ever left. A
+// file it creates is made as "Output" makes one, so it appears only whole.
 class Dateikanal {
   public:
     // Lets tests put a device of their own (one that fails after N bytes, say)
