@@ -18,6 +18,16 @@
 //   rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]
 //
 // Exit status 0 when every check held, 1 otherwise.
+//
+//   rundgang --import <data-folder> <import-file>
+//
+// checks and imports the file into the given planner data folder itself, not
+// a copy, without a settings file, in the build's language and the locale of
+// the environment: every question answered Yes, every message OK, each box's
+// text printed as it comes ("box: ", its line breaks as \r). It checks
+// nothing and ends with the window's state ("state: 1" to "state: 5", or
+// "ended" when the program ended on a message); the failure tests run it to
+// see what a whole import does when the disk fails under it.
 
 #include "base/Pfade.h"
 #include "datastore/Mitarbeiterdaten.h"
@@ -215,6 +225,67 @@ class Rundgangdialoge : public mi::QtDialoge {
     QString letzterText_;
 };
 
+// Answers every box as it comes, Yes to a question and OK to a message, and
+// prints its text first, so that a process killed at the next step has
+// already told what it showed.
+class Jadialoge : public mi::QtDialoge {
+  public:
+    QString ordner;
+    QString datei;
+
+    mi::Antwort zeigen(const mi::Meldungsbox& box) override {
+        QString text = box.text;
+        std::printf("box: %s\n", text.replace(u'\r', QStringLiteral("\\r")).toUtf8().constData());
+        std::fflush(stdout);
+        const mi::Antwort antwort =
+            box.knoepfe == mi::Knoepfe::OK ? mi::Antwort::OK : mi::Antwort::Ja;
+        QTimer antworten;
+        antworten.setInterval(10);
+        QObject::connect(&antworten, &QTimer::timeout, [&] {
+            auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (fenster != nullptr && fenster->isVisible()) {
+                antworten.stop();
+                fenster->button(mi::qtKnopf(antwort))->click();
+            }
+        });
+        antworten.start();
+        return QtDialoge::zeigen(box);
+    }
+    QString ordnerWaehlen(const QString&) override { return ordner; }
+    std::optional<QString> dateiWaehlen(const mi::Dateiwahl&) override { return datei; }
+};
+
+int importieren(mi::Sprache sprache, const QString& daten, const QString& datei) {
+    QTemporaryDir basis;  // an installation without a settings file: step 1 first
+    if (!basis.isValid() || !QDir().mkpath(basis.filePath(QStringLiteral("Velmora")))) {
+        std::fprintf(stderr, "rundgang: cannot make an installation folder\n");
+        return 2;
+    }
+    qputenv("ProgramFiles", QDir::toNativeSeparators(basis.path()).toLocal8Bit());
+    qputenv("PUBLIC", QByteArray());
+    qputenv("USERNAME", "demo");
+    mi::QtPlattform plattform;
+    Jadialoge dialoge;
+    dialoge.ordner = QDir::toNativeSeparators(QDir(daten).absolutePath());
+    dialoge.datei = QDir::toNativeSeparators(QFileInfo(datei).absoluteFilePath());
+    mi::Dienste dienste(sprache, plattform, dialoge);
+    std::unique_ptr<mi::frmMitarbeiterImport> fenster;
+    const auto ende =
+        mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
+            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+        });
+    for (int knopf = 1; knopf <= 4 && !ende && fenster && !fenster->assistent().beendet();
+         ++knopf) {
+        fenster->cmdAuswahl(knopf)->click();
+    }
+    if (ende || !fenster || fenster->assistent().beendet()) {
+        std::printf("ended\n");
+    } else {
+        std::printf("state: %d\n", fenster->assistent().zustaende().zustand());
+    }
+    return 0;
+}
+
 bool ordnerKopieren(const QString& von, const QString& nach) {
     QDirIterator it(von, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -269,6 +340,13 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    const mi::Sprache sprache = *mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE));
+    if (argc == 4 && argv[1] == QLatin1String("--import")) {
+        QTranslator qtTexte;
+        mi::qtTexteLaden(qtTexte, sprache);
+        return importieren(sprache, QString::fromLocal8Bit(argv[2]),
+                           QString::fromLocal8Bit(argv[3]));
+    }
     Fundort fundort = Fundort::Keiner;
     QString bilderordner;
     for (int i = 1; i < argc; ++i) {
@@ -283,8 +361,9 @@ int main(int argc, char* argv[]) {
             fundort = Fundort::Public;
             ++i;
         } else {
-            std::fprintf(
-                stderr, "usage: rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]\n");
+            std::fprintf(stderr,
+                         "usage: rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]\n"
+                         "       rundgang --import <data-folder> <import-file>\n");
             return 2;
         }
     }
@@ -292,7 +371,6 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "rundgang: cannot create %s\n", qPrintable(bilderordner));
         return 1;
     }
-    const mi::Sprache sprache = *mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE));
     const QString beispiele = QStringLiteral(MI_BEISPIELE);
 
     // A copy of the demo planner; the built demo itself stays as it is.
