@@ -133,7 +133,8 @@ def geflushtes_ziel(protokoll, operation):
     only a second flush, after the first brought the data onto the disk, may
     fail unheeded."""
     aufruf, pfad = protokoll[operation - 1]
-    if aufruf not in ("fdatasync", "fsync") or protokoll[operation - 2] == (aufruf, pfad):
+    if aufruf not in ("fdatasync", "fsync") or \
+            (operation > 1 and protokoll[operation - 2] == (aufruf, pfad)):
         return None
     for spaeter, ziel in protokoll[operation:]:
         if spaeter in ("linkat", "rename") and not TEMPORAER.match(ziel):
@@ -141,7 +142,7 @@ def geflushtes_ziel(protokoll, operation):
     return None
 
 
-def pruefen(r, art, vorher, nachher, sicherung, operation):
+def pruefen(r, art, vorher, nachher, sicherung, sauber, operation):
     """What did not hold, and how each planner file ended."""
     fehler = []
     stand = {}
@@ -173,7 +174,7 @@ def pruefen(r, art, vorher, nachher, sicherung, operation):
         fehler.append(f"more than one temporary file: {', '.join(temporaere)}")
 
     erfolg = ERFOLG in r["boxen"]
-    ziel = geflushtes_ziel(r["protokoll"], operation) if art != "KILL" else None
+    ziel = geflushtes_ziel(sauber, operation) if art != "KILL" else None
     if ziel and (any(map(SICHERUNG.match, dateien)) if SICHERUNG.match(ziel) else
                  stand.get(ziel) == "new" and vorher.get(ziel) != nachher.get(ziel)):
         fehler.append(f"{ziel} replaced its target after its flush failed")
@@ -234,7 +235,8 @@ def main():
     for nr, (aufruf, pfad) in enumerate(sauber["protokoll"], 1):
         for art in gehalten:
             r = lauf(nr, art)
-            fehler, stand, erfolg = pruefen(r, art, vorher, nachher, sicherungen[0], nr)
+            fehler, stand, erfolg = pruefen(r, art, vorher, nachher, sicherungen[0],
+                                            sauber["protokoll"], nr)
             neu = ",".join(sorted(n.split("/")[-1] for n, s in stand.items()
                                   if s == "new" and vorher.get(n) != nachher.get(n)))
             zeile = f"{nr:2} {aufruf:9} {art:6} {ende_kurz(r, erfolg):42} new: {neu or '-'}"
