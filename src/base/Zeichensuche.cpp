@@ -29,6 +29,89 @@ unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
     const __m128i h = _mm_or_si128(_mm_cmpeq_epi16(hinten, a), _mm_cmpeq_epi16(hinten, b));
     return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(v, h)));
 }
+
+// The same for a, b or c.
+unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b, __m128i c) {
+    const __m128i vorn = achtLaden(zeichen);
+    const __m128i hinten = achtLaden(zeichen + Achter);
+    const __m128i v = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b)),
+                                   _mm_cmpeq_epi16(vorn, c));
+    const __m128i h =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(hinten, a), _mm_cmpeq_epi16(hinten, b)),
+                     _mm_cmpeq_epi16(hinten, c));
+    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(v, h)));
+}
+#endif
+
+// What findePruefzeichen looks for, one character at a time.
+bool istPruefzeichen(char16_t c, char16_t sep, char16_t zweites) {
+    if (c == u'|' || c == zweites) {
+        return true;
+    }
+    if (c == u'\r' || c == u'\n' || c == sep) {
+        return false;
+    }
+    return !((c >= 0x20 && c <= 0x7E) || (c >= 0xA0 && c <= 0xFE));
+}
+
+// In a file separated by ":" only a quoted field can hold one.
+char16_t zweitesPruefzeichen(char16_t sep) {
+    return sep == u':' ? u'"' : u':';
+}
+
+#ifdef MI_SSE2
+// The hits of the sixteen characters from i on, or for a shorter rest of at
+// least sixteen characters in all, of the last sixteen with those before i
+// dropped: no character-by-character tail. Bit k stands for position i + k.
+template <typename Treffer16>
+unsigned trefferAb(const char16_t* z, qsizetype i, qsizetype n, Treffer16 treffer16) {
+    if (i + Sechzehner <= n) {
+        return treffer16(z + i);
+    }
+    return treffer16(z + n - Sechzehner) >> (i - (n - Sechzehner));
+}
+
+// The first hit at or after ab in a text of at least sixteen characters.
+template <typename Treffer16>
+qsizetype ersterTreffer(const char16_t* z, qsizetype ab, qsizetype n, Treffer16 treffer16) {
+    for (qsizetype i = ab; i < n; i += Sechzehner) {
+        if (const unsigned bits = trefferAb(z, i, n, treffer16); bits != 0) {
+            return i + std::countr_zero(bits);
+        }
+    }
+    return -1;
+}
+
+// One bit per character of the sixteen from zeichen that findePruefzeichen
+// finds. The characters are narrowed to bytes first, with saturation: every
+// one beyond 0xFF becomes 0x00 or 0xFF, both of which it finds, so sixteen go
+// through each test at once. A printable character of ASCII (0x20 to 0x7E)
+// or Latin-1 (0xA0 to 0xFE) is, once 0x20 is taken off and bit 7 cleared, at
+// most 0x5E; everything else is more.
+struct Pruefmuster {
+    explicit Pruefmuster(char16_t sep)
+        : trenner(_mm_set1_epi8(static_cast<char>(sep))),
+          zweites(_mm_set1_epi8(static_cast<char>(zweitesPruefzeichen(sep)))) {}
+
+    unsigned operator()(const char16_t* zeichen) const {
+        const __m128i b = _mm_packus_epi16(achtLaden(zeichen), achtLaden(zeichen + Achter));
+        const __m128i verschoben =
+            _mm_and_si128(_mm_sub_epi8(b, _mm_set1_epi8(0x20)), _mm_set1_epi8(0x7F));
+        const __m128i druckbar =
+            _mm_cmpeq_epi8(_mm_subs_epu8(verschoben, _mm_set1_epi8(0x5E)), _mm_setzero_si128());
+        const __m128i zeilenende = _mm_or_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8('\r')),
+                                                _mm_cmpeq_epi8(b, _mm_set1_epi8('\n')));
+        const __m128i erlaubt =
+            _mm_or_si128(_mm_or_si128(druckbar, zeilenende), _mm_cmpeq_epi8(b, trenner));
+        const __m128i verboten =
+            _mm_or_si128(_mm_cmpeq_epi8(b, _mm_set1_epi8('|')), _mm_cmpeq_epi8(b, zweites));
+        return ~static_cast<unsigned>(_mm_movemask_epi8(_mm_andnot_si128(verboten, erlaubt))) &
+               0xFFFFU;
+    }
+
+    __m128i trenner;
+    __m128i zweites;
+};
 #endif
 
 }  // namespace
@@ -66,22 +149,6 @@ bool nurLatin1(QStringView text) {
     return true;
 }
 
-#ifdef MI_SSE2
-namespace {
-
-// The hits of the sixteen characters from i on, or for a shorter rest of at
-// least sixteen characters in all, of the last sixteen with those before i
-// dropped: no character-by-character tail. Bit k stands for position i + k.
-unsigned trefferAb(const char16_t* z, qsizetype i, qsizetype n, __m128i a, __m128i b) {
-    if (i + Sechzehner <= n) {
-        return treffer16(z + i, a, b);
-    }
-    return treffer16(z + n - Sechzehner, a, b) >> (i - (n - Sechzehner));
-}
-
-}  // namespace
-#endif
-
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     const char16_t* z = text.utf16();
     const qsizetype n = text.size();
@@ -90,16 +157,49 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     if (n >= Sechzehner) {
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        for (; i < n; i += Sechzehner) {
-            if (const unsigned bits = trefferAb(z, i, n, va, vb); bits != 0) {
-                return i + std::countr_zero(bits);
-            }
-        }
-        return -1;
+        return ersterTreffer(z, i, n, [&](const char16_t* s) { return treffer16(s, va, vb); });
     }
 #endif
     for (; i < n; ++i) {
         if (z[i] == a || z[i] == b) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = ab;
+#ifdef MI_SSE2
+    if (n >= Sechzehner) {
+        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
+        return ersterTreffer(z, i, n, [&](const char16_t* s) { return treffer16(s, va, vb, vc); });
+    }
+#endif
+    for (; i < n; ++i) {
+        if (z[i] == a || z[i] == b || z[i] == c) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = ab;
+#ifdef MI_SSE2
+    if (n >= Sechzehner) {
+        return ersterTreffer(z, i, n, Pruefmuster(trennzeichen));
+    }
+#endif
+    const char16_t zweites = zweitesPruefzeichen(trennzeichen);
+    for (; i < n; ++i) {
+        if (istPruefzeichen(z[i], trennzeichen, zweites)) {
             return i;
         }
     }
@@ -115,8 +215,9 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
     if (n >= Sechzehner) {
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        const auto zwei = [&](const char16_t* s) { return treffer16(s, va, vb); };
         for (; i < n; i += Sechzehner) {
-            for (unsigned bits = trefferAb(z, i, n, va, vb); bits != 0; bits &= bits - 1) {
+            for (unsigned bits = trefferAb(z, i, n, zwei); bits != 0; bits &= bits - 1) {
                 if (anzahl == hoechstens) {
                     return anzahl;
                 }
@@ -136,7 +237,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
 
 bool Voraussuche::enthaelt(qsizetype von, qsizetype bis) {
     const auto suchen = [this](qsizetype ab, qsizetype ende) {
-        return findeEines(text_.first(ende), ab, a_, b_);
+        return findePruefzeichen(text_.first(ende), ab, sep_);
     };
     if (naechste_ < von) {
         const qsizetype t = von < gesucht_ ? suchen(von, gesucht_) : -1;

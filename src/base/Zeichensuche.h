@@ -16,28 +16,38 @@ bool nurLatin1(QStringView text);
 // The first position at or after ab holding a or b, or -1.
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
 
+// The same for three characters.
+qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c);
+
+// The first position at or after ab holding a character the check of a row
+// looks at more closely, or -1: "|"; ":", or in a file separated by ":" the
+// quote, since only a quoted field holds a ":" there; a control character
+// other than CR, LF and the separator; and every character outside the
+// printable ranges of ASCII and Latin-1, which the planner may not hold
+// ("\u00FF" too, which the search cannot tell from those beyond 0xFF).
+qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen);
+
 // The positions holding a or b, in order, written to stellen; at most
 // hoechstens of them, the number found returned.
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
 
-// Where a text holds a or b, asked for consecutive stretches of it: one search
-// over the whole text, which runs ahead of the questions a piece at a time,
-// short enough that what it has read is still in the processor's cache when
-// the stretch is then read for other reasons. A text of megabytes searched at
-// once would be read from memory twice.
+// Where a text holds what findePruefzeichen finds, asked for consecutive
+// stretches of it: one search over the whole text, which runs ahead of the
+// questions a piece at a time, short enough that what it has read is still in
+// the processor's cache when the stretch is then read for other reasons. A text
+// of megabytes searched at once would be read from memory twice.
 class Voraussuche {
   public:
-    Voraussuche(QStringView text, char16_t a, char16_t b) : text_(text), a_(a), b_(b) {}
+    Voraussuche(QStringView text, char16_t trennzeichen) : text_(text), sep_(trennzeichen) {}
 
-    // Whether the text from von to bis holds a or b; von never goes back.
+    // Whether the text from von to bis holds such a character; von never goes back.
     bool enthaelt(qsizetype von, qsizetype bis);
 
     static constexpr qsizetype Strecke = 8192;  // characters searched ahead at a time
 
   private:
     QStringView text_;
-    char16_t a_;
-    char16_t b_;
+    char16_t sep_;
     qsizetype gesucht_ = 0;   // searched up to here
     qsizetype naechste_ = 0;  // the next position holding either, or gesucht_ for none
 };

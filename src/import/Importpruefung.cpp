@@ -558,7 +558,7 @@ class Doppelsuche {
 bool allePruefen(Pruefung& p, const QString& dateitext) {
     Doppelsuche doppelte(p.zeilentexte.size());
     std::optional<std::size_t> zuVieleSpalten;
-    Voraussuche suche(dateitext, u'|', u':');
+    Voraussuche suche(dateitext, p.sep.unicode());
     for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
         ImportZeile& zeile = p.zeilen.emplace_back();
         p.durchgang = Durchgang::Zeichen;

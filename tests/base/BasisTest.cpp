@@ -42,11 +42,32 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
                 text[stelle] = u'\u00E9';
                 EXPECT_TRUE(nurLatin1(text));
             }
+            // What the check looks at more closely, in a file separated by
+            // sep; the separator, the line ends and printable text it passes.
+            const std::tuple<char16_t, char16_t, bool> pruefzeichen[] = {
+                {u'|', u';', true},      {u':', u';', true},       {u':', u':', false},
+                {u'"', u':', true},      {u'"', u';', false},      {u'\t', u',', true},
+                {u'\t', u'\t', false},   {u'\r', u';', false},     {u'\n', u';', false},
+                {u'\0', u';', true},     {u'\x1A', u';', true},    {u'\x7F', u';', true},
+                {u'\u0081', u';', true}, {u'\u00A0', u';', false}, {u'\u00FE', u';', false},
+                {u'\u00FF', u';', true}, {u'\u0159', u';', true},  {u'\u017C', u';', true},
+                {u'\u20AC', u';', true}, {u'\u8000', u';', true},  {u'\uFFFD', u';', true},
+                {u'~', u';', false},     {u' ', u';', false},      {u';', u';', false},
+            };
+            for (const auto& [zeichen, sep, gefunden] : pruefzeichen) {
+                QString text(laenge, u'a');
+                text[stelle] = QChar(zeichen);
+                EXPECT_EQ(findePruefzeichen(text, 0, sep), gefunden ? stelle : -1)
+                    << std::hex << int(zeichen);
+                EXPECT_EQ(findePruefzeichen(text, stelle + 1, sep), -1);
+            }
             QString text(laenge, u'a');
             text[stelle] = u';';
             EXPECT_EQ(findeEines(text, 0, u':', u';'), stelle);
             EXPECT_EQ(findeEines(text, stelle, u':', u';'), stelle);
             EXPECT_EQ(findeEines(text, stelle + 1, u':', u';'), -1);
+            EXPECT_EQ(findeEinesVonDrei(text, 0, u'"', u':', u';'), stelle);
+            EXPECT_EQ(findeEinesVonDrei(text, stelle + 1, u'"', u':', u';'), -1);
             text[laenge - 1] = u':';
             qsizetype stellen[3] = {-1, -1, -1};
             EXPECT_EQ(stellenSuchen(text, u';', u':', stellen, 3), stelle == laenge - 1 ? 1 : 2);
@@ -82,7 +103,7 @@ TEST(ZeichensucheTest, SearchAheadFindsWhatASearchOfEachLineFinds) {
                 if (zweite >= 0 && zweite < laenge) {
                     text[zweite] = u':';
                 }
-                Voraussuche suche(text, u'|', u':');
+                Voraussuche suche(text, u';');
                 for (qsizetype von = 0; von < laenge; von += zeile) {
                     const qsizetype bis = std::min(laenge, von + zeile - 1);  // one more ends it
                     if ((von / zeile) % 5 == 3) {
