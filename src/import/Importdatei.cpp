@@ -227,6 +227,16 @@ QString importtextDekodieren(QByteArrayView bytes) {
     return cp1252Dekodieren(bytes);
 }
 
+QString steuerzeichenSichtbar(QStringView text) {
+    QString sichtbar = text.toString();
+    for (QChar& c : sichtbar) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            c = QChar(c.unicode() == 0x7F ? 0x2421 : 0x2400 + c.unicode());
+        }
+    }
+    return sichtbar;
+}
+
 std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile) {
     return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Trennzeichen"),
                             [&]() -> std::optional<QChar> {

@@ -59,6 +59,11 @@ std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
 // user has then been told why. The channel is closed again in every case.
 std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad);
 
+// The text with each control character (below 32, and 127) shown as its
+// picture (U+2400 to U+2421), for a message: a line break in a value must not
+// break the message's lines.
+QString steuerzeichenSichtbar(QStringView text);
+
 // The size of the pieces the import file's bytes are decoded in.
 constexpr qsizetype Dekodierstueck = 16384;
 

@@ -2,6 +2,7 @@
 
 #include "base/Datum.h"
 #include "base/Zeichensuche.h"
+#include "datastore/Windows1252.h"
 #include "import/Importdatei.h"
 #include "import/Zahlen.h"
 #include "messages/Dienste.h"
@@ -25,6 +26,22 @@ constexpr qsizetype Datumslaenge = 6;
 
 constexpr char16_t OffenerAnfang[Datumslaenge] = {u'0', u'0', u'0', u'0', u'0', u'0'};
 constexpr char16_t OffenesEnde[Datumslaenge] = {u'9', u'9', u'9', u'9', u'9', u'9'};
+
+constexpr int Spalten = 10;
+
+// The columns in the order of the file.
+constexpr std::array<QStringView ImportZeile::*, Spalten> AlleSpalten = {
+    &ImportZeile::Name,
+    &ImportZeile::Benutzerkennung,
+    &ImportZeile::VonDatum,
+    &ImportZeile::BisDatum,
+    &ImportZeile::Resturlaub,
+    &ImportZeile::Urlaubsanspruch1,
+    &ImportZeile::Urlaubsanspruch2,
+    &ImportZeile::Urlaubsanspruch3,
+    &ImportZeile::Urlaubsanspruch4,
+    &ImportZeile::Sonderurlaub,
+};
 
 // Columns 2 to 10 in the order of the file.
 constexpr std::array<QStringView ImportZeile::*, 9> Folgespalten = {
@@ -124,11 +141,13 @@ class Pruefung {
         return form;
     }
 
+    // A name or value holding a control character shows it as its picture, so
+    // no line of a question or of the list of faults breaks.
     QString zeilenkopf(qsizetype index, const QStringView* name) const {
         QString kopf = t.zeilenkopf + QString::number(index);
         if (name != nullptr) {
             kopf += QStringLiteral(", ");
-            kopf += *name;
+            kopf += steuerzeichenSichtbar(*name);
         }
         return kopf;
     }
@@ -136,7 +155,7 @@ class Pruefung {
     // Notes a fault of the current pass for its question.
     void fehler(qsizetype index, const QStringView* name, const QString& fehlertext) {
         gefunden[static_cast<std::size_t>(durchgang)].push_back(
-            {zeilenkopf(index, name), fehlertext});
+            {zeilenkopf(index, name), steuerzeichenSichtbar(fehlertext)});
     }
 
     // The questions about one pass's faults. Every fault the user passes over
@@ -202,11 +221,13 @@ bool doppelpunktImFeld(QStringView text) {
 // The whole line is searched, so a quoted one is found too; in a file separated
 // by ":", the fields are. Nearly every file has neither character, so one
 // search over the whole text tells which rows to look at.
-void zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, std::size_t i) {
+// The same search finds the characters the planner's file cannot take, which
+// the fields are then searched for: true for such a row.
+bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, std::size_t i) {
     const QStringView text = p.zeilentexte[i];
     const qsizetype von = text.data() - dateitext.constData();
     if (!suche.enthaelt(von, von + text.size())) {
-        return;
+        return false;
     }
     // A "|", or a ":" outside the file's own separators.
     const bool strich = text.contains(u'|');
@@ -214,9 +235,69 @@ void zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, s
     if (strich || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text))) {
         p.fehler(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
     }
+    return true;
 }
 
-constexpr int Spalten = 10;
+// The code of a character, as the faults name what cannot be shown.
+QString zeichencode(char32_t c) {
+    return QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+}
+
+// What of one field the planner's file cannot take: its control characters,
+// as codes, and its characters beyond Windows-1252, as themselves (a
+// character beyond 0xFFFF once) or as codes when they show nothing; each
+// once, in order. A line break is already its row's fault.
+struct Feldzeichen {
+    QStringList steuer;
+    QStringList fremd;
+};
+
+Feldzeichen feldzeichen(QStringView feld, QChar sep) {
+    Feldzeichen z;
+    const auto dazu = [](QStringList& liste, const QString& zeichen) {
+        if (!liste.contains(zeichen)) {
+            liste.append(zeichen);
+        }
+    };
+    for (qsizetype i = 0; i < feld.size(); ++i) {
+        const QChar c = feld[i];
+        if (c == u'\r' || c == u'\n') {
+            continue;
+        }
+        if ((c.unicode() < 0x20 && c != sep) || c.unicode() == 0x7F) {
+            dazu(z.steuer, zeichencode(c.unicode()));
+            continue;
+        }
+        if (cp1252Zeichen(c.unicode())) {
+            continue;
+        }
+        const bool paar =
+            c.isHighSurrogate() && i + 1 < feld.size() && feld[i + 1].isLowSurrogate();
+        const char32_t code = paar ? QChar::surrogateToUcs4(c, feld[i + 1]) : c.unicode();
+        dazu(z.fremd,
+             QChar::isPrint(code) ? feld.sliced(i, paar ? 2 : 1).toString() : zeichencode(code));
+        i += paar ? 1 : 0;
+    }
+    return z;
+}
+
+// Each field, of a text row only the name, whose characters the planner's
+// file cannot take: one fault for its control characters, one for its letters.
+void feldzeichenPruefen(Pruefung& p, const ImportZeile& zeile, qsizetype index) {
+    const std::size_t felder = istTextzeile(zeile) ? 1 : AlleSpalten.size();
+    for (std::size_t k = 0; k < felder; ++k) {
+        const Feldzeichen z = feldzeichen(zeile.*AlleSpalten[k], p.sep);
+        const QString& name = p.t.spaltennamen[k];
+        if (!z.steuer.isEmpty()) {
+            p.fehler(index, nullptr,
+                     p.t.steuerzeichen.arg(name, z.steuer.join(QStringLiteral(", "))));
+        }
+        if (!z.fremd.isEmpty()) {
+            p.fehler(index, nullptr,
+                     p.t.fremdeZeichen.arg(name, z.fremd.join(QStringLiteral(", "))));
+        }
+    }
+}
 
 // A line without a quote, as nearly every one is: its fields are the pieces
 // between the separators, found in one search. Nothing for a line with a quote.
@@ -561,17 +642,28 @@ bool allePruefen(Pruefung& p, const QString& dateitext) {
     Voraussuche suche(dateitext, p.sep.unicode());
     for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
         ImportZeile& zeile = p.zeilen.emplace_back();
+        const auto index = static_cast<qsizetype>(i) + 1;
         p.durchgang = Durchgang::Zeichen;
-        zeichenPruefen(p, dateitext, suche, i);
+        const bool auffaellig = zeichenPruefen(p, dateitext, suche, i);
         if (zuVieleSpalten) {
+            // Split only for its characters: the check ends before the fields.
+            ImportZeile felder;
+            if (auffaellig) {
+                spaltenTeilen(p, felder, p.zeilentexte[i]);
+                feldzeichenPruefen(p, felder, index);
+            }
             continue;
         }
-        if (!spaltenTeilen(p, zeile, p.zeilentexte[i])) {
+        const bool passt = spaltenTeilen(p, zeile, p.zeilentexte[i]);
+        if (auffaellig) {
+            feldzeichenPruefen(p, zeile, index);
+        }
+        if (!passt) {
             zuVieleSpalten = i;
             continue;
         }
         p.durchgang = Durchgang::Felder;
-        feldPruefen(p, zeile, static_cast<qsizetype>(i) + 1);
+        feldPruefen(p, zeile, index);
         p.durchgang = Durchgang::Doppelte;
         doppelte.zeilePruefen(p, i);
     }

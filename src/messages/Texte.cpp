@@ -107,6 +107,19 @@ Texte deutsch() {
         "enthalten. Verwenden Sie dieses Zeichen nicht in den Importdaten oder verwenden Sie "
         "ein anderes Trennzeichen in der Importdatei.");
     t.fehlerzeile = QStringLiteral("%1: %2");
+    t.spaltennamen = {QStringLiteral("Name"),
+                      QStringLiteral("Benutzerkennung"),
+                      QStringLiteral("Von-Datum"),
+                      QStringLiteral("Bis-Datum"),
+                      QStringLiteral("Resturlaub"),
+                      QStringLiteral("Urlaubsanspruch 1"),
+                      QStringLiteral("Urlaubsanspruch 2"),
+                      QStringLiteral("Urlaubsanspruch 3"),
+                      QStringLiteral("Urlaubsanspruch 4"),
+                      QStringLiteral("Sonderurlaub")};
+    t.fremdeZeichen =
+        QStringLiteral("Feld %1 enthält Zeichen, die der Velmorat nicht speichern kann: %2");
+    t.steuerzeichen = QStringLiteral("Feld %1 enthält Steuerzeichen: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
@@ -199,6 +212,18 @@ Texte englisch() {
         "not use this character in the import data or use a different delimiter in the import "
         "file.");
     t.fehlerzeile = QStringLiteral("%1: %2");
+    t.spaltennamen = {QStringLiteral("Name"),
+                      QStringLiteral("Windows User Name"),
+                      QStringLiteral("First date"),
+                      QStringLiteral("Second date"),
+                      QStringLiteral("Residual vacation"),
+                      QStringLiteral("Vacation entitlement 1"),
+                      QStringLiteral("Vacation entitlement 2"),
+                      QStringLiteral("Vacation entitlement 3"),
+                      QStringLiteral("Vacation entitlement 4"),
+                      QStringLiteral("Additional vacation")};
+    t.fremdeZeichen = QStringLiteral("Field %1 holds characters the Velmora cannot store: %2");
+    t.steuerzeichen = QStringLiteral("Field %1 holds control characters: %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Employee data already exist. Existing data will be overwritten by the import data.");
@@ -298,6 +323,14 @@ Texte franzoesisch() {
         "N'utilisez pas ce séparateur dans les données à importer ou utilisez un séparateur "
         "différent.");
     t.fehlerzeile = QStringLiteral("%1 : %2");
+    t.spaltennamen = {QStringLiteral("Nom"),           QStringLiteral("Nom d'Utilisateur Windows"),
+                      QStringLiteral("Première date"), QStringLiteral("Deuxième date"),
+                      QStringLiteral("Reliquat CP"),   QStringLiteral("Droits CP 1"),
+                      QStringLiteral("Droits CP 2"),   QStringLiteral("Droits CP 3"),
+                      QStringLiteral("Droits CP 4"),   QStringLiteral("RTT")};
+    t.fremdeZeichen = QStringLiteral(
+        "Le champ %1 contient des caractères que le logiciel ne peut pas enregistrer : %2");
+    t.steuerzeichen = QStringLiteral("Le champ %1 contient des caractères de contrôle : %2");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "

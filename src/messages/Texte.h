@@ -80,6 +80,9 @@ struct Texte {
     QString spaltenanzahl;
     QString spaltenHinweis;  // %1 separator
     QString fehlerzeile;     // %1 row header, %2 fault text: one line of the list of faults
+    std::array<QString, 10> spaltennamen;  // the ten columns, as the faults name them
+    QString fremdeZeichen;                 // %1 column name, %2 the characters
+    QString steuerzeichen;                 // %1 column name, %2 their codes
 
     // Import
     QString ueberschreibenHinweis;
