@@ -116,37 +116,25 @@ struct Pruefmuster {
 
 }  // namespace
 
-bool nurLatin1(QStringView text) {
-    const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = 0;
+qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
+    const char* b = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype i = ab;
 #ifdef MI_SSE2
-    // A character beyond 0xFF has bits in its upper byte; one in 0x80 to 0x9F
-    // has none above 0x1F once 0x80 is taken off.
-    const __m128i null = _mm_setzero_si128();
-    __m128i unterFF = _mm_set1_epi16(-1);
-    __m128i steuer = null;
-    for (; i + Achter <= n; i += Achter) {
-        const __m128i c = achtLaden(z + i);
-        unterFF = _mm_and_si128(
-            unterFF,
-            _mm_cmpeq_epi16(_mm_and_si128(c, _mm_set1_epi16(static_cast<short>(0xFF00))), null));
-        steuer = _mm_or_si128(
-            steuer, _mm_cmpeq_epi16(_mm_and_si128(_mm_sub_epi16(c, _mm_set1_epi16(0x80)),
-                                                  _mm_set1_epi16(static_cast<short>(0xFFE0))),
-                                    null));
-    }
-    if (_mm_movemask_epi8(unterFF) != 0xFFFF || _mm_movemask_epi8(steuer) != 0) {
-        return false;
+    for (; i + Sechzehner <= n; i += Sechzehner) {
+        const auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i))));
+        if (bits != 0) {
+            return i + std::countr_zero(bits);
+        }
     }
 #endif
     for (; i < n; ++i) {
-        const unsigned c = z[i];
-        if (c - 0x80U < 0x20U || c > 0xFFU) {
-            return false;
+        if (static_cast<unsigned char>(b[i]) >= 0x80) {
+            return i;
         }
     }
-    return true;
+    return -1;
 }
 
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {

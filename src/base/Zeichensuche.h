@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -8,10 +9,6 @@ namespace mi {
 // Searches over whole texts that the check runs once per row or once per file,
 // eight characters at a time where the processor has the instructions for it
 // (every x86-64 does), one at a time elsewhere.
-
-// Whether no character lies in 0x80 to 0x9F or beyond 0xFF, so every one is a
-// character of Latin-1's printable range or ASCII.
-bool nurLatin1(QStringView text);
 
 // The first position at or after ab holding a or b, or -1.
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
@@ -26,6 +23,9 @@ qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t
 // printable ranges of ASCII and Latin-1, which the planner may not hold
 // ("\u00FF" too, which the search cannot tell from those beyond 0xFF).
 qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen);
+
+// The first byte at or after ab from 0x80 on, or -1.
+qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab);
 
 // The positions holding a or b, in order, written to stellen; at most
 // hoechstens of them, the number found returned.

@@ -10,49 +10,15 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 namespace mi {
 
 namespace {
 
 constexpr std::array<char16_t, 4> Trennzeichenwahl = {u',', u';', u':', u'\t'};
-
-bool planerzeichenAusserhalbLatin1(QChar c) {
-    return cp1252Kodieren(QStringView(&c, 1)) != "?";
-}
-
-inline bool planerzeichen(QChar c) {
-    const char16_t wert = c.unicode();
-    if (wert < 0x80 || (wert >= 0xA0 && wert <= 0xFF)) {
-        return true;
-    }
-    return planerzeichenAusserhalbLatin1(c);
-}
-
-// Makes the characters from von to bis planner text in place: a character the
-// planner cannot hold becomes "?", a surrogate pair one "?". The new end.
-QChar* aufPlanerzeichenIn(QChar* von, QChar* bis) {
-    if (nurLatin1(QStringView(von, bis))) {
-        return bis;  // mostly every character fits
-    }
-    QChar* ziel = von;
-    for (QChar* c = von; c < bis; ++c) {
-        if (c->isHighSurrogate() && c + 1 < bis && c[1].isLowSurrogate()) {
-            *ziel++ = u'?';  // one character of the file, one of the planner
-            ++c;
-        } else {
-            *ziel++ = planerzeichen(*c) ? *c : QChar(u'?');
-        }
-    }
-    return ziel;
-}
-
-QString aufPlanerzeichen(QString text) {
-    QChar* anfang = text.data();
-    text.truncate(aufPlanerzeichenIn(anfang, anfang + text.size()) - anfang);
-    return text;
-}
 
 // Whether the bytes end inside a character: the decoder keeps such a start
 // for the next piece and reports nothing.
@@ -67,23 +33,27 @@ bool endetImZeichen(QByteArrayView bytes) {
     return false;
 }
 
-// Valid UTF-8 as planner text, decoded a piece at a time and each piece made
-// planner text while the processor's cache still holds it, so a file of
-// megabytes is not read once more for that. Nothing at the first fault: the
-// caller then decides on the whole file.
+// A decoder that keeps a byte-order mark at its start as the character it is,
+// as everywhere else: nothing of the file is dropped unseen.
+QStringDecoder utf8Dekodierer(QStringConverter::Flags flags = {}) {
+    return QStringDecoder(QStringConverter::Utf8,
+                          flags | QStringConverter::Flag::ConvertInitialBom);
+}
+
+// Valid UTF-8 as text, decoded a piece at a time, so that a file in another
+// encoding is found at its first piece with a fault and not decoded whole.
+// Nothing at the first fault: the caller then decides on the whole file.
 std::optional<QString> gueltigesUtf8(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);  // never more characters than bytes
-    QStringDecoder utf8(QStringConverter::Utf8);    // keeps a character split between pieces
+    QStringDecoder utf8 = utf8Dekodierer();         // keeps a character split between pieces
     QChar* const anfang = text.data();
     QChar* ende = anfang;
     for (qsizetype von = 0; von < bytes.size(); von += Dekodierstueck) {
-        QChar* const stueck = ende;
         ende = utf8.appendToBuffer(ende,
                                    bytes.sliced(von, std::min(Dekodierstueck, bytes.size() - von)));
         if (utf8.hasError()) {
             return std::nullopt;
         }
-        ende = aufPlanerzeichenIn(stueck, ende);
     }
     if (endetImZeichen(bytes)) {
         return std::nullopt;
@@ -91,6 +61,103 @@ std::optional<QString> gueltigesUtf8(QByteArrayView bytes) {
     text.truncate(ende - anfang);
     return text;
 }
+
+// The length of the valid UTF-8 sequence of two to four bytes at i, else 0.
+qsizetype utf8Folge(QByteArrayView bytes, qsizetype i) {
+    const auto byte = [&](qsizetype k) {
+        return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0U;
+    };
+    const auto folgebyte = [&](qsizetype k, unsigned von, unsigned bis) {
+        return byte(k) >= von && byte(k) <= bis;
+    };
+    const unsigned c = byte(i);
+    if (c >= 0xC2 && c <= 0xDF) {
+        return folgebyte(i + 1, 0x80, 0xBF) ? 2 : 0;
+    }
+    // Neither the shortest form of a smaller character nor a surrogate nor
+    // beyond U+10FFFF.
+    if (c >= 0xE0 && c <= 0xEF) {
+        const bool gut = folgebyte(i + 1, c == 0xE0 ? 0xA0 : 0x80, c == 0xED ? 0x9F : 0xBF) &&
+                         folgebyte(i + 2, 0x80, 0xBF);
+        return gut ? 3 : 0;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        const bool gut = folgebyte(i + 1, c == 0xF0 ? 0x90 : 0x80, c == 0xF4 ? 0x8F : 0xBF) &&
+                         folgebyte(i + 2, 0x80, 0xBF) && folgebyte(i + 3, 0x80, 0xBF);
+        return gut ? 4 : 0;
+    }
+    return 0;
+}
+
+// Whether the bytes hold UTF-8 beyond ASCII anywhere; only the bytes from
+// 0x80 on are looked at.
+bool mitUtf8Folge(QByteArrayView bytes) {
+    for (qsizetype i = ersterHoherByte(bytes, 0); i >= 0; i = ersterHoherByte(bytes, i + 1)) {
+        if (utf8Folge(bytes, i) > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Line by line: a line that is valid UTF-8 as such, every other one as
+// Windows-1252. The line ends stay as they are.
+QString zeilenweiseDekodieren(QByteArrayView bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype von = 0; von < bytes.size();) {
+        qsizetype bis = von;
+        while (bis < bytes.size() && bytes[bis] != '\r' && bytes[bis] != '\n') {
+            ++bis;
+        }
+        const QByteArrayView zeile = bytes.sliced(von, bis - von);
+        QStringDecoder utf8 = utf8Dekodierer(QStringConverter::Flag::Stateless);
+        const QString gelesen = utf8.decode(zeile);
+        text += utf8.hasError() ? cp1252Dekodieren(zeile) : gelesen;
+        if (bis < bytes.size()) {
+            text += QLatin1Char(bytes[bis]);
+            ++bis;
+        }
+        von = bis;
+    }
+    return text;
+}
+
+// UTF-16 in the byte order given; a surrogate without its partner, and a last
+// odd byte, become U+FFFD.
+QString utf16Dekodieren(QByteArrayView bytes, bool grossEndian) {
+    const qsizetype n = bytes.size() / 2;
+    QString text(n + bytes.size() % 2, Qt::Uninitialized);
+    auto* z = reinterpret_cast<char16_t*>(text.data());
+    const auto byte = [&](qsizetype k) {
+        return static_cast<unsigned>(static_cast<unsigned char>(bytes[k]));
+    };
+    for (qsizetype i = 0; i < n; ++i) {
+        const unsigned vorn = byte(2 * i);
+        const unsigned hinten = byte(2 * i + 1);
+        z[i] = static_cast<char16_t>(grossEndian ? (vorn << 8) | hinten : (hinten << 8) | vorn);
+    }
+    if (bytes.size() % 2 != 0) {
+        z[n] = u'\uFFFD';
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        if (QChar::isHighSurrogate(z[i]) && i + 1 < n && QChar::isLowSurrogate(z[i + 1])) {
+            ++i;
+        } else if (QChar::isSurrogate(z[i])) {
+            z[i] = u'\uFFFD';
+        }
+    }
+    return text;
+}
+
+bool beginntMit(QByteArrayView bytes, std::string_view anfang) {
+    return bytes.size() >= static_cast<qsizetype>(anfang.size()) &&
+           std::memcmp(bytes.data(), anfang.data(), anfang.size()) == 0;
+}
+
+constexpr std::string_view Utf8Bom("\xEF\xBB\xBF", 3);
+constexpr std::string_view Utf16LeBom("\xFF\xFE", 2);
+constexpr std::string_view Utf16BeBom("\xFE\xFF", 2);
 
 // The "sep=X" line a spreadsheet writes first, quoted or not.
 std::optional<QChar> trennzeichenzeile(QStringView zeile) {
@@ -212,17 +279,34 @@ QString Importfelder::unzitiert() {
     return rohtext(text_.data() + anfang, laenge);
 }
 
+bool keineTextdatei(QByteArrayView bytes) {
+    constexpr std::string_view Zip("PK\x03\x04", 4);
+    constexpr std::string_view Verbunddatei("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+    constexpr std::string_view Utf32LeBom("\xFF\xFE\x00\x00", 4);
+    if (beginntMit(bytes, Zip) || beginntMit(bytes, Verbunddatei) ||
+        beginntMit(bytes, Utf32LeBom)) {
+        return true;
+    }
+    if (beginntMit(bytes, Utf16LeBom) || beginntMit(bytes, Utf16BeBom)) {
+        return false;
+    }
+    return !bytes.isEmpty() &&
+           std::memchr(bytes.data(), 0, static_cast<std::size_t>(bytes.size())) != nullptr;
+}
+
 QString importtextDekodieren(QByteArrayView bytes) {
-    const bool mitBom = bytes.startsWith("\xEF\xBB\xBF");
+    if (beginntMit(bytes, Utf16LeBom) || beginntMit(bytes, Utf16BeBom)) {
+        return utf16Dekodieren(bytes.sliced(2), beginntMit(bytes, Utf16BeBom));
+    }
+    const bool mitBom = beginntMit(bytes, Utf8Bom);
     if (mitBom) {
         bytes = bytes.sliced(3);
     }
     if (auto text = gueltigesUtf8(bytes)) {
         return *std::move(text);  // plain ASCII too
     }
-    if (mitBom) {
-        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        return aufPlanerzeichen(utf8.decode(bytes));
+    if (mitBom || mitUtf8Folge(bytes)) {
+        return zeilenweiseDekodieren(bytes);
     }
     return cp1252Dekodieren(bytes);
 }
@@ -269,11 +353,16 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
             const Texte& t = dienste.texte;
             Importdatei datei;
             Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
-            datei.text = importtextDekodieren(dienste.kanal.restLesen());
+            const QByteArray bytes = dienste.kanal.restLesen();
             Datei_schliessen(dienste);
+            const QString pfad = Pfad_zitieren(t, Importdateipfad);
+            if (keineTextdatei(bytes)) {
+                Meldung(dienste, t.keineTextdatei.arg(pfad));
+                return std::nullopt;
+            }
+            datei.text = importtextDekodieren(bytes);
             const QString& text = datei.text;
 
-            const QString pfad = Pfad_zitieren(t, Importdateipfad);
             const auto leer = [&] {
                 Meldung(dienste, t.importdateiLeer.arg(pfad));
                 return std::nullopt;

@@ -55,8 +55,9 @@ class Importfelder {
 std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
 
 // Reads the import file's rows and detects their separator. Nothing when the
-// file is empty, its first line has no separator or it holds no data line; the
-// user has then been told why. The channel is closed again in every case.
+// file is no text file, is empty, its first line has no separator or it holds
+// no data line; the user has then been told why. The channel is closed again
+// in every case.
 std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad);
 
 // The text with each control character (below 32, and 127) shown as its
@@ -67,9 +68,18 @@ QString steuerzeichenSichtbar(QStringView text);
 // The size of the pieces the import file's bytes are decoded in.
 constexpr qsizetype Dekodierstueck = 16384;
 
-// The import file's bytes as planner text: UTF-8 when the file starts with a
-// byte-order mark or is valid UTF-8 with non-ASCII bytes, else Windows-1252.
-// A character the planner's files cannot hold is read as "?".
+// Whether the bytes are no text the program reads: a workbook (the zip of
+// .xlsx and .ods, the compound file of .xls), UTF-32, or anything else that
+// holds a NUL byte without being UTF-16.
+bool keineTextdatei(QByteArrayView bytes);
+
+// The import file's bytes as text, each character as the file holds it: by
+// its byte-order mark UTF-8, UTF-16 LE or UTF-16 BE; without one UTF-8 when it
+// is valid UTF-8, else Windows-1252. A file that is not valid UTF-8 but holds
+// UTF-8 beyond ASCII (written by two programs, say) is read line by line, each
+// line that is valid UTF-8 as such and every other one as Windows-1252; so is
+// a file with the mark of UTF-8. UTF-16 that is not valid (a lone surrogate, a
+// last odd byte) reads as U+FFFD, the character that stands for no character.
 QString importtextDekodieren(QByteArrayView bytes);
 
 }  // namespace mi

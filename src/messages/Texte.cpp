@@ -81,6 +81,9 @@ Texte deutsch() {
     t.keinTrennzeichen = QStringLiteral(
         "Kein Trennzeichen ',', ';', ':' oder 'Tabulator' in erster Zeile der Importdatei %1 "
         "gefunden");
+    t.keineTextdatei = QStringLiteral(
+        "Importdatei %1 ist keine Textdatei. Speichern Sie sie als CSV und wählen Sie sie "
+        "erneut aus.");
 
     t.zeilenkopf = QStringLiteral("Fehler in Zeile ");
     t.frageFortsetzen = QStringLiteral("Möchten Sie fortsetzen?");
@@ -186,6 +189,8 @@ Texte englisch() {
     t.importdateiLeer = QStringLiteral("Import file %1 is empty");
     t.keinTrennzeichen = QStringLiteral(
         "No separator ',', ';', ':' or 'Tab' found in the first row of the import file %1");
+    t.keineTextdatei =
+        QStringLiteral("Import file %1 is not a text file. Save it as CSV and select it again.");
 
     t.zeilenkopf = QStringLiteral("Error in row ");
     t.frageFortsetzen = QStringLiteral("Do you want to continue?");
@@ -296,6 +301,9 @@ Texte franzoesisch() {
     t.importdateiLeer = QStringLiteral("Le fichier d'import %1 est vide");
     t.keinTrennzeichen = QStringLiteral(
         "Aucun séparateur « , », « ; », « : » ou « Tab » trouvé dans le fichier d'import %1");
+    t.keineTextdatei = QStringLiteral(
+        "Le fichier d'import %1 n'est pas un fichier texte. Enregistrez-le au format CSV et "
+        "sélectionnez-le à nouveau.");
     t.kopfzeilenSchwelle = 9;
 
     t.zeilenkopf = QStringLiteral("Erreur à l'enregistrement numéro ");

@@ -59,6 +59,7 @@ struct Texte {
     // Import file reading
     QString importdateiLeer;     // %1 quoted path
     QString keinTrennzeichen;    // %1 quoted path
+    QString keineTextdatei;      // %1 quoted path
     int kopfzeilenSchwelle = 8;  // separators that complete a header
 
     // Import data check

@@ -43,7 +43,7 @@ TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
     }
 }
 
-enum class Ausgang { Zeilen, Leer, OhneTrenner };
+enum class Ausgang { Zeilen, Leer, OhneTrenner, KeinText };
 
 struct LeseFall {
     const char* name;
@@ -77,6 +77,8 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
         erwarteteBoxen.append(t.importdateiLeer.arg(pfad));
     } else if (fall.ausgang == Ausgang::OhneTrenner) {
         erwarteteBoxen.append(t.keinTrennzeichen.arg(pfad));
+    } else if (fall.ausgang == Ausgang::KeinText) {
+        erwarteteBoxen.append(t.keineTextdatei.arg(pfad));
     }
     EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
 
@@ -89,7 +91,18 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
 
 const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
 
-constexpr Ausgang Z = Ausgang::Zeilen, L = Ausgang::Leer;
+constexpr Ausgang Z = Ausgang::Zeilen, L = Ausgang::Leer, N = Ausgang::KeinText;
+
+// A text as UTF-16 with its byte-order mark.
+QByteArray utf16(QStringView text, bool grossEndian) {
+    QByteArray bytes = grossEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const QChar c : text) {
+        const auto [erstes, zweites] = std::pair{c.unicode() >> 8, c.unicode() & 0xFF};
+        bytes += static_cast<char>(grossEndian ? erstes : zweites);
+        bytes += static_cast<char>(grossEndian ? zweites : erstes);
+    }
+    return bytes;
+}
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
@@ -106,21 +119,33 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
     LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
     LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
     LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
-    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"?;?x"}},
-    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}}));
+    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"Ł;😀x"}},
+    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}},
+    // One line saved by another program: each line as it is written.
+    LeseFall{"MixedUtf8AndWindows1252", Sprache::EN, "M\xC3\xBCller;a\r\nJ\xFCrgen;\xC3\r\n\xC3\x89lo;\xE2\x82\xAC\n", Z, {"Müller;a", "Jürgen;Ã", "Élo;€"}},
+    LeseFall{"Utf8BomAndAWindows1252Line", Sprache::EN, "\xEF\xBB\xBFZo\xC3\xAB;a\rZo\xEB;b", Z, {"Zoë;a", "Zoë;b"}},
+    // A spreadsheet's "Unicode text": UTF-16 with its mark, tabs.
+    LeseFall{"Utf16LeCrLf", Sprache::EN, utf16(u"Name\tU\tF\tT\tR\tA\tB\tC\tD\r\nDvořák\tjd\r\n\U0001F600\t\xE9", false), Z, {"Dvořák\tjd", "\U0001F600\t\u00E9"}},
+    LeseFall{"Utf16BeLf", Sprache::EN, utf16(u"Şahin\tİlker\nNowak\tŁukasz", true), Z, {"Şahin\tİlker", "Nowak\tŁukasz"}},
+    LeseFall{"Utf16LoneSurrogatesAndOddByte", Sprache::EN, utf16(u"a\tb\xD800\r\nc\t\xDC00", false) + "x", Z, {"a\tb\uFFFD", "c\t\uFFFD\uFFFD"}},
+    // Not text: refused before a row is read.
+    LeseFall{"Workbook", Sprache::EN, QByteArray("PK\x03\x04\x14\x00\x06\x00;a", 10), N, {}},
+    LeseFall{"OldWorkbook", Sprache::DE, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1;a\r\n", N, {}},
+    LeseFall{"NulInAName", Sprache::FR, QByteArray("Anna;a\r\nB\x00o;b", 13), N, {}},
+    LeseFall{"Utf32", Sprache::EN, QByteArray("\xFF\xFE\x00\x00;\x00\x00\x00", 8), N, {}}));
 // clang-format on
 
 // The bytes are decoded in pieces: a character split between two of them, at
 // every place it can be split, reads as it does whole, and so does a file that
 // ends inside a character (then Windows-1252) or holds a byte-order mark in its
-// middle.
+// middle. Every character is kept as the file holds it.
 TEST(ImportdateiLesenTest, CharactersAcrossThePiecesOfDecoding) {
     const std::pair<QByteArray, QString> faelle[] = {
         {"\xC3\xBC", QStringLiteral("\u00FC")},
         {"\xE2\x82\xAC", QStringLiteral("\u20AC")},
-        {"\xF0\x9F\x98\x80", "?"},
-        {"\xC5\x81", "?"},
-        {"\xEF\xBB\xBF", "?"},
+        {"\xF0\x9F\x98\x80", QStringLiteral("\U0001F600")},
+        {"\xC5\x81", QStringLiteral("\u0141")},
+        {"\xEF\xBB\xBF", QStringLiteral("\uFEFF")},
     };
     for (qsizetype vorne = Dekodierstueck - 4; vorne <= Dekodierstueck + 1; ++vorne) {
         const QByteArray anfang(vorne, 'y');

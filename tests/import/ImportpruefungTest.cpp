@@ -110,6 +110,16 @@ TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
 }
 
 constexpr Antwort OK = Antwort::OK, Ja = Antwort::Ja, Nein = Antwort::Nein;
+
+// A spreadsheet's "Unicode text": UTF-16 LE with its byte-order mark.
+QByteArray utf16le(std::u16string_view text) {
+    QByteArray bytes = "\xFF\xFE";
+    for (const char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
 const QString Fortsetzen = QStringLiteral("\r\rDo you want to continue?");
 const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
@@ -142,6 +152,19 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
           "Error in row 1\r\rField Windows User Name holds control characters: U+0009, U+001A" + Fortsetzen,
           "Error in row 2\r\rField Windows User Name holds control characters: U+0009, U+0001" + Fortsetzen}, false},
     Fall{"DelButTheSeparatorTab", Sprache::DE, DE, "anna", "Anna\tx\x7F", Ja, {"Fehler in Zeile 1\r\rFeld Benutzerkennung enthält Steuerzeichen: U+007F" + Fortsetzen_DE}, false},
+    // Names as the file holds them: Łącki and Łęcki are two names.
+    Fall{"NamesFromCzechPolishTurkish", Sprache::EN, EN, "anna", "Dvořák Jiří;jdvorak\r\nŁącki Jan;\r\nŁęcki Jan;\r\nŞahin İlker;isahin", Ja,
+         {"Error in row 1\r\rField Name holds characters the Velmora cannot store: ř" + Fortsetzen,
+          "Error in row 2\r\rField Name holds characters the Velmora cannot store: Ł, ą" + Fortsetzen,
+          "Error in row 3\r\rField Name holds characters the Velmora cannot store: Ł, ę" + Fortsetzen,
+          "Error in row 4\r\rField Name holds characters the Velmora cannot store: Ş, İ" + Fortsetzen}, false},
+    Fall{"BeyondTheBmpOnceAndInvisibleAsCodes", Sprache::FR, FR, "anna", "Anna;a😀b😀\u200B;;;;;;;;\xEF\xBF\xBD", Ja,
+         {"Erreur à l'enregistrement numéro 1\r\rLe champ Nom d'Utilisateur Windows contient des caractères que le logiciel ne peut pas enregistrer : 😀, U+200B\r\rVoulez-vous continuer ?",
+          "Erreur à l'enregistrement numéro 1\r\rLe champ RTT contient des caractères que le logiciel ne peut pas enregistrer : �\r\rVoulez-vous continuer ?",
+          "Erreur à l'enregistrement numéro 1, Anna\r\rRTT � n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
+    Fall{"Utf16NulAndSubInAName", Sprache::EN, EN, "anna", utf16le(std::u16string_view(u"An\0na\tan\x1A\r\n", 11)), Ja,
+         {"Error in row 1\r\rField Name holds control characters: U+0000" + Fortsetzen,
+          "Error in row 1\r\rField Windows User Name holds control characters: U+001A" + Fortsetzen}, false},
     Fall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, true},
     Fall{"UserWithoutRights", Sprache::EN, EN, "bob", "", OK,
          {"You are not administrator of the Velmora and you don't have permission to import employee data."}, false}));
