@@ -6,6 +6,7 @@
 #endif
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -20,6 +21,39 @@ constexpr qsizetype Sechzehner = 16;  // in two such loads
 __m128i achtLaden(const char16_t* zeichen) {
     return _mm_loadu_si128(reinterpret_cast<const __m128i*>(zeichen));
 }
+
+// The sixteen characters from zeichen narrowed to bytes, with saturation:
+// every character beyond 0xFF becomes 0x00 or 0xFF, so none of them equals a
+// character from 0x01 to 0xFE, and sixteen are compared at once.
+__m128i sechzehnBytes(const char16_t* zeichen) {
+    return _mm_packus_epi16(achtLaden(zeichen), achtLaden(zeichen + Achter));
+}
+
+bool alsByte(char16_t c) {
+    return c >= 0x01 && c <= 0xFE;
+}
+
+// One bit per character of the sixteen from a position that is one of N
+// characters from 0x01 to 0xFE.
+template <std::size_t N>
+struct Bytesuche {
+    explicit Bytesuche(const std::array<char16_t, N>& zeichen) {
+        for (std::size_t i = 0; i < N; ++i) {
+            muster[i] = _mm_set1_epi8(static_cast<char>(zeichen[i]));
+        }
+    }
+
+    unsigned operator()(const char16_t* zeichen) const {
+        const __m128i b = sechzehnBytes(zeichen);
+        __m128i treffer = _mm_cmpeq_epi8(b, muster[0]);
+        for (std::size_t i = 1; i < N; ++i) {
+            treffer = _mm_or_si128(treffer, _mm_cmpeq_epi8(b, muster[i]));
+        }
+        return static_cast<unsigned>(_mm_movemask_epi8(treffer));
+    }
+
+    __m128i muster[N];
+};
 
 // One bit per character of the sixteen from zeichen that is a or b.
 unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
@@ -94,7 +128,7 @@ struct Pruefmuster {
           zweites(_mm_set1_epi8(static_cast<char>(zweitesPruefzeichen(sep)))) {}
 
     unsigned operator()(const char16_t* zeichen) const {
-        const __m128i b = _mm_packus_epi16(achtLaden(zeichen), achtLaden(zeichen + Achter));
+        const __m128i b = sechzehnBytes(zeichen);
         const __m128i verschoben =
             _mm_and_si128(_mm_sub_epi8(b, _mm_set1_epi8(0x20)), _mm_set1_epi8(0x7F));
         const __m128i druckbar =
@@ -143,6 +177,9 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     qsizetype i = ab;
 #ifdef MI_SSE2
     if (n >= Sechzehner) {
+        if (alsByte(a) && alsByte(b)) {
+            return ersterTreffer(z, i, n, Bytesuche<2>({a, b}));
+        }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
         return ersterTreffer(z, i, n, [&](const char16_t* s) { return treffer16(s, va, vb); });
@@ -162,6 +199,9 @@ qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t
     qsizetype i = ab;
 #ifdef MI_SSE2
     if (n >= Sechzehner) {
+        if (alsByte(a) && alsByte(b) && alsByte(c)) {
+            return ersterTreffer(z, i, n, Bytesuche<3>({a, b, c}));
+        }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
         const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
@@ -194,28 +234,45 @@ qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeiche
     return -1;
 }
 
+#ifdef MI_SSE2
+namespace {
+
+// Every hit, in order, at most hoechstens of them, in a text of at least
+// sixteen characters.
+template <typename Treffer16>
+int alleTreffer(const char16_t* z, qsizetype n, Treffer16 treffer16, qsizetype* stellen,
+                int hoechstens) {
+    int anzahl = 0;
+    for (qsizetype i = 0; i < n; i += Sechzehner) {
+        for (unsigned bits = trefferAb(z, i, n, treffer16); bits != 0; bits &= bits - 1) {
+            if (anzahl == hoechstens) {
+                return anzahl;
+            }
+            stellen[anzahl++] = i + std::countr_zero(bits);
+        }
+    }
+    return anzahl;
+}
+
+}  // namespace
+#endif
+
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens) {
     const char16_t* z = text.utf16();
     const qsizetype n = text.size();
-    qsizetype i = 0;
-    int anzahl = 0;
 #ifdef MI_SSE2
     if (n >= Sechzehner) {
+        if (alsByte(a) && alsByte(b)) {
+            return alleTreffer(z, n, Bytesuche<2>({a, b}), stellen, hoechstens);
+        }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        const auto zwei = [&](const char16_t* s) { return treffer16(s, va, vb); };
-        for (; i < n; i += Sechzehner) {
-            for (unsigned bits = trefferAb(z, i, n, zwei); bits != 0; bits &= bits - 1) {
-                if (anzahl == hoechstens) {
-                    return anzahl;
-                }
-                stellen[anzahl++] = i + std::countr_zero(bits);
-            }
-        }
-        return anzahl;
+        return alleTreffer(
+            z, n, [&](const char16_t* s) { return treffer16(s, va, vb); }, stellen, hoechstens);
     }
 #endif
-    for (; i < n && anzahl < hoechstens; ++i) {
+    int anzahl = 0;
+    for (qsizetype i = 0; i < n && anzahl < hoechstens; ++i) {
         if (z[i] == a || z[i] == b) {
             stellen[anzahl++] = i;
         }

@@ -58,7 +58,12 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
                     << std::hex << int(zeichen);
                 EXPECT_EQ(findePruefzeichen(text, stelle + 1, sep), -1);
             }
-            QString text(laenge, u'a');
+            // Characters beyond 0xFF whose bytes hold the ones searched for.
+            QString text(laenge, u'\u013B');
+            text[laenge - 1] = u'\uFF3A';
+            EXPECT_EQ(findeEines(text, 0, u':', u';'), -1);
+            EXPECT_EQ(findeEinesVonDrei(text, 0, u'"', u':', u';'), -1);
+            EXPECT_EQ(findeEines(text, 0, u'\0', u'\u00FF'), -1);
             text[stelle] = u';';
             EXPECT_EQ(findeEines(text, 0, u':', u';'), stelle);
             EXPECT_EQ(findeEines(text, stelle, u':', u';'), stelle);
