@@ -35,6 +35,13 @@ using ImportTabelle = std::vector<ImportZeile>;
 // processor's cache holds, so rows made empty by the reader and filled by the
 // check would each go through memory twice. Moved or copied whole, never apart,
 // and never changed once the rows point into it.
+// A row whose record is more than one line of the file: a quoted cell holds
+// a line break, or its quote is still open at the end of the file.
+struct Umbruch {
+    std::size_t zeile;  // the row's index
+    bool offen;
+};
+
 struct Importdatei {
     std::vector<QStringView> zeilentexte;
     ImportTabelle zeilen;
@@ -45,6 +52,7 @@ struct Importdatei {
     // field with a doubled quote): few, and never changed once a row points
     // into one.
     std::vector<QString> eigene;
+    std::vector<Umbruch> umbrueche{};  // in row order; nearly always none
 };
 
 }  // namespace mi

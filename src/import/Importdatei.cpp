@@ -159,12 +159,12 @@ constexpr std::string_view Utf8Bom("\xEF\xBB\xBF", 3);
 constexpr std::string_view Utf16LeBom("\xFF\xFE", 2);
 constexpr std::string_view Utf16BeBom("\xFE\xFF", 2);
 
-// The "sep=X" line a spreadsheet writes first, quoted or not.
+// The "sep=X" line a spreadsheet writes first, quoted or not, in any letter case.
 std::optional<QChar> trennzeichenzeile(QStringView zeile) {
     if (zeile.size() == 7 && zeile.front() == u'"' && zeile.back() == u'"') {
         zeile = zeile.sliced(1, 5);
     }
-    if (zeile.size() != 5 || !zeile.startsWith(u"sep=")) {
+    if (zeile.size() != 5 || !zeile.startsWith(u"sep=", Qt::CaseInsensitive)) {
         return std::nullopt;
     }
     const QChar c = zeile[4];
@@ -180,31 +180,34 @@ bool istKopfzeile(QStringView zeile) {
     return klein.contains(u"name") || klein.contains(u"nom");
 }
 
-// A header may run over several lines until they hold enough separators
-// together; a header the file ends in consumes every line.
-void kopfUeberlesen(QStringView zeile, QChar trennzeichen, int schwelle, Importzeilen& zeilen) {
+// A header may run over several records until they hold enough separators
+// together; a header the file ends in consumes every record.
+void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Importsaetze& saetze) {
     std::int16_t summe = 0;
     for (;;) {
-        Zaehler16::pruefen(zeile.size());
-        summe = Zaehler16::pruefen(summe + zeile.count(trennzeichen));
-        if (summe >= schwelle || zeilen.ende()) {
+        Zaehler16::pruefen(satz.size());
+        summe = Zaehler16::pruefen(summe + satz.count(trennzeichen));
+        if (summe >= schwelle || saetze.ende()) {
             return;
         }
-        zeile = zeilen.naechste();
-        if (zeilen.ende()) {
-            return;  // the file's last line belongs to the header unread
+        satz = saetze.naechster().text;
+        if (saetze.ende()) {
+            return;  // the file's last record belongs to the header unread
         }
     }
 }
 
-// The line points into the file's text, which the Importdatei keeps.
-void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, QStringView zeile) {
+// The record points into the file's text, which the Importdatei keeps.
+void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsatz& satz) {
     const char16_t sep = datei.trennzeichen.unicode();
-    if (zeile.isEmpty() || findeEines(zeile, 0, sep, sep) < 0) {
+    if (satz.text.isEmpty() || findeEines(satz.text, 0, sep, sep) < 0) {
         return;
     }
     ++zeilenzahl;
-    datei.zeilentexte.push_back(zeile);
+    if (satz.umbrochen || satz.offen) {
+        datei.umbrueche.push_back({datei.zeilentexte.size(), satz.offen});
+    }
+    datei.zeilentexte.push_back(satz.text);
 }
 
 }  // namespace
@@ -218,6 +221,100 @@ QStringView Importzeilen::naechste() {
     }
     pos_ = i;
     return zeile;
+}
+
+// The lines of a text, CR LF counted as one line end.
+qsizetype Importsaetze::zeilenAnzahl(QStringView text) {
+    qsizetype anzahl = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' ||
+            (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))) {
+            ++anzahl;
+        }
+    }
+    return anzahl;
+}
+
+qsizetype Importsaetze::zeilenende(qsizetype ab) const {
+    const qsizetype i = findeEines(text_, ab, u'\r', u'\n');
+    return i < 0 ? text_.size() : i;
+}
+
+Importsatz Importsaetze::naechster() {
+    Importsatz satz;
+    satz.zeile = zeile_;
+    const qsizetype von = pos_;
+    const qsizetype n = text_.size();
+    qsizetype ende = findeEinesVonDrei(text_, von, u'\r', u'\n', u'"');
+    if (ende < 0) {
+        ende = n;
+    } else if (text_[ende] == u'"') {
+        ende = zitiertesEnde(von, satz);
+    }
+    satz.text = text_.sliced(von, ende - von);
+    if (ende < n) {
+        ende += (text_[ende] == u'\r' && ende + 1 < n && text_[ende + 1] == u'\n') ? 2 : 1;
+    }
+    pos_ = ende;
+    zeile_ += satz.umbrochen ? zeilenAnzahl(satz.text) : 1;
+    return satz;
+}
+
+// The end of a record holding a quote: its fields as Importfelder splits them,
+// each quoted one to its closing quote.
+qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
+    const qsizetype n = text_.size();
+    qsizetype feld = von;  // where the field starts
+    qsizetype zeile = zeilenende(von);
+    for (;;) {
+        // The next quote on the field's line that starts a field.
+        qsizetype quote = feld;
+        for (;;) {
+            quote = findeEines(text_.first(zeile), quote, u'"', u'"');
+            if (quote < 0) {
+                return zeile;
+            }
+            if (quote == feld || text_[quote - 1] == sep_) {
+                break;
+            }
+            ++quote;
+        }
+        // Its closing quote, over line ends too.
+        qsizetype i = quote + 1;
+        for (;;) {
+            const qsizetype zu = findeEines(text_, i, u'"', u'"');
+            if (zu < 0) {
+                satz.offen = true;
+                return n;
+            }
+            const qsizetype danach = zu + 1;
+            const QChar folgt = danach < n ? text_[danach] : QChar(u'\n');
+            if (folgt == u'"') {
+                i = danach + 1;  // a doubled quote
+                continue;
+            }
+            if (folgt != sep_ && folgt != u'\r' && folgt != u'\n') {
+                // Not quoted as spreadsheets quote: the field ends at the next
+                // separator of its line.
+                const qsizetype trenner = findeEines(text_.first(zeile), quote + 1, sep_, sep_);
+                if (trenner < 0) {
+                    return zeile;
+                }
+                feld = trenner + 1;
+                break;
+            }
+            const bool umbrochen = zu > zeile;
+            satz.umbrochen = satz.umbrochen || umbrochen;
+            if (folgt != sep_) {
+                return danach;
+            }
+            feld = danach + 1;
+            if (umbrochen) {
+                zeile = zeilenende(feld);
+            }
+            break;
+        }
+    }
 }
 
 QString Importfelder::naechstes() {
@@ -367,18 +464,20 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
                 Meldung(dienste, t.importdateiLeer.arg(pfad));
                 return std::nullopt;
             };
+            // The separator must be known before the records can be read:
+            // it comes from the first line, whatever it holds.
             Importzeilen zeilen(text);
             if (zeilen.ende()) {
                 return leer();
             }
-            QStringView erste = zeilen.naechste();
+            const QStringView erste = zeilen.naechste();
+            qsizetype anfang = 0;
+            qsizetype ersteZeile = 1;
             if (const auto sep = trennzeichenzeile(erste)) {
                 // Without this the line would be read as an employee named "sep=".
                 datei.trennzeichen = *sep;
-                if (zeilen.ende()) {
-                    return leer();
-                }
-                erste = zeilen.naechste();
+                anfang = zeilen.position();
+                ersteZeile = 2;
             } else if (const auto gefunden = Trennzeichen(dienste, erste.toString())) {
                 datei.trennzeichen = *gefunden;
             } else {
@@ -386,14 +485,19 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
                 return std::nullopt;
             }
 
-            Zaehler16 zeilenzahl;
-            if (istKopfzeile(erste)) {
-                kopfUeberlesen(erste, datei.trennzeichen, t.kopfzeilenSchwelle, zeilen);
-            } else {
-                zeileUebernehmen(datei, zeilenzahl, erste);
+            Importsaetze saetze(text, datei.trennzeichen, anfang, ersteZeile);
+            if (saetze.ende()) {
+                return leer();
             }
-            while (!zeilen.ende()) {
-                zeileUebernehmen(datei, zeilenzahl, zeilen.naechste());
+            Zaehler16 zeilenzahl;
+            const Importsatz erster = saetze.naechster();
+            if (istKopfzeile(erster.text)) {
+                kopfUeberlesen(erster.text, datei.trennzeichen, t.kopfzeilenSchwelle, saetze);
+            } else {
+                zeileUebernehmen(datei, zeilenzahl, erster);
+            }
+            while (!saetze.ende()) {
+                zeileUebernehmen(datei, zeilenzahl, saetze.naechster());
             }
             if (zeilenzahl.wert() == 0) {
                 return leer();

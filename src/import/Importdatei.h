@@ -19,10 +19,47 @@ class Importzeilen {
 
     bool ende() const { return pos_ >= text_.size(); }
     QStringView naechste();
+    // Where the next line starts.
+    qsizetype position() const { return pos_; }
 
   private:
     QStringView text_;
     qsizetype pos_ = 0;
+};
+
+// One record of the import file: a line, or the lines a quoted cell runs over.
+struct Importsatz {
+    QStringView text;
+    qsizetype zeile = 0;     // its first line in the file, counted from 1
+    bool umbrochen = false;  // a quoted cell holds a line break
+    bool offen = false;      // a quote is still open at the end of the file
+};
+
+// The records of a text as spreadsheets write them (RFC 4180): a field that
+// starts with a quote runs to its closing quote, a quote followed by the
+// separator, a line end or the end of the file (a doubled quote is one
+// quote), over line ends too. A field whose quote is followed by anything
+// else is not quoted so: it is read as Importfelder reads it, up to the next
+// separator of its line, and its quote quotes nothing. A quote still open at
+// the end of the file takes the rest of the file. Lines end as Importzeilen
+// ends them; the quote-free lines, nearly all of them, are read in one search.
+class Importsaetze {
+  public:
+    Importsaetze(QStringView text, QChar trennzeichen, qsizetype ab, qsizetype zeile)
+        : text_(text), sep_(trennzeichen.unicode()), pos_(ab), zeile_(zeile) {}
+
+    bool ende() const { return pos_ >= text_.size(); }
+    Importsatz naechster();
+
+  private:
+    qsizetype zitiertesEnde(qsizetype von, Importsatz& satz) const;
+    qsizetype zeilenende(qsizetype ab) const;
+    static qsizetype zeilenAnzahl(QStringView text);
+
+    QStringView text_;
+    char16_t sep_;
+    qsizetype pos_;
+    qsizetype zeile_;
 };
 
 // The fields of one line as spreadsheets write them (RFC 4180), in order. A

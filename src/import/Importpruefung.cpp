@@ -93,6 +93,7 @@ class Pruefung {
           t(d.texte),
           format(d.plattform.gebietsschema()),
           zeilentexte(datei.zeilentexte),
+          umbrueche(datei.umbrueche),
           zeilen(datei.zeilen),
           eigene(datei.eigene),
           sep(datei.trennzeichen),
@@ -185,6 +186,8 @@ class Pruefung {
     const Texte& t;
     const Gebietsformat format;
     const std::vector<QStringView>& zeilentexte;
+    const std::vector<Umbruch>& umbrueche;
+    std::size_t naechsterUmbruch = 0;
     ImportTabelle& zeilen;
     std::vector<QString>& eigene;
     const QChar sep;
@@ -224,6 +227,13 @@ bool doppelpunktImFeld(QStringView text) {
 // The same search finds the characters the planner's file cannot take, which
 // the fields are then searched for: true for such a row.
 bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, std::size_t i) {
+    // A row whose record is more than one line: once, without its name, which
+    // may hold the line break itself. Its line breaks are no further fault.
+    if (p.naechsterUmbruch < p.umbrueche.size() && p.umbrueche[p.naechsterUmbruch].zeile == i) {
+        p.fehler(static_cast<qsizetype>(i) + 1, nullptr,
+                 p.umbrueche[p.naechsterUmbruch].offen ? p.t.offenesZitat : p.t.umbruchInZelle);
+        ++p.naechsterUmbruch;
+    }
     const QStringView text = p.zeilentexte[i];
     const qsizetype von = text.data() - dateitext.constData();
     if (!suche.enthaelt(von, von + text.size())) {

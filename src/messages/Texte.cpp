@@ -123,6 +123,8 @@ Texte deutsch() {
     t.fremdeZeichen =
         QStringLiteral("Feld %1 enthält Zeichen, die der Velmorat nicht speichern kann: %2");
     t.steuerzeichen = QStringLiteral("Feld %1 enthält Steuerzeichen: %2");
+    t.umbruchInZelle = QStringLiteral("Zeilenumbruch innerhalb einer Zelle");
+    t.offenesZitat = QStringLiteral("Anführungszeichen nicht geschlossen");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Es sind bereits Mitarbeiterdaten vorhanden. Diese werden durch die zu importierenden "
@@ -229,6 +231,8 @@ Texte englisch() {
                       QStringLiteral("Additional vacation")};
     t.fremdeZeichen = QStringLiteral("Field %1 holds characters the Velmora cannot store: %2");
     t.steuerzeichen = QStringLiteral("Field %1 holds control characters: %2");
+    t.umbruchInZelle = QStringLiteral("Line break inside a cell");
+    t.offenesZitat = QStringLiteral("Quotation mark not closed");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Employee data already exist. Existing data will be overwritten by the import data.");
@@ -339,6 +343,8 @@ Texte franzoesisch() {
     t.fremdeZeichen = QStringLiteral(
         "Le champ %1 contient des caractères que le logiciel ne peut pas enregistrer : %2");
     t.steuerzeichen = QStringLiteral("Le champ %1 contient des caractères de contrôle : %2");
+    t.umbruchInZelle = QStringLiteral("Saut de ligne dans une cellule");
+    t.offenesZitat = QStringLiteral("Guillemet non fermé");
 
     t.ueberschreibenHinweis = QStringLiteral(
         "Des employés sont déjà déclarés. L'import effacera toutes les données existantes "

@@ -84,6 +84,8 @@ struct Texte {
     std::array<QString, 10> spaltennamen;  // the ten columns, as the faults name them
     QString fremdeZeichen;                 // %1 column name, %2 the characters
     QString steuerzeichen;                 // %1 column name, %2 their codes
+    QString umbruchInZelle;
+    QString offenesZitat;
 
     // Import
     QString ueberschreibenHinweis;

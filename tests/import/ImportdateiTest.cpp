@@ -33,6 +33,8 @@ TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
         // A quote that never closes on its line quotes nothing.
         {"\"a;b\";\"c;d", u';', {"a;b", "c", "d"}},
         {"x;\";\"a\"\"b", u';', {"x", "", "a\"\"b"}},
+        // A record over two lines, its cell with the line break.
+        {"\"Berger\r\nAnna\";\"x\"\"\ny\"", u';', {"Berger\r\nAnna", "x\"\ny"}},
     };
     for (const auto& [zeile, sep, erwartet] : faelle) {
         QStringList felder;
@@ -121,6 +123,12 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
     LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
     LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"Ł;😀x"}},
     LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}},
+    // Records: a quoted cell over line ends, the rows after it as they are.
+    LeseFall{"LineBreakInACellInTheMiddle", Sprache::EN, "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c", Z, {"Anna;a", "\"Berger\r\nBo\";b", "Cy;c"}},
+    LeseFall{"LineBreakInACellAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\"\"\nc\"\n", Z, {"Anna;a", "Bo;\"b\"\"\nc\""}},
+    LeseFall{"QuoteOpenAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Z, {"Anna;a", "Bo;\"b\r\nCy;c\r\n"}},
+    LeseFall{"QuotedNotAsSpreadsheetsQuoteEndsAtTheLine", Sprache::EN, "x;\"a\"b\r\nc;\"d\"\"\"\r\n\"e;f\"g\r\nh;\"i\"", Z, {"x;\"a\"b", "c;\"d\"\"\"", "\"e;f\"g", "h;\"i\""}},
+    LeseFall{"HeaderOverARecord", Sprache::EN, "Name;\"User\n(login)\";F;T;R;A;B;C;D\r\nAnna;a", Z, {"Anna;a"}},
     // One line saved by another program: each line as it is written.
     LeseFall{"MixedUtf8AndWindows1252", Sprache::EN, "M\xC3\xBCller;a\r\nJ\xFCrgen;\xC3\r\n\xC3\x89lo;\xE2\x82\xAC\n", Z, {"Müller;a", "Jürgen;Ã", "Élo;€"}},
     LeseFall{"Utf8BomAndAWindows1252Line", Sprache::EN, "\xEF\xBB\xBFZo\xC3\xAB;a\rZo\xEB;b", Z, {"Zoë;a", "Zoë;b"}},

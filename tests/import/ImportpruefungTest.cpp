@@ -165,6 +165,13 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
     Fall{"Utf16NulAndSubInAName", Sprache::EN, EN, "anna", utf16le(std::u16string_view(u"An\0na\tan\x1A\r\n", 11)), Ja,
          {"Error in row 1\r\rField Name holds control characters: U+0000" + Fortsetzen,
           "Error in row 1\r\rField Windows User Name holds control characters: U+001A" + Fortsetzen}, false},
+    // A row over several lines is one row with its number, once.
+    Fall{"LineBreakInACellInTheMiddleAndAtTheEnd", Sprache::EN, EN, "anna", "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c;x\r\nDi;\"d\nd\"", Ja,
+         {"Error in row 2\r\rLine break inside a cell" + Fortsetzen, "Error in row 4\r\rLine break inside a cell" + Fortsetzen,
+          "Error in row 3, Cy\r\rDate x is invalid" + Fortsetzen}, false},
+    Fall{"QuoteOpenAtTheEnd", Sprache::DE, DE, "anna", "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Ja,
+         {"Fehler in Zeile 2\r\rAnführungszeichen nicht geschlossen" + Fortsetzen_DE,
+          "Fehler in Zeile 2, Bo\r\r'Von-Datum' c\u240D\u240A ist fehlerhaft" + Fortsetzen_DE}, false},
     Fall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, true},
     Fall{"UserWithoutRights", Sprache::EN, EN, "bob", "", OK,
          {"You are not administrator of the Velmora and you don't have permission to import employee data."}, false}));
