@@ -42,6 +42,13 @@ struct Umbruch {
     bool offen;
 };
 
+// A line the reader passed over for lacking the separator, as the check's
+// closing message names it.
+struct UeberleseneZeile {
+    qsizetype zeile;  // its number in the file, counted from 1
+    QString anfang;   // its first characters, control characters shown
+};
+
 struct Importdatei {
     std::vector<QStringView> zeilentexte;
     ImportTabelle zeilen;
@@ -53,6 +60,7 @@ struct Importdatei {
     // into one.
     std::vector<QString> eigene;
     std::vector<Umbruch> umbrueche{};  // in row order; nearly always none
+    std::vector<UeberleseneZeile> ueberlesen{};
 };
 
 }  // namespace mi

@@ -197,10 +197,28 @@ void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Importsa
     }
 }
 
-// The record points into the file's text, which the Importdatei keeps.
+// What the closing message shows of a line passed over.
+constexpr qsizetype Anfangslaenge = 40;
+
+QString zeilenanfang(QStringView text) {
+    if (text.size() <= Anfangslaenge) {
+        return steuerzeichenSichtbar(text);
+    }
+    // A character beyond 0xFFFF is not cut in two.
+    const qsizetype laenge =
+        text[Anfangslaenge - 1].isHighSurrogate() ? Anfangslaenge + 1 : Anfangslaenge;
+    return steuerzeichenSichtbar(text.first(laenge)) + QChar(u'\u2026');
+}
+
+// The record points into the file's text, which the Importdatei keeps. One
+// without the separator is passed over, as always; unless it is blank, the
+// check's closing message names it.
 void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsatz& satz) {
     const char16_t sep = datei.trennzeichen.unicode();
     if (satz.text.isEmpty() || findeEines(satz.text, 0, sep, sep) < 0) {
+        if (!satz.text.trimmed().isEmpty()) {
+            datei.ueberlesen.push_back({satz.zeile, zeilenanfang(satz.text)});
+        }
         return;
     }
     ++zeilenzahl;
@@ -408,6 +426,29 @@ QString importtextDekodieren(QByteArrayView bytes) {
     return cp1252Dekodieren(bytes);
 }
 
+QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString& text) {
+    const auto anzahl = static_cast<qsizetype>(datei.ueberlesen.size());
+    if (anzahl == 0) {
+        return text;
+    }
+    const QString sep(datei.trennzeichen);
+    return text + QStringLiteral("\r\r") +
+           (anzahl == 1 ? t.ueberlesenEine.arg(sep)
+                        : t.ueberlesenMehrere.arg(QString::number(anzahl), sep));
+}
+
+QString mitUeberlesenenDetails(const Texte& t, const Importdatei& datei,
+                               const QString& fehlerliste) {
+    QStringList zeilen;
+    if (!fehlerliste.isEmpty()) {
+        zeilen.append(fehlerliste);
+    }
+    for (const UeberleseneZeile& z : datei.ueberlesen) {
+        zeilen.append(t.ueberleseneZeile.arg(QString::number(z.zeile), z.anfang));
+    }
+    return zeilen.join(u'\r');
+}
+
 QString steuerzeichenSichtbar(QStringView text) {
     QString sichtbar = text.toString();
     for (QChar& c : sichtbar) {
@@ -461,7 +502,8 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
             const QString& text = datei.text;
 
             const auto leer = [&] {
-                Meldung(dienste, t.importdateiLeer.arg(pfad));
+                Meldung(dienste, mitUeberlesenen(t, datei, t.importdateiLeer.arg(pfad)),
+                        mitUeberlesenenDetails(t, datei, {}));
                 return std::nullopt;
             };
             // The separator must be known before the records can be read:

@@ -9,6 +9,7 @@
 namespace mi {
 
 struct Dienste;
+struct Texte;
 
 // The lines of a text as a spreadsheet or an editor writes it: CR LF, a lone LF
 // and a lone CR each end one, since spreadsheets on other systems write LF. A
@@ -96,6 +97,14 @@ std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
 // no data line; the user has then been told why. The channel is closed again
 // in every case.
 std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad);
+
+// The closing message's text with one more sentence on the lines the reader
+// passed over, when it passed over any.
+QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString& text);
+
+// A closing message's details: the list of faults, then the lines passed over.
+QString mitUeberlesenenDetails(const Texte& t, const Importdatei& datei,
+                               const QString& fehlerliste);
 
 // The text with each control character (below 32, and 127) shown as its
 // picture (U+2400 to U+2421), for a message: a line break in a value must not

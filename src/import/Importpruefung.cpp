@@ -713,11 +713,14 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
             if (!allePruefen(p, ergebnis.datei.text)) {
                 return ergebnis;
             }
+            // The lines passed over are named however the check ended.
+            const Texte& t = dienste.texte;
+            const QString details = mitUeberlesenenDetails(t, ergebnis.datei, p.fehlerliste());
             if (p.uebergangeneFehler()) {
-                Meldung(dienste, dienste.texte.pruefungMitFehlern, p.fehlerliste());
+                Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungMitFehlern), details);
                 return ergebnis;
             }
-            Meldung(dienste, dienste.texte.pruefungFehlerfrei);
+            Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungFehlerfrei), details);
             ergebnis.fehlerfrei = true;
             return ergebnis;
         });

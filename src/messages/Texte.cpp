@@ -84,6 +84,11 @@ Texte deutsch() {
     t.keineTextdatei = QStringLiteral(
         "Importdatei %1 ist keine Textdatei. Speichern Sie sie als CSV und wählen Sie sie "
         "erneut aus.");
+    t.ueberlesenEine =
+        QStringLiteral("1 Zeile der Importdatei ohne das Trennzeichen '%1' wurde übergangen.");
+    t.ueberlesenMehrere =
+        QStringLiteral("%1 Zeilen der Importdatei ohne das Trennzeichen '%2' wurden übergangen.");
+    t.ueberleseneZeile = QStringLiteral("Zeile %1 der Importdatei übergangen: %2");
 
     t.zeilenkopf = QStringLiteral("Fehler in Zeile ");
     t.frageFortsetzen = QStringLiteral("Möchten Sie fortsetzen?");
@@ -193,6 +198,9 @@ Texte englisch() {
         "No separator ',', ';', ':' or 'Tab' found in the first row of the import file %1");
     t.keineTextdatei =
         QStringLiteral("Import file %1 is not a text file. Save it as CSV and select it again.");
+    t.ueberlesenEine = QStringLiteral("1 line without the separator '%1' was passed over.");
+    t.ueberlesenMehrere = QStringLiteral("%1 lines without the separator '%2' were passed over.");
+    t.ueberleseneZeile = QStringLiteral("Line %1 passed over: %2");
 
     t.zeilenkopf = QStringLiteral("Error in row ");
     t.frageFortsetzen = QStringLiteral("Do you want to continue?");
@@ -308,6 +316,9 @@ Texte franzoesisch() {
     t.keineTextdatei = QStringLiteral(
         "Le fichier d'import %1 n'est pas un fichier texte. Enregistrez-le au format CSV et "
         "sélectionnez-le à nouveau.");
+    t.ueberlesenEine = QStringLiteral("1 ligne sans le séparateur « %1 » a été ignorée.");
+    t.ueberlesenMehrere = QStringLiteral("%1 lignes sans le séparateur « %2 » ont été ignorées.");
+    t.ueberleseneZeile = QStringLiteral("Ligne %1 ignorée : %2");
     t.kopfzeilenSchwelle = 9;
 
     t.zeilenkopf = QStringLiteral("Erreur à l'enregistrement numéro ");

@@ -60,6 +60,9 @@ struct Texte {
     QString importdateiLeer;     // %1 quoted path
     QString keinTrennzeichen;    // %1 quoted path
     QString keineTextdatei;      // %1 quoted path
+    QString ueberlesenEine;      // %1 separator: one line passed over for lacking it
+    QString ueberlesenMehrere;   // %1 how many, %2 separator
+    QString ueberleseneZeile;    // %1 line number, %2 its first characters
     int kopfzeilenSchwelle = 8;  // separators that complete a header
 
     // Import data check

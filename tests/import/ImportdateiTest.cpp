@@ -120,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
     LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c"}},
     LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
     LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
+    LeseFall{"SepLineInCapitals", Sprache::EN, "SEP=;\r\na;b,c\r\n", Z, {"a;b,c"}},
+    LeseFall{"SepLineQuotedMixedCase", Sprache::EN, "\"Sep=,\"\na;b,c", Z, {"a;b,c"}},
     LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
     LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"Ł;😀x"}},
     LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}},

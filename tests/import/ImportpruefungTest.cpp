@@ -1,6 +1,7 @@
 #include "Planer.h"
 #include "datastore/Windows1252.h"
 #include "import/Importpruefung.h"
+#include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
 #include <QSet>
@@ -125,7 +126,6 @@ const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
-    Fall{"ColonNotInALineWithoutSeparator", Sprache::EN, EN, "anna", "a;b\r\nnote: x|\r\nAnna;12:00", Ja, {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
     Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, false},
     Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
     Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, false},
@@ -299,6 +299,57 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
                {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}},
     Listenfall{"DuplicateBeforeTooManyColumns", Sprache::EN, "a;x\r\nb;x\r\n1;2;3;4;5;6;7;8;9;10;11", {}, "Error in row 3, 1", {}},
     vieleZeilen()));
+// clang-format on
+
+// Lines without the separator are passed over, as always, but the closing
+// message, whatever it says, counts them, and its details name each after
+// the faults. Every question is answered Yes.
+struct Ueberlesenfall {
+    const char* name;
+    Sprache sprache;
+    QByteArray csv;
+    QString schluss;  // %1 the quoted path
+    QString details;
+    bool fehlerfrei;
+};
+
+void PrintTo(const Ueberlesenfall& f, std::ostream* os) {
+    *os << f.name;
+}
+
+class UeberleseneZeilenTest : public ::testing::TestWithParam<Ueberlesenfall> {};
+
+TEST_P(UeberleseneZeilenTest, CountedAndNamedInTheClosingMessage) {
+    const Ueberlesenfall& fall = GetParam();
+    Pruefstand p(fall.sprache, fall.sprache == Sprache::DE ? DE : EN);
+    p.u.dialoge.immerAntworten(Antwort::Ja);
+    p.pruefen(fall.csv);
+    ASSERT_FALSE(p.u.dialoge.boxen.empty());
+    const Meldungsbox& schluss = p.u.dialoge.boxen.back();
+    EXPECT_EQ(schluss.text,
+              fall.schluss.arg(Pfad_zitieren(p.dienste.texte, p.baum.pfad("import.csv"))));
+    EXPECT_EQ(schluss.details, fall.details);
+    EXPECT_EQ(p.ergebnis.fehlerfrei, fall.fehlerfrei);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Tabelle, UeberleseneZeilenTest, ::testing::Values(
+    // A ":" or "|" in a line passed over is no fault.
+    Ueberlesenfall{"ColonNotInALineWithoutSeparator", Sprache::EN, "a;b\r\nnote: x|\r\nAnna;12:00",
+        "Testing completed. Errors found. Fix the errors in the import data and repeat the test.\r\r1 line without the separator ';' was passed over.",
+        "Error in row 2: Invalid character ':' or '|' found\rLine 2 passed over: note: x|", false},
+    // A tie in the first line chose ";", so the rows with "," are passed over;
+    // blank lines are not named, a record over lines once, by its first.
+    Ueberlesenfall{"TieThenLinesWithoutTheSeparator", Sprache::EN, "a,b;c\r\nx,y,z\r\n\r\n  \t \r\nu,v,w\r\n\"p,\r\nq\"\nlast\rd;e",
+        "Testing completed. No errors found.\r\r4 lines without the separator ';' were passed over.",
+        "Line 2 passed over: x,y,z\rLine 5 passed over: u,v,w\rLine 6 passed over: \"p,\u240D\u240Aq\"\rLine 8 passed over: last", true},
+    Ueberlesenfall{"SepLineInCapitalsHeaderAndANote", Sprache::DE, "SEP=;\r\nName;Kennung;;;;;;;\r\nNotiz\r\nAnna;an;x",
+        "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den Importdaten und wiederholen Sie die Prüfung.\r\r"
+        "1 Zeile der Importdatei ohne das Trennzeichen ';' wurde übergangen.",
+        "Fehler in Zeile 1, Anna: 'Von-Datum' x ist fehlerhaft\rZeile 3 der Importdatei übergangen: Notiz", false},
+    Ueberlesenfall{"EmptyButForLinesPassedOver", Sprache::FR, "\"sep=;\"\r\nx\r\nA\x1A" + QByteArray(45, 'b'),
+        "Le fichier d'import %1 est vide\r\r2 lignes sans le séparateur « ; » ont été ignorées.",
+        "Ligne 2 ignorée : x\rLigne 3 ignorée : A\u241A" + QString(38, u'b') + "\u2026", false}));
 // clang-format on
 
 // Short names drawn from every character the planner holds, in either case,
