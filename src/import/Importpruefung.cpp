@@ -293,7 +293,9 @@ Feldzeichen feldzeichen(QStringView feld, QChar sep) {
 
 // Each field, of a text row only the name, whose characters the planner's
 // file cannot take: one fault for its control characters, one for its letters.
-void feldzeichenPruefen(Pruefung& p, const ImportZeile& zeile, qsizetype index) {
+// Rare, so kept out of the loop over the rows, which the compiler otherwise
+// grows past what it inlines there.
+[[gnu::cold]] void feldzeichenPruefen(Pruefung& p, const ImportZeile& zeile, qsizetype index) {
     const std::size_t felder = istTextzeile(zeile) ? 1 : AlleSpalten.size();
     for (std::size_t k = 0; k < felder; ++k) {
         const Feldzeichen z = feldzeichen(zeile.*AlleSpalten[k], p.sep);
@@ -649,24 +651,25 @@ class Doppelsuche {
 bool allePruefen(Pruefung& p, const QString& dateitext) {
     Doppelsuche doppelte(p.zeilentexte.size());
     std::optional<std::size_t> zuVieleSpalten;
+    ImportZeile nurZeichen;  // a row after that one, split for its characters only
     Voraussuche suche(dateitext, p.sep.unicode());
     for (std::size_t i = 0; i < p.zeilentexte.size(); ++i) {
         ImportZeile& zeile = p.zeilen.emplace_back();
         const auto index = static_cast<qsizetype>(i) + 1;
         p.durchgang = Durchgang::Zeichen;
         const bool auffaellig = zeichenPruefen(p, dateitext, suche, i);
-        if (zuVieleSpalten) {
-            // Split only for its characters: the check ends before the fields.
-            ImportZeile felder;
-            if (auffaellig) {
-                spaltenTeilen(p, felder, p.zeilentexte[i]);
-                feldzeichenPruefen(p, felder, index);
-            }
+        // After a row with too many columns a row is split only for its
+        // characters: the check ends before the fields.
+        if (zuVieleSpalten && !auffaellig) {
             continue;
         }
-        const bool passt = spaltenTeilen(p, zeile, p.zeilentexte[i]);
+        ImportZeile& felder = zuVieleSpalten ? (nurZeichen = {}) : zeile;
+        const bool passt = spaltenTeilen(p, felder, p.zeilentexte[i]);
         if (auffaellig) {
-            feldzeichenPruefen(p, zeile, index);
+            feldzeichenPruefen(p, felder, index);
+        }
+        if (zuVieleSpalten) {
+            continue;
         }
         if (!passt) {
             zuVieleSpalten = i;
