@@ -5,7 +5,8 @@
 //
 // It is built in the program's language and checks what that build shows: the
 // window's texts, the widths, Qt's "Yes to All" in that language, the list of
-// faults, one message, each state on the way and the employee file it wrote.
+// faults, one message, a file refused as no text file, a name the planner
+// cannot store, each state on the way and the employee file it wrote.
 // Given a folder, it also saves a picture of the window in each of its five
 // states (zustand1.png … zustand5.png), of one row question (frage.png) and of
 // the summary with its list of faults shown (zusammenfassung.png) there.
@@ -63,8 +64,10 @@ struct Sprachbild {
     const char* schliessen;
     const char* fehlerfrei;
     int zuschlagTwips;
-    const char* jaAlle;       // Qt's own button text, with its mnemonic
-    const char* fehlerliste;  // the faults of Mitarbeiterliste_fehlerhaft.csv
+    const char* jaAlle;          // Qt's own button text, with its mnemonic
+    const char* fehlerliste;     // the faults of Mitarbeiterliste_fehlerhaft.csv
+    const char* keineTextdatei;  // a workbook chosen as the import file, %1 its path
+    const char* fremdeZeichen;   // the question about a name the planner cannot store
 };
 
 Sprachbild erwartet(mi::Sprache sprache) {
@@ -79,7 +82,11 @@ Sprachbild erwartet(mi::Sprache sprache) {
                     "Fehler in Zeile 4, Chloé Lefèvre: Urlaubsanspruch thirty nicht nummerisch\n"
                     "Fehler in Zeile 6, Carl Oldfield: 'Von-Datum' 2019-02-30 ist fehlerhaft\n"
                     "Fehler in Zeile 7, Dana Novak: Name/Benutzerkennung ABERGER ist doppelt "
-                    "vorhanden"};
+                    "vorhanden",
+                    "Importdatei '%1' ist keine Textdatei. Speichern Sie sie als CSV und wählen "
+                    "Sie sie erneut aus.",
+                    "Fehler in Zeile 1\n\nFeld Name enthält Zeichen, die der Velmorat nicht "
+                    "speichern kann: ř, Ł\n\nMöchten Sie fortsetzen?"};
         case mi::Sprache::FR:
             return {"Import des Employés",
                     "Fermer",
@@ -93,7 +100,11 @@ Sprachbild erwartet(mi::Sprache sprache) {
                     "Erreur à l'enregistrement numéro 6, Carl Oldfield : La date 2019-02-30 est "
                     "invalide\n"
                     "Erreur à l'enregistrement numéro 7, Dana Novak : Nom/Nom d'Utilisateur "
-                    "Windows ABERGER est en double"};
+                    "Windows ABERGER est en double",
+                    "Le fichier d'import « %1 » n'est pas un fichier texte. Enregistrez-le au "
+                    "format CSV et sélectionnez-le à nouveau.",
+                    "Erreur à l'enregistrement numéro 1\n\nLe champ Nom contient des caractères "
+                    "que le logiciel ne peut pas enregistrer : ř, Ł\n\nVoulez-vous continuer ?"};
         case mi::Sprache::EN:
             break;
     }
@@ -105,7 +116,10 @@ Sprachbild erwartet(mi::Sprache sprache) {
             "Error in row 3, Jürgen Müller: Residual vacation twelve not numeric\n"
             "Error in row 4, Chloé Lefèvre: Vacation entitlement thirty not numeric\n"
             "Error in row 6, Carl Oldfield: Date 2019-02-30 is invalid\n"
-            "Error in row 7, Dana Novak: Name/Windows User Name ABERGER exists twice"};
+            "Error in row 7, Dana Novak: Name/Windows User Name ABERGER exists twice",
+            "Import file '%1' is not a text file. Save it as CSV and select it again.",
+            "Error in row 1\n\nField Name holds characters the Velmora cannot store: ř, Ł\n\n"
+            "Do you want to continue?"};
 }
 
 // Window and frame widths, in twips before the language's widening.
@@ -310,6 +324,12 @@ bool einstellungenSchreiben(const QString& installation, const QString& daten) {
     return datei.open(QIODevice::WriteOnly) && datei.write(text.toLocal8Bit()) == text.size();
 }
 
+bool schreiben(const QString& ziel, const QByteArray& inhalt) {
+    QFile datei(ziel);
+    return datei.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           datei.write(inhalt) == inhalt.size();
+}
+
 bool ersetzen(const QString& ziel, const QString& quelle) {
     QFile::remove(ziel);
     return QFile::copy(quelle, ziel);
@@ -446,6 +466,26 @@ int main(int argc, char* argv[]) {
     dialoge.datei = QDir::toNativeSeparators(importdatei);
     klick(2);
     stand(3);
+
+    // A workbook saved under the name of a CSV file is refused before any row.
+    const auto pruefenMit = [&](const QByteArray& inhalt, mi::Symbol symbol, mi::Antwort antwort,
+                                const QString& text) {
+        befund.pruefen(schreiben(importdatei, inhalt),
+                       QStringLiteral("cannot write the import file"));
+        dialoge.erwarte({symbol, antwort, {}, {}});
+        klick(3);
+        befund.gleich(QStringLiteral("message of the check"), dialoge.letzterText(), text);
+        befund.gleich(QStringLiteral("state after the check"),
+                      fenster->assistent().zustaende().zustand(), 3);
+    };
+    pruefenMit(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung, mi::Antwort::OK,
+               QString::fromUtf8(soll.keineTextdatei).arg(QDir::toNativeSeparators(importdatei)));
+    // Letters the planner cannot store: a row question, answered No.
+    pruefenMit(QByteArray("Dvo\xC5\x99\xC3\xA1k \xC5\x81ukasz;lukasz\r\n"), mi::Symbol::Frage,
+               mi::Antwort::Nein, QString::fromUtf8(soll.fremdeZeichen));
+    befund.pruefen(
+        ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv")),
+        QStringLiteral("cannot restore the import file"));
 
     // Row faults: Yes to All at the first goes through to the summary, which
     // lists them all, and the step stays open.
