@@ -28,10 +28,6 @@ char zeichenNachByte(char16_t c) {
 
 }  // namespace
 
-bool cp1252Zeichen(char16_t c) {
-    return c == u'?' || zeichenNachByte(c) != '?';
-}
-
 QString cp1252Dekodieren(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t* ziel = reinterpret_cast<char16_t*>(text.data());

@@ -13,9 +13,6 @@ namespace mi {
 // value, so a backup copies a planner line exactly.
 QString cp1252Dekodieren(QByteArrayView bytes);
 
-// Whether the planner's files can hold the character.
-bool cp1252Zeichen(char16_t c);
-
 // A character the planner's files cannot hold is written as "?".
 QByteArray cp1252Kodieren(QStringView text);
 // The same, appended to ziel, or written to ziel, which has room for

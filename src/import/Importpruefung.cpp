@@ -248,6 +248,16 @@ bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, s
     return true;
 }
 
+// Whether the planner's files can hold the character: ASCII and Latin-1's
+// printable range, and what Windows-1252 puts in 0x80 to 0x9F.
+bool planerzeichen(QChar c) {
+    const char16_t wert = c.unicode();
+    if (wert < 0x80 || (wert >= 0xA0 && wert <= 0xFF)) {
+        return true;
+    }
+    return cp1252Kodieren(QStringView(&c, 1)) != "?";
+}
+
 // The code of a character, as the faults name what cannot be shown.
 QString zeichencode(char32_t c) {
     return QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
@@ -278,7 +288,7 @@ Feldzeichen feldzeichen(QStringView feld, QChar sep) {
             dazu(z.steuer, zeichencode(c.unicode()));
             continue;
         }
-        if (cp1252Zeichen(c.unicode())) {
+        if (planerzeichen(c)) {
             continue;
         }
         const bool paar =
