@@ -28,13 +28,6 @@ struct ImportZeile {
 // Row n of the user's messages is element n - 1.
 using ImportTabelle = std::vector<ImportZeile>;
 
-// What reading the import file gives: the lines that hold rows and the
-// separator they use, with the text they point into; the check adds the rows,
-// one per line, and the checked values they point into. A row is made once,
-// whole, while its line is at hand: tens of thousands of rows are more than the
-// processor's cache holds, so rows made empty by the reader and filled by the
-// check would each go through memory twice. Moved or copied whole, never apart,
-// and never changed once the rows point into it.
 // A row whose record is more than one line of the file: a quoted cell holds
 // a line break, or its quote is still open at the end of the file.
 struct Umbruch {
@@ -49,6 +42,13 @@ struct UeberleseneZeile {
     QString anfang;   // its first characters, control characters shown
 };
 
+// What reading the import file gives: the lines that hold rows and the
+// separator they use, with the text they point into; the check adds the rows,
+// one per line, and the checked values they point into. A row is made once,
+// whole, while its line is at hand: tens of thousands of rows are more than the
+// processor's cache holds, so rows made empty by the reader and filled by the
+// check would each go through memory twice. Moved or copied whole, never apart,
+// and never changed once the rows point into it.
 struct Importdatei {
     std::vector<QStringView> zeilentexte;
     ImportTabelle zeilen;

@@ -431,7 +431,9 @@ QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString&
     if (anzahl == 0) {
         return text;
     }
-    const QString sep(datei.trennzeichen);
+    // A tab shows nothing between the quotes: it is named, as the message
+    // on a missing separator names it.
+    const QString sep = datei.trennzeichen == u'\t' ? t.tabulator : QString(datei.trennzeichen);
     return text + QStringLiteral("\r\r") +
            (anzahl == 1 ? t.ueberlesenEine.arg(sep)
                         : t.ueberlesenMehrere.arg(QString::number(anzahl), sep));

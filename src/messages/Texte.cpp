@@ -89,6 +89,7 @@ Texte deutsch() {
     t.ueberlesenMehrere =
         QStringLiteral("%1 Zeilen der Importdatei ohne das Trennzeichen '%2' wurden übergangen.");
     t.ueberleseneZeile = QStringLiteral("Zeile %1 der Importdatei übergangen: %2");
+    t.tabulator = QStringLiteral("Tabulator");
 
     t.zeilenkopf = QStringLiteral("Fehler in Zeile ");
     t.frageFortsetzen = QStringLiteral("Möchten Sie fortsetzen?");
@@ -201,6 +202,7 @@ Texte englisch() {
     t.ueberlesenEine = QStringLiteral("1 line without the separator '%1' was passed over.");
     t.ueberlesenMehrere = QStringLiteral("%1 lines without the separator '%2' were passed over.");
     t.ueberleseneZeile = QStringLiteral("Line %1 passed over: %2");
+    t.tabulator = QStringLiteral("Tab");
 
     t.zeilenkopf = QStringLiteral("Error in row ");
     t.frageFortsetzen = QStringLiteral("Do you want to continue?");
@@ -319,6 +321,7 @@ Texte franzoesisch() {
     t.ueberlesenEine = QStringLiteral("1 ligne sans le séparateur « %1 » a été ignorée.");
     t.ueberlesenMehrere = QStringLiteral("%1 lignes sans le séparateur « %2 » ont été ignorées.");
     t.ueberleseneZeile = QStringLiteral("Ligne %1 ignorée : %2");
+    t.tabulator = QStringLiteral("Tab");
     t.kopfzeilenSchwelle = 9;
 
     t.zeilenkopf = QStringLiteral("Erreur à l'enregistrement numéro ");

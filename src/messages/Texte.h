@@ -62,6 +62,7 @@ struct Texte {
     QString keineTextdatei;      // %1 quoted path
     QString ueberlesenEine;      // %1 separator: one line passed over for lacking it
     QString ueberlesenMehrere;   // %1 how many, %2 separator
+    QString tabulator;           // the tab separator as the messages name it
     QString ueberleseneZeile;    // %1 line number, %2 its first characters
     int kopfzeilenSchwelle = 8;  // separators that complete a header
 

@@ -338,10 +338,10 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, UeberleseneZeilenTest, ::testing::Values(
     Ueberlesenfall{"ColonNotInALineWithoutSeparator", Sprache::EN, "a;b\r\nnote: x|\r\nAnna;12:00",
         "Testing completed. Errors found. Fix the errors in the import data and repeat the test.\r\r1 line without the separator ';' was passed over.",
         "Error in row 2: Invalid character ':' or '|' found\rLine 2 passed over: note: x|", false},
-    // A tie in the first line chose ";", so the rows with "," are passed over;
-    // blank lines are not named, a record over lines once, by its first.
-    Ueberlesenfall{"TieThenLinesWithoutTheSeparator", Sprache::EN, "a,b;c\r\nx,y,z\r\n\r\n  \t \r\nu,v,w\r\n\"p,\r\nq\"\nlast\rd;e",
-        "Testing completed. No errors found.\r\r4 lines without the separator ';' were passed over.",
+    // A tie in the first line chose the tab, so the rows with "," are passed
+    // over; blank lines are not named, a record over lines once, by its first.
+    Ueberlesenfall{"TieThenLinesWithoutTheSeparator", Sprache::EN, "a,b\tc\r\nx,y,z\r\n\r\n   \r\nu,v,w\r\n\"p,\r\nq\"\nlast\rd\te",
+        "Testing completed. No errors found.\r\r4 lines without the separator 'Tab' were passed over.",
         "Line 2 passed over: x,y,z\rLine 5 passed over: u,v,w\rLine 6 passed over: \"p,\u240D\u240Aq\"\rLine 8 passed over: last", true},
     Ueberlesenfall{"SepLineInCapitalsHeaderAndANote", Sprache::DE, "SEP=;\r\nName;Kennung;;;;;;;\r\nNotiz\r\nAnna;an;x",
         "Prüfen der Importdaten mit Fehler abgeschlossen. Beheben Sie die Fehler in den Importdaten und wiederholen Sie die Prüfung.\r\r"
