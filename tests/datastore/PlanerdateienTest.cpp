@@ -192,25 +192,28 @@ TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesW
 }
 
 // The header number is read in the locale and rounded down; a file of the
-// header alone, in any letter case, has an empty list.
+// header alone, in any letter case, has an empty list. A number beyond 16 bits,
+// or none, ends the program with the reader's error report.
 TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
-    const std::tuple<QString, QLocale::Language, int> faelle[] = {
-        // From 40000 on: 40000 + the error number.
-        {"2,5", QLocale::German, 2},          {"-2.5", QLocale::English, -3},
-        {"-32768", QLocale::English, -32768}, {"32768", QLocale::English, 40006},
-        {"-32768,5", QLocale::German, 40006}, {"zwölf", QLocale::German, 40013},
+    enum class Ausgang { Kopfzahl, Fehlerbericht };  // the number: the list's, or the report's
+    const std::tuple<QString, QLocale::Language, Ausgang, int> faelle[] = {
+        {"2,5", QLocale::German, Ausgang::Kopfzahl, 2},
+        {"-2.5", QLocale::English, Ausgang::Kopfzahl, -3},
+        {"-32768", QLocale::English, Ausgang::Kopfzahl, -32768},
+        {"32768", QLocale::English, Ausgang::Fehlerbericht, fehlernummer::Ueberlauf},
+        {"-32768,5", QLocale::German, Ausgang::Fehlerbericht, fehlernummer::Ueberlauf},
+        {"zwölf", QLocale::German, Ausgang::Fehlerbericht, fehlernummer::Typenkonflikt},
     };
-    for (const auto& [zeile, sprache, erwartet] : faelle) {
+    for (const auto& [zeile, sprache, ausgang, zahl] : faelle) {
         Lesefall f("mitarbeiterDaten.DAT", {"[Mitarbeiterdaten]", "x", zeile});
         f.u.plattform.locale = QLocale(sprache);
-        if (erwartet < 40000) {
+        if (ausgang == Ausgang::Kopfzahl) {
             const Mitarbeiterliste liste = Mitarbeiterdaten_lesen(f.dienste, f.daten);
-            EXPECT_EQ(liste.kopfzahl, erwartet);
+            EXPECT_EQ(liste.kopfzahl, zahl);
             EXPECT_TRUE(liste.leer());
         } else {
-            EXPECT_EQ(
-                f.endet([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
-                test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", erwartet - 40000));
+            EXPECT_EQ(f.endet([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
+                      test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", zahl));
         }
     }
 }
