@@ -189,30 +189,31 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
 
 TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
     // The data folder's planner file, whether it has a Logs folder, the log
-    // folder before and after ("-": no data); relative to the root.
-    const char* const faelle[][4] = {{"UData.dat", "Logs", "", "daten/Logs/"},
-                                     {"XDATA.DAT", "", "", ""},
-                                     {"UData.dat", "Logs", "fort/", ""},
-                                     {"UData.dat", "Logs", "anderswo/", "anderswo/"},
-                                     {"Mitarbeiterdaten.dat", "Logs", "", "-"}};
+    // folder before and after (none: no data); relative to the root.
+    const std::tuple<const char*, const char*, const char*, std::optional<const char*>> faelle[] = {
+        {"UData.dat", "Logs", "", "daten/Logs/"},
+        {"XDATA.DAT", "", "", ""},
+        {"UData.dat", "Logs", "fort/", ""},
+        {"UData.dat", "Logs", "anderswo/", "anderswo/"},
+        {"Mitarbeiterdaten.dat", "Logs", "", std::nullopt}};
     for (const auto& [datei, logs, vorher, nachher] : faelle) {
         Dateibaum baum;
         baum.ordner("anderswo");
         baum.ordner(QStringLiteral("daten/") + logs);
         baum.datei(QStringLiteral("daten/") + datei);
+        const auto imBaum = [&baum](const char* pfad) {
+            return *pfad ? baum.pfad(pfad) : QString();
+        };
         Umgebung u;
-        const bool daten = QString(nachher) != "-";
-        if (!daten) {
+        if (!nachher) {
             u.dialoge.erwarteBox(Antwort::OK);
         }
-        const auto logpfad = Datenordner_checken(u.dienste, baum.pfad("daten") + Trenner,
-                                                 *vorher ? baum.pfad(vorher) : QString());
-        EXPECT_EQ(logpfad,
-                  daten ? std::optional(*nachher ? baum.pfad(nachher) : QString()) : std::nullopt)
+        EXPECT_EQ(Datenordner_checken(u.dienste, baum.pfad("daten") + Trenner, imBaum(vorher)),
+                  nachher ? std::optional(imBaum(*nachher)) : std::nullopt)
             << datei << vorher;
         EXPECT_EQ(u.dialoge.texte(),
-                  daten ? QStringList()
-                        : QStringList{"No data found in folder '" + baum.pfad("daten") + "'."});
+                  nachher ? QStringList()
+                          : QStringList{"No data found in folder '" + baum.pfad("daten") + "'."});
     }
 }
 
