@@ -30,7 +30,7 @@ TEST(DateiOeffnenTest, FalseWhenIgnoredElseTheMessageOfTheMode) {
         EXPECT_FALSE(Datei_oeffnen(f.dienste, pfad, modus, BeiFehler::Ignorieren));
         // A file left open is closed by the failing open.
         ASSERT_TRUE(Datei_oeffnen(f.dienste, f.baum.datei("offen.dat"), Kanalmodus::Input));
-        EXPECT_EQ(f.endet([&] { Datei_oeffnen(f.dienste, pfad, modus); }),
+        EXPECT_EQ(f.endet([&, modus = modus] { Datei_oeffnen(f.dienste, pfad, modus); }),
                   QString(erwartet).arg(pfad));
     }
 }

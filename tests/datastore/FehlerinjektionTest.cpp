@@ -120,8 +120,8 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
     konfigNeu[7][29] = u'1';
     const std::array<QStringList, Dateien> neu{
         QStringList{"[Mitarbeiterdaten]", "99999999", "0",
-                    "000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
-                    "Anna Beispiel:abeispiel",
+                    ("000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
+                     "Anna Beispiel:abeispiel"),
                     "Sales"},
         konfigNeu,
         test::Planerdateien[3].second +

@@ -124,7 +124,7 @@ TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
     };
     for (const auto& [name, zeilen, text] : faelle) {
         Lesefall f(name, zeilen);
-        EXPECT_EQ(f.endet([&] {
+        EXPECT_EQ(f.endet([&, &name = name] {
             name.contains(k) ? void(Konfigdaten_lesen(f.dienste, f.daten, "Meier"))
                              : void(Mitarbeiterdaten_lesen(f.dienste, f.daten));
         }),

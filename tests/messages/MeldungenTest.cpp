@@ -48,7 +48,7 @@ TEST(FehlerbehandlungTest, InnerReportIsNotReportedAgainByTheCaller) {
     u.dialoge.immerAntworten(Antwort::OK);
     for (const auto& [ort, erwartet] : {std::pair{"", "innen"}, {"eigen", "eigen"}}) {
         EXPECT_THROW(mitFehlerbericht(u.dienste, "aussen",
-                                      [&] {
+                                      [&, ort = ort] {
                                           mitFehlerbericht(u.dienste, "innen", [&] {
                                               fehlerAusloesen(fehlernummer::Ueberlauf, ort);
                                           });

@@ -111,8 +111,8 @@ TEST(Main, FailureBuildingTheWindow) {
     for (const auto& [fenster, grund, text] : faelle) {
         Umgebung u;
         u.dialoge.erwarteBox(Antwort::OK);
-        const auto ende =
-            Main(u.dienste, [&](const Startwerte&, const Planerordner&) { fenster(); });
+        const auto ende = Main(
+            u.dienste, [&fenster = fenster](const Startwerte&, const Planerordner&) { fenster(); });
         ASSERT_TRUE(ende.has_value());
         EXPECT_EQ(ende->grund, grund);
         EXPECT_NE(ende->status, 0);

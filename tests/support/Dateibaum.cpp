@@ -28,7 +28,7 @@ QString Dateibaum::ordner(const QString& relativ) {
 }
 
 QString Dateibaum::datei(const QString& relativ, const QByteArray& inhalt) {
-    const QString ziel = pfad(relativ);
+    QString ziel = pfad(relativ);
     QDir().mkpath(QFileInfo(ziel).absolutePath());
     QFile f(ziel);
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));

@@ -214,16 +214,16 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
         tastatur.gezeigt,
         (QStringList{"Browse for data folder:", "Import Employee Data - Select Import File",
                      "CSV (Comma delimited) (*.csv)", p.u.plattform.ordner, frage, frage, frage,
-                     "Testing completed. Errors found. Fix the errors in the import data "
-                     "and repeat the test.",
+                     ("Testing completed. Errors found. Fix the errors in the import data "
+                      "and repeat the test."),
                      "Testing completed. No errors found.",
-                     "Employee data already exist. Existing data will be overwritten by "
-                     "the import data.\n\nDo you want to continue?",
+                     ("Employee data already exist. Existing data will be overwritten by "
+                      "the import data.\n\nDo you want to continue?"),
                      "Data successfully imported"}));
     EXPECT_EQ(p.zeilen("Mitarbeiterdaten.dat"),
               (QStringList{"[Mitarbeiterdaten]", "99999999", "0",
-                           "000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
-                           "Anna <Berger>:aberger",
+                           ("000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
+                            "Anna <Berger>:aberger"),
                            "Sales"}));
     EXPECT_EQ(p.zeilen("Konfigdaten.dat").value(7).at(29), u'1');
 }
