@@ -14,7 +14,7 @@
 # everything they include, changed since it last found them clean: each clean
 # result is noted under ~/.cache/mitarbeiterimport/stil by a hash of the file
 # as clang preprocesses it, its compile command, .clang-tidy and clang-tidy's
-# version.
+# version. `cmake --build build --target format` formats the files in place.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/abhaengigkeiten.sh
