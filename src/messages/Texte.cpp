@@ -1,4 +1,5 @@
 #include "messages/Texte.h"
+#include "messages/Programmtitel.h"
 
 namespace mi {
 
@@ -19,7 +20,7 @@ namespace {
 
 Texte deutsch() {
     Texte t;
-    t.programmtitel = QStringLiteral("Mitarbeiterdaten importieren");
+    t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_DE);
     t.nichtInstalliert = QStringLiteral(
         "Sie müssen zuerst den Velmorat installieren.\r\rDas Programm wird beendet.");
     t.rahmen = {QStringLiteral("Schritt 1: Datenordner auswählen"),
@@ -145,7 +146,7 @@ Texte deutsch() {
 
 Texte englisch() {
     Texte t;
-    t.programmtitel = QStringLiteral("Import Employee Data");
+    t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_EN);
     t.nichtInstalliert =
         QStringLiteral("You have to install the Velmora first.\r\rProgram will be closed.");
     t.rahmen = {QStringLiteral("Step 1: Select Data Folder"),
@@ -255,7 +256,7 @@ Texte englisch() {
 
 Texte franzoesisch() {
     Texte t;
-    t.programmtitel = QStringLiteral("Import des Employés");
+    t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_FR);
     t.nichtInstalliert =
         QStringLiteral("Le logiciel Velmoral n'est pas installé.\r\rLe programme va être fermé.");
     t.rahmen = {QStringLiteral("Etape 1 : Sélection du Dossier de Données"),
