@@ -177,7 +177,7 @@ TEST(AuflistungTest, ExactSpellingWinsWhereTheFileSystemHoldsTwo) {
     EXPECT_EQ(Datei_finden(p, baum.wurzel(), "konfigdaten.DAT"), baum.pfad("KONFIGDATEN.DAT"));
 }
 
-TEST(DateikanalTest, OutputReplacesAtTheCloseAppendAddsOrCreatesInputSplitsLines) {
+TEST(DateikanalTest, OutputReplacesTheTargetAtTheCloseKeepingItsRights) {
     Dateibaum baum;
     Dateikanal kanal;
     const QString pfad = baum.datei("a.dat", "alt\r\n");
@@ -190,19 +190,31 @@ TEST(DateikanalTest, OutputReplacesAtTheCloseAppendAddsOrCreatesInputSplitsLines
     EXPECT_EQ(Dateien_auflisten(test::PlattformFake(), baum.wurzel(), "*.dat"),
               QStringList{"a.dat"});
     kanal.schliessen();
+    EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("neu\r\n"));
 #ifndef _WIN32
     // Windows keeps access in access lists; Qt's permissions show only the
     // read-only attribute there, for owner, group and others alike.
     EXPECT_EQ(QFile::permissions(pfad) & ~(QFile::ReadUser | QFile::WriteUser), rechte);
 #endif
+}
+
+TEST(DateikanalTest, AppendAddsToAFileOrCreatesIt) {
+    Dateibaum baum;
+    Dateikanal kanal;
+    baum.datei("a.dat", "alt\r\n");
     for (const char* ziel : {"a.dat", "neu.log"}) {
         kanal.oeffnen(baum.pfad(ziel), Kanalmodus::Append);
         kanal.zeileSchreiben("dazu");
         kanal.schliessen();
     }
-    EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("neu\r\ndazu\r\n"));
+    EXPECT_EQ(Dateibaum::lesen(baum.pfad("a.dat")), QByteArray("alt\r\ndazu\r\n"));
     EXPECT_EQ(Dateibaum::lesen(baum.pfad("neu.log")), QByteArray("dazu\r\n"));
-    // Reading: a line ends at CR LF or a lone CR, never at a lone LF.
+}
+
+// A line ends at CR LF or a lone CR, never at a lone LF.
+TEST(DateikanalTest, InputSplitsLinesAtCrLfOrCr) {
+    Dateibaum baum;
+    Dateikanal kanal;
     kanal.oeffnen(baum.datei("b", "1\r\n2\r3\n4\n\r\n"), Kanalmodus::Input);
     QList<QByteArray> zeilen;
     while (!kanal.dateiende()) {

@@ -22,23 +22,28 @@ TEST(FehlerberichtTest, LayoutByteForByte) {
     }
 }
 
-TEST(MeldungTest, WarningBeepsQuestionDefaultsToNoAbbruchmeldungAddsOneFullStopAndEnds) {
+TEST(MeldungTest, QuestionDefaultsToNoWithoutABeep) {
     test::Umgebung u(Sprache::FR);
     u.dialoge.erwarteBox(Antwort::Ja);
-    u.dialoge.erwarteBox(Antwort::OK);
     EXPECT_TRUE(Ja_Nein_Frage(u.dienste, "b"));
-    EXPECT_THROW(Abbruchmeldung(u.dienste, "Fin."), Programmende);
-    ASSERT_EQ(u.dialoge.boxen.size(), 2U);
-    const Meldungsbox& frage = u.dialoge.boxen[0];
+    const Meldungsbox& frage = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(frage.titel, "Import des Employés");
     EXPECT_EQ(frage.symbol, Symbol::Frage);
     EXPECT_EQ(frage.knoepfe, Knoepfe::JaNein);
     EXPECT_EQ(frage.standard, Antwort::Nein);
-    const Meldungsbox& warnung = u.dialoge.boxen[1];
+    EXPECT_EQ(u.protokoll, QStringList{"box"});
+}
+
+// A beep, then the warning; one full stop is added even after one.
+TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
+    test::Umgebung u(Sprache::FR);
+    u.dialoge.erwarteBox(Antwort::OK);
+    EXPECT_THROW(Abbruchmeldung(u.dienste, "Fin."), Programmende);
+    const Meldungsbox& warnung = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(warnung.text, "Fin..\r\rLe programme va être fermé.");
     EXPECT_EQ(warnung.symbol, Symbol::Warnung);
     EXPECT_EQ(warnung.knoepfe, Knoepfe::OK);
-    EXPECT_EQ(u.protokoll, (QStringList{"box", "beep", "box"}));
+    EXPECT_EQ(u.protokoll, (QStringList{"beep", "box"}));
 }
 
 // The innermost handler reports; an error that names its own procedure is
