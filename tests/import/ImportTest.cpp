@@ -48,7 +48,7 @@ struct Importstand : test::Planer {
     }
 
     Importergebnis importieren(const ImportTabelle& zeilen, const QString& vorher = {}) {
-        const Importergebnis e =
+        Importergebnis e =
             Mitarbeiterdaten_importieren(dienste, ordner, start, zeilen, vorher);
         EXPECT_FALSE(dienste.kanal.offen());
         return e;

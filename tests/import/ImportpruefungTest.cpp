@@ -375,7 +375,7 @@ TEST(ImportdateiCheckenTest, DuplicatesAreTheNamesEqualInLowerCase) {
         for (int zeile = 1; zeile <= 2000; ++zeile) {
             QString kennung;
             for (unsigned n = 1 + zufall() % 3; n > 0; --n) {
-                const QChar c = zeichen.at(zufall() % zeichen.size());
+                const QChar c = zeichen.at(static_cast<qsizetype>(zufall() % zeichen.size()));
                 kennung += zufall() % 2 == 0 ? c : c.toUpper();
             }
             kennung = cp1252Dekodieren(cp1252Kodieren(kennung));  // as the planner holds it
