@@ -8,6 +8,9 @@
 #                                       on a copy of the standing corpus, which stays as it is
 #   scripts/fuzz.sh --campaign MINUTES  all targets side by side for MINUTES; then what
 #                                       they found is merged into fuzz/korpus (commit it)
+#   ZIELE="importpruefung" scripts/fuzz.sh --campaign 30
+#                                       the same for the targets named only, say after a
+#                                       change of the one they fuzz
 #
 # Prints per target the executions, the rate per second of the clock and per
 # second of processor time (other builds may share the machine, so the load
@@ -15,7 +18,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-ZIELE=(zeilen installationsdaten konfigdaten mitarbeiterdaten importpruefung)
+read -r -a ZIELE <<<"${ZIELE:-zeilen installationsdaten konfigdaten mitarbeiterdaten importpruefung}"
 if [ "${1:-}" = --campaign ]; then
   minuten=${2:?"--campaign needs the minutes to run"}
   kampagne=1
