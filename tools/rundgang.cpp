@@ -288,14 +288,15 @@ int importieren(mi::Sprache sprache, const QString& daten, const QString& datei)
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
             fenster = mi::Fenster_oeffnen(dienste, start, ordner);
         });
-    for (int knopf = 1; knopf <= 4 && !ende && fenster && !fenster->assistent().beendet();
-         ++knopf) {
-        fenster->cmdAuswahl(knopf)->click();
+    for (const mi::Schritt schritt : mi::AlleSchritte) {
+        if (!ende && fenster && !fenster->assistent().beendet()) {
+            fenster->cmdAuswahl(mi::schrittknopf(schritt))->click();
+        }
     }
     if (ende || !fenster || fenster->assistent().beendet()) {
         std::printf("ended\n");
     } else {
-        std::printf("state: %d\n", fenster->assistent().zustaende().zustand());
+        std::printf("state: %d\n", mi::nummer(fenster->assistent().zustaende().zustand()));
     }
     return 0;
 }
@@ -338,21 +339,22 @@ bool ersetzen(const QString& ziel, const QString& quelle) {
 // Texts, widths and that every text fits its control in this language.
 void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& soll) {
     b.gleich(QStringLiteral("window title"), f.windowTitle(), QString::fromUtf8(soll.titel));
-    b.gleich(QStringLiteral("Close button"), f.cmdAuswahl(5)->text(),
+    b.gleich(QStringLiteral("Close button"), f.cmdAuswahl(mi::Knopf::Schliessen)->text(),
              QString::fromUtf8(soll.schliessen));
     b.gleich(QStringLiteral("window width"), f.width(),
              f.waagerecht(FensterBreite + soll.zuschlagTwips));
-    for (int n = 1; n <= 4; ++n) {
-        QGroupBox* rahmen = f.fraRahmen(n);
+    for (const mi::Schritt schritt : mi::AlleSchritte) {
+        const int n = mi::nummer(schritt);
+        QGroupBox* rahmen = f.fraRahmen(schritt);
         b.gleich(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
                  f.waagerecht(RahmenBreite + soll.zuschlagTwips));
         b.pruefen(rahmen->fontMetrics().horizontalAdvance(rahmen->title()) < rahmen->width(),
                   QStringLiteral("frame %1's caption does not fit").arg(n));
     }
-    for (int n = 1; n <= 5; ++n) {
-        QPushButton* knopf = f.cmdAuswahl(n);
+    for (const mi::Knopf k : mi::AlleKnoepfe) {
+        QPushButton* knopf = f.cmdAuswahl(k);
         b.pruefen(knopf->fontMetrics().horizontalAdvance(knopf->text()) < knopf->width(),
-                  QStringLiteral("button %1's text does not fit").arg(n));
+                  QStringLiteral("button %1's text does not fit").arg(mi::nummer(k)));
     }
 }
 
@@ -441,31 +443,32 @@ int main(int argc, char* argv[]) {
 
     fensterPruefen(befund, *fenster, soll);
 
-    const auto stand = [&](int zustand) {
+    const auto zustand = [&] { return mi::nummer(fenster->assistent().zustaende().zustand()); };
+    const auto stand = [&](mi::Zustand ziel) {
         QCoreApplication::processEvents();
-        befund.gleich(QStringLiteral("state"), fenster->assistent().zustaende().zustand(), zustand);
-        dialoge.bildSpeichern(fenster.get(), QStringLiteral("zustand%1.png").arg(zustand));
+        befund.gleich(QStringLiteral("state"), zustand(), mi::nummer(ziel));
+        dialoge.bildSpeichern(fenster.get(), QStringLiteral("zustand%1.png").arg(mi::nummer(ziel)));
     };
-    const auto klick = [&](int knopf) {
+    const auto klick = [&](mi::Knopf knopf) {
         befund.pruefen(fenster->cmdAuswahl(knopf)->isEnabled(),
-                       QStringLiteral("button %1 is disabled").arg(knopf));
+                       QStringLiteral("button %1 is disabled").arg(mi::nummer(knopf)));
         fenster->cmdAuswahl(knopf)->click();
     };
 
     if (fundort == Fundort::Keiner) {
-        stand(1);
+        stand(mi::Zustand::Datenordner);
         dialoge.ordner = QDir::toNativeSeparators(daten);
-        klick(1);
+        klick(mi::Knopf::Datenordner);
     } else {
         befund.gleich(QStringLiteral("installation found"), gefunden.Installationspfad,
                       mi::mitTrenner(QDir::toNativeSeparators(installation)));
         befund.gleich(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
                       mi::mitTrenner(QDir::toNativeSeparators(daten)));
     }
-    stand(2);
+    stand(mi::Zustand::Importdatei);
     dialoge.datei = QDir::toNativeSeparators(importdatei);
-    klick(2);
-    stand(3);
+    klick(mi::Knopf::Importdatei);
+    stand(mi::Zustand::Pruefen);
 
     // A workbook saved under the name of a CSV file is refused before any row.
     const auto pruefenMit = [&](const QByteArray& inhalt, mi::Symbol symbol, mi::Antwort antwort,
@@ -492,24 +495,24 @@ int main(int argc, char* argv[]) {
     dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
     dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, QStringLiteral("zusammenfassung.png"),
                      QString::fromUtf8(soll.fehlerliste)});
-    klick(3);
-    befund.gleich(QStringLiteral("state after a fault"), fenster->assistent().zustaende().zustand(),
-                  3);
+    klick(mi::Knopf::Pruefen);
+    befund.gleich(QStringLiteral("state after a fault"), zustand(),
+                  mi::nummer(mi::Zustand::Pruefen));
 
     // The user mends the file and checks again.
     befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
                    QStringLiteral("cannot mend the import file"));
     dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klick(3);
+    klick(mi::Knopf::Pruefen);
     befund.gleich(QStringLiteral("message after the check"), dialoge.letzterText(),
                   QString::fromUtf8(soll.fehlerfrei));
-    stand(4);
+    stand(mi::Zustand::Importieren);
 
     // Overwriting the demo's employees is asked first.
     dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
     dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klick(4);
-    stand(5);
+    klick(mi::Knopf::Importieren);
+    stand(mi::Zustand::Fertig);
     befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
 
     const mi::Mitarbeiterliste liste =
@@ -518,7 +521,7 @@ int main(int argc, char* argv[]) {
                                [](const mi::Mitarbeiter& m) { return m.kennung == u"dnovak"; }),
                    QStringLiteral("the employee file does not hold the imported list"));
 
-    klick(5);
+    klick(mi::Knopf::Schliessen);
     befund.pruefen(fenster->assistent().beendet() && !fenster->isVisible(),
                    QStringLiteral("Close did not end the program"));
 

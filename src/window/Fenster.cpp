@@ -32,8 +32,8 @@ constexpr int FensterHoehe = 6360;
 constexpr std::array<int, 4> RahmenOben{240, 1560, 2880, 4200};
 constexpr Twips Rahmen{300, 0, 3645, 1095};
 constexpr Twips Icon{150, 510, 255, 255};
-constexpr Twips Knopf{510, 450, 2895, 375};
-constexpr Twips Schliessen{1222, 5640, 1800, 375};
+constexpr Twips Schrittknopf{510, 450, 2895, 375};
+constexpr Twips Schliessknopf{1222, 5640, 1800, 375};
 
 constexpr int TwipsJeZoll = 1440;
 
@@ -84,23 +84,24 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     setFont(schrift);
 
     // Creation order is the tab order: Close first, then each frame with its button.
-    knoepfe_[4] = new QPushButton(this);
-    for (int n = 1; n <= 4; ++n) {
+    knoepfe_.at(stelle(nummer(Knopf::Schliessen), 5)) = new QPushButton(this);
+    for (const Schritt s : AlleSchritte) {
+        const int n = nummer(s);
         auto* rahmen = new QGroupBox(this);
         rahmen->setObjectName(nummeriert("fraRahmen", n));
         auto* knopf = new QPushButton(rahmen);
         auto* icon = new QLabel(rahmen);
         icon->setObjectName(nummeriert("imgIcon", n));
         rahmen_.at(stelle(n, 4)) = rahmen;
-        knoepfe_.at(stelle(n, 5)) = knopf;
+        knoepfe_.at(stelle(nummer(schrittknopf(s)), 5)) = knopf;
         icons_.at(stelle(n, 4)) = icon;
     }
-    for (int n = 1; n <= 5; ++n) {
-        cmdAuswahl(n)->setObjectName(nummeriert("cmdAuswahl", n));
+    for (const Knopf k : AlleKnoepfe) {
+        cmdAuswahl(k)->setObjectName(nummeriert("cmdAuswahl", nummer(k)));
         // Enter presses the button that has the focus, as Space does; outside a
         // dialog Qt leaves that off.
-        cmdAuswahl(n)->setAutoDefault(true);
-        connect(cmdAuswahl(n), &QPushButton::clicked, this, [this, n] { klicken(n); });
+        cmdAuswahl(k)->setAutoDefault(true);
+        connect(cmdAuswahl(k), &QPushButton::clicked, this, [this, k] { klicken(k); });
     }
 
     const std::array<std::pair<Bild, const char*>, 3> bilder{
@@ -146,31 +147,33 @@ void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
         w->setGeometry(waagerecht(t.links), senkrecht(oben), waagerecht(t.breite + zuschlag),
                        senkrecht(t.hoehe));
     };
-    for (int n = 1; n <= 4; ++n) {
-        setzen(fraRahmen(n), Rahmen, RahmenOben.at(stelle(n, 4)), zuschlagTwips);
+    for (const Schritt s : AlleSchritte) {
+        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelle(nummer(s), 4)), zuschlagTwips);
     }
-    for (int n = 1; n <= 4; ++n) {
-        setzen(cmdAuswahl(n), Knopf, Knopf.oben, zuschlagTwips);
-        setzen(imgIcon(n), Icon, Icon.oben, 0);
+    for (const Schritt s : AlleSchritte) {
+        setzen(cmdAuswahl(schrittknopf(s)), Schrittknopf, Schrittknopf.oben, zuschlagTwips);
+        setzen(imgIcon(s), Icon, Icon.oben, 0);
     }
-    setzen(cmdAuswahl(5), Schliessen, Schliessen.oben, zuschlagTwips);
+    setzen(cmdAuswahl(Knopf::Schliessen), Schliessknopf, Schliessknopf.oben, zuschlagTwips);
     setFixedSize(waagerecht(FensterBreite + zuschlagTwips), senkrecht(FensterHoehe));
 }
 
 void frmMitarbeiterImport::Form_Load() {
     const Texte& t = dienste_.texte;
     setWindowTitle(t.programmtitel);
-    for (int n = 1; n <= 4; ++n) {
-        fraRahmen(n)->setTitle(t.rahmen.at(stelle(n, 4)));
-        fraRahmen(n)->setAccessibleName(t.rahmen.at(stelle(n, 4)));
-        imgIcon(n)->setAccessibleName(t.rahmen.at(stelle(n, 4)));
+    for (const Schritt s : AlleSchritte) {
+        const QString& text = t.rahmen.at(stelle(nummer(s), 4));
+        fraRahmen(s)->setTitle(text);
+        fraRahmen(s)->setAccessibleName(text);
+        imgIcon(s)->setAccessibleName(text);
     }
-    for (int n = 1; n <= 5; ++n) {
-        cmdAuswahl(n)->setText(t.knoepfe.at(stelle(n, 5)));
-        cmdAuswahl(n)->setAccessibleName(t.knoepfe.at(stelle(n, 5)));
+    for (const Knopf k : AlleKnoepfe) {
+        const QString& text = t.knoepfe.at(stelle(nummer(k), 5));
+        cmdAuswahl(k)->setText(text);
+        cmdAuswahl(k)->setAccessibleName(text);
     }
     anordnen(t.breitenzuschlagTwips);
-    cmdAuswahl(5)->setFocus();
+    cmdAuswahl(Knopf::Schliessen)->setFocus();
 
     assistent_.Form_Load();
     if (!assistent_.beendet()) {
@@ -178,15 +181,15 @@ void frmMitarbeiterImport::Form_Load() {
     }
 }
 
-void frmMitarbeiterImport::klicken(int n) {
+void frmMitarbeiterImport::klicken(Knopf knopf) {
     {
         // The check and the import read and write whole files, which takes a
         // while on a long list; their boxes bring the arrow back.
         std::optional<Mauszeiger> beschaeftigt;
-        if (n == 3 || n == 4) {
+        if (knopf == Knopf::Pruefen || knopf == Knopf::Importieren) {
             beschaeftigt.emplace(Qt::WaitCursor);
         }
-        assistent_.cmdAuswahl_Click(n);
+        assistent_.cmdAuswahl_Click(knopf);
     }
     if (!assistent_.beendet()) {
         darstellen();
@@ -200,24 +203,24 @@ void frmMitarbeiterImport::darstellen() {
     const bool schrittImFokus =
         std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
     zustandsbilderZeigen();
-    for (int n = 1; n <= 4; ++n) {
-        fraRahmen(n)->setEnabled(zustaende.schritt(n).rahmenAktiv);
-        cmdAuswahl(n)->setEnabled(zustaende.schritt(n).knopfAktiv);
+    for (const Schritt s : AlleSchritte) {
+        fraRahmen(s)->setEnabled(zustaende.schritt(s).rahmenAktiv);
+        cmdAuswahl(schrittknopf(s))->setEnabled(zustaende.schritt(s).knopfAktiv);
     }
     if (schrittImFokus) {
-        cmdAuswahl(zustaende.zustand())->setFocus(Qt::OtherFocusReason);
+        cmdAuswahl(fokusknopf(zustaende.zustand()))->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void frmMitarbeiterImport::zustandsbilderZeigen() {
-    for (int n = 1; n <= 4; ++n) {
-        const Bild bild = assistent_.zustaende().schritt(n).bild;
-        imgIcon(n)->setPixmap(bildhalter(bild)->pixmap());
+    for (const Schritt s : AlleSchritte) {
+        const Bild bild = assistent_.zustaende().schritt(s).bild;
+        imgIcon(s)->setPixmap(bildhalter(bild)->pixmap());
         // Qt's setter sends screen readers a DescriptionChanged event each
         // time, so only a new state is announced.
         const QString& text = beschreibung(dienste_.texte, bild);
-        if (imgIcon(n)->accessibleDescription() != text) {
-            imgIcon(n)->setAccessibleDescription(text);
+        if (imgIcon(s)->accessibleDescription() != text) {
+            imgIcon(s)->setAccessibleDescription(text);
         }
     }
 }
@@ -280,7 +283,7 @@ void frmMitarbeiterImport::dropEvent(QDropEvent* ereignis) {
 void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {
     // The close box ends the program as Close does, in every state.
     if (!assistent_.beendet()) {
-        assistent_.cmdAuswahl_Click(5);
+        assistent_.cmdAuswahl_Click(Knopf::Schliessen);
     }
     ereignis->accept();
 }

@@ -36,9 +36,9 @@ class frmMitarbeiterImport : public QWidget {
     void beiProgrammende(std::function<void(int)> aktion) { beiEnde_ = std::move(aktion); }
 
     Assistent& assistent() { return assistent_; }
-    QGroupBox* fraRahmen(int n) const { return rahmen_.at(stelle(n, 4)); }
-    QPushButton* cmdAuswahl(int n) const { return knoepfe_.at(stelle(n, 5)); }
-    QLabel* imgIcon(int n) const { return icons_.at(stelle(n, 4)); }
+    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelle(nummer(s), 4)); }
+    QPushButton* cmdAuswahl(Knopf k) const { return knoepfe_.at(stelle(nummer(k), 5)); }
+    QLabel* imgIcon(Schritt s) const { return icons_.at(stelle(nummer(s), 4)); }
     QLabel* bildhalter(Bild bild) const { return halter_.at(static_cast<std::size_t>(bild)); }
 
     // Twips to pixels at this window's logical resolution.
@@ -53,7 +53,7 @@ class frmMitarbeiterImport : public QWidget {
 
   private:
     static std::size_t stelle(int n, int anzahl);
-    void klicken(int n);
+    void klicken(Knopf knopf);
     void darstellen();
     void zustandsbilderZeigen();
     // Draws the three state pictures anew when the window's pixel ratio is not

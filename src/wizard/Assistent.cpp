@@ -45,7 +45,7 @@ void Assistent::datenordnerChecken() {
                                                         sitzung_.ordner.Logpfad);
     if (logpfad) {
         sitzung_.ordner.Logpfad = *logpfad;
-        zustaende_.Schritt_abschliessen(1);
+        zustaende_.Schritt_abschliessen(Schritt::Datenordner);
     }
 }
 
@@ -56,7 +56,7 @@ void Assistent::pruefen() {
     sitzung_.Adminstatus = ergebnis.konfiguration.Adminstatus;
     sitzung_.import = std::move(ergebnis.datei);
     if (ergebnis.fehlerfrei) {
-        zustaende_.Schritt_abschliessen(3);
+        zustaende_.Schritt_abschliessen(Schritt::Pruefen);
     }
 }
 
@@ -65,12 +65,12 @@ void Assistent::importieren() {
         dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.zeilen, sitzung_.Einstellungen);
     sitzung_.Einstellungen = ergebnis.Einstellungen;
     if (ergebnis.importiert) {
-        zustaende_.Schritt_abschliessen(4);
+        zustaende_.Schritt_abschliessen(Schritt::Importieren);
     }
 }
 
 bool Assistent::dateiwahlOffen() const {
-    return !beendet() && zustaende_.zustand() == 2;
+    return !beendet() && zustaende_.zustand() == Zustand::Importdatei;
 }
 
 void Assistent::Importdatei_uebernehmen(const QString& pfad) {
@@ -78,7 +78,7 @@ void Assistent::Importdatei_uebernehmen(const QString& pfad) {
         return;
     }
     sitzung_.Importdateipfad = pfad;
-    zustaende_.Schritt_abschliessen(2);
+    zustaende_.Schritt_abschliessen(Schritt::Importdatei);
 }
 
 std::optional<QString> Assistent::ablegbareImportdatei(const QList<QUrl>& urls) const {
@@ -100,30 +100,28 @@ void Assistent::Form_Load() {
     });
 }
 
-void Assistent::cmdAuswahl_Click(int index) {
-    ausfuehren([this, index] {
-        switch (index) {
-            case 1:
+void Assistent::cmdAuswahl_Click(Knopf knopf) {
+    ausfuehren([this, knopf] {
+        switch (knopf) {
+            case Knopf::Datenordner:
                 if (const auto daten = prozeduren_.datenordnerAuswaehlen(dienste_)) {
                     sitzung_.ordner.Datenpfad = *daten;
                     datenordnerChecken();
                 }
                 break;
-            case 2:
+            case Knopf::Importdatei:
                 if (const auto datei = prozeduren_.importdateiAuswaehlen(dienste_)) {
                     Importdatei_uebernehmen(*datei);
                 }
                 break;
-            case 3:
+            case Knopf::Pruefen:
                 pruefen();
                 break;
-            case 4:
+            case Knopf::Importieren:
                 importieren();
                 break;
-            case 5:
+            case Knopf::Schliessen:
                 throw Programmende{Programmende::Grund::Schliessen, 0};
-            default:
-                break;
         }
     });
 }

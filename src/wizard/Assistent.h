@@ -43,7 +43,7 @@ class Assistent {
               Schrittprozeduren prozeduren = Schrittprozeduren::standard());
 
     void Form_Load();
-    void cmdAuswahl_Click(int index);
+    void cmdAuswahl_Click(Knopf knopf);
 
     // The one way a file becomes the session's import file, from the file
     // dialog or from a drop: while step 2 is current, it takes pfad and

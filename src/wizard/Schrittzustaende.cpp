@@ -2,29 +2,66 @@
 
 namespace mi {
 
-Schrittzustaende::Schrittzustaende() {
-    schritte_[0] = Schritt{Bild::Pfeil, true, true};
+Knopf schrittknopf(Schritt schritt) {
+    switch (schritt) {
+        case Schritt::Datenordner:
+            return Knopf::Datenordner;
+        case Schritt::Importdatei:
+            return Knopf::Importdatei;
+        case Schritt::Pruefen:
+            return Knopf::Pruefen;
+        case Schritt::Importieren:
+            break;
+    }
+    return Knopf::Importieren;
 }
 
-void Schrittzustaende::Schritt_abschliessen(int n) {
-    Schritt& fertig = schritte_.at(static_cast<std::size_t>(n - 1));
+Zustand zustandMit(Schritt schritt) {
+    switch (schritt) {
+        case Schritt::Datenordner:
+            return Zustand::Datenordner;
+        case Schritt::Importdatei:
+            return Zustand::Importdatei;
+        case Schritt::Pruefen:
+            return Zustand::Pruefen;
+        case Schritt::Importieren:
+            break;
+    }
+    return Zustand::Importieren;
+}
+
+Knopf fokusknopf(Zustand zustand) {
+    for (const Schritt s : AlleSchritte) {
+        if (zustandMit(s) == zustand) {
+            return schrittknopf(s);
+        }
+    }
+    return Knopf::Schliessen;
+}
+
+Schrittzustaende::Schrittzustaende() {
+    schritte_.at(stelle(Schritt::Datenordner)) = Schrittanzeige{Bild::Pfeil, true, true};
+}
+
+void Schrittzustaende::Schritt_abschliessen(Schritt schritt) {
+    Schrittanzeige& fertig = schritte_.at(stelle(schritt));
     fertig.bild = Bild::OK;
     fertig.knopfAktiv = false;
-    if (n < 4) {
-        Schritt& naechster = schritte_.at(static_cast<std::size_t>(n));
+    if (schritt != Schritt::Importieren) {
+        Schrittanzeige& naechster = schritte_.at(stelle(schritt) + 1);
         naechster.rahmenAktiv = true;
         naechster.bild = Bild::Pfeil;
         naechster.knopfAktiv = true;
     }
 }
 
-int Schrittzustaende::zustand() const {
-    for (int n = 1; n <= 4; ++n) {
-        if (schritt(n).bild != Bild::OK) {
-            return n;
+Zustand Schrittzustaende::zustand() const {
+    for (const Schritt s : AlleSchritte) {
+        if (schritt(s).bild != Bild::OK) {
+            return zustandMit(s);
         }
     }
-    return 5;
+    return Zustand::Fertig;
 }
 
 }  // namespace mi

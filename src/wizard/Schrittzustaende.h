@@ -4,9 +4,43 @@
 
 namespace mi {
 
+// The four steps of an import, in the order they are done.
+enum class Schritt { Datenordner = 1, Importdatei, Pruefen, Importieren };
+inline constexpr std::array<Schritt, 4> AlleSchritte{Schritt::Datenordner, Schritt::Importdatei,
+                                                     Schritt::Pruefen, Schritt::Importieren};
+
+// The window's five states: the step that is current, or every step done.
+enum class Zustand { Datenordner = 1, Importdatei, Pruefen, Importieren, Fertig };
+
+// The window's five buttons: each step's own, then Close.
+enum class Knopf { Datenordner = 1, Importdatei, Pruefen, Importieren, Schliessen };
+inline constexpr std::array<Knopf, 5> AlleKnoepfe{
+    Knopf::Datenordner, Knopf::Importdatei, Knopf::Pruefen, Knopf::Importieren, Knopf::Schliessen};
+
+// The step's button.
+Knopf schrittknopf(Schritt schritt);
+// The state in which the step is current.
+Zustand zustandMit(Schritt schritt);
+// The button where the work goes on in the state: the current step's, Close
+// once every step is done.
+Knopf fokusknopf(Zustand zustand);
+
+// The number the planner's window gives each of them, 1 and up, for texts
+// and file names that count the steps.
+constexpr int nummer(Schritt s) {
+    return static_cast<int>(s);
+}
+constexpr int nummer(Zustand z) {
+    return static_cast<int>(z);
+}
+constexpr int nummer(Knopf k) {
+    return static_cast<int>(k);
+}
+
 enum class Bild { Inaktiv, Pfeil, OK };
 
-struct Schritt {
+// What the window shows of one step.
+struct Schrittanzeige {
     Bild bild = Bild::Inaktiv;
     bool rahmenAktiv = false;
     bool knopfAktiv = false;
@@ -19,16 +53,17 @@ class Schrittzustaende {
     // The state of a freshly loaded window: step 1 current, 2 to 4 not open.
     Schrittzustaende();
 
-    // Step n (1 to 4) is done; the next one, if any, becomes current.
-    void Schritt_abschliessen(int n);
+    // The step is done; the next one, if any, becomes current.
+    void Schritt_abschliessen(Schritt schritt);
 
-    const Schritt& schritt(int n) const { return schritte_.at(static_cast<std::size_t>(n - 1)); }
+    const Schrittanzeige& schritt(Schritt s) const { return schritte_.at(stelle(s)); }
 
-    // 1 to 5: the step that is current, 5 when all four are done.
-    int zustand() const;
+    Zustand zustand() const;
 
   private:
-    std::array<Schritt, 4> schritte_;
+    static std::size_t stelle(Schritt s) { return static_cast<std::size_t>(s) - 1; }
+
+    std::array<Schrittanzeige, 4> schritte_;
 };
 
 }  // namespace mi

@@ -50,10 +50,10 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
                      assistent.emplace(p.dienste, start, ordner);
                      assistent->Form_Load();
                  }).has_value());
-    for (int knopf = 2; knopf <= 4; ++knopf) {
+    for (const Knopf knopf : {Knopf::Importdatei, Knopf::Pruefen, Knopf::Importieren}) {
         assistent->cmdAuswahl_Click(knopf);
     }
-    ASSERT_EQ(assistent->zustaende().zustand(), 5);
+    ASSERT_EQ(assistent->zustaende().zustand(), Zustand::Fertig);
 
     const QString gold = QStringLiteral(MI_GOLDEN "/") + fall.name;
     const auto ist = inhalt(p.daten);

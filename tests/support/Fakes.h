@@ -4,6 +4,7 @@
 #include "base/Plattform.h"
 #include "messages/Dialoge.h"
 #include "messages/Dienste.h"
+#include "wizard/Schrittzustaende.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -15,6 +16,15 @@
 #include <optional>
 #include <variant>
 #include <vector>
+
+namespace mi {
+
+// A state that fails an assertion shows its number.
+inline void PrintTo(Zustand zustand, std::ostream* os) {
+    *os << "state " << nummer(zustand);
+}
+
+}  // namespace mi
 
 namespace mi::test {
 

@@ -27,26 +27,27 @@ inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
 // told of the picture, so a failure shows both states.
 inline QStringList zustandstext(const frmMitarbeiterImport& f) {
     QStringList text;
-    for (int n = 1; n <= 4; ++n) {
-        const QImage bild = f.imgIcon(n)->pixmap().toImage();
+    for (const Schritt s : AlleSchritte) {
+        const QImage bild = f.imgIcon(s)->pixmap().toImage();
         const auto zeigt = [&](Bild b) { return bild == f.bildhalter(b)->pixmap().toImage(); };
         text.append(
             QLatin1String(zeigt(Bild::OK)        ? "done"
                           : zeigt(Bild::Pfeil)   ? "current"
                           : zeigt(Bild::Inaktiv) ? "not open"
                                                  : "?") +
-            QLatin1String(f.fraRahmen(n)->isEnabled() ? " frame" : "") +
-            QLatin1String(f.cmdAuswahl(n)->isEnabled() ? " button: " : ": ") +
-            QAccessible::queryAccessibleInterface(f.imgIcon(n))->text(QAccessible::Description));
+            QLatin1String(f.fraRahmen(s)->isEnabled() ? " frame" : "") +
+            QLatin1String(f.cmdAuswahl(schrittknopf(s))->isEnabled() ? " button: " : ": ") +
+            QAccessible::queryAccessibleInterface(f.imgIcon(s))->text(QAccessible::Description));
     }
-    text.append(QLatin1String(f.cmdAuswahl(5)->isEnabled() ? "close" : ""));
+    text.append(QLatin1String(f.cmdAuswahl(Knopf::Schliessen)->isEnabled() ? "close" : ""));
     return text;
 }
 
-// The English window in state 1 to 5.
-inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
+// The English window in the state.
+inline void zustandPruefen(const frmMitarbeiterImport& f, Zustand zustand) {
     QStringList erwartet;
-    for (int n = 1; n <= 4; ++n) {
+    for (const Schritt s : AlleSchritte) {
+        const Zustand n = zustandMit(s);
         erwartet.append(QLatin1String(n < zustand    ? "done"
                                       : n == zustand ? "current"
                                                      : "not open") +
@@ -57,7 +58,7 @@ inline void zustandPruefen(const frmMitarbeiterImport& f, int zustand) {
                                                      : "not yet available"));
     }
     erwartet.append(QStringLiteral("close"));
-    EXPECT_EQ(zustandstext(f), erwartet) << "state " << zustand;
+    EXPECT_EQ(zustandstext(f), erwartet) << "state " << nummer(zustand);
 }
 
 }  // namespace mi::test

@@ -25,8 +25,8 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
     Geladen g;
     frmMitarbeiterImport& f = *g.fenster;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Import Employee Data"));
-    zustandPruefen(f, 1);
-    EXPECT_EQ(f.focusWidget(), f.cmdAuswahl(5));
+    zustandPruefen(f, Zustand::Datenordner);
+    EXPECT_EQ(f.focusWidget(), f.cmdAuswahl(Knopf::Schliessen));
     EXPECT_TRUE(g.u.dialoge.boxen.empty());
 
     // The close box ends the program as Close does.
@@ -77,10 +77,11 @@ TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
     EXPECT_TRUE(ablegen());
     EXPECT_EQ(f->assistent().sitzung().Importdateipfad, csv);
     EXPECT_FALSE(ablegen());
-    test::zustandPruefen(*f, 3);
-    for (const int knopf : {3, 4}) {
+    test::zustandPruefen(*f, Zustand::Pruefen);
+    for (const auto& [knopf, danach] :
+         {std::pair{Knopf::Pruefen, Zustand::Importieren}, {Knopf::Importieren, Zustand::Fertig}}) {
         f->cmdAuswahl(knopf)->click();
-        test::zustandPruefen(*f, knopf + 1);
+        test::zustandPruefen(*f, danach);
     }
     EXPECT_EQ(zeiger, (std::vector<int>{Qt::WaitCursor, Qt::ArrowCursor, Qt::WaitCursor}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -99,14 +100,16 @@ class Sprachen : public ::testing::TestWithParam<Sprache> {};
 TEST_P(Sprachen, EveryTextFitsItsControl) {
     Geladen g(GetParam());
     frmMitarbeiterImport& f = *g.fenster;
-    for (int n = 1; n <= 4; ++n) {
-        const QGroupBox* rahmen = f.fraRahmen(n);
-        EXPECT_LT(rahmen->fontMetrics().horizontalAdvance(rahmen->title()), rahmen->width()) << n;
-        EXPECT_LE(rahmen->geometry().right(), f.width()) << n;
+    for (const Schritt s : AlleSchritte) {
+        const QGroupBox* rahmen = f.fraRahmen(s);
+        EXPECT_LT(rahmen->fontMetrics().horizontalAdvance(rahmen->title()), rahmen->width())
+            << nummer(s);
+        EXPECT_LE(rahmen->geometry().right(), f.width()) << nummer(s);
     }
-    for (int n = 1; n <= 5; ++n) {
-        const QPushButton* knopf = f.cmdAuswahl(n);
-        EXPECT_LT(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width()) << n;
+    for (const Knopf k : AlleKnoepfe) {
+        const QPushButton* knopf = f.cmdAuswahl(k);
+        EXPECT_LT(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width())
+            << nummer(k);
     }
     EXPECT_EQ(f.width(), f.waagerecht(4260 + (GetParam() == Sprache::FR ? 480 : 0)));
 }
@@ -158,10 +161,10 @@ TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
     for (QScreen* bildschirm : QGuiApplication::screens()) {
         g.fenster->setScreen(bildschirm);
         const qreal verhaeltnis = bildschirm->devicePixelRatio();
-        for (int n = 1; n <= 4; ++n) {
-            const QPixmap p = g.fenster->imgIcon(n)->pixmap();
-            EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << n;
-            EXPECT_LE(randpixel(p), 2) << "icon " << n;
+        for (const Schritt s : AlleSchritte) {
+            const QPixmap p = g.fenster->imgIcon(s)->pixmap();
+            EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << nummer(s);
+            EXPECT_LE(randpixel(p), 2) << "icon " << nummer(s);
         }
     }
 }

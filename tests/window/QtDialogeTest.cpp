@@ -107,7 +107,7 @@ QString fokus(const frmMitarbeiterImport& f) {
 }
 
 // Tab to the button, as often as it takes once round the window, and press it.
-void druecken(frmMitarbeiterImport& f, int knopf, Qt::Key taste) {
+void druecken(frmMitarbeiterImport& f, Knopf knopf, Qt::Key taste) {
     for (int i = 0; i < 10 && f.focusWidget() != f.cmdAuswahl(knopf); ++i) {
         QTest::keyClick(f.focusWidget() != nullptr ? f.focusWidget() : &f, Qt::Key_Tab);
     }
@@ -188,24 +188,29 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
     f->beiProgrammende([&](int s) { status = s; });
 
     const struct {
-        int knopf;
+        Knopf knopf;
         Qt::Key taste;
-        int zustand;
-    } schritte[] = {{1, Qt::Key_Space, 2},  {2, Qt::Key_Return, 3}, {3, Qt::Key_Space, 3},
-                    {3, Qt::Key_Return, 3}, {3, Qt::Key_Space, 3},  {3, Qt::Key_Return, 4},
-                    {4, Qt::Key_Space, 5}};
+        Zustand zustand;
+    } schritte[] = {{Knopf::Datenordner, Qt::Key_Space, Zustand::Importdatei},
+                    {Knopf::Importdatei, Qt::Key_Return, Zustand::Pruefen},
+                    {Knopf::Pruefen, Qt::Key_Space, Zustand::Pruefen},
+                    {Knopf::Pruefen, Qt::Key_Return, Zustand::Pruefen},
+                    {Knopf::Pruefen, Qt::Key_Space, Zustand::Pruefen},
+                    {Knopf::Pruefen, Qt::Key_Return, Zustand::Importieren},
+                    {Knopf::Importieren, Qt::Key_Space, Zustand::Fertig}};
     int pruefungen = 0;
     for (const auto& schritt : schritte) {
         druecken(*f, schritt.knopf, schritt.taste);
         test::zustandPruefen(*f, schritt.zustand);
-        EXPECT_EQ(fokus(*f), f->cmdAuswahl(schritt.zustand)->objectName());  // 5: Close
-        if (schritt.knopf == 3 && ++pruefungen == 3) {
+        EXPECT_EQ(fokus(*f),
+                  QStringLiteral("cmdAuswahl%1").arg(nummer(schritt.zustand)));  // 5: Close
+        if (schritt.knopf == Knopf::Pruefen && ++pruefungen == 3) {
             // The user mends what the checks found.
             p.baum.datei(QStringLiteral("liste.csv"),
                          "Anna <Berger>;aberger;;;2.5;27.5;;;;1\r\n>Sales;\r\n");
         }
     }
-    druecken(*f, 5, Qt::Key_Return);
+    druecken(*f, Knopf::Schliessen, Qt::Key_Return);
 
     EXPECT_EQ(status, 0);
     EXPECT_FALSE(f->isVisible());

@@ -60,14 +60,17 @@ TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     Dateibaum baum;
     baum.datei("mit/KurzData.dat");
     baum.datei("ohne/Data.txt");
-    for (const auto& [datenpfad, zustand] :
-         {std::pair{QString(), 1}, {baum.pfad("ohne"), 1}, {baum.pfad("mit"), 2}}) {
+    const std::tuple<QString, Zustand, qsizetype> faelle[] = {
+        {QString(), Zustand::Datenordner, 0},
+        {baum.pfad("ohne"), Zustand::Datenordner, 0},
+        {baum.pfad("mit"), Zustand::Importdatei, 1}};
+    for (const auto& [datenpfad, zustand, aufrufe] : faelle) {
         Umgebung u;
         Aufrufe a;
         Assistent as = assistent(u, a, datenpfad);
         as.Form_Load();
         EXPECT_EQ(as.zustaende().zustand(), zustand);
-        EXPECT_EQ(a.liste.size(), zustand - 1);
+        EXPECT_EQ(a.liste.size(), aufrufe);
     }
     Umgebung u;
     Aufrufe a;
@@ -91,14 +94,15 @@ TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
     Aufrufe a;
     Assistent as = assistent(u, a);
     as.Form_Load();
-    for (int knopf = 1; knopf <= 4; ++knopf) {
+    for (const Schritt s : AlleSchritte) {
         a.gelingt = false;
-        as.cmdAuswahl_Click(knopf);
-        EXPECT_EQ(as.zustaende().zustand(), knopf);
+        as.cmdAuswahl_Click(schrittknopf(s));
+        EXPECT_EQ(as.zustaende().zustand(), zustandMit(s));
         a.gelingt = true;
-        as.cmdAuswahl_Click(knopf);
-        EXPECT_EQ(as.zustaende().zustand(), knopf + 1);
+        as.cmdAuswahl_Click(schrittknopf(s));
+        EXPECT_EQ(as.zustaende().schritt(s).bild, Bild::OK);
     }
+    EXPECT_EQ(as.zustaende().zustand(), Zustand::Fertig);
     EXPECT_EQ(a.liste,
               (QStringList{"auswaehlen", "auswaehlen", "ordnerChecken /daten/", "dateiAuswaehlen",
                            "dateiAuswaehlen", "dateiChecken /daten//a.csvanna",
@@ -108,24 +112,22 @@ TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
     EXPECT_EQ(as.sitzung().import.trennzeichen, u';');
 }
 
-TEST(Dispatcher, OtherButtonsDoNothingCloseEndsWithZeroInEveryState) {
-    for (int zustand = 1; zustand <= 5; ++zustand) {
+TEST(Dispatcher, CloseEndsWithZeroInEveryState) {
+    for (const Zustand zustand : {Zustand::Datenordner, Zustand::Importdatei, Zustand::Pruefen,
+                                  Zustand::Importieren, Zustand::Fertig}) {
         Umgebung u;
         Aufrufe a;
         Assistent as = assistent(u, a);
         int enden = 0;
         as.beiProgrammende([&](const Programmende&) { ++enden; });
         as.Form_Load();
-        for (int n = 1; n < zustand; ++n) {
-            as.cmdAuswahl_Click(n);
+        for (const Schritt s : AlleSchritte) {
+            if (as.zustaende().zustand() != zustand) {
+                as.cmdAuswahl_Click(schrittknopf(s));
+            }
         }
-        const auto aufrufe = a.liste.size();
-        for (const int knopf : {0, 6, -1}) {
-            as.cmdAuswahl_Click(knopf);
-        }
-        EXPECT_EQ(a.liste.size(), aufrufe);
         ASSERT_EQ(as.zustaende().zustand(), zustand);
-        as.cmdAuswahl_Click(5);
+        as.cmdAuswahl_Click(Knopf::Schliessen);
         ASSERT_TRUE(as.beendet());
         EXPECT_EQ(as.ende()->status, 0);
         EXPECT_EQ(enden, 1);
@@ -145,7 +147,9 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     int enden = 0;
     as.beiProgrammende([&](const Programmende&) { ++enden; });
     u.dialoge.erwarteBox(Antwort::OK);
-    for (const int knopf : {1, 2, 1, 2, 3, 4, 5}) {
+    for (const Knopf knopf :
+         {Knopf::Datenordner, Knopf::Importdatei, Knopf::Datenordner, Knopf::Importdatei,
+          Knopf::Pruefen, Knopf::Importieren, Knopf::Schliessen}) {
         as.cmdAuswahl_Click(knopf);
     }
     as.Form_Load();
@@ -184,7 +188,7 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
     as.Form_Load();
     EXPECT_EQ(as.ablegbareImportdatei({url("liste.CSV")}), std::nullopt);
     as.Importdatei_uebernehmen(csv);
-    EXPECT_EQ(as.zustaende().zustand(), 1);
+    EXPECT_EQ(as.zustaende().zustand(), Zustand::Datenordner);
 }
 
 TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
