@@ -97,35 +97,32 @@ void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& must
 }  // namespace
 
 bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QString& Tagesdatum,
-                      const QString& Bezeichnung) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"), [&] {
-            const QString backups =
-                mitTrenner(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
-            if (!Ordner_vorhanden(dienste.plattform, backups)) {
-                Ordner_anlegen(dienste, backups);
-            }
-            const QString name = Tagesdatum + u' ' +
-                                 dienste.plattform.jetzt().toString(QStringLiteral("HHmmss")) +
-                                 u' ' + Bezeichnung + QStringLiteral(".dat");
+                      const QString& Bezeichnung) try {
+    const QString backups = mitTrenner(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
+    if (!Ordner_vorhanden(dienste.plattform, backups)) {
+        Ordner_anlegen(dienste, backups);
+    }
+    const QString name = Tagesdatum + u' ' +
+                         dienste.plattform.jetzt().toString(QStringLiteral("HHmmss")) + u' ' +
+                         Bezeichnung + QStringLiteral(".dat");
 
-            // The ".log" files follow the ".dat" files, and are collected even
-            // from a data folder without any ".dat" file.
-            Sammlung sammlung;
-            dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), sammlung);
-            dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), sammlung);
+    // The ".log" files follow the ".dat" files, and are collected even from a
+    // data folder without any ".dat" file.
+    Sammlung sammlung;
+    dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), sammlung);
+    dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), sammlung);
 
-            if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output,
-                               BeiFehler::Ignorieren)) {
-                return false;
-            }
-            LineOut(dienste, QStringLiteral("[VelmontBackup]"));
-            for (const Sammlung::Zeile& zeile : sammlung.zeilen) {
-                klartextSchreiben(dienste, sammlung.zeile(zeile));
-            }
-            Datei_schliessen(dienste);
-            return true;
-        });
+    if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output, BeiFehler::Ignorieren)) {
+        return false;
+    }
+    LineOut(dienste, QStringLiteral("[VelmontBackup]"));
+    for (const Sammlung::Zeile& zeile : sammlung.zeilen) {
+        klartextSchreiben(dienste, sammlung.zeile(zeile));
+    }
+    Datei_schliessen(dienste);
+    return true;
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"));
 }
 
 }  // namespace mi

@@ -21,10 +21,9 @@ bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus, BeiF
     }
 }
 
-void Datei_schliessen(Dienste& dienste) {
+void Datei_schliessen(Dienste& dienste) try { dienste.kanal.schliessen(); } catch (...) {
     // Only a save can fail here, and it fails like a line that cannot be written.
-    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - LineOut"),
-                     [&] { dienste.kanal.schliessen(); });
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - LineOut"));
 }
 
 }  // namespace mi

@@ -44,67 +44,66 @@ QString kopfUndEinstellungenLesen(Dienste& dienste) {
 }  // namespace
 
 Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
-                                const QString& Benutzername) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"), [&] {
-            Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
-                                dienste.texte.konfigNichtGefunden.arg(Datenpfad));
-            Konfiguration k;
-            k.Einstellungen = kopfUndEinstellungenLesen(dienste);
-            Zaehler16 administratoren;
-            while (!dienste.kanal.dateiende()) {
-                const QString eintrag = LineIn(dienste);
-                if (eintrag == u"NoAdmins" || !eintrag.startsWith(QLatin1Char('A'))) {
-                    continue;
-                }
-                if (istAdministratorFuer(eintrag, Benutzername)) {
-                    k.Adminstatus = 2;
-                }
-                ++administratoren;
-            }
-            Datei_schliessen(dienste);
+                                const QString& Benutzername) try {
+    Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
+                        dienste.texte.konfigNichtGefunden.arg(Datenpfad));
+    Konfiguration k;
+    k.Einstellungen = kopfUndEinstellungenLesen(dienste);
+    Zaehler16 administratoren;
+    while (!dienste.kanal.dateiende()) {
+        const QString eintrag = LineIn(dienste);
+        if (eintrag == u"NoAdmins" || !eintrag.startsWith(QLatin1Char('A'))) {
+            continue;
+        }
+        if (istAdministratorFuer(eintrag, Benutzername)) {
+            k.Adminstatus = 2;
+        }
+        ++administratoren;
+    }
+    Datei_schliessen(dienste);
 
-            if (administratoren.wert() == 0) {
-                k.Adminstatus = 2;  // a planner without administrators lets everyone import
-            }
-            if (k.Einstellungen.size() >= 16 && k.Einstellungen.at(15) == u'1') {
-                k.Adminstatus = 2;
-            }
-            return k;
-        });
+    if (administratoren.wert() == 0) {
+        k.Adminstatus = 2;  // a planner without administrators lets everyone import
+    }
+    if (k.Einstellungen.size() >= 16 && k.Einstellungen.at(15) == u'1') {
+        k.Adminstatus = 2;
+    }
+    return k;
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
 }
 
+// The import writes the employee file only after this one, and the employee
+// file's day values rely on the step written here, so nothing may pass
+// silently: a file without a settings line to replace is its header fault, and
+// an error of this procedure's own is reported.
 void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
-                           const QString& Einstellungen) {
-    // The import writes the employee file only after this one, and the
-    // employee file's day values rely on the step written here, so nothing
-    // may pass silently: a file without a settings line to replace is its
-    // header fault, and an error of this procedure's own is reported.
-    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_schreiben"), [&] {
-        const QString pfad =
-            Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
-        Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
-        QStringList zeilen;
-        Zaehler16 anzahl;
-        while (!dienste.kanal.dateiende()) {
-            ++anzahl;
-            zeilen.append(LineIn(dienste));
-        }
-        Datei_schliessen(dienste);
-        if (!zeilen.contains(u"[Settings]")) {
-            Abbruchmeldung(dienste, dienste.texte.konfigKopfSettings);
-        }
+                           const QString& Einstellungen) try {
+    const QString pfad =
+        Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
+    Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
+    QStringList zeilen;
+    Zaehler16 anzahl;
+    while (!dienste.kanal.dateiende()) {
+        ++anzahl;
+        zeilen.append(LineIn(dienste));
+    }
+    Datei_schliessen(dienste);
+    if (!zeilen.contains(u"[Settings]")) {
+        Abbruchmeldung(dienste, dienste.texte.konfigKopfSettings);
+    }
 
-        Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
-        for (qsizetype i = 0; i < zeilen.size(); ++i) {
-            LineOut(dienste, zeilen.at(i));
-            if (zeilen.at(i) == u"[Settings]") {
-                LineOut(dienste, Einstellungen);
-                ++i;  // the old settings line
-            }
+    Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        LineOut(dienste, zeilen.at(i));
+        if (zeilen.at(i) == u"[Settings]") {
+            LineOut(dienste, Einstellungen);
+            ++i;  // the old settings line
         }
-        Datei_schliessen(dienste);
-    });
+    }
+    Datei_schliessen(dienste);
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_schreiben"));
 }
 
 }  // namespace mi

@@ -42,27 +42,26 @@ QString logzeile(const Plattform& plattform, const QString& Benutzername, std::u
 }
 
 void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwerte& start,
-                       std::uint8_t Stufe, const QString& Text) {
-    mitFehlerbericht(dienste, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"), [&] {
-        if (Logpfad.isEmpty()) {
-            return;
-        }
-        const QString zeile = logzeile(dienste.plattform, start.Benutzername, Stufe, Text);
-        const QString name = start.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
-        const QString pfad =
-            Datei_finden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
-        if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, BeiFehler::Ignorieren)) {
-            return;
-        }
-        try {
-            dienste.kanal.zeileSchreiben(speicherform(dienste.plattform, zeile));
-            dienste.kanal.schliessen();
-        } catch (const Laufzeitfehler&) {
-            // The channel has cut the file back already; like a log book that
-            // cannot be opened, a line that cannot be written is left out.
-            dienste.kanal.verwerfen();
-        }
-    });
+                       std::uint8_t Stufe, const QString& Text) try {
+    if (Logpfad.isEmpty()) {
+        return;
+    }
+    const QString zeile = logzeile(dienste.plattform, start.Benutzername, Stufe, Text);
+    const QString name = start.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
+    const QString pfad = Datei_finden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
+    if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, BeiFehler::Ignorieren)) {
+        return;
+    }
+    try {
+        dienste.kanal.zeileSchreiben(speicherform(dienste.plattform, zeile));
+        dienste.kanal.schliessen();
+    } catch (const Laufzeitfehler&) {
+        // The channel has cut the file back already; like a log book that
+        // cannot be opened, a line that cannot be written is left out.
+        dienste.kanal.verwerfen();
+    }
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"));
 }
 
 }  // namespace mi

@@ -132,25 +132,23 @@ qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel) {
     return aus - ziel;
 }
 
-Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"), [&] {
-            const Texte& t = dienste.texte;
-            Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
-                                t.mitarbeiterNichtGefunden.arg(Datenpfad));
-            Kopfzeile_pruefen(dienste, Kopf, t.mitarbeiterKopf);
-            Mitarbeiterliste liste;
-            liste.kopfwert = LineIn(dienste);
-            liste.kopfzahl = kopfzahl(dienste.plattform.gebietsschema(), LineIn(dienste));
-            Zaehler16 n;
-            while (!dienste.kanal.dateiende()) {
-                const QString zeile = LineIn(dienste);
-                ++n;
-                liste.eintraege.push_back(eintragLesen(zeile));
-            }
-            Datei_schliessen(dienste);
-            return liste;
-        });
+Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad) try {
+    const Texte& t = dienste.texte;
+    Planerdatei_oeffnen(dienste, Datenpfad, Dateiname, t.mitarbeiterNichtGefunden.arg(Datenpfad));
+    Kopfzeile_pruefen(dienste, Kopf, t.mitarbeiterKopf);
+    Mitarbeiterliste liste;
+    liste.kopfwert = LineIn(dienste);
+    liste.kopfzahl = kopfzahl(dienste.plattform.gebietsschema(), LineIn(dienste));
+    Zaehler16 n;
+    while (!dienste.kanal.dateiende()) {
+        const QString zeile = LineIn(dienste);
+        ++n;
+        liste.eintraege.push_back(eintragLesen(zeile));
+    }
+    Datei_schliessen(dienste);
+    return liste;
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"));
 }
 
 void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,

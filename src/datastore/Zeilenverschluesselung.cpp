@@ -206,14 +206,16 @@ const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
 
 }  // namespace
 
-QString LineIn(Dienste& dienste) {
-    return mitFehlerbericht(dienste, OrtLineIn, [&] {
-        return cp1252Dekodieren(zeileEntschluesseln(naechsteZeile(dienste.kanal)));
-    });
+QString LineIn(Dienste& dienste) try {
+    return cp1252Dekodieren(zeileEntschluesseln(naechsteZeile(dienste.kanal)));
+} catch (...) {
+    fehlerbehandlung(dienste, OrtLineIn);
 }
 
-QByteArrayView gespeicherteZeileLesen(Dienste& dienste) {
-    return mitFehlerbericht(dienste, OrtLineIn, [&] { return naechsteZeile(dienste.kanal); });
+QByteArrayView gespeicherteZeileLesen(Dienste& dienste) try {
+    return naechsteZeile(dienste.kanal);
+} catch (...) {
+    fehlerbehandlung(dienste, OrtLineIn);
 }
 
 QByteArray speicherform(Plattform& plattform, const QString& text) {
@@ -222,12 +224,16 @@ QByteArray speicherform(Plattform& plattform, const QString& text) {
     return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahl()));
 }
 
-void LineOut(Dienste& dienste, const QString& text) {
-    mitFehlerbericht(dienste, OrtLineOut, [&] { klartextAufKanal(dienste, cp1252Kodieren(text)); });
+void LineOut(Dienste& dienste, const QString& text) try {
+    klartextAufKanal(dienste, cp1252Kodieren(text));
+} catch (...) {
+    fehlerbehandlung(dienste, OrtLineOut);
 }
 
-void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) {
-    mitFehlerbericht(dienste, OrtLineOut, [&] { klartextAufKanal(dienste, klartext); });
+void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) try {
+    klartextAufKanal(dienste, klartext);
+} catch (...) {
+    fehlerbehandlung(dienste, OrtLineOut);
 }
 
 void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,

@@ -63,47 +63,45 @@ std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewa
 
 }  // namespace
 
-QString BrowseForFolder(Dienste& dienste) {
-    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - BrowseForFolder"), [&] {
-        return nativ(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
-    });
+QString BrowseForFolder(Dienste& dienste) try {
+    return nativ(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modOrdner - BrowseForFolder"));
 }
 
-std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) {
-    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"),
-                            [&]() -> std::optional<QString> {
-                                QString gewaehlt = BrowseForFolder(dienste);
-                                if (gewaehlt.isEmpty()) {
-                                    return std::nullopt;
-                                }
-                                gewaehlt = mitTrenner(gewaehlt);
-                                if (istUnterordnerDerDaten(gewaehlt)) {
-                                    gewaehlt = ParentDir(dienste, gewaehlt);
-                                }
-                                const auto gefunden = hatPlanerdaten(dienste, gewaehlt);
-                                if (!gefunden) {
-                                    return std::nullopt;
-                                }
-                                const bool heisstData = gewaehlt.toLower().endsWith(
-                                    Trenner + QStringLiteral("data") + Trenner);
-                                if (*gefunden || heisstData) {
-                                    return gewaehlt;
-                                }
-                                return unterordnerMitDaten(dienste, gewaehlt);
-                            });
+std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
+    QString gewaehlt = BrowseForFolder(dienste);
+    if (gewaehlt.isEmpty()) {
+        return std::nullopt;
+    }
+    gewaehlt = mitTrenner(gewaehlt);
+    if (istUnterordnerDerDaten(gewaehlt)) {
+        gewaehlt = ParentDir(dienste, gewaehlt);
+    }
+    const auto gefunden = hatPlanerdaten(dienste, gewaehlt);
+    if (!gefunden) {
+        return std::nullopt;
+    }
+    const bool heisstData = gewaehlt.toLower().endsWith(Trenner + QStringLiteral("data") + Trenner);
+    if (*gefunden || heisstData) {
+        return gewaehlt;
+    }
+    return unterordnerMitDaten(dienste, gewaehlt);
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"));
 }
 
-QString ParentDir(Dienste& dienste, const QString& pfad) {
-    return mitFehlerbericht(dienste, QStringLiteral("modOrdner - ParentDir"), [&] {
-        // One trailing separator must not count, so the search starts at the
-        // second-to-last character.
-        for (qsizetype i = Zaehler16::pruefen(pfad.size() - 1) - 1; i >= 0; --i) {
-            if (pfad.at(i) == Trenner) {
-                return pfad.left(i + 1);
-            }
+QString ParentDir(Dienste& dienste, const QString& pfad) try {
+    // One trailing separator must not count, so the search starts at the
+    // second-to-last character.
+    for (qsizetype i = Zaehler16::pruefen(pfad.size() - 1) - 1; i >= 0; --i) {
+        if (pfad.at(i) == Trenner) {
+            return pfad.left(i + 1);
         }
-        return QString();
-    });
+    }
+    return QString();
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("modOrdner - ParentDir"));
 }
 
 bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner) {

@@ -79,34 +79,32 @@ QString mitTagesschritt(const ImportTabelle& zeilen, QString einstellungen) {
 Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner& ordner,
                                             const Startwerte& start,
                                             const ImportTabelle& ImportZeilen,
-                                            const QString& Einstellungen) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"), [&] {
-            const Texte& t = dienste.texte;
-            // The step is settled before anything is written, and written
-            // before the employee file, whose day values rely on it.
-            const QString einstellungen = mitTagesschritt(ImportZeilen, Einstellungen);
-            const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
-            if (!alt.leer() &&
-                !Ja_Nein_Frage(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
-                                            t.ueberschreibenFrage)) {
-                return Importergebnis{false, Einstellungen};
-            }
-            if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
-                Abbruchmeldung(dienste, t.backupFehlgeschlagen);
-            }
-            if (einstellungen != Einstellungen) {
-                Konfigdaten_schreiben(dienste, ordner.Datenpfad, einstellungen);
-            }
-            Mitarbeiterdaten_schreiben(
-                dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
-                [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
-            Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
-            // Said only once every file is written: a failure on the way has
-            // ended the program with its own message.
-            Meldung(dienste, t.importErfolgreich);
-            return Importergebnis{true, einstellungen};
-        });
+                                            const QString& Einstellungen) try {
+    const Texte& t = dienste.texte;
+    // The step is settled before anything is written, and written before the
+    // employee file, whose day values rely on it.
+    const QString einstellungen = mitTagesschritt(ImportZeilen, Einstellungen);
+    const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
+    if (!alt.leer() && !Ja_Nein_Frage(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
+                                                   t.ueberschreibenFrage)) {
+        return Importergebnis{false, Einstellungen};
+    }
+    if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
+        Abbruchmeldung(dienste, t.backupFehlgeschlagen);
+    }
+    if (einstellungen != Einstellungen) {
+        Konfigdaten_schreiben(dienste, ordner.Datenpfad, einstellungen);
+    }
+    Mitarbeiterdaten_schreiben(dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
+                               [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
+    Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
+    // Said only once every file is written: a failure on the way has ended the
+    // program with its own message.
+    Meldung(dienste, t.importErfolgreich);
+    return Importergebnis{true, einstellungen};
+} catch (...) {
+    fehlerbehandlung(dienste,
+                     QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"));
 }
 
 }  // namespace mi

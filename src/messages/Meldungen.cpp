@@ -3,6 +3,9 @@
 #include "base/Pfade.h"
 #include "messages/Dienste.h"
 
+#include <exception>
+#include <new>
+
 namespace mi {
 
 void Meldung(Dienste& dienste, const QString& text, const QString& details) {
@@ -50,6 +53,26 @@ void Fehlerbericht(Dienste& dienste, const QString& ort, const Laufzeitfehler& f
     dienste.kanal.verwerfen();
     Meldung(dienste, fehlerberichtText(dienste.texte, ort, fehler.nummer, fehler.beschreibung));
     throw Programmende{grund};
+}
+
+void fehlerbehandlung(Dienste& dienste, const QString& ort) {
+    try {
+        throw;
+    } catch (const Programmende&) {
+        throw;
+    } catch (const Laufzeitfehler& fehler) {
+        Fehlerbericht(dienste, fehler.ort.isEmpty() ? ort : fehler.ort, fehler);
+    } catch (const std::bad_alloc&) {
+        Fehlerbericht(dienste, ort,
+                      Laufzeitfehler(fehlernummer::KeinSpeicher,
+                                     fehlerbeschreibung(fehlernummer::KeinSpeicher)),
+                      Programmende::Grund::Standardausnahme);
+    } catch (const std::exception&) {
+        Fehlerbericht(dienste, ort,
+                      Laufzeitfehler(fehlernummer::InternerFehler,
+                                     fehlerbeschreibung(fehlernummer::InternerFehler)),
+                      Programmende::Grund::Standardausnahme);
+    }
 }
 
 QString Pfad_zitieren(const Texte& t, const QString& pfad) {

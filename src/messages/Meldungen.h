@@ -5,8 +5,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <exception>
-#include <new>
 
 namespace mi {
 
@@ -36,28 +34,36 @@ QString abbruchText(const Texte& t, const QString& text);
 QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t nummer,
                           const QString& beschreibung);
 
-// A procedure's one error handler: an unexpected error anywhere in rumpf is
-// reported with ort (or the location the error carries) and ends the program. Errors the program
-// raised on purpose keep their number; a standard exception is reported too, but marked, so that
-// tests and fuzzing can tell a designed report from a defect.
+// A procedure's one error handler, called from its catch (...) and nowhere
+// else, since it looks at the exception being handled by throwing it again.
+// An ending of the program passes on untouched. An error the program raised
+// on purpose is reported with the location it carries, else with ort, and
+// keeps its number; a standard exception is reported with ort too, but
+// marked, so that tests and fuzzing can tell a designed report from a defect.
+// Either report ends the program.
+//
+// A procedure puts its whole body in a function-try-block, so the body reads
+// at the first indentation and nothing of it escapes the handler:
+//
+//     Konfiguration Konfigdaten_lesen(Dienste& dienste, ...) try {
+//         ...
+//     } catch (...) {
+//         fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
+//     }
+//
+// A guard object could not do this: its destructor runs while the error is on
+// its way up and can neither show the report nor put the program's ending in
+// the error's place.
+[[noreturn]] void fehlerbehandlung(Dienste& dienste, const QString& ort);
+
+// The same handler around a body given as a lambda, for the procedures whose
+// body is not yet a function-try-block of its own.
 template <typename Rumpf>
 auto mitFehlerbericht(Dienste& dienste, const QString& ort, Rumpf&& rumpf) -> decltype(rumpf()) {
     try {
         return rumpf();
-    } catch (const Programmende&) {
-        throw;
-    } catch (const Laufzeitfehler& fehler) {
-        Fehlerbericht(dienste, fehler.ort.isEmpty() ? ort : fehler.ort, fehler);
-    } catch (const std::bad_alloc&) {
-        Fehlerbericht(dienste, ort,
-                      Laufzeitfehler(fehlernummer::KeinSpeicher,
-                                     fehlerbeschreibung(fehlernummer::KeinSpeicher)),
-                      Programmende::Grund::Standardausnahme);
-    } catch (const std::exception&) {
-        Fehlerbericht(dienste, ort,
-                      Laufzeitfehler(fehlernummer::InternerFehler,
-                                     fehlerbeschreibung(fehlernummer::InternerFehler)),
-                      Programmende::Grund::Standardausnahme);
+    } catch (...) {
+        fehlerbehandlung(dienste, ort);
     }
 }
 

@@ -35,6 +35,23 @@ QString installationspfadSuchen(const Plattform& p, const QString& basis) {
 
 const QString OrtMain = QStringLiteral("modMitarbeiterImport - Main");
 
+// Start-up under Main's error handler. A failure to build the window's own
+// parts (errors 50003 and 339) means the planner is not installed.
+void starten(Dienste& dienste, const Fensterstart& fensterZeigen) try {
+    const Startwerte start = Startwerte_setzen(dienste);
+    const Planerordner ordner = Installationsdaten_lesen(dienste, start.Installationspfad);
+    fensterZeigen(start, ordner);
+} catch (const Laufzeitfehler& fehler) {
+    if (fehler.nummer == fehlernummer::UnerwarteterFehler ||
+        fehler.nummer == fehlernummer::KomponenteFehlt) {
+        Meldung(dienste, dienste.texte.nichtInstalliert);
+        throw Programmende{Programmende::Grund::NichtInstalliert};
+    }
+    fehlerbehandlung(dienste, OrtMain);
+} catch (...) {
+    fehlerbehandlung(dienste, OrtMain);
+}
+
 }  // namespace
 
 Startwerte Startwerte_setzen(Dienste& dienste) {
@@ -51,23 +68,7 @@ Startwerte Startwerte_setzen(Dienste& dienste) {
 
 std::optional<Programmende> Main(Dienste& dienste, const Fensterstart& fensterZeigen) {
     try {
-        try {
-            const Startwerte start = Startwerte_setzen(dienste);
-            const Planerordner ordner = Installationsdaten_lesen(dienste, start.Installationspfad);
-            fensterZeigen(start, ordner);
-            return std::nullopt;
-        } catch (const Programmende&) {
-            throw;
-        } catch (const Laufzeitfehler& fehler) {
-            if (fehler.nummer == fehlernummer::UnerwarteterFehler ||
-                fehler.nummer == fehlernummer::KomponenteFehlt) {
-                Meldung(dienste, dienste.texte.nichtInstalliert);
-                throw Programmende{Programmende::Grund::NichtInstalliert};
-            }
-            Fehlerbericht(dienste, fehler.ort.isEmpty() ? OrtMain : fehler.ort, fehler);
-        } catch (const std::exception&) {
-            mitFehlerbericht(dienste, OrtMain, [] { throw; });
-        }
+        starten(dienste, fensterZeigen);
     } catch (const Programmende& ende) {
         return ende;
     }

@@ -89,15 +89,17 @@ std::optional<QString> Assistent::ablegbareImportdatei(const QList<QUrl>& urls) 
 }
 
 void Assistent::Form_Load() {
-    ausfuehren([this] {
-        mitFehlerbericht(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"), [this] {
-            zustaende_ = Schrittzustaende();
-            const QString& daten = sitzung_.ordner.Datenpfad;
-            if (!daten.isEmpty() && Planerdaten_vorhanden(dienste_.plattform, daten)) {
-                datenordnerChecken();
-            }
-        });
-    });
+    ausfuehren([this] { laden(); });
+}
+
+void Assistent::laden() try {
+    zustaende_ = Schrittzustaende();
+    const QString& daten = sitzung_.ordner.Datenpfad;
+    if (!daten.isEmpty() && Planerdaten_vorhanden(dienste_.plattform, daten)) {
+        datenordnerChecken();
+    }
+} catch (...) {
+    fehlerbehandlung(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"));
 }
 
 void Assistent::cmdAuswahl_Click(Knopf knopf) {

@@ -70,6 +70,8 @@ class Assistent {
     void ausfuehren(Rumpf&& rumpf);
     void beenden(const Programmende& ende);
     bool dateiwahlOffen() const;
+    // What loading the window decides: the steps' states and the jump to step 2.
+    void laden();
     void datenordnerChecken();
     void pruefen();
     void importieren();

@@ -9,39 +9,33 @@
 namespace mi {
 
 std::optional<QString> Datenordner_checken(Dienste& dienste, const QString& Datenpfad,
-                                           const QString& Logpfad) {
-    return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"),
-                            [&]() -> std::optional<QString> {
-                                if (!Planerdaten_vorhanden(dienste.plattform, Datenpfad)) {
-                                    Meldung(dienste, dienste.texte.keineDatenImOrdner.arg(
-                                                         Pfad_zitieren(dienste.texte, Datenpfad)));
-                                    return std::nullopt;
-                                }
-                                // A log folder from the settings file stays, wherever it lies; only
-                                // a missing one is looked for beside the data. It is never created:
-                                // the log book belongs to the planner, and without it nothing is
-                                // logged.
-                                const QString logs =
-                                    Logpfad.isEmpty() ? Datenpfad + QStringLiteral("Logs") + Trenner
-                                                      : Logpfad;
-                                return Ordner_vorhanden(dienste.plattform, logs) ? logs : QString();
-                            });
+                                           const QString& Logpfad) try {
+    if (!Planerdaten_vorhanden(dienste.plattform, Datenpfad)) {
+        Meldung(dienste,
+                dienste.texte.keineDatenImOrdner.arg(Pfad_zitieren(dienste.texte, Datenpfad)));
+        return std::nullopt;
+    }
+    // A log folder from the settings file stays, wherever it lies; only a
+    // missing one is looked for beside the data. It is never created: the log
+    // book belongs to the planner, and without it nothing is logged.
+    const QString logs = Logpfad.isEmpty() ? Datenpfad + QStringLiteral("Logs") + Trenner : Logpfad;
+    return Ordner_vorhanden(dienste.plattform, logs) ? logs : QString();
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"));
 }
 
-std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"),
-        [&]() -> std::optional<QString> {
-            const Texte& t = dienste.texte;
-            const Dateiwahl wahl{t.programmtitel + QStringLiteral(" - ") + t.dateiwahlSchritt,
-                                 t.dateiwahlFilter, dienste.plattform.programmordner()};
-            const std::optional<QString> gewaehlt = dienste.dialoge.dateiWaehlen(wahl);
-            // Cancel leaves everything as it was, without a word.
-            if (!gewaehlt || gewaehlt->isEmpty()) {
-                return std::nullopt;
-            }
-            return nativ(*gewaehlt);
-        });
+std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) try {
+    const Texte& t = dienste.texte;
+    const Dateiwahl wahl{t.programmtitel + QStringLiteral(" - ") + t.dateiwahlSchritt,
+                         t.dateiwahlFilter, dienste.plattform.programmordner()};
+    const std::optional<QString> gewaehlt = dienste.dialoge.dateiWaehlen(wahl);
+    // Cancel leaves everything as it was, without a word.
+    if (!gewaehlt || gewaehlt->isEmpty()) {
+        return std::nullopt;
+    }
+    return nativ(*gewaehlt);
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"));
 }
 
 std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls) {

@@ -1,7 +1,10 @@
-#include "Fakes.h"
+#include "Pruefhilfen.h"
 #include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 namespace mi {
 namespace {
@@ -46,22 +49,39 @@ TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
     EXPECT_EQ(u.protokoll, (QStringList{"beep", "box"}));
 }
 
+// Two procedures with their error handlers as the program writes them, the
+// inner one running rumpf.
+void innen(Dienste& dienste, const std::function<void()>& rumpf) try { rumpf(); } catch (...) {
+    fehlerbehandlung(dienste, "innen");
+}
+
+void aussen(Dienste& dienste, const std::function<void()>& rumpf) try {
+    innen(dienste, rumpf);
+} catch (...) {
+    fehlerbehandlung(dienste, "aussen");
+}
+
 // The innermost handler reports; an error that names its own procedure is
-// reported under that name wherever it is caught.
+// reported under that name wherever it is caught, and a standard exception as
+// the defect it is.
 TEST(FehlerbehandlungTest, InnerReportIsNotReportedAgainByTheCaller) {
-    test::Umgebung u;
-    u.dialoge.immerAntworten(Antwort::OK);
-    for (const auto& [ort, erwartet] : {std::pair{"", "innen"}, {"eigen", "eigen"}}) {
-        EXPECT_THROW(mitFehlerbericht(u.dienste, "aussen",
-                                      [&, ort = ort] {
-                                          mitFehlerbericht(u.dienste, "innen", [&] {
-                                              fehlerAusloesen(fehlernummer::Ueberlauf, ort);
-                                          });
-                                      }),
-                     Programmende);
-        EXPECT_EQ(u.dialoge.boxen.back().text,
-                  "The following error occurred in module '" + QString(erwartet) +
-                      "':\r\rError Nr. 6\rOverflow\r\rProgram will be closed.");
+    using Grund = Programmende::Grund;
+    const std::tuple<std::function<void()>, const char*, std::int32_t, Grund> faelle[] = {
+        {[] { fehlerAusloesen(fehlernummer::Ueberlauf); }, "innen", 6, Grund::Fehlerbericht},
+        {[] { fehlerAusloesen(fehlernummer::Ueberlauf, "eigen"); }, "eigen", 6,
+         Grund::Fehlerbericht},
+        {[] { throw std::bad_alloc(); }, "innen", 7, Grund::Standardausnahme},
+        {[] { throw std::out_of_range("defect"); }, "innen", 51, Grund::Standardausnahme}};
+    for (const auto& [rumpf, ort, nummer, grund] : faelle) {
+        test::Umgebung u;
+        u.dialoge.erwarteBox(Antwort::OK);
+        try {
+            aussen(u.dienste, rumpf);
+            ADD_FAILURE() << "the program did not end";
+        } catch (const Programmende& ende) {
+            EXPECT_EQ(ende.grund, grund) << ort << nummer;
+        }
+        EXPECT_EQ(u.dialoge.texte(), QStringList{test::bericht(ort, nummer)});
     }
 }
 
