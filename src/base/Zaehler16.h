@@ -26,14 +26,27 @@ class Zaehler16 {
     // A length or position that must fit the 16-bit counter.
     template <typename Ganzzahl>
     static std::int16_t pruefen(Ganzzahl n) {
-        if (n < std::numeric_limits<std::int16_t>::min() ||
-            n > std::numeric_limits<std::int16_t>::max()) {
+        if (!passt(n)) {
             fehlerAusloesen(fehlernummer::Ueberlauf);
+        }
+        return static_cast<std::int16_t>(n);
+    }
+    // The same, its overflow reported under ort wherever it is caught.
+    template <typename Ganzzahl>
+    static std::int16_t pruefen(Ganzzahl n, const QString& ort) {
+        if (!passt(n)) {
+            fehlerAusloesen(fehlernummer::Ueberlauf, ort);
         }
         return static_cast<std::int16_t>(n);
     }
 
   private:
+    template <typename Ganzzahl>
+    static bool passt(Ganzzahl n) {
+        return n >= std::numeric_limits<std::int16_t>::min() &&
+               n <= std::numeric_limits<std::int16_t>::max();
+    }
+
     std::int16_t wert_ = 0;
 };
 

@@ -76,7 +76,7 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     }
     gewaehlt = mitTrenner(gewaehlt);
     if (istUnterordnerDerDaten(gewaehlt)) {
-        gewaehlt = ParentDir(dienste, gewaehlt);
+        gewaehlt = ParentDir(gewaehlt);
     }
     const auto gefunden = hatPlanerdaten(dienste, gewaehlt);
     if (!gefunden) {
@@ -91,17 +91,17 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     fehlerbehandlung(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"));
 }
 
-QString ParentDir(Dienste& dienste, const QString& pfad) try {
+QString ParentDir(const QString& pfad) {
     // One trailing separator must not count, so the search starts at the
     // second-to-last character.
-    for (qsizetype i = Zaehler16::pruefen(pfad.size() - 1) - 1; i >= 0; --i) {
+    const qsizetype letztes =
+        Zaehler16::pruefen(pfad.size() - 1, QStringLiteral("modOrdner - ParentDir"));
+    for (qsizetype i = letztes - 1; i >= 0; --i) {
         if (pfad.at(i) == Trenner) {
             return pfad.left(i + 1);
         }
     }
     return QString();
-} catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modOrdner - ParentDir"));
 }
 
 bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner) {

@@ -17,7 +17,9 @@ QString BrowseForFolder(Dienste& dienste);
 std::optional<QString> Datenordner_auswaehlen(Dienste& dienste);
 
 // The folder above the last component of pfad, with a trailing separator, or "".
-QString ParentDir(Dienste& dienste, const QString& pfad);
+// A path too long for the 16-bit positions is the error "Overflow", raised as
+// this procedure's.
+QString ParentDir(const QString& pfad);
 
 // The planner data test: the folder holds a file matching "*Data.dat".
 bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner);
