@@ -86,8 +86,10 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
     if (!geraet) {
         geraet = dateiFuer(pfad, modus);
     }
+    // Whether the file comes into being at its close, decided once for all
+    // that follows: the close commits it, every other ending drops it.
+    auto* sicher = dynamic_cast<Speicherdatei*>(geraet.get());
     if (!geraet->isOpen()) {
-        auto* sicher = dynamic_cast<Speicherdatei*>(geraet.get());
         if (sicher != nullptr) {
             // A folder that cannot take the temporary file fails here, at the
             // open, and never falls back to writing the target in place.
@@ -113,6 +115,7 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
         anhangStart_ = geraet->size();
     }
     geraet_ = std::move(geraet);
+    speicherdatei_ = sicher;
     modus_ = modus;
     pfad_ = pfad;
 }
@@ -228,9 +231,9 @@ void Dateikanal::schliessen() {
     if (modus_ == Kanalmodus::Output) {
         pufferSchreiben();
     }
-    if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get())) {
+    if (speicherdatei_ != nullptr) {
         // closed by its commit alone
-        if (const std::int32_t ursache = sicher->ersetzen(); ursache != 0) {
+        if (const std::int32_t ursache = speicherdatei_->ersetzen(); ursache != 0) {
             verwerfen();
             fehlerAusloesen(ursache);
         }
@@ -238,6 +241,7 @@ void Dateikanal::schliessen() {
         geraet_->close();
     }
     geraet_.reset();
+    speicherdatei_ = nullptr;
     inhalt_.clear();
     position_ = 0;
 }
@@ -246,10 +250,11 @@ void Dateikanal::verwerfen() noexcept {
     if (!geraet_) {
         return;
     }
-    if (auto* sicher = dynamic_cast<Speicherdatei*>(geraet_.get())) {
-        sicher->cancelWriting();
+    if (speicherdatei_ != nullptr) {
+        speicherdatei_->cancelWriting();
     }
     geraet_.reset();  // a save file that was not committed removes its temporary file
+    speicherdatei_ = nullptr;
     inhalt_.clear();
     position_ = 0;
 }

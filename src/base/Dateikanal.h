@@ -114,6 +114,8 @@ class Dateikanal {
     [[noreturn]] void schreibfehler();
 
     std::unique_ptr<QIODevice> geraet_;
+    // The open device when it is a save file, else nullptr.
+    Speicherdatei* speicherdatei_ = nullptr;
     Kanalmodus modus_ = Kanalmodus::Input;
     QString pfad_;
     // "Input": the whole file; "Output": the lines not written yet; "Append":
