@@ -53,7 +53,6 @@ void Assistent::pruefen() {
     Pruefergebnis ergebnis = prozeduren_.importdateiChecken(
         dienste_, sitzung_.ordner.Datenpfad, sitzung_.Importdateipfad, sitzung_.start.Benutzername);
     sitzung_.Einstellungen = ergebnis.konfiguration.Einstellungen;
-    sitzung_.Adminstatus = ergebnis.konfiguration.Adminstatus;
     sitzung_.import = std::move(ergebnis.datei);
     if (ergebnis.fehlerfrei) {
         zustaende_.Schritt_abschliessen(Schritt::Pruefen);

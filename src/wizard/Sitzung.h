@@ -5,7 +5,6 @@
 #include "import/ImportZeile.h"
 
 #include <QString>
-#include <cstdint>
 
 namespace mi {
 
@@ -19,7 +18,6 @@ struct Sitzung {
     // with the text they point into.
     Importdatei import;
     QString Einstellungen;
-    std::int16_t Adminstatus = 0;
 };
 
 }  // namespace mi
