@@ -3,6 +3,9 @@
 #include <QString>
 #include <optional>
 
+// The window the dialogs belong to, named only: the core shows no widget itself.
+class QWidget;
+
 namespace mi {
 
 enum class Symbol { Warnung, Frage };
@@ -40,6 +43,9 @@ class Dialoge {
     virtual QString ordnerWaehlen(const QString& titel) = 0;
     // The chosen file's full path with native separators, or nothing on cancel.
     virtual std::optional<QString> dateiWaehlen(const Dateiwahl& wahl) = 0;
+    // The window every dialog is owned by from now on; dialogs that are not
+    // windows of their own have no use for it.
+    virtual void elternfensterSetzen(QWidget* /*fenster*/) {}
 };
 
 }  // namespace mi

@@ -3,7 +3,6 @@
 #include "base/Fehler.h"
 #include "messages/Dienste.h"
 #include "window/Mauszeiger.h"
-#include "window/QtDialoge.h"
 #include "window/Zustandsbilder.h"
 
 #include <QCloseEvent>
@@ -297,9 +296,7 @@ std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(Dienste& dienste, const St
                                                       Schrittprozeduren prozeduren) {
     auto fenster =
         std::make_unique<frmMitarbeiterImport>(dienste, start, ordner, std::move(prozeduren));
-    if (auto* qtDialoge = dynamic_cast<QtDialoge*>(&dienste.dialoge)) {
-        qtDialoge->elternfensterSetzen(fenster.get());
-    }
+    dienste.dialoge.elternfensterSetzen(fenster.get());
     fenster->Form_Load();
     if (!fenster->assistent().beendet()) {
         fenster->show();

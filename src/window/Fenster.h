@@ -74,9 +74,8 @@ class frmMitarbeiterImport : public QWidget {
 };
 
 // The one way the window comes up, for the program, the walk-through and the
-// tests alike: made over what start-up found, the real dialogs (when they are
-// the ones in use) bound to it, loaded, and shown unless loading ended the
-// program already.
+// tests alike: made over what start-up found, the dialogs bound to it, loaded,
+// and shown unless loading ended the program already.
 std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(
     Dienste& dienste, const Startwerte& start, const Planerordner& ordner,
     Schrittprozeduren prozeduren = Schrittprozeduren::standard());

@@ -20,8 +20,7 @@ class QtDialoge : public Dialoge {
     QtDialoge(const QtDialoge&) = delete;
     QtDialoge& operator=(const QtDialoge&) = delete;
 
-    // The window that owns every dialog from now on.
-    void elternfensterSetzen(QWidget* fenster) { eltern_ = fenster; }
+    void elternfensterSetzen(QWidget* fenster) override { eltern_ = fenster; }
 
     Antwort zeigen(const Meldungsbox& box) override;
     QString ordnerWaehlen(const QString& titel) override;
