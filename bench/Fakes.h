@@ -25,6 +25,8 @@ class Plattform : public mi::Plattform {
     std::optional<Dateiattribute> attribute(const QString& pfad) const override {
         return dateiattributeDesSystems(pfad);
     }
+    bool ordnerAnlegen(const QString& pfad) override { return ordnerAnlegenDesSystems(pfad); }
+    bool ordnerBetreten(const QString& pfad) override { return ordnerBetretenDesSystems(pfad); }
 
   private:
     std::mt19937_64 generator_;

@@ -65,6 +65,10 @@ std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
     return namen;
 }
 
+bool FesteUmgebung::ordnerBetreten(const QString& pfad) {
+    return mitTrenner(pfad) == planerordner();
+}
+
 Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {
     dienste.kanal.geraetefabrikSetzen(
         [this](const QString& pfad, Kanalmodus modus) -> std::unique_ptr<QIODevice> {

@@ -44,6 +44,14 @@ std::optional<Dateiattribute> Systemplattform::attribute(const QString& pfad) co
     return dateiattributeDesSystems(pfad);
 }
 
+bool Systemplattform::ordnerAnlegen(const QString& pfad) {
+    return ordnerAnlegenDesSystems(pfad);
+}
+
+bool Systemplattform::ordnerBetreten(const QString& pfad) {
+    return ordnerBetretenDesSystems(pfad);
+}
+
 std::optional<QStringList> Plattform::dateinamen(const QString& ordner,
                                                  const QString& muster) const {
     return dateinamenDesSystems(ordner, muster);
@@ -75,6 +83,10 @@ std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QSt
     return verzeichnis.entryList(QStringList{muster}, QDir::Files, QDir::Unsorted);
 }
 
+namespace {
+
+// Windows changes the current drive before the folder; elsewhere there are no
+// drives and this does nothing.
 bool laufwerkWechseln(QChar laufwerk) {
 #ifdef Q_OS_WIN
     const char16_t buchstabe = laufwerk.toUpper().unicode();
@@ -86,6 +98,18 @@ bool laufwerkWechseln(QChar laufwerk) {
     Q_UNUSED(laufwerk);
     return true;
 #endif
+}
+
+}  // namespace
+
+bool ordnerAnlegenDesSystems(const QString& pfad) {
+    // mkdir, not mkpath: a missing parent is a failure, never created on the way.
+    return QDir().mkdir(pfad);
+}
+
+bool ordnerBetretenDesSystems(const QString& pfad) {
+    const bool laufwerkOk = pfad.size() < 2 || pfad.at(1) != u':' || laufwerkWechseln(pfad.at(0));
+    return laufwerkOk && QDir::setCurrent(pfad);
 }
 
 namespace {

@@ -45,6 +45,13 @@ class Plattform {
     // unless one that keeps its files elsewhere says otherwise.
     virtual std::optional<QStringList> dateinamen(const QString& ordner,
                                                   const QString& muster) const;
+    // Creates the folder, one level: its parent must exist, and a folder that
+    // exists already is not created. True when it was.
+    virtual bool ordnerAnlegen(const QString& pfad) = 0;
+    // Makes the folder the process's current one, on Windows changing first
+    // to its drive when the path names one (each drive keeps a current folder
+    // of its own). True when both succeeded.
+    virtual bool ordnerBetreten(const QString& pfad) = 0;
 };
 
 // The real machine, without a sound device: the widget library adds the beep.
@@ -57,6 +64,8 @@ class Systemplattform : public Plattform {
     double zufallszahl() override;
     void signalton() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
+    bool ordnerAnlegen(const QString& pfad) override;
+    bool ordnerBetreten(const QString& pfad) override;
 
   private:
     // Never seeded: the planner's own writer draws the same sequence in every run.
@@ -75,9 +84,9 @@ std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);
 // The folder's files on disk, as Plattform::dateinamen lists them.
 std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QString& muster);
 
-// Windows changes the current drive before the folder; elsewhere there are no
-// drives and this does nothing.
-bool laufwerkWechseln(QChar laufwerk);
+// The folder made, and entered, on disk, as Systemplattform does it.
+bool ordnerAnlegenDesSystems(const QString& pfad);
+bool ordnerBetretenDesSystems(const QString& pfad);
 
 // Whether the last failed write to datei failed because its disk is full or
 // its quota exhausted.

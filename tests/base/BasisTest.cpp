@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #ifdef _WIN32
+#include <direct.h>
 #include <windows.h>
 #endif
 
@@ -266,6 +267,25 @@ TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
     EXPECT_EQ(QDir(klein).entryList(QDir::Files | QDir::Hidden),
               QStringList{"Mitarbeiterdaten.dat"});
 }
+
+#ifdef _WIN32
+// Each drive keeps a current folder of its own; entering a folder changes the
+// current drive to the folder's first.
+TEST(SystemplattformTest, EnteringAFolderOnAnotherDriveMakesItsDriveCurrent) {
+    Dateibaum baum;
+    const QString ziel = baum.ordner("Backups");
+    const QString anderes = ziel.startsWith(u'Z') ? "C:/" : "Z:/";
+    const QString vorher = QDir::currentPath();
+    if (!QDir::setCurrent(anderes)) {
+        GTEST_SKIP() << "no second drive to start from";
+    }
+    Systemplattform system;
+    EXPECT_TRUE(system.ordnerBetreten(ziel));
+    EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath() + '/'), ziel);
+    EXPECT_EQ(_getdrive(), ziel.front().unicode() - u'A' + 1);
+    QDir::setCurrent(vorher);  // Windows removes no current folder
+}
+#endif
 
 }  // namespace
 }  // namespace mi

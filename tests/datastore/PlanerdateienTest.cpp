@@ -219,14 +219,15 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
 }
 
 TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
-    const QString vorher = QDir::currentPath();
     test::Fall f;
     const Planerordner ordner{f.baum.ordner("Daten"), f.baum.ordner("Logs")};
     f.baum.planerdatei("Logs/2612 Velmont.log", {"n"});
     EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "B"));
     EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),
               (QStringList{"[VelmontBackup]", "[2612 Velmont.log]", "[1]", "n"}));
-    EXPECT_EQ(QDir::current(), QDir(f.baum.pfad("Daten/Backups")));  // made and entered
+    // The backup folder was made, and entered.
+    EXPECT_EQ(f.u.plattform.betreten,
+              QStringList{f.baum.pfad("Daten/Backups") + QDir::separator()});
 
     f.baum.planerdatei("Daten/BData.dat", {"l1", "l2"});
     f.baum.planerdatei("Daten/_x.dat", {"z"});
@@ -238,7 +239,6 @@ TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
     f.baum.planerdatei("Logs/2611 velmont.LOG", {"m"});
     f.u.plattform.zeit = QDateTime(QDate(2026, 12, 6), QTime(0, 5, 9));
     EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "A"));
-    QDir::setCurrent(vorher);
     // The start date, but the time of the backup; earlier backups are not copied.
     EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 000509 A.dat")),
               (QStringList{"[VelmontBackup]", "[a.dat]", "[0]", "[BData.dat]", "[2]", "l1", "l2",

@@ -5,9 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#ifdef _WIN32
-#include <direct.h>
-#endif
 
 namespace mi {
 namespace {
@@ -130,25 +127,6 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
         EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
-
-#ifdef _WIN32
-// Each drive keeps a current folder of its own; entering a folder changes the
-// current drive to the folder's first.
-TEST(OrdnerTest, EnteringAFolderOnAnotherDriveMakesItsDriveCurrent) {
-    Dateibaum baum;
-    const QString ziel = baum.ordner("Backups");
-    const QString anderes = ziel.startsWith(u'Z') ? "C:/" : "Z:/";
-    const QString vorher = QDir::currentPath();
-    if (!QDir::setCurrent(anderes)) {
-        GTEST_SKIP() << "no second drive to start from";
-    }
-    Umgebung u;
-    Ordner_zugreifen(u.dienste, ziel);
-    EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath() + '/'), ziel);
-    EXPECT_EQ(_getdrive(), ziel.front().unicode() - u'A' + 1);
-    QDir::setCurrent(vorher);  // Windows removes no current folder
-}
-#endif
 
 }  // namespace
 }  // namespace mi

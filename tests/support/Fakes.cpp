@@ -19,6 +19,12 @@ std::optional<Dateiattribute> PlattformFake::attribute(const QString& pfad) cons
     return a;
 }
 
+bool PlattformFake::ordnerBetreten(const QString& pfad) {
+    betreten.append(pfad);
+    const auto a = attribute(pfad);
+    return a && a->verzeichnis;
+}
+
 DialogeFake::~DialogeFake() {
     EXPECT_TRUE(skript_.empty()) << skript_.size() << " expected dialogs never shown";
 }

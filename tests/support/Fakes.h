@@ -42,6 +42,8 @@ class PlattformFake : public Plattform {
     QLocale locale{QLocale::English, QLocale::UnitedStates};
     // File names the machine marks hidden or system, beside its own hidden ones.
     QSet<QString> verborgen;
+    // The folders entered, in order. The tests' own current folder stays.
+    QStringList betreten;
 
     QString umgebungsvariable(const QString& name) const override { return umgebung.value(name); }
     QString programmordner() const override { return ordner; }
@@ -50,6 +52,10 @@ class PlattformFake : public Plattform {
     double zufallszahl() override { return 0.5; }
     void signalton() override;
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
+    // Made on the disk, where the files the fake lists are.
+    bool ordnerAnlegen(const QString& pfad) override { return ordnerAnlegenDesSystems(pfad); }
+    // True when the folder exists.
+    bool ordnerBetreten(const QString& pfad) override;
 
   private:
     Protokoll* protokoll_;
