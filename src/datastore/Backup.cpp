@@ -3,10 +3,10 @@
 #include "base/Auflistung.h"
 #include "base/Pfade.h"
 #include "datastore/Dateizugriff.h"
+#include "datastore/Ordner.h"
 #include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "folders/Ordner.h"
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
 

@@ -4,11 +4,13 @@
 #include "datastore/Konfigdaten.h"
 #include "datastore/Logbuch.h"
 #include "datastore/Mitarbeiterdaten.h"
+#include "datastore/Ordner.h"
 #include "datastore/Planerordner.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace mi {
 namespace {
@@ -215,6 +217,33 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
             EXPECT_EQ(f.endet([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
                       test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", zahl));
         }
+    }
+}
+
+// Making a folder and entering it is proved by the backup below.
+TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
+    test::Fall f;
+    f.baum.ordner("Backups");
+
+    const QString anlegen = QStringLiteral(
+        "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
+        "Program will be closed.");
+    const std::tuple<Sprache, bool, const char*, QString> faelle[] = {
+        {Sprache::EN, true, "Backups", anlegen},
+        {Sprache::EN, true, "fehlt/neu", anlegen},  // no folder is made on the way
+        {Sprache::FR, false, "fehlt",
+         "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas ou vous "
+         "n'avez pas les droits suffisants.\r\rLe programme va être fermé."},
+    };
+    for (const auto& [sprache, neu, relativ, erwartet] : faelle) {
+        test::Fall g(sprache);
+        const QString pfad = f.baum.pfad(relativ);
+        const QString text = g.endet([&] {
+            neu ? Ordner_anlegen(g.dienste, pfad + QDir::separator())
+                : Ordner_zugreifen(g.dienste, pfad + QDir::separator());
+        });
+        EXPECT_EQ(text, erwartet.arg(Pfad_zitieren(g.dienste.texte, pfad)));
+        EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
 

@@ -1,10 +1,8 @@
 #include "Pruefhilfen.h"
 #include "base/Pfade.h"
 #include "folders/Datenordner.h"
-#include "folders/Ordner.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace mi {
 namespace {
@@ -98,33 +96,6 @@ TEST(ParentDir, FolderAboveTheLastComponent) {
     } catch (const Laufzeitfehler& fehler) {
         EXPECT_EQ(fehler.nummer, fehlernummer::Ueberlauf);
         EXPECT_EQ(fehler.ort, "modOrdner - ParentDir");
-    }
-}
-
-// Making a folder and entering it is proved by the backup.
-TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
-    test::Fall f;
-    f.baum.ordner("Backups");
-
-    const QString anlegen = QStringLiteral(
-        "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
-        "Program will be closed.");
-    const std::tuple<Sprache, bool, const char*, QString> faelle[] = {
-        {Sprache::EN, true, "Backups", anlegen},
-        {Sprache::EN, true, "fehlt/neu", anlegen},  // no folder is made on the way
-        {Sprache::FR, false, "fehlt",
-         "Le dossier %1 n'est pas accessible.\r\rLe dossier n'existe probablement pas ou vous "
-         "n'avez pas les droits suffisants.\r\rLe programme va être fermé."},
-    };
-    for (const auto& [sprache, neu, relativ, erwartet] : faelle) {
-        test::Fall g(sprache);
-        const QString pfad = f.baum.pfad(relativ);
-        const QString text = g.endet([&, neu = neu] {
-            neu ? Ordner_anlegen(g.dienste, pfad + QDir::separator())
-                : Ordner_zugreifen(g.dienste, pfad + QDir::separator());
-        });
-        EXPECT_EQ(text, erwartet.arg(Pfad_zitieren(g.dienste.texte, pfad)));
-        EXPECT_FALSE(QFileInfo::exists(f.baum.pfad("fehlt")));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "folders/Ordner.h"
+#include "datastore/Ordner.h"
 
 #include "messages/Dienste.h"
 #include "messages/Meldungen.h"
