@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Dialoge.h"
 #include "base/Plattform.h"
-#include "messages/Dialoge.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -19,7 +19,7 @@
 #include "datastore/Zeilenverschluesselung.h"
 #include "import/Import.h"
 #include "import/Importpruefung.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 
 #include <benchmark/benchmark.h>
 #include <QDir>

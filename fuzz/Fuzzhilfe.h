@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/Dialoge.h"
 #include "base/Fehler.h"
 #include "base/Plattform.h"
-#include "messages/Dialoge.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 
 #include <QByteArray>
 #include <QString>

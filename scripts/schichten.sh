@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Checks the shape of src/: every #include "room/..." of a file in src/<room>/
-# follows an arrow of src/raeume.txt, and no identifier is spelled outside
-# ASCII (texts and comments may be). Prints each breach; fails on any.
+# follows an arrow of src/raeume.txt, every arrow there points to a room listed
+# above its own, so the rooms form layers without a cycle, and no identifier is
+# spelled outside ASCII (texts and comments may be). Prints each breach; fails
+# on any.
 #
 #   scripts/schichten.sh
 set -euo pipefail
@@ -10,18 +12,22 @@ exec python3 - <<'PY'
 import pathlib, re, sys
 
 erlaubt = {}
+verstoesse = []
 for zeile in pathlib.Path("src/raeume.txt").read_text().splitlines():
     zeile = zeile.split("#")[0].strip()
     if zeile:
         raum, _, ziele = zeile.partition(":")
-        erlaubt[raum.strip()] = set(ziele.split()) | {raum.strip()}
+        raum = raum.strip()
+        for ziel in ziele.split():
+            if ziel not in erlaubt:
+                verstoesse.append(f"src/raeume.txt: {raum} -> {ziel}, a room not listed above it")
+        erlaubt[raum] = set(ziele.split()) | {raum}
 
 einbindung = re.compile(r'^\s*#\s*include\s+"([^/"]+)/')
 # String and character literals, then comments, go before identifiers are looked at.
 literal = re.compile(r'"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'')
 kommentar = re.compile(r"//[^\n]*|/\*.*?\*/", re.S)
 
-verstoesse = []
 for datei in sorted(pathlib.Path("src").rglob("*")):
     if datei.suffix not in (".h", ".cpp"):
         continue
@@ -44,5 +50,6 @@ for v in verstoesse:
     print(v)
 if verstoesse:
     sys.exit(1)
-print(f"src/: {len(erlaubt)} rooms, every include follows src/raeume.txt, every name is ASCII")
+print(f"src/: {len(erlaubt)} rooms in layers, every include follows src/raeume.txt, "
+      "every name is ASCII")
 PY

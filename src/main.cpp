@@ -1,6 +1,6 @@
-#include "messages/Dienste.h"
-#include "messages/Sprache.h"
+#include "services/Dienste.h"
 #include "startup/Start.h"
+#include "texts/Sprache.h"
 #include "window/Fenster.h"
 #include "window/QtDialoge.h"
 

@@ -32,9 +32,9 @@
 
 #include "base/Pfade.h"
 #include "datastore/Mitarbeiterdaten.h"
-#include "messages/Dienste.h"
-#include "messages/Sprache.h"
+#include "services/Dienste.h"
 #include "startup/Start.h"
+#include "texts/Sprache.h"
 #include "window/Fenster.h"
 #include "window/QtDialoge.h"
 

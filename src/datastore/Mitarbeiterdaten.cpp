@@ -5,8 +5,8 @@
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "datastore/Ordner.h"
 
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 namespace mi {
 

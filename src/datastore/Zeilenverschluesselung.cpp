@@ -4,8 +4,8 @@
 #include "base/Zaehler16.h"
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 #include <algorithm>
 #include <array>

@@ -7,8 +7,8 @@
 #include "datastore/Logbuch.h"
 #include "datastore/Mitarbeiterdaten.h"
 #include "datastore/Planerordner.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 #include <algorithm>
 

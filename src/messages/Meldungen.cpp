@@ -1,7 +1,7 @@
 #include "messages/Meldungen.h"
 
 #include "base/Pfade.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 
 #include <exception>
 #include <new>

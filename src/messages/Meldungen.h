@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/Dialoge.h"
 #include "base/Fehler.h"
-#include "messages/Dialoge.h"
 
 #include <QString>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
 #include "datastore/Zeilenverschluesselung.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 
 #include <array>
 

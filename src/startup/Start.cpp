@@ -3,8 +3,8 @@
 #include "base/Auflistung.h"
 #include "base/Datum.h"
 #include "base/Pfade.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 #include "startup/Installationsdaten.h"
 
 namespace mi {

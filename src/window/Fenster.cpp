@@ -1,7 +1,7 @@
 #include "window/Fenster.h"
 
 #include "base/Fehler.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 #include "window/Mauszeiger.h"
 #include "window/Zustandsbilder.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/Dialoge.h"
 #include "base/Plattform.h"
-#include "messages/Dialoge.h"
-#include "messages/Sprache.h"
+#include "texts/Sprache.h"
 
 #include <QMessageBox>
 #include <QPointer>

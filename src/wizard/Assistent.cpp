@@ -1,8 +1,8 @@
 #include "wizard/Assistent.h"
 
 #include "folders/Datenordner.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 #include "wizard/Schritte.h"
 
 namespace mi {

@@ -3,8 +3,8 @@
 #include "base/Auflistung.h"
 #include "base/Pfade.h"
 #include "folders/Datenordner.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 namespace mi {
 

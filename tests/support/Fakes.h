@@ -1,9 +1,9 @@
 #pragma once
 
 #include "QtDruck.h"
+#include "base/Dialoge.h"
 #include "base/Plattform.h"
-#include "messages/Dialoge.h"
-#include "messages/Dienste.h"
+#include "services/Dienste.h"
 #include "wizard/Schrittzustaende.h"
 
 #include <QDateTime>

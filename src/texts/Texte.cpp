@@ -1,5 +1,5 @@
-#include "messages/Texte.h"
-#include "messages/Programmtitel.h"
+#include "texts/Texte.h"
+#include "texts/Programmtitel.h"
 
 namespace mi {
 

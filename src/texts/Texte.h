@@ -1,6 +1,6 @@
 #pragma once
 
-#include "messages/Sprache.h"
+#include "texts/Sprache.h"
 
 #include <QString>
 #include <array>
