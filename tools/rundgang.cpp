@@ -476,10 +476,10 @@ int main(int argc, char* argv[]) {
         befund.pruefen(schreiben(importdatei, inhalt),
                        QStringLiteral("cannot write the import file"));
         dialoge.erwarte({symbol, antwort, {}, {}});
-        klick(3);
+        klick(mi::Knopf::Pruefen);
         befund.gleich(QStringLiteral("message of the check"), dialoge.letzterText(), text);
-        befund.gleich(QStringLiteral("state after the check"),
-                      fenster->assistent().zustaende().zustand(), 3);
+        befund.gleich(QStringLiteral("state after the check"), zustand(),
+                      mi::nummer(mi::Zustand::Pruefen));
     };
     pruefenMit(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung, mi::Antwort::OK,
                QString::fromUtf8(soll.keineTextdatei).arg(QDir::toNativeSeparators(importdatei)));

@@ -4,8 +4,8 @@
 #include "base/Zeichensuche.h"
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -461,93 +461,88 @@ QString steuerzeichenSichtbar(QStringView text) {
     return sichtbar;
 }
 
-std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile) {
-    return mitFehlerbericht(dienste, QStringLiteral("frmMitarbeiterImport - Trennzeichen"),
-                            [&]() -> std::optional<QChar> {
-                                Zaehler16::pruefen(zeile.size());
-                                std::array<int, 4> anzahl{};
-                                for (const QChar c : zeile) {
-                                    for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-                                        anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
-                                    }
-                                }
-                                const int hoechste =
-                                    *std::max_element(anzahl.begin(), anzahl.end());
-                                if (hoechste == 0) {
-                                    return std::nullopt;
-                                }
-                                std::optional<QChar> gewaehlt;
-                                for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
-                                    if (anzahl[i] == hoechste) {
-                                        gewaehlt = QChar(Trennzeichenwahl[i]);
-                                    }
-                                }
-                                return gewaehlt;
-                            });
+std::optional<QChar> Trennzeichen(const QString& zeile) {
+    // Its 16-bit positions: a longer line is reported under this procedure's name.
+    Zaehler16::pruefen(zeile.size(), QStringLiteral("frmMitarbeiterImport - Trennzeichen"));
+    std::array<int, 4> anzahl{};
+    for (const QChar c : zeile) {
+        for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+            anzahl[i] += c == Trennzeichenwahl[i] ? 1 : 0;
+        }
+    }
+    const int hoechste = *std::max_element(anzahl.begin(), anzahl.end());
+    if (hoechste == 0) {
+        return std::nullopt;
+    }
+    std::optional<QChar> gewaehlt;
+    for (std::size_t i = 0; i < Trennzeichenwahl.size(); ++i) {
+        if (anzahl[i] == hoechste) {
+            gewaehlt = QChar(Trennzeichenwahl[i]);
+        }
+    }
+    return gewaehlt;
 }
 
-std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"),
-        [&]() -> std::optional<Importdatei> {
-            const Texte& t = dienste.texte;
-            Importdatei datei;
-            Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
-            const QByteArray bytes = dienste.kanal.restLesen();
-            Datei_schliessen(dienste);
-            const QString pfad = Pfad_zitieren(t, Importdateipfad);
-            if (keineTextdatei(bytes)) {
-                Meldung(dienste, t.keineTextdatei.arg(pfad));
-                return std::nullopt;
-            }
-            datei.text = importtextDekodieren(bytes);
-            const QString& text = datei.text;
+std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) try {
+    const Texte& t = dienste.texte;
+    Importdatei datei;
+    Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
+    const QByteArray bytes = dienste.kanal.restLesen();
+    Datei_schliessen(dienste);
+    const QString pfad = Pfad_zitieren(t, Importdateipfad);
+    if (keineTextdatei(bytes)) {
+        Meldung(dienste, t.keineTextdatei.arg(pfad));
+        return std::nullopt;
+    }
+    datei.text = importtextDekodieren(bytes);
+    const QString& text = datei.text;
 
-            const auto leer = [&] {
-                Meldung(dienste, mitUeberlesenen(t, datei, t.importdateiLeer.arg(pfad)),
-                        mitUeberlesenenDetails(t, datei, {}));
-                return std::nullopt;
-            };
-            // The separator must be known before the records can be read:
-            // it comes from the first line, whatever it holds.
-            Importzeilen zeilen(text);
-            if (zeilen.ende()) {
-                return leer();
-            }
-            const QStringView erste = zeilen.naechste();
-            qsizetype anfang = 0;
-            qsizetype ersteZeile = 1;
-            if (const auto sep = trennzeichenzeile(erste)) {
-                // Without this the line would be read as an employee named "sep=".
-                datei.trennzeichen = *sep;
-                anfang = zeilen.position();
-                ersteZeile = 2;
-            } else if (const auto gefunden = Trennzeichen(dienste, erste.toString())) {
-                datei.trennzeichen = *gefunden;
-            } else {
-                Meldung(dienste, t.keinTrennzeichen.arg(pfad));
-                return std::nullopt;
-            }
+    const auto leer = [&] {
+        Meldung(dienste, mitUeberlesenen(t, datei, t.importdateiLeer.arg(pfad)),
+                mitUeberlesenenDetails(t, datei, {}));
+        return std::nullopt;
+    };
+    // The separator must be known before the records can be read:
+    // it comes from the first line, whatever it holds.
+    Importzeilen zeilen(text);
+    if (zeilen.ende()) {
+        return leer();
+    }
+    const QStringView erste = zeilen.naechste();
+    qsizetype anfang = 0;
+    qsizetype ersteZeile = 1;
+    if (const auto sep = trennzeichenzeile(erste)) {
+        // Without this the line would be read as an employee named "sep=".
+        datei.trennzeichen = *sep;
+        anfang = zeilen.position();
+        ersteZeile = 2;
+    } else if (const auto gefunden = Trennzeichen(erste.toString())) {
+        datei.trennzeichen = *gefunden;
+    } else {
+        Meldung(dienste, t.keinTrennzeichen.arg(pfad));
+        return std::nullopt;
+    }
 
-            Importsaetze saetze(text, datei.trennzeichen, anfang, ersteZeile);
-            if (saetze.ende()) {
-                return leer();
-            }
-            Zaehler16 zeilenzahl;
-            const Importsatz erster = saetze.naechster();
-            if (istKopfzeile(erster.text)) {
-                kopfUeberlesen(erster.text, datei.trennzeichen, t.kopfzeilenSchwelle, saetze);
-            } else {
-                zeileUebernehmen(datei, zeilenzahl, erster);
-            }
-            while (!saetze.ende()) {
-                zeileUebernehmen(datei, zeilenzahl, saetze.naechster());
-            }
-            if (zeilenzahl.wert() == 0) {
-                return leer();
-            }
-            return datei;
-        });
+    Importsaetze saetze(text, datei.trennzeichen, anfang, ersteZeile);
+    if (saetze.ende()) {
+        return leer();
+    }
+    Zaehler16 zeilenzahl;
+    const Importsatz erster = saetze.naechster();
+    if (istKopfzeile(erster.text)) {
+        kopfUeberlesen(erster.text, datei.trennzeichen, t.kopfzeilenSchwelle, saetze);
+    } else {
+        zeileUebernehmen(datei, zeilenzahl, erster);
+    }
+    while (!saetze.ende()) {
+        zeileUebernehmen(datei, zeilenzahl, saetze.naechster());
+    }
+    if (zeilenzahl.wert() == 0) {
+        return leer();
+    }
+    return datei;
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"));
 }
 
 }  // namespace mi

@@ -90,7 +90,7 @@ class Importfelder {
 
 // The separator of a line: the most frequent of "," ";" ":" and tab, on a tie
 // the later one in that order. Nothing when none of them occurs.
-std::optional<QChar> Trennzeichen(Dienste& dienste, const QString& zeile);
+std::optional<QChar> Trennzeichen(const QString& zeile);
 
 // Reads the import file's rows and detects their separator. Nothing when the
 // file is no text file, is empty, its first line has no separator or it holds

@@ -5,8 +5,8 @@
 #include "datastore/Windows1252.h"
 #include "import/Importdatei.h"
 #include "import/Zahlen.h"
-#include "messages/Dienste.h"
 #include "messages/Meldungen.h"
+#include "services/Dienste.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -708,35 +708,34 @@ bool allePruefen(Pruefung& p, const QString& dateitext) {
 }  // namespace
 
 Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
-                                  const QString& Importdateipfad, const QString& Benutzername) {
-    return mitFehlerbericht(
-        dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"), [&] {
-            Pruefergebnis ergebnis;
-            ergebnis.konfiguration = Konfigdaten_lesen(dienste, Datenpfad, Benutzername);
-            if (ergebnis.konfiguration.Adminstatus != 2) {
-                Meldung(dienste, dienste.texte.keinAdministrator);
-                return ergebnis;
-            }
-            auto gelesen = Importdatei_lesen(dienste, Importdateipfad);
-            if (!gelesen) {
-                return ergebnis;
-            }
-            ergebnis.datei = std::move(*gelesen);
-            Pruefung p(dienste, ergebnis.datei);
-            if (!allePruefen(p, ergebnis.datei.text)) {
-                return ergebnis;
-            }
-            // The lines passed over are named however the check ended.
-            const Texte& t = dienste.texte;
-            const QString details = mitUeberlesenenDetails(t, ergebnis.datei, p.fehlerliste());
-            if (p.uebergangeneFehler()) {
-                Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungMitFehlern), details);
-                return ergebnis;
-            }
-            Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungFehlerfrei), details);
-            ergebnis.fehlerfrei = true;
-            return ergebnis;
-        });
+                                  const QString& Importdateipfad, const QString& Benutzername) try {
+    Pruefergebnis ergebnis;
+    ergebnis.konfiguration = Konfigdaten_lesen(dienste, Datenpfad, Benutzername);
+    if (ergebnis.konfiguration.Adminstatus != 2) {
+        Meldung(dienste, dienste.texte.keinAdministrator);
+        return ergebnis;
+    }
+    auto gelesen = Importdatei_lesen(dienste, Importdateipfad);
+    if (!gelesen) {
+        return ergebnis;
+    }
+    ergebnis.datei = std::move(*gelesen);
+    Pruefung p(dienste, ergebnis.datei);
+    if (!allePruefen(p, ergebnis.datei.text)) {
+        return ergebnis;
+    }
+    // The lines passed over are named however the check ended.
+    const Texte& t = dienste.texte;
+    const QString details = mitUeberlesenenDetails(t, ergebnis.datei, p.fehlerliste());
+    if (p.uebergangeneFehler()) {
+        Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungMitFehlern), details);
+        return ergebnis;
+    }
+    Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungFehlerfrei), details);
+    ergebnis.fehlerfrei = true;
+    return ergebnis;
+} catch (...) {
+    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"));
 }
 
 }  // namespace mi

@@ -56,15 +56,4 @@ QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t numme
 // the error's place.
 [[noreturn]] void fehlerbehandlung(Dienste& dienste, const QString& ort);
 
-// The same handler around a body given as a lambda, for the procedures whose
-// body is not yet a function-try-block of its own.
-template <typename Rumpf>
-auto mitFehlerbericht(Dienste& dienste, const QString& ort, Rumpf&& rumpf) -> decltype(rumpf()) {
-    try {
-        return rumpf();
-    } catch (...) {
-        fehlerbehandlung(dienste, ort);
-    }
-}
-
 }  // namespace mi
