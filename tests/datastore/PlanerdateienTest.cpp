@@ -238,7 +238,7 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
     for (const auto& [sprache, neu, relativ, erwartet] : faelle) {
         test::Fall g(sprache);
         const QString pfad = f.baum.pfad(relativ);
-        const QString text = g.endet([&] {
+        const QString text = g.endet([&, neu = neu] {
             neu ? Ordner_anlegen(g.dienste, pfad + QDir::separator())
                 : Ordner_zugreifen(g.dienste, pfad + QDir::separator());
         });

@@ -48,8 +48,7 @@ struct Importstand : test::Planer {
     }
 
     Importergebnis importieren(const ImportTabelle& zeilen, const QString& vorher = {}) {
-        Importergebnis e =
-            Mitarbeiterdaten_importieren(dienste, ordner, start, zeilen, vorher);
+        Importergebnis e = Mitarbeiterdaten_importieren(dienste, ordner, start, zeilen, vorher);
         EXPECT_FALSE(dienste.kanal.offen());
         return e;
     }
