@@ -4,6 +4,7 @@
 #include "base/Zeichensuche.h"
 #include "datastore/Windows1252.h"
 #include "import/Importdatei.h"
+#include "import/Kennungen.h"
 #include "import/Zahlen.h"
 #include "messages/Meldungen.h"
 #include "services/Dienste.h"
@@ -11,9 +12,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -439,168 +437,6 @@ void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     }
     zahlenPruefen(p, zeile, index);
 }
-
-// The user names seen so far, compared as their lower case forms compare. A
-// name of plain ASCII (nearly every one) goes in as it is and is lowered
-// character by character as it is hashed and compared; any other goes in
-// lowered. Either way two names meet exactly when their lower case forms are
-// equal, without a lowered copy of each of tens of thousands of names. A name
-// with "|" goes in as its pieces, so there may be more names than rows: the
-// table grows to stay at most half full, or a search would find no free slot.
-class Kennungen {
-  public:
-    explicit Kennungen(std::size_t anzahl)
-        : faecher_(std::bit_ceil(std::max<std::size_t>(2 * anzahl, 2))) {
-        eintraege_.reserve(anzahl);
-    }
-
-    // Adds the name; true when it was there already.
-    bool einfuegen(const QString& kennung) {
-        std::size_t h = 0;
-        const bool nurAscii = ascii(kennung, h);
-        // Hashed as its lower case form even when that is the name itself:
-        // the hash on the way lowers A to Z only, and a name already in lower
-        // case may hold a character beyond ASCII whose bits it changes.
-        QString s = nurAscii ? kennung : kennung.toLower();
-        if (!nurAscii) {
-            h = streuwert(s);
-        }
-        const auto [fach, gefunden] = nurAscii ? suchen(s, h, gleichAscii) : suchen(s, h, gleich);
-        if (!gefunden) {
-            faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(h)};
-            eintraege_.push_back(std::move(s));
-            if (2 * eintraege_.size() > faecher_.size()) {
-                wachsen();
-            }
-        }
-        return gefunden;
-    }
-
-  private:
-    // Whether the text is plain ASCII, its hash computed on the way, four
-    // characters at a time.
-    static bool ascii(QStringView text, std::size_t& h) {
-        std::uint64_t alle = 0;
-        h = streuwert(text, [&alle](std::uint64_t vier) {
-            alle |= vier;
-            return kleinVier(vier);
-        });
-        return (alle & Je16(0xFF80)) == 0;
-    }
-    static constexpr std::uint64_t Je16(std::uint64_t wert) { return wert * 0x0001000100010001ULL; }
-    // The four characters with A to Z lowered, for characters below 0x80: bit 7
-    // of a character is set by adding what takes "A" and what takes the
-    // character after "Z" to 0x80.
-    static std::uint64_t kleinVier(std::uint64_t vier) {
-        const std::uint64_t abA = vier + Je16(0x80 - u'A');
-        const std::uint64_t nachZ = vier + Je16(0x80 - u'Z' - 1);
-        return vier | ((abA & ~nachZ & Je16(0x80)) >> 2);
-    }
-    static char16_t klein(char16_t c) {
-        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
-    }
-    // A hash over four characters at a time, each group passed through vorher;
-    // the last bits folded down, since the slot is taken from the lowest.
-    template <typename Vorher>
-    static std::size_t streuwert(QStringView text, Vorher vorher) {
-        const char16_t* z = text.utf16();
-        const qsizetype n = text.size();
-        std::uint64_t h = 14695981039346656037ULL;
-        constexpr std::uint64_t Faktor = 1099511628211ULL;
-        qsizetype i = 0;
-        for (; i + 4 <= n; i += 4) {
-            std::uint64_t vier = 0;
-            std::memcpy(&vier, z + i, sizeof vier);
-            h = (h ^ vorher(vier)) * Faktor;
-        }
-        std::uint64_t rest = 0;
-        for (; i < n; ++i) {
-            rest = (rest << 16) | z[i];
-        }
-        h = (h ^ vorher(rest)) * Faktor;
-        h ^= h >> 33;
-        h *= 0xFF51AFD7ED558CCDULL;
-        return static_cast<std::size_t>(h ^ (h >> 33));
-    }
-    // For a lowered text, which holds no A to Z.
-    static std::size_t streuwert(QStringView text) {
-        return streuwert(text, [](std::uint64_t vier) { return vier; });
-    }
-    static bool gleich(QStringView a, QStringView b) {
-        if (a.size() != b.size()) {
-            return false;
-        }
-        for (qsizetype i = 0; i < a.size(); ++i) {
-            if (klein(a[i].unicode()) != klein(b[i].unicode())) {
-                return false;
-            }
-        }
-        return true;
-    }
-    // For one text of plain ASCII: four characters at a time. A character of
-    // the other beyond ASCII keeps a bit above 0x7F however its bits are
-    // changed, so it never meets one of plain ASCII.
-    static bool gleichAscii(QStringView a, QStringView b) {
-        const qsizetype n = a.size();
-        if (n != b.size()) {
-            return false;
-        }
-        qsizetype i = 0;
-        for (; i + 4 <= n; i += 4) {
-            std::uint64_t x = 0;
-            std::uint64_t y = 0;
-            std::memcpy(&x, a.utf16() + i, sizeof x);
-            std::memcpy(&y, b.utf16() + i, sizeof y);
-            if (kleinVier(x) != kleinVier(y)) {
-                return false;
-            }
-        }
-        return gleich(a.sliced(i), b.sliced(i));
-    }
-    // The slot of s (hashed to h), or the free slot where it belongs.
-    template <typename Gleich>
-    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const {
-        const std::size_t maske = faecher_.size() - 1;
-        const std::uint32_t m = marke(h);
-        for (std::size_t fach = m & maske;; fach = (fach + 1) & maske) {
-            const Fach& f = faecher_[fach];
-            if (f.eintrag < 0) {
-                return {fach, false};
-            }
-            if (f.marke == m && vergleich(eintraege_[static_cast<std::size_t>(f.eintrag)], s)) {
-                return {fach, true};
-            }
-        }
-    }
-
-    // The upper half of the hash, kept in the slot: it places the name, also
-    // in a grown table, and a name that only shares the slot is passed over
-    // without reading it, which at tens of thousands of names is a miss of the
-    // processor's cache each time.
-    static std::uint32_t marke(std::size_t h) { return static_cast<std::uint32_t>(h >> 32); }
-    struct Fach {
-        std::int32_t eintrag = -1;  // an index into eintraege_, or -1
-        std::uint32_t marke = 0;
-    };
-
-    void wachsen() {
-        const std::vector<Fach> alt =
-            std::exchange(faecher_, std::vector<Fach>(2 * faecher_.size()));
-        const std::size_t maske = faecher_.size() - 1;
-        for (const Fach& f : alt) {
-            if (f.eintrag >= 0) {
-                std::size_t fach = f.marke & maske;
-                while (faecher_[fach].eintrag >= 0) {
-                    fach = (fach + 1) & maske;
-                }
-                faecher_[fach] = f;
-            }
-        }
-    }
-
-    std::vector<QString> eintraege_;
-    std::vector<Fach> faecher_;
-};
 
 // Pass 4: the later row of a pair is reported, letter case ignored. The names
 // seen so far are kept as the "|"-free pieces of their "|name|" entries, which
