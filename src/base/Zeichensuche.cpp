@@ -1,9 +1,6 @@
 #include "base/Zeichensuche.h"
 
-#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
-#include <emmintrin.h>
-#define MI_SSE2
-#endif
+#include "base/Simd.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 #include "datastore/Zeilenverschluesselung.h"
 
 #include "base/Auflistung.h"
+#include "base/Simd.h"
 #include "base/Zaehler16.h"
 #include "datastore/Dateizugriff.h"
 #include "datastore/Windows1252.h"
@@ -9,11 +10,6 @@
 
 #include <algorithm>
 #include <array>
-
-#if defined(__SSE2__) || defined(_M_X64) || defined(_M_AMD64)
-#include <emmintrin.h>
-#define MI_SSE2
-#endif
 
 namespace mi {
 
