@@ -1,5 +1,6 @@
 #include "base/Zeichensuche.h"
 
+#include "base/Einzelsuche.h"
 #include "base/Simd.h"
 
 #include <algorithm>
@@ -147,20 +148,11 @@ struct Pruefmuster {
 
 }  // namespace
 
+namespace einzeln {
+
 qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
     const char* b = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype i = ab;
-#ifdef MI_SSE2
-    for (; i + Sechzehner <= n; i += Sechzehner) {
-        const auto bits = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i))));
-        if (bits != 0) {
-            return i + std::countr_zero(bits);
-        }
-    }
-#endif
-    for (; i < n; ++i) {
+    for (qsizetype i = ab; i < bytes.size(); ++i) {
         if (static_cast<unsigned char>(b[i]) >= 0x80) {
             return i;
         }
@@ -170,19 +162,7 @@ qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
 
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = ab;
-#ifdef MI_SSE2
-    if (n >= Sechzehner) {
-        if (alsByte(a) && alsByte(b)) {
-            return ersterTreffer(z, i, n, Bytesuche<2>({a, b}));
-        }
-        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        return ersterTreffer(z, i, n, [&](const char16_t* s) { return treffer16(s, va, vb); });
-    }
-#endif
-    for (; i < n; ++i) {
+    for (qsizetype i = ab; i < text.size(); ++i) {
         if (z[i] == a || z[i] == b) {
             return i;
         }
@@ -192,20 +172,7 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
 
 qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
     const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = ab;
-#ifdef MI_SSE2
-    if (n >= Sechzehner) {
-        if (alsByte(a) && alsByte(b) && alsByte(c)) {
-            return ersterTreffer(z, i, n, Bytesuche<3>({a, b, c}));
-        }
-        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
-        return ersterTreffer(z, i, n, [&](const char16_t* s) { return treffer16(s, va, vb, vc); });
-    }
-#endif
-    for (; i < n; ++i) {
+    for (qsizetype i = ab; i < text.size(); ++i) {
         if (z[i] == a || z[i] == b || z[i] == c) {
             return i;
         }
@@ -215,20 +182,81 @@ qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t
 
 qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen) {
     const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
-    qsizetype i = ab;
-#ifdef MI_SSE2
-    if (n >= Sechzehner) {
-        return ersterTreffer(z, i, n, Pruefmuster(trennzeichen));
-    }
-#endif
     const char16_t zweites = zweitesPruefzeichen(trennzeichen);
-    for (; i < n; ++i) {
+    for (qsizetype i = ab; i < text.size(); ++i) {
         if (istPruefzeichen(z[i], trennzeichen, zweites)) {
             return i;
         }
     }
     return -1;
+}
+
+int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens) {
+    const char16_t* z = text.utf16();
+    int anzahl = 0;
+    for (qsizetype i = 0; i < text.size() && anzahl < hoechstens; ++i) {
+        if (z[i] == a || z[i] == b) {
+            stellen[anzahl++] = i;
+        }
+    }
+    return anzahl;
+}
+
+}  // namespace einzeln
+
+qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
+    qsizetype i = ab;
+#ifdef MI_SSE2
+    const char* b = bytes.data();
+    for (; i + Sechzehner <= bytes.size(); i += Sechzehner) {
+        const auto bits = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(b + i))));
+        if (bits != 0) {
+            return i + std::countr_zero(bits);
+        }
+    }
+#endif
+    return einzeln::ersterHoherByte(bytes, i);
+}
+
+qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
+#ifdef MI_SSE2
+    if (const qsizetype n = text.size(); n >= Sechzehner) {
+        const char16_t* z = text.utf16();
+        if (alsByte(a) && alsByte(b)) {
+            return ersterTreffer(z, ab, n, Bytesuche<2>({a, b}));
+        }
+        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        return ersterTreffer(z, ab, n, [&](const char16_t* s) { return treffer16(s, va, vb); });
+    }
+#endif
+    return einzeln::findeEines(text, ab, a, b);
+}
+
+qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
+#ifdef MI_SSE2
+    if (const qsizetype n = text.size(); n >= Sechzehner) {
+        const char16_t* z = text.utf16();
+        if (alsByte(a) && alsByte(b) && alsByte(c)) {
+            return ersterTreffer(z, ab, n, Bytesuche<3>({a, b, c}));
+        }
+        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
+        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
+        const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
+        return ersterTreffer(z, ab, n, [&](const char16_t* s) { return treffer16(s, va, vb, vc); });
+    }
+#endif
+    return einzeln::findeEinesVonDrei(text, ab, a, b, c);
+}
+
+qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen) {
+#ifdef MI_SSE2
+    if (const qsizetype n = text.size(); n >= Sechzehner) {
+        return ersterTreffer(text.utf16(), ab, n, Pruefmuster(trennzeichen));
+    }
+#endif
+    return einzeln::findePruefzeichen(text, ab, trennzeichen);
 }
 
 #ifdef MI_SSE2
@@ -255,10 +283,9 @@ int alleTreffer(const char16_t* z, qsizetype n, Treffer16 treffer16, qsizetype* 
 #endif
 
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens) {
-    const char16_t* z = text.utf16();
-    const qsizetype n = text.size();
 #ifdef MI_SSE2
-    if (n >= Sechzehner) {
+    if (const qsizetype n = text.size(); n >= Sechzehner) {
+        const char16_t* z = text.utf16();
         if (alsByte(a) && alsByte(b)) {
             return alleTreffer(z, n, Bytesuche<2>({a, b}), stellen, hoechstens);
         }
@@ -268,13 +295,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
             z, n, [&](const char16_t* s) { return treffer16(s, va, vb); }, stellen, hoechstens);
     }
 #endif
-    int anzahl = 0;
-    for (qsizetype i = 0; i < n && anzahl < hoechstens; ++i) {
-        if (z[i] == a || z[i] == b) {
-            stellen[anzahl++] = i;
-        }
-    }
-    return anzahl;
+    return einzeln::stellenSuchen(text, a, b, stellen, hoechstens);
 }
 
 bool Voraussuche::enthaelt(qsizetype von, qsizetype bis) {

@@ -8,7 +8,8 @@ namespace mi {
 
 // Searches over whole texts that the check runs once per row or once per file,
 // eight characters at a time where the processor has the instructions for it
-// (every x86-64 does), one at a time elsewhere.
+// (every x86-64 does; base/Simd.h decides), one at a time elsewhere and in
+// texts shorter than sixteen characters (base/Einzelsuche.h).
 
 // The first position at or after ab holding a or b, or -1.
 qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);

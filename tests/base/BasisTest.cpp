@@ -1,6 +1,7 @@
 #include "Pruefhilfen.h"
 #include "base/Auflistung.h"
 #include "base/Datum.h"
+#include "base/Einzelsuche.h"
 #include "base/Ersetzen.h"
 #include "base/Zeichensuche.h"
 
@@ -80,6 +81,64 @@ TEST(ZeichensucheTest, FindsAtEveryPositionInBlocksAndTails) {
             const int gefunden = stellenSuchen(QString(laenge, u';'), u';', u':', alle, 11);
             EXPECT_EQ(gefunden, std::min<qsizetype>(laenge, 11));
             EXPECT_EQ(alle[gefunden - 1], gefunden - 1);
+        }
+    }
+}
+
+// Each search against its twin that looks at one character at a time, on
+// texts of up to forty characters (one to three blocks of sixteen, and their
+// tails, which the vector searches read as the last sixteen): one character of
+// each kind findePruefzeichen tells apart at every position, among ASCII,
+// Latin-1 or characters beyond 0xFF whose bytes hold the ones searched for,
+// searched from the start, from it and from after it.
+TEST(ZeichensucheTest, EachSearchFindsWhatItsScalarTwinFinds) {
+    const QString zeichen =
+        QStringLiteral(
+            u"|:\";\t,\r\n\x1A\x7F\u0081\u00A0\u00E9\u00FE\u00FF\u0159\u013B\uFF3A\uFFFD~ ") +
+        QChar(u'\0');
+    const QString gruende = QStringLiteral(u"a\u00E9\u013B");
+    for (const QChar grund : gruende) {
+        for (qsizetype laenge = 1; laenge <= 40; ++laenge) {
+            for (qsizetype stelle = 0; stelle < laenge; ++stelle) {
+                for (const QChar c : zeichen) {
+                    QString text(laenge, grund);
+                    text[stelle] = c;
+                    const char16_t z = c.unicode();
+                    const auto ort = [&] {
+                        return QStringLiteral("U+%1 at %2 of %3 in U+%4")
+                            .arg(int(z), 4, 16, QChar(u'0'))
+                            .arg(stelle)
+                            .arg(laenge)
+                            .arg(int(grund.unicode()), 4, 16, QChar(u'0'))
+                            .toStdString();
+                    };
+                    for (const qsizetype ab : {qsizetype{0}, stelle, stelle + 1}) {
+                        for (const char16_t sep : {u';', u':', u'\t'}) {
+                            ASSERT_EQ(findePruefzeichen(text, ab, sep),
+                                      einzeln::findePruefzeichen(text, ab, sep))
+                                << ort() << " from " << ab << " sep " << int(sep);
+                        }
+                        ASSERT_EQ(findeEines(text, ab, z, u';'),
+                                  einzeln::findeEines(text, ab, z, u';'))
+                            << ort() << " from " << ab;
+                        ASSERT_EQ(findeEinesVonDrei(text, ab, u'"', u':', z),
+                                  einzeln::findeEinesVonDrei(text, ab, u'"', u':', z))
+                            << ort() << " from " << ab;
+                        const QByteArray bytes = text.toLatin1();
+                        ASSERT_EQ(ersterHoherByte(bytes, ab), einzeln::ersterHoherByte(bytes, ab))
+                            << ort() << " from " << ab;
+                    }
+                    for (const int hoechstens : {1, 2, 11}) {
+                        std::array<qsizetype, 11> gefunden{};
+                        std::array<qsizetype, 11> erwartet{};
+                        ASSERT_EQ(
+                            stellenSuchen(text, z, u';', gefunden.data(), hoechstens),
+                            einzeln::stellenSuchen(text, z, u';', erwartet.data(), hoechstens))
+                            << ort();
+                        ASSERT_EQ(gefunden, erwartet) << ort();
+                    }
+                }
+            }
         }
     }
 }
