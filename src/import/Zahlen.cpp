@@ -1,6 +1,7 @@
 #include "import/Zahlen.h"
 
 #include "base/Datum.h"
+#include "import/Schnellwege.h"
 
 #include <algorithm>
 #include <array>
@@ -310,6 +311,8 @@ constexpr std::array<std::array<char16_t, 3>, 1000> Dreistellig = [] {
     return tafel;
 }();
 
+}  // namespace
+
 // Most day values are up to four digits, perhaps with one decimal digit: read
 // at once. Nothing for any other shape, which the full reading decides.
 std::optional<Tageswert> kurzeZahl(const char16_t* z, qsizetype n, char16_t dezimal) {
@@ -336,30 +339,25 @@ std::optional<Tageswert> kurzeZahl(const char16_t* z, qsizetype n, char16_t dezi
     return Tageswert{false, zehntel};
 }
 
-}  // namespace
-
-std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
-    const QStringView rein = beschnitten(text);
-    const char16_t* z = rein.utf16();
-    const qsizetype n = rein.size();
-    if (const auto kurz = kurzeZahl(z, n, dezimal_.unicode())) {
-        return kurz;
-    }
+std::optional<Tageswert> zahlLesen(QStringView text, QChar dezimalzeichen, QChar minus,
+                                   QChar plus) {
+    const char16_t* z = text.utf16();
+    const qsizetype n = text.size();
     qsizetype pos = 0;
     Tageswert wert;
     // Most values begin with a digit; only another first character is a sign.
     if (n > 0 && static_cast<unsigned>(z[0]) - u'0' > 9) {
-        if (z[0] == u'-' || z[0] == minus_.unicode()) {
+        if (z[0] == u'-' || z[0] == minus.unicode()) {
             wert.negativ = true;
             ++pos;
-        } else if (z[0] == u'+' || z[0] == plus_.unicode()) {
+        } else if (z[0] == u'+' || z[0] == plus.unicode()) {
             ++pos;
         }
     }
     // The tenths are counted from the digits themselves.
     constexpr std::int64_t Obergrenze = std::int64_t{1} << 40;
     const qsizetype anfang = pos;
-    const char16_t dezimal = dezimal_.unicode();
+    const char16_t dezimal = dezimalzeichen.unicode();
     std::int64_t ganz = 0;
     int zehntelziffer = 0;
     int nachkomma = -1;  // decimal digits seen so far, -1 before the separator
@@ -384,11 +382,20 @@ std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
     }
     // Below the bound the value has at most 13 integer digits, which single
     // precision always holds.
-    if (!ziffern || (ganz == Obergrenze && !einfacheGenauigkeit(rein.sliced(anfang), dezimal_))) {
+    if (!ziffern ||
+        (ganz == Obergrenze && !einfacheGenauigkeit(text.sliced(anfang), dezimalzeichen))) {
         return std::nullopt;
     }
     wert.zehntel = ganz * 10 + zehntelziffer + (aufrunden ? 1 : 0);
     return wert;
+}
+
+std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
+    const QStringView rein = beschnitten(text);
+    if (const auto kurz = kurzeZahl(rein.utf16(), rein.size(), dezimal_.unicode())) {
+        return kurz;
+    }
+    return zahlLesen(rein, dezimal_, minus_, plus_);
 }
 
 QString Gebietsformat::zahlFormatieren(QStringView text) const {
