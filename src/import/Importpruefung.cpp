@@ -5,6 +5,7 @@
 #include "datastore/Windows1252.h"
 #include "import/Importdatei.h"
 #include "import/Kennungen.h"
+#include "import/Schnellwege.h"
 #include "import/Zahlen.h"
 #include "messages/Meldungen.h"
 #include "services/Dienste.h"
@@ -76,6 +77,13 @@ bool spaeter(QStringView a, QStringView b) {
     return false;
 }
 
+// A text of the check's own, kept for the rows to point into. Moving a
+// QString keeps its characters where they are, so the vector may grow.
+QStringView behalten(std::vector<QString>& eigene, QString text) {
+    eigene.push_back(std::move(text));
+    return eigene.back();
+}
+
 // The four passes of the check: the forbidden characters, the columns, the
 // fields, the duplicates. Each row goes through all of them while it is at hand;
 // its faults are noted per pass and asked afterwards, pass by pass in row order,
@@ -110,13 +118,6 @@ class Pruefung {
         null = tageswert(Tageswert{});
         zeilen.clear();
         zeilen.reserve(zeilentexte.size());
-    }
-
-    // A text of the check's own, kept for the rows to point into. Moving a
-    // QString keeps its characters where they are, so the vector may grow.
-    QStringView behalten(QString text) {
-        eigene.push_back(std::move(text));
-        return eigene.back();
     }
 
     // The next n characters of the checked values, for one field.
@@ -319,6 +320,8 @@ Feldzeichen feldzeichen(QStringView feld, QChar sep) {
     }
 }
 
+}  // namespace
+
 // A line without a quote, as nearly every one is: its fields are the pieces
 // between the separators, found in one search. Nothing for a line with a quote.
 std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, QChar sep) {
@@ -345,21 +348,13 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
     return gefunden < Spalten;
 }
 
-// Pass 2: splits one line into the row's fields, quoted fields read as
-// spreadsheets write them; false when it has more than ten columns. A text row
-// has only its name.
-bool spaltenTeilen(Pruefung& p, ImportZeile& zeile, QStringView text) {
-    if (const auto passt = ohneAnfuehrungTeilen(zeile, text, p.sep)) {
-        return *passt;
-    }
-    Importfelder felder(text, p.sep);
-    // A field with a doubled quote is a text of its own; every other one a
-    // piece of the line.
+bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<QString>& eigene) {
+    Importfelder felder(text, sep);
     const auto naechstes = [&]() -> QStringView {
         QString feld = felder.naechstes();
         const bool inDerZeile =
             feld.constData() >= text.data() && feld.constData() <= text.data() + text.size();
-        return inDerZeile ? QStringView(feld) : p.behalten(std::move(feld));
+        return inDerZeile ? QStringView(feld) : behalten(eigene, std::move(feld));
     };
     zeile.Name = naechstes();
     if (istTextzeile(zeile)) {
@@ -372,6 +367,18 @@ bool spaltenTeilen(Pruefung& p, ImportZeile& zeile, QStringView text) {
         zeile.*feld = naechstes();
     }
     return felder.ende();
+}
+
+namespace {
+
+// Pass 2: splits one line into the row's fields, quoted fields read as
+// spreadsheets write them; false when it has more than ten columns. A text row
+// has only its name.
+bool spaltenTeilen(Pruefung& p, ImportZeile& zeile, QStringView text) {
+    if (const auto passt = ohneAnfuehrungTeilen(zeile, text, p.sep)) {
+        return *passt;
+    }
+    return felderTeilen(zeile, text, p.sep, p.eigene);
 }
 
 void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QStringView& feld,
@@ -417,7 +424,7 @@ QStringView hoechstens(QStringView text, qsizetype n) {
 void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
         p.fehler(index, nullptr, p.t.nameLeer);
-        zeile.Name = p.behalten(p.t.ersatzname.arg(index));
+        zeile.Name = behalten(p.eigene, p.t.ersatzname.arg(index));
         p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
     zeile.Name = hoechstens(zeile.Name, Namenslaenge);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "import/ImportZeile.h"
 #include "import/Zahlen.h"
 
 #include <QChar>
+#include <QString>
 #include <QStringView>
 #include <optional>
+#include <vector>
 
 namespace mi {
 
@@ -18,5 +21,14 @@ namespace mi {
 std::optional<Tageswert> kurzeZahl(const char16_t* z, qsizetype n, char16_t dezimal);
 // Any day value, its blanks already gone, as Gebietsformat::zahl reads it.
 std::optional<Tageswert> zahlLesen(QStringView text, QChar dezimalzeichen, QChar minus, QChar plus);
+
+// A line's fields, split at every separator in one search; nothing for a line
+// with a quote among its first eleven separators and quotes. True when it has
+// at most ten columns; a text row (">") gets its name alone.
+std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, QChar sep);
+// The same for any line, its fields read as Importfelder reads them. A field
+// with a doubled quote is a text of its own, kept in eigene for the row to
+// point into; every other one is a piece of the line.
+bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<QString>& eigene);
 
 }  // namespace mi

@@ -2,6 +2,7 @@
 #include "import/Schnellwege.h"
 
 #include <gtest/gtest.h>
+#include <array>
 
 namespace mi {
 namespace {
@@ -46,6 +47,60 @@ TEST(SchnellwegeTest, ShortNumbersReadAsTheGeneralReaderReadsThem) {
         // The 62 runs of one to five digits, and the 30 of up to three digits
         // with the separator and one more digit.
         EXPECT_EQ(kurz, 62 + 30);
+    }
+}
+
+std::array<QStringView, 10> felder(const ImportZeile& z) {
+    return {z.Name,
+            z.Benutzerkennung,
+            z.VonDatum,
+            z.BisDatum,
+            z.Resturlaub,
+            z.Urlaubsanspruch1,
+            z.Urlaubsanspruch2,
+            z.Urlaubsanspruch3,
+            z.Urlaubsanspruch4,
+            z.Sonderurlaub};
+}
+
+// Lines of up to forty characters, plain and with a separator every fourth
+// character (so from one to more than ten columns), with two more characters
+// put in at every two positions: separators, quotes (quoted fields, doubled
+// quotes, quotes that close nothing) and the mark of a text row. Wherever the
+// quote-free split decides, it splits as the general reader does, and it
+// decides every line without a quote.
+TEST(SchnellwegeTest, QuoteFreeSplitSplitsAsTheGeneralReader) {
+    const QChar sep = u';';
+    const QString einsatz = QStringLiteral(";\">");
+    for (const int abstand : {0, 4}) {
+        for (qsizetype laenge = 1; laenge <= 40; ++laenge) {
+            QString grund(laenge, u'a');
+            for (qsizetype i = abstand - 1; abstand > 0 && i < laenge; i += abstand) {
+                grund[i] = sep;
+            }
+            for (qsizetype p = 0; p < laenge; ++p) {
+                for (qsizetype q = p; q < laenge; ++q) {
+                    for (const QChar a : einsatz) {
+                        for (const QChar b : einsatz) {
+                            QString zeile = grund;
+                            zeile[p] = a;
+                            zeile[q] = b;
+                            ImportZeile schnell;
+                            ImportZeile allgemein;
+                            std::vector<QString> eigene;
+                            const auto passt = ohneAnfuehrungTeilen(schnell, zeile, sep);
+                            const bool passtAllgemein = felderTeilen(allgemein, zeile, sep, eigene);
+                            ASSERT_TRUE(passt || zeile.contains(u'"')) << zeile.toStdString();
+                            if (passt) {
+                                ASSERT_EQ(*passt, passtAllgemein) << zeile.toStdString();
+                                ASSERT_EQ(felder(schnell), felder(allgemein))
+                                    << zeile.toStdString();
+                            }
+                        }
+                    }
+                }
+            }
+        }
     }
 }
 

@@ -13,6 +13,10 @@ inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << sichtbar.toStdString() << '"';
 }
 
+inline void PrintTo(QStringView text, std::ostream* os) {
+    PrintTo(text.toString(), os);
+}
+
 inline void PrintTo(const QStringList& liste, std::ostream* os) {
     *os << '{';
     for (qsizetype i = 0; i < liste.size(); ++i) {
