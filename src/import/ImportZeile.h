@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QString>
 #include <QStringView>
+#include <type_traits>
 #include <vector>
 
 namespace mi {
@@ -42,13 +43,26 @@ struct UeberleseneZeile {
     QString anfang;   // its first characters, control characters shown
 };
 
+// A member that makes its struct movable only, which stays a plain struct
+// with named fields. A moved QString or vector keeps its characters and
+// elements where they are, so views into them stay valid across a move.
+struct NurVerschiebbar {
+    NurVerschiebbar() = default;
+    NurVerschiebbar(const NurVerschiebbar&) = delete;
+    NurVerschiebbar& operator=(const NurVerschiebbar&) = delete;
+    NurVerschiebbar(NurVerschiebbar&&) noexcept = default;
+    NurVerschiebbar& operator=(NurVerschiebbar&&) noexcept = default;
+    ~NurVerschiebbar() = default;
+};
+
 // What reading the import file gives: the lines that hold rows and the
 // separator they use, with the text they point into; the check adds the rows,
 // one per line, and the checked values they point into. A row is made once,
 // whole, while its line is at hand: tens of thousands of rows are more than the
 // processor's cache holds, so rows made empty by the reader and filled by the
-// check would each go through memory twice. Moved or copied whole, never apart,
-// and never changed once the rows point into it.
+// check would each go through memory twice. Moved whole, never apart, and
+// never changed once the rows point into it. Never copied: a copy's rows
+// would still point into the original.
 struct Importdatei {
     std::vector<QStringView> zeilentexte;
     ImportTabelle zeilen;
@@ -61,6 +75,9 @@ struct Importdatei {
     std::vector<QString> eigene;
     std::vector<Umbruch> umbrueche{};  // in row order; nearly always none
     std::vector<UeberleseneZeile> ueberlesen{};
+    NurVerschiebbar nurVerschiebbar{};
 };
+static_assert(!std::is_copy_constructible_v<Importdatei> &&
+              std::is_nothrow_move_constructible_v<Importdatei>);
 
 }  // namespace mi

@@ -69,7 +69,7 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
     if (fall.ausgang != Ausgang::Zeilen) {
         u.dialoge.erwarteBox(Antwort::OK);
     }
-    const auto gelesen = Importdatei_lesen(u.dienste, datei);
+    auto gelesen = Importdatei_lesen(u.dienste, datei);
     EXPECT_FALSE(u.dienste.kanal.offen());
 
     const Texte& t = u.dienste.texte;
@@ -85,7 +85,7 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
     EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
 
     QStringList texte;
-    for (const QStringView zeile : gelesen.value_or(Importdatei{}).zeilentexte) {
+    for (const QStringView zeile : std::move(gelesen).value_or(Importdatei{}).zeilentexte) {
         texte.append(zeile.toString());
     }
     EXPECT_EQ(texte, fall.zeilentexte);
