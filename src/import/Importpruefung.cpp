@@ -115,13 +115,17 @@ class Pruefung {
         datei.werte = QString(anzahl * 2 * Datumslaenge + formen * Gebietsformat::Tageswertlaenge,
                               Qt::Uninitialized);
         frei = datei.werte.data();
+        ende = frei + datei.werte.size();
         null = tageswert(Tageswert{});
         zeilen.clear();
         zeilen.reserve(zeilentexte.size());
     }
 
-    // The next n characters of the checked values, for one field.
+    // The next n characters of the checked values, for one field. The room was
+    // counted above: going past it is a fault of that count, never of a file,
+    // so a debug build (CI's sanitizer build) checks it and a release pays nothing.
     QChar* platz(qsizetype n) {
+        Q_ASSERT(n <= ende - frei);
         QChar* hier = frei;
         frei += n;
         return hier;
@@ -192,6 +196,7 @@ class Pruefung {
     const QChar sep;
     const QChar dezimal;
     QChar* frei = nullptr;
+    QChar* ende = nullptr;  // of the room made for the checked values
     std::vector<const QChar*> tageswerte =
         std::vector<const QChar*>(Gebietsformat::Tageswertformen);  // each written once
     const QChar* null = nullptr;                                    // the zero day value
