@@ -11,40 +11,30 @@ namespace {
 // exactly when their lower case forms are equal, whichever of them is plain
 // ASCII, whatever length the hash's groups of four leave over.
 TEST(KennungenTest, NamesMeetExactlyWhenEqualInLowerCase) {
+    // clang-format off
     const std::tuple<QString, QString, bool> faelle[] = {
-        {"meier", "MEIER", true},
-        {"Meier-Schmidt", "mEIER-sCHMIDT", true},
-        {"abcdefgh", "ABCDEFGH", true},
-        {"abc", "abcd", false},
-        {"abcd", "abc", false},
+        {"meier", "MEIER", true}, {"Meier-Schmidt", "mEIER-sCHMIDT", true},
+        {"abcdefgh", "ABCDEFGH", true}, {"abc", "abcd", false}, {"abcd", "abc", false},
         {"abcdefg", "abcdefh", false},
         // A to Z lowered, the characters beside them left: 0x20 apart too.
-        {"A", "a", true},
-        {"Z", "z", true},
-        {"@", "`", false},
-        {"[", "{", false},
+        {"A", "a", true}, {"Z", "z", true}, {"@", "`", false}, {"[", "{", false},
         {"x^y", "x~y", false},
         // Beyond ASCII, either first: a name already in lower case once hashed
         // another way than its upper case form.
-        {"c\u0153ur", "C\u0152UR", true},
-        {"C\u0152UR", "c\u0153ur", true},
-        {"m\u00fcller", "M\u00dcLLER", true},
-        {"\u00ff", "\u0178", true},
+        {"c\u0153ur", "C\u0152UR", true}, {"C\u0152UR", "c\u0153ur", true},
+        {"m\u00fcller", "M\u00dcLLER", true}, {"\u00ff", "\u0178", true},
         // The Kelvin sign's lower case is "k" of ASCII.
-        {"k", "\u212a", true},
-        {"\u212a", "K", true},
+        {"k", "\u212a", true}, {"\u212a", "K", true},
         // A character beyond ASCII whose lower byte is a letter of ASCII.
-        {"A", "\u0141", false},
-        {"\u0161", "a", false},
-        {"abc\u00e9", "abce", false},
-    };
+        {"A", "\u0141", false}, {"\u0161", "a", false}, {"abc\u00e9", "abce", false}};
+    // clang-format on
     for (const auto& [erste, zweite, treffen] : faelle) {
         Kennungen k(2);
         EXPECT_FALSE(k.einfuegen(erste));
-        EXPECT_EQ(k.einfuegen(zweite), treffen)
-            << erste.toStdString() << " " << zweite.toStdString();
+        const std::string paar = erste.toStdString() + " " + zweite.toStdString();
+        EXPECT_EQ(k.einfuegen(zweite), treffen) << paar;
         EXPECT_EQ(Kennungen::streuwertVon(erste) == Kennungen::streuwertVon(zweite), treffen)
-            << erste.toStdString() << " " << zweite.toStdString();
+            << paar;
     }
 }
 
@@ -54,14 +44,10 @@ TEST(KennungenTest, NamesMeetExactlyWhenEqualInLowerCase) {
 // and again; then all of them once more in upper case. Each meets exactly the
 // names equal in lower case that went in before it.
 TEST(KennungenTest, CollidingNamesAndATableThatGrows) {
-    const auto letztesFach = [](const QString& name) {
-        return ((Kennungen::streuwertVon(name) >> 32) & 0xFFF) == 0xFFF;
-    };
     QStringList namen;
     for (int i = 0; namen.size() < 40; ++i) {
-        const QString name =
-            (i % 2 == 0 ? QStringLiteral("n") : QStringLiteral(u"\u00f6")) + QString::number(i);
-        if (letztesFach(name)) {
+        const QString name = QChar(i % 2 == 0 ? u'n' : u'\u00f6') + QString::number(i);
+        if (((Kennungen::streuwertVon(name) >> 32) & 0xFFF) == 0xFFF) {  // the last slot
             namen.append(name);
         }
     }
