@@ -20,13 +20,13 @@ class Plattform : public mi::Plattform {
     QString programmordner() const override { return QStringLiteral("/programm"); }
     QDateTime jetzt() const override { return {QDate(2026, 12, 5), QTime(14, 30, 15)}; }
     QLocale gebietsschema() const override { return {QLocale::English, QLocale::UnitedStates}; }
-    double zufallszahl() override { return gleichverteilt(generator_); }
-    void signalton() override {}
+    double zufallszahlZiehen() override { return gleichverteiltZiehen(generator_); }
+    void signaltonGeben() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override {
-        return dateiattributeDesSystems(pfad);
+        return dateiattributeImSystemLesen(pfad);
     }
-    bool ordnerAnlegen(const QString& pfad) override { return ordnerAnlegenDesSystems(pfad); }
-    bool ordnerBetreten(const QString& pfad) override { return ordnerBetretenDesSystems(pfad); }
+    bool ordnerAnlegen(const QString& pfad) override { return ordnerImSystemAnlegen(pfad); }
+    bool ordnerBetreten(const QString& pfad) override { return ordnerImSystemBetreten(pfad); }
 
   private:
     std::mt19937_64 generator_;
@@ -40,7 +40,7 @@ class Dialoge : public mi::Dialoge {
 
     Antwort zeigen(const Meldungsbox& box) override {
         texte.append(box.text);
-        return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Ja;
+        return box.knoepfe == Boxknoepfe::OK ? Antwort::OK : Antwort::Ja;
     }
     QString ordnerWaehlen(const QString&) override { return {}; }
     std::optional<QString> dateiWaehlen(const Dateiwahl&) override { return std::nullopt; }

@@ -223,10 +223,10 @@ class Planerablage {
     }
 
     QString datenpfad() const {
-        return nativ(dir_.filePath(QStringLiteral("VelmoraData"))) + Trenner;
+        return trennerAngleichen(dir_.filePath(QStringLiteral("VelmoraData"))) + Trenner;
     }
     QString logpfad() const { return datenpfad() + QStringLiteral("Logs") + Trenner; }
-    QString pfad(const QString& relativ) const { return nativ(dir_.filePath(relativ)); }
+    QString pfad(const QString& relativ) const { return trennerAngleichen(dir_.filePath(relativ)); }
 
     // Every file back to its first content; every file the runs added (the
     // backups above all) removed.
@@ -353,8 +353,8 @@ struct Vorrat {
     QString importdateiFuer(int zeilen) {
         auto it = importdateien.find(zeilen);
         if (it == importdateien.end()) {
-            const QString pfad =
-                nativ(programmordner.filePath(QStringLiteral("import%1.csv").arg(zeilen)));
+            const QString pfad = trennerAngleichen(
+                programmordner.filePath(QStringLiteral("import%1.csv").arg(zeilen)));
             QFile datei(pfad);
             const QByteArray inhalt = importdatei(zeilen);
             if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size()) {

@@ -42,7 +42,7 @@ QString FesteUmgebung::programmordner() const {
 }
 
 std::optional<Dateiattribute> FesteUmgebung::attribute(const QString& pfad) const {
-    if (mitTrenner(pfad) == planerordner()) {
+    if (trennerAnhaengen(pfad) == planerordner()) {
         return Dateiattribute{true, false};
     }
     if (pfad.startsWith(planerordner()) && dateien.count(dateiname(pfad)) != 0) {
@@ -53,7 +53,7 @@ std::optional<Dateiattribute> FesteUmgebung::attribute(const QString& pfad) cons
 
 std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
                                                      const QString& muster) const {
-    if (ordner.isEmpty() || mitTrenner(ordner) != planerordner()) {
+    if (ordner.isEmpty() || trennerAnhaengen(ordner) != planerordner()) {
         return std::nullopt;
     }
     QStringList namen;
@@ -66,7 +66,7 @@ std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
 }
 
 bool FesteUmgebung::ordnerBetreten(const QString& pfad) {
-    return mitTrenner(pfad) == planerordner();
+    return trennerAnhaengen(pfad) == planerordner();
 }
 
 Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {

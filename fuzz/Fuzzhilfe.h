@@ -22,10 +22,10 @@ class Dialogantworten : public Dialoge {
     Antwort frageantwort = Antwort::Ja;
 
     Antwort zeigen(const Meldungsbox& box) override {
-        if (box.knoepfe == Knoepfe::OK) {
+        if (box.knoepfe == Boxknoepfe::OK) {
             return Antwort::OK;
         }
-        if (frageantwort == Antwort::JaAlle && box.knoepfe != Knoepfe::JaAlleNein) {
+        if (frageantwort == Antwort::JaAlle && box.knoepfe != Boxknoepfe::JaAlleNein) {
             return Antwort::Ja;
         }
         return frageantwort;
@@ -50,8 +50,8 @@ class FesteUmgebung : public Plattform {
     QString programmordner() const override;
     QDateTime jetzt() const override { return {QDate(2026, 12, 5), QTime(14, 30, 15)}; }
     QLocale gebietsschema() const override { return locale; }
-    double zufallszahl() override { return 0.25; }
-    void signalton() override {}
+    double zufallszahlZiehen() override { return 0.25; }
+    void signaltonGeben() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
     std::optional<QStringList> dateinamen(const QString& ordner,
                                           const QString& muster) const override;

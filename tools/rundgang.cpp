@@ -171,7 +171,7 @@ class Rundgangdialoge : public mi::QtDialoge {
     mi::Antwort zeigen(const mi::Meldungsbox& box) override {
         if (erwartet_.empty()) {
             befund_.pruefen(false, QStringLiteral("unexpected box: ") + box.text);
-            return box.knoepfe == mi::Knoepfe::JaNein ? mi::Antwort::Nein : mi::Antwort::OK;
+            return box.knoepfe == mi::Boxknoepfe::JaNein ? mi::Antwort::Nein : mi::Antwort::OK;
         }
         const Box naechste = erwartet_.front();
         erwartet_.pop_front();
@@ -252,7 +252,7 @@ class Jadialoge : public mi::QtDialoge {
         std::printf("box: %s\n", text.replace(u'\r', QStringLiteral("\\r")).toUtf8().constData());
         std::fflush(stdout);
         const mi::Antwort antwort =
-            box.knoepfe == mi::Knoepfe::OK ? mi::Antwort::OK : mi::Antwort::Ja;
+            box.knoepfe == mi::Boxknoepfe::OK ? mi::Antwort::OK : mi::Antwort::Ja;
         QTimer antworten;
         antworten.setInterval(10);
         QObject::connect(&antworten, &QTimer::timeout, [&] {
@@ -320,8 +320,8 @@ bool einstellungenSchreiben(const QString& installation, const QString& daten) {
     QFile datei(QDir(installation).filePath(QStringLiteral("Velmont.dat")));
     const QString text =
         QStringLiteral("[Velmont]\r\ndata_pfad=%1\r\nlog_pfad=%2\r\n")
-            .arg(mi::mitTrenner(QDir::toNativeSeparators(daten)),
-                 mi::mitTrenner(QDir::toNativeSeparators(daten + QStringLiteral("/Logs"))));
+            .arg(mi::trennerAnhaengen(QDir::toNativeSeparators(daten)),
+                 mi::trennerAnhaengen(QDir::toNativeSeparators(daten + QStringLiteral("/Logs"))));
     return datei.open(QIODevice::WriteOnly) && datei.write(text.toLocal8Bit()) == text.size();
 }
 
@@ -461,9 +461,9 @@ int main(int argc, char* argv[]) {
         klick(mi::Knopf::Datenordner);
     } else {
         befund.gleich(QStringLiteral("installation found"), gefunden.Installationspfad,
-                      mi::mitTrenner(QDir::toNativeSeparators(installation)));
+                      mi::trennerAnhaengen(QDir::toNativeSeparators(installation)));
         befund.gleich(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
-                      mi::mitTrenner(QDir::toNativeSeparators(daten)));
+                      mi::trennerAnhaengen(QDir::toNativeSeparators(daten)));
     }
     stand(mi::Zustand::Importdatei);
     dialoge.datei = QDir::toNativeSeparators(importdatei);

@@ -6,13 +6,13 @@
 
 namespace mi {
 
-std::optional<QStringList> Dateien_auflisten(const Plattform& plattform, const QString& ordner,
-                                             const QString& muster) {
+std::optional<QStringList> dateienAuflisten(const Plattform& plattform, const QString& ordner,
+                                            const QString& muster) {
     auto namen = plattform.dateinamen(ordner, muster);
     if (!namen) {
         return std::nullopt;
     }
-    const QString basis = ordner.isEmpty() ? QString() : mitTrenner(ordner);
+    const QString basis = ordner.isEmpty() ? QString() : trennerAnhaengen(ordner);
     namen->removeIf([&](const QString& name) {
         const auto a = plattform.attribute(basis + name);
         return !a || a->verborgen;
@@ -26,15 +26,15 @@ std::optional<QStringList> Dateien_auflisten(const Plattform& plattform, const Q
     return namen;
 }
 
-std::optional<QString> Datei_finden(const Plattform& plattform, const QString& ordner,
-                                    const QString& name) {
-    const auto namen = Dateien_auflisten(plattform, ordner, name);
+std::optional<QString> dateiFinden(const Plattform& plattform, const QString& ordner,
+                                   const QString& name) {
+    const auto namen = dateienAuflisten(plattform, ordner, name);
     if (!namen || namen->isEmpty()) {
         return std::nullopt;
     }
     // Only a case-sensitive file system can hold two spellings of one name.
     const QString& gefunden = namen->contains(name) ? name : namen->front();
-    return (ordner.isEmpty() ? QString() : mitTrenner(ordner)) + gefunden;
+    return (ordner.isEmpty() ? QString() : trennerAnhaengen(ordner)) + gefunden;
 }
 
 bool Ordner_vorhanden(const Plattform& plattform, const QString& pfad) {

@@ -13,14 +13,14 @@ namespace mi {
 // matched without regard to letter case, names sorted without regard to letter
 // case. Nothing when the folder cannot be listed (missing or unreadable), which
 // is not the same as an empty listing.
-std::optional<QStringList> Dateien_auflisten(const Plattform& plattform, const QString& ordner,
-                                             const QString& muster);
+std::optional<QStringList> dateienAuflisten(const Plattform& plattform, const QString& ordner,
+                                            const QString& muster);
 
 // The full path under which the folder holds the file name, compared without
 // regard to letter case; a name spelled exactly so wins over its other
 // spellings. Nothing when the folder holds none.
-std::optional<QString> Datei_finden(const Plattform& plattform, const QString& ordner,
-                                    const QString& name);
+std::optional<QString> dateiFinden(const Plattform& plattform, const QString& ordner,
+                                   const QString& name);
 
 // True exactly when pfad names an existing folder, with or without a trailing
 // separator. Never fails, never shows anything.

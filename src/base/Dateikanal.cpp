@@ -16,7 +16,7 @@ namespace {
 constexpr std::int32_t DateiBereitsOffen = 55;
 
 // Devices that are not files know no cause: they count as an access error.
-std::int32_t nummerFuer(const QIODevice& geraet) {
+std::int32_t fehlernummerErmitteln(const QIODevice& geraet) {
     const auto* datei = qobject_cast<const QFileDevice*>(&geraet);
     if (datei == nullptr) {
         return fehlernummer::PfadZugriffsfehler;
@@ -28,7 +28,7 @@ std::int32_t nummerFuer(const QIODevice& geraet) {
                                                            : fehlernummer::PfadZugriffsfehler;
 }
 
-std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
+std::unique_ptr<QIODevice> dateiErzeugen(const QString& pfad, Kanalmodus modus) {
     // A file "Append" creates comes into being whole, with its first line, as
     // an "Output" file does, or not at all: never empty or with half a line.
     if (modus == Kanalmodus::Output || (modus == Kanalmodus::Append && !QFileInfo::exists(pfad))) {
@@ -39,7 +39,7 @@ std::unique_ptr<QIODevice> dateiFuer(const QString& pfad, Kanalmodus modus) {
 
 // The channel buffers "Output" itself and writes "Append" in one piece, so
 // the device must not hold anything back that could fail later unseen.
-QIODevice::OpenMode oeffnungsart(Kanalmodus modus) {
+QIODevice::OpenMode oeffnungsartWaehlen(Kanalmodus modus) {
     switch (modus) {
         case Kanalmodus::Input:
             return QIODevice::ReadOnly;
@@ -84,7 +84,7 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
         geraet = fabrik_(pfad, modus);
     }
     if (!geraet) {
-        geraet = dateiFuer(pfad, modus);
+        geraet = dateiErzeugen(pfad, modus);
     }
     // Whether the file comes into being at its close, decided once for all
     // that follows: the close commits it, every other ending drops it.
@@ -95,12 +95,12 @@ void Dateikanal::oeffnen(const QString& pfad, Kanalmodus modus) {
             // open, and never falls back to writing the target in place.
             sicher->setDirectWriteFallback(false);
         }
-        if (!geraet->open(oeffnungsart(sicher != nullptr ? Kanalmodus::Output : modus))) {
+        if (!geraet->open(oeffnungsartWaehlen(sicher != nullptr ? Kanalmodus::Output : modus))) {
             const auto* datei = qobject_cast<const QFile*>(geraet.get());
             if (modus == Kanalmodus::Input && datei != nullptr && !datei->exists()) {
                 fehlerAusloesen(fehlernummer::DateiNichtGefunden);
             }
-            fehlerAusloesen(nummerFuer(*geraet));
+            fehlerAusloesen(fehlernummerErmitteln(*geraet));
         }
     }
     inhalt_.clear();
@@ -171,7 +171,7 @@ void Dateikanal::zeileSchreiben(QByteArrayView zeile) {
     });
 }
 
-char* Dateikanal::platzFuerZeile(qsizetype hoechstens) {
+char* Dateikanal::zeilenplatzBereitstellen(qsizetype hoechstens) {
     if (!offen() || modus_ == Kanalmodus::Input) {
         fehlerAusloesen(fehlernummer::UngueltigerDateiname);
     }
@@ -205,14 +205,14 @@ void Dateikanal::allesSchreiben(QByteArrayView bytes) {
     while (!bytes.isEmpty()) {
         const qint64 geschrieben = geraet_->write(bytes.data(), bytes.size());
         if (geschrieben <= 0) {
-            schreibfehler();
+            schreibfehlerAusloesen();
         }
         bytes = bytes.sliced(geschrieben);
     }
 }
 
-void Dateikanal::schreibfehler() {
-    const std::int32_t nummer = nummerFuer(*geraet_);
+void Dateikanal::schreibfehlerAusloesen() {
+    const std::int32_t nummer = fehlernummerErmitteln(*geraet_);
     if (modus_ == Kanalmodus::Append) {
         // Half a line would join the next entry: back to the old length.
         if (auto* anhang = qobject_cast<QFile*>(geraet_.get())) {

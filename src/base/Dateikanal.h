@@ -89,7 +89,7 @@ class Dateikanal {
     // of megabytes of backup pass through here without a copy of their own.
     template <typename Erzeuger>
     void zeileErzeugen(qsizetype hoechstens, Erzeuger&& erzeuger) {
-        zeileAbschliessen(erzeuger(platzFuerZeile(hoechstens)));
+        zeileAbschliessen(erzeuger(zeilenplatzBereitstellen(hoechstens)));
     }
 
     // Closes the channel. An "Output" file is flushed to the disk and replaces
@@ -107,11 +107,11 @@ class Dateikanal {
     static constexpr qsizetype Schreibpuffer = qsizetype{64} * 1024;
 
   private:
-    char* platzFuerZeile(qsizetype hoechstens);
+    char* zeilenplatzBereitstellen(qsizetype hoechstens);
     void zeileAbschliessen(qsizetype laenge);
     void pufferSchreiben();
     void allesSchreiben(QByteArrayView bytes);
-    [[noreturn]] void schreibfehler();
+    [[noreturn]] void schreibfehlerAusloesen();
 
     std::unique_ptr<QIODevice> geraet_;
     // The open device when it is a save file, else nullptr.

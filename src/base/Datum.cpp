@@ -11,7 +11,7 @@ namespace mi {
 namespace {
 
 // "00" to "99", so a date is written without a division.
-constexpr std::array<std::array<char16_t, 2>, 100> Zweistellig = [] {
+constexpr std::array<std::array<char16_t, 2>, 100> Ziffernpaare = [] {
     std::array<std::array<char16_t, 2>, 100> tafel{};
     for (int i = 0; i < 100; ++i) {
         tafel[static_cast<std::size_t>(i)] = {static_cast<char16_t>(u'0' + i / 10),
@@ -20,8 +20,8 @@ constexpr std::array<std::array<char16_t, 2>, 100> Zweistellig = [] {
     return tafel;
 }();
 
-void zweistellig(QChar* ziel, int zahl) {
-    const auto& ziffern = Zweistellig[static_cast<std::size_t>(zahl % 100)];
+void zweistelligSchreiben(QChar* ziel, int zahl) {
+    const auto& ziffern = Ziffernpaare[static_cast<std::size_t>(zahl % 100)];
     ziel[0] = ziffern[0];
     ziel[1] = ziffern[1];
 }
@@ -30,15 +30,15 @@ void zweistellig(QChar* ziel, int zahl) {
 
 QString FormatDatumDS(const QDate& datum) {
     QString text(6, Qt::Uninitialized);
-    FormatDatumDSIn(datum, text.data());
+    datumSchreiben(datum, text.data());
     return text;
 }
 
-void FormatDatumDSIn(const QDate& datum, QChar* ziel) {
-    FormatDatumDSIn(Kalendertag::aus(datum), ziel);
+void datumSchreiben(const QDate& datum, QChar* ziel) {
+    datumSchreiben(Kalendertag::datumZerlegen(datum), ziel);
 }
 
-void FormatDatumDSIn(const Kalendertag& datum, QChar* ziel) {
+void datumSchreiben(const Kalendertag& datum, QChar* ziel) {
     if (!datum.gueltig()) {
         fehlerAusloesen(fehlernummer::Typenkonflikt,
                         QStringLiteral("modMitarbeiterImport - FormatDatumDS"));
@@ -53,10 +53,10 @@ void gueltigenTagSchreiben(const Kalendertag& datum, QChar* ziel) {
         ziel[0] = u'-';
         ziel[1] = QChar(u'0' - datum.jahr);
     } else {
-        zweistellig(ziel, std::abs(datum.jahr));
+        zweistelligSchreiben(ziel, std::abs(datum.jahr));
     }
-    zweistellig(ziel + 2, datum.monat);
-    zweistellig(ziel + 4, datum.tag);
+    zweistelligSchreiben(ziel + 2, datum.monat);
+    zweistelligSchreiben(ziel + 4, datum.tag);
 }
 
 bool Kalendertag::gueltig() const {
@@ -70,7 +70,7 @@ bool Kalendertag::gueltig() const {
     return tag <= Tage[monat - 1] + (monat == 2 && schaltjahr ? 1 : 0);
 }
 
-Kalendertag Kalendertag::aus(const QDate& datum) {
+Kalendertag Kalendertag::datumZerlegen(const QDate& datum) {
     if (!datum.isValid()) {
         return {};
     }

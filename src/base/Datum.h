@@ -14,15 +14,15 @@ struct Kalendertag {
 
     // As QDate has it: a proleptic Gregorian day of a year other than 0.
     bool gueltig() const;
-    static Kalendertag aus(const QDate& datum);
+    static Kalendertag datumZerlegen(const QDate& datum);
 };
 
 // Six digits yymmdd; the time of day plays no part. An invalid date is the
 // error "Type mismatch", reported as this procedure's.
 QString FormatDatumDS(const QDate& datum);
 // The same six characters written to ziel.
-void FormatDatumDSIn(const QDate& datum, QChar* ziel);
-void FormatDatumDSIn(const Kalendertag& datum, QChar* ziel);
+void datumSchreiben(const QDate& datum, QChar* ziel);
+void datumSchreiben(const Kalendertag& datum, QChar* ziel);
 // The same for a day known to be valid, as the check has up to 65,534 of them.
 void gueltigenTagSchreiben(const Kalendertag& datum, QChar* ziel);
 

@@ -10,7 +10,7 @@ namespace mi {
 
 enum class Symbol { Warnung, Frage };
 // JaAlleNein: Yes, Yes to All, No; only the check's row question has it.
-enum class Knoepfe { OK, JaNein, JaAlleNein };
+enum class Boxknoepfe { OK, JaNein, JaAlleNein };
 enum class Antwort { OK, Ja, JaAlle, Nein };
 
 // One modal message box as the user sees it. Texts break lines with CR alone.
@@ -19,7 +19,7 @@ struct Meldungsbox {
     QString titel;
     QString text;
     Symbol symbol = Symbol::Warnung;
-    Knoepfe knoepfe = Knoepfe::OK;
+    Boxknoepfe knoepfe = Boxknoepfe::OK;
     Antwort standard = Antwort::OK;
     QString details;
 };

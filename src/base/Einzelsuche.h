@@ -9,10 +9,10 @@
 // its twin on the same texts.
 namespace mi::einzeln {
 
-qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
-qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c);
-qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen);
-qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab);
+qsizetype einesVonZweiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b);
+qsizetype einesVonDreiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c);
+qsizetype pruefzeichenFinden(QStringView text, qsizetype ab, char16_t trennzeichen);
+qsizetype hohesByteFinden(QByteArrayView bytes, qsizetype ab);
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
 
 }  // namespace mi::einzeln

@@ -8,7 +8,7 @@ namespace {
 
 // After a replacement at q the search resumes at q + 1, moved on by the growth
 // of the text when the replacement is longer.
-qsizetype weiterAb(qsizetype q, const QString& suche, const QString& ersatz) {
+qsizetype suchstelleBerechnen(qsizetype q, const QString& suche, const QString& ersatz) {
     return q + 1 + std::max<qsizetype>(0, ersatz.size() - suche.size());
 }
 
@@ -23,7 +23,7 @@ QString Ersetzen(const QString& text, const QString& suche, const QString& ersat
         // that moved into the gap of an empty one: follow the rule literally.
         QString ergebnis = text;
         for (qsizetype q = ergebnis.indexOf(suche); q >= 0;
-             q = ergebnis.indexOf(suche, weiterAb(q, suche, ersatz))) {
+             q = ergebnis.indexOf(suche, suchstelleBerechnen(q, suche, ersatz))) {
             ergebnis.replace(q, suche.size(), ersatz);
         }
         return ergebnis;

@@ -2,7 +2,7 @@
 
 namespace mi {
 
-QString fehlerbeschreibung(std::int32_t nummer) {
+QString fehlerBeschreiben(std::int32_t nummer) {
     switch (nummer) {
         case fehlernummer::UngueltigerAufruf:
             return QStringLiteral("Invalid procedure call or argument");
@@ -42,11 +42,11 @@ QString fehlerbeschreibung(std::int32_t nummer) {
 }
 
 void fehlerAusloesen(std::int32_t nummer) {
-    throw Laufzeitfehler(nummer, fehlerbeschreibung(nummer));
+    throw Laufzeitfehler(nummer, fehlerBeschreiben(nummer));
 }
 
 void fehlerAusloesen(std::int32_t nummer, const QString& ort) {
-    throw Laufzeitfehler(nummer, fehlerbeschreibung(nummer), ort);
+    throw Laufzeitfehler(nummer, fehlerBeschreiben(nummer), ort);
 }
 
 }  // namespace mi

@@ -43,7 +43,7 @@ inline constexpr std::int32_t UnerwarteterFehler = 50003;
 
 // The platform's description for the numbers above; "Application-defined or
 // object-defined error" for any other.
-QString fehlerbeschreibung(std::int32_t nummer);
+QString fehlerBeschreiben(std::int32_t nummer);
 
 // Raises the numbered error with its standard description.
 [[noreturn]] void fehlerAusloesen(std::int32_t nummer);

@@ -12,11 +12,11 @@ namespace mi {
 inline const QChar Trenner = QDir::separator();
 
 // Qt and the environment hand out "/" on every platform: convert where a path enters.
-inline QString nativ(const QString& pfad) {
+inline QString trennerAngleichen(const QString& pfad) {
     return QDir::toNativeSeparators(pfad);
 }
 
-inline QString mitTrenner(const QString& pfad) {
+inline QString trennerAnhaengen(const QString& pfad) {
     return pfad.endsWith(Trenner) ? pfad : pfad + Trenner;
 }
 

@@ -36,28 +36,28 @@ QLocale Systemplattform::gebietsschema() const {
     return QLocale::system();
 }
 
-double Systemplattform::zufallszahl() {
-    return gleichverteilt(generator_);
+double Systemplattform::zufallszahlZiehen() {
+    return gleichverteiltZiehen(generator_);
 }
 
 std::optional<Dateiattribute> Systemplattform::attribute(const QString& pfad) const {
-    return dateiattributeDesSystems(pfad);
+    return dateiattributeImSystemLesen(pfad);
 }
 
 bool Systemplattform::ordnerAnlegen(const QString& pfad) {
-    return ordnerAnlegenDesSystems(pfad);
+    return ordnerImSystemAnlegen(pfad);
 }
 
 bool Systemplattform::ordnerBetreten(const QString& pfad) {
-    return ordnerBetretenDesSystems(pfad);
+    return ordnerImSystemBetreten(pfad);
 }
 
 std::optional<QStringList> Plattform::dateinamen(const QString& ordner,
                                                  const QString& muster) const {
-    return dateinamenDesSystems(ordner, muster);
+    return dateinamenImSystemLesen(ordner, muster);
 }
 
-std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad) {
+std::optional<Dateiattribute> dateiattributeImSystemLesen(const QString& pfad) {
 #ifdef Q_OS_WIN
     // Qt's own filters know the hidden attribute but not the system one.
     const DWORD a = GetFileAttributesW(reinterpret_cast<LPCWSTR>(pfad.utf16()));
@@ -75,7 +75,7 @@ std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad) {
 #endif
 }
 
-std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QString& muster) {
+std::optional<QStringList> dateinamenImSystemLesen(const QString& ordner, const QString& muster) {
     const QDir verzeichnis(ordner.isEmpty() ? QStringLiteral(".") : ordner);
     if (!verzeichnis.exists() || !QFileInfo(verzeichnis.absolutePath()).isReadable()) {
         return std::nullopt;
@@ -102,12 +102,12 @@ bool laufwerkWechseln(QChar laufwerk) {
 
 }  // namespace
 
-bool ordnerAnlegenDesSystems(const QString& pfad) {
+bool ordnerImSystemAnlegen(const QString& pfad) {
     // mkdir, not mkpath: a missing parent is a failure, never created on the way.
     return QDir().mkdir(pfad);
 }
 
-bool ordnerBetretenDesSystems(const QString& pfad) {
+bool ordnerImSystemBetreten(const QString& pfad) {
     const bool laufwerkOk = pfad.size() < 2 || pfad.at(1) != u':' || laufwerkWechseln(pfad.at(0));
     return laufwerkOk && QDir::setCurrent(pfad);
 }
@@ -116,31 +116,31 @@ namespace {
 
 #ifdef Q_OS_WIN
 using Systemfehler = DWORD;
-Systemfehler letzterSystemfehler() {
+Systemfehler systemfehlerLesen() {
     return GetLastError();
 }
 constexpr Systemfehler Voll[] = {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL};
 #else
 using Systemfehler = int;
-Systemfehler letzterSystemfehler() {
+Systemfehler systemfehlerLesen() {
     return errno;
 }
 constexpr Systemfehler Voll[] = {ENOSPC, EDQUOT};
 #endif
 
-bool vollCode(Systemfehler code) {
+bool codeMeldetVoll(Systemfehler code) {
     return code == Voll[0] || code == Voll[1];
 }
 
 // Qt words a failure from the system's code at the failing call, so its text
 // names the cause even where its error kind does not.
-bool vollText(const QFileDevice& datei) {
+bool textMeldetVoll(const QFileDevice& datei) {
     const QString text = datei.errorString();
     return text == qt_error_string(static_cast<int>(Voll[0])) ||
            text == qt_error_string(static_cast<int>(Voll[1]));
 }
 
-std::int32_t nummerFuer(bool voll) {
+std::int32_t fehlernummerWaehlen(bool voll) {
     return voll ? fehlernummer::DatentraegerVoll : fehlernummer::PfadZugriffsfehler;
 }
 
@@ -150,12 +150,12 @@ bool datentraegerVoll(const QFileDevice& datei) {
 #ifdef Q_OS_WIN
     // Qt reports every failed write on Windows as a write error; the cause
     // is still the thread's last error.
-    if (vollCode(letzterSystemfehler())) {
+    if (codeMeldetVoll(systemfehlerLesen())) {
         return true;
     }
 #endif
     // Qt names a full disk a resource error, an exhausted quota only in its text.
-    return datei.error() == QFileDevice::ResourceError || vollText(datei);
+    return datei.error() == QFileDevice::ResourceError || textMeldetVoll(datei);
 }
 
 std::int32_t aufDatentraegerBringen(QFileDevice& datei) {
@@ -178,7 +178,7 @@ std::int32_t aufDatentraegerBringen(QFileDevice& datei) {
     } while (ergebnis != 0 && errno == EINTR);
     const bool geschafft = ergebnis == 0;
 #endif
-    return geschafft ? 0 : nummerFuer(vollCode(letzterSystemfehler()));
+    return geschafft ? 0 : fehlernummerWaehlen(codeMeldetVoll(systemfehlerLesen()));
 }
 
 std::int32_t speicherdateiUebernehmen(QSaveFile& datei) {
@@ -193,8 +193,8 @@ std::int32_t speicherdateiUebernehmen(QSaveFile& datei) {
     // succeed and leave the last error as the failing one set it. Doing the
     // final step ourselves would mean doing all of the save file ourselves,
     // with its temporary file the system never names on Linux.
-    const Systemfehler code = letzterSystemfehler();
-    return nummerFuer(vollCode(code) || vollText(datei));
+    const Systemfehler code = systemfehlerLesen();
+    return fehlernummerWaehlen(codeMeldetVoll(code) || textMeldetVoll(datei));
 }
 
 }  // namespace mi

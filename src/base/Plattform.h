@@ -35,8 +35,8 @@ class Plattform {
     virtual QDateTime jetzt() const = 0;
     virtual QLocale gebietsschema() const = 0;
     // Uniformly distributed in [0, 1).
-    virtual double zufallszahl() = 0;
-    virtual void signalton() = 0;
+    virtual double zufallszahlZiehen() = 0;
+    virtual void signaltonGeben() = 0;
     // Nothing when there is no such entry.
     virtual std::optional<Dateiattribute> attribute(const QString& pfad) const = 0;
     // The names of the files in ordner (the current folder when empty) that
@@ -61,8 +61,8 @@ class Systemplattform : public Plattform {
     QString programmordner() const override;
     QDateTime jetzt() const override;
     QLocale gebietsschema() const override;
-    double zufallszahl() override;
-    void signalton() override {}
+    double zufallszahlZiehen() override;
+    void signaltonGeben() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
     bool ordnerAnlegen(const QString& pfad) override;
     bool ordnerBetreten(const QString& pfad) override;
@@ -74,19 +74,19 @@ class Systemplattform : public Plattform {
 
 // A uniform number in [0, 1) from the top 53 bits of one draw: every line a
 // planner file holds draws one, so this stays a few instructions.
-inline double gleichverteilt(std::mt19937_64& generator) {
+inline double gleichverteiltZiehen(std::mt19937_64& generator) {
     return static_cast<double>(generator() >> 11) * 0x1.0p-53;
 }
 
 // What the file system says of pfad, as Systemplattform answers.
-std::optional<Dateiattribute> dateiattributeDesSystems(const QString& pfad);
+std::optional<Dateiattribute> dateiattributeImSystemLesen(const QString& pfad);
 
 // The folder's files on disk, as Plattform::dateinamen lists them.
-std::optional<QStringList> dateinamenDesSystems(const QString& ordner, const QString& muster);
+std::optional<QStringList> dateinamenImSystemLesen(const QString& ordner, const QString& muster);
 
 // The folder made, and entered, on disk, as Systemplattform does it.
-bool ordnerAnlegenDesSystems(const QString& pfad);
-bool ordnerBetretenDesSystems(const QString& pfad);
+bool ordnerImSystemAnlegen(const QString& pfad);
+bool ordnerImSystemBetreten(const QString& pfad);
 
 // Whether the last failed write to datei failed because its disk is full or
 // its quota exhausted.

@@ -23,11 +23,11 @@ __m128i achtLaden(const char16_t* zeichen) {
 // The sixteen characters from zeichen narrowed to bytes, with saturation:
 // every character beyond 0xFF becomes 0x00 or 0xFF, so none of them equals a
 // character from 0x01 to 0xFE, and sixteen are compared at once.
-__m128i sechzehnBytes(const char16_t* zeichen) {
+__m128i sechzehnBytesLaden(const char16_t* zeichen) {
     return _mm_packus_epi16(achtLaden(zeichen), achtLaden(zeichen + Achter));
 }
 
-bool alsByte(char16_t c) {
+bool alsByteVergleichbar(char16_t c) {
     return c >= 0x01 && c <= 0xFE;
 }
 
@@ -42,7 +42,7 @@ struct Bytesuche {
     }
 
     unsigned operator()(const char16_t* zeichen) const {
-        const __m128i b = sechzehnBytes(zeichen);
+        const __m128i b = sechzehnBytesLaden(zeichen);
         __m128i treffer = _mm_cmpeq_epi8(b, muster[0]);
         for (std::size_t i = 1; i < N; ++i) {
             treffer = _mm_or_si128(treffer, _mm_cmpeq_epi8(b, muster[i]));
@@ -54,7 +54,7 @@ struct Bytesuche {
 };
 
 // One bit per character of the sixteen from zeichen that is a or b.
-unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
+unsigned sechzehnVergleichen(const char16_t* zeichen, __m128i a, __m128i b) {
     const __m128i vorn = achtLaden(zeichen);
     const __m128i hinten = achtLaden(zeichen + Achter);
     const __m128i v = _mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b));
@@ -63,7 +63,7 @@ unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b) {
 }
 
 // The same for a, b or c.
-unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b, __m128i c) {
+unsigned sechzehnVergleichen(const char16_t* zeichen, __m128i a, __m128i b, __m128i c) {
     const __m128i vorn = achtLaden(zeichen);
     const __m128i hinten = achtLaden(zeichen + Achter);
     const __m128i v = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b)),
@@ -75,7 +75,7 @@ unsigned treffer16(const char16_t* zeichen, __m128i a, __m128i b, __m128i c) {
 }
 #endif
 
-// What findePruefzeichen looks for, one character at a time.
+// What pruefzeichenFinden looks for, one character at a time.
 bool istPruefzeichen(char16_t c, char16_t sep, char16_t zweites) {
     if (c == u'|' || c == zweites) {
         return true;
@@ -87,7 +87,7 @@ bool istPruefzeichen(char16_t c, char16_t sep, char16_t zweites) {
 }
 
 // In a file separated by ":" only a quoted field can hold one.
-char16_t zweitesPruefzeichen(char16_t sep) {
+char16_t zweitesPruefzeichenWaehlen(char16_t sep) {
     return sep == u':' ? u'"' : u':';
 }
 
@@ -96,7 +96,7 @@ char16_t zweitesPruefzeichen(char16_t sep) {
 // least sixteen characters in all, of the last sixteen with those before i
 // dropped: no character-by-character tail. Bit k stands for position i + k.
 template <typename Treffer16>
-unsigned trefferAb(const char16_t* z, qsizetype i, qsizetype n, Treffer16 treffer16) {
+unsigned trefferLesen(const char16_t* z, qsizetype i, qsizetype n, Treffer16 treffer16) {
     if (i + Sechzehner <= n) {
         return treffer16(z + i);
     }
@@ -105,16 +105,16 @@ unsigned trefferAb(const char16_t* z, qsizetype i, qsizetype n, Treffer16 treffe
 
 // The first hit at or after ab in a text of at least sixteen characters.
 template <typename Treffer16>
-qsizetype ersterTreffer(const char16_t* z, qsizetype ab, qsizetype n, Treffer16 treffer16) {
+qsizetype erstenTrefferFinden(const char16_t* z, qsizetype ab, qsizetype n, Treffer16 treffer16) {
     for (qsizetype i = ab; i < n; i += Sechzehner) {
-        if (const unsigned bits = trefferAb(z, i, n, treffer16); bits != 0) {
+        if (const unsigned bits = trefferLesen(z, i, n, treffer16); bits != 0) {
             return i + std::countr_zero(bits);
         }
     }
     return -1;
 }
 
-// One bit per character of the sixteen from zeichen that findePruefzeichen
+// One bit per character of the sixteen from zeichen that pruefzeichenFinden
 // finds. The characters are narrowed to bytes first, with saturation: every
 // one beyond 0xFF becomes 0x00 or 0xFF, both of which it finds, so sixteen go
 // through each test at once. A printable character of ASCII (0x20 to 0x7E)
@@ -123,10 +123,10 @@ qsizetype ersterTreffer(const char16_t* z, qsizetype ab, qsizetype n, Treffer16 
 struct Pruefmuster {
     explicit Pruefmuster(char16_t sep)
         : trenner(_mm_set1_epi8(static_cast<char>(sep))),
-          zweites(_mm_set1_epi8(static_cast<char>(zweitesPruefzeichen(sep)))) {}
+          zweites(_mm_set1_epi8(static_cast<char>(zweitesPruefzeichenWaehlen(sep)))) {}
 
     unsigned operator()(const char16_t* zeichen) const {
-        const __m128i b = sechzehnBytes(zeichen);
+        const __m128i b = sechzehnBytesLaden(zeichen);
         const __m128i verschoben =
             _mm_and_si128(_mm_sub_epi8(b, _mm_set1_epi8(0x20)), _mm_set1_epi8(0x7F));
         const __m128i druckbar =
@@ -150,7 +150,7 @@ struct Pruefmuster {
 
 namespace einzeln {
 
-qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
+qsizetype hohesByteFinden(QByteArrayView bytes, qsizetype ab) {
     const char* b = bytes.data();
     for (qsizetype i = ab; i < bytes.size(); ++i) {
         if (static_cast<unsigned char>(b[i]) >= 0x80) {
@@ -160,7 +160,7 @@ qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
     return -1;
 }
 
-qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
+qsizetype einesVonZweiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     const char16_t* z = text.utf16();
     for (qsizetype i = ab; i < text.size(); ++i) {
         if (z[i] == a || z[i] == b) {
@@ -170,7 +170,7 @@ qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
     return -1;
 }
 
-qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
+qsizetype einesVonDreiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
     const char16_t* z = text.utf16();
     for (qsizetype i = ab; i < text.size(); ++i) {
         if (z[i] == a || z[i] == b || z[i] == c) {
@@ -180,9 +180,9 @@ qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t
     return -1;
 }
 
-qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen) {
+qsizetype pruefzeichenFinden(QStringView text, qsizetype ab, char16_t trennzeichen) {
     const char16_t* z = text.utf16();
-    const char16_t zweites = zweitesPruefzeichen(trennzeichen);
+    const char16_t zweites = zweitesPruefzeichenWaehlen(trennzeichen);
     for (qsizetype i = ab; i < text.size(); ++i) {
         if (istPruefzeichen(z[i], trennzeichen, zweites)) {
             return i;
@@ -204,7 +204,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
 
 }  // namespace einzeln
 
-qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
+qsizetype hohesByteFinden(QByteArrayView bytes, qsizetype ab) {
     qsizetype i = ab;
 #ifdef MI_SSE2
     const char* b = bytes.data();
@@ -216,47 +216,49 @@ qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab) {
         }
     }
 #endif
-    return einzeln::ersterHoherByte(bytes, i);
+    return einzeln::hohesByteFinden(bytes, i);
 }
 
-qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b) {
+qsizetype einesVonZweiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b) {
 #ifdef MI_SSE2
     if (const qsizetype n = text.size(); n >= Sechzehner) {
         const char16_t* z = text.utf16();
-        if (alsByte(a) && alsByte(b)) {
-            return ersterTreffer(z, ab, n, Bytesuche<2>({a, b}));
+        if (alsByteVergleichbar(a) && alsByteVergleichbar(b)) {
+            return erstenTrefferFinden(z, ab, n, Bytesuche<2>({a, b}));
         }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        return ersterTreffer(z, ab, n, [&](const char16_t* s) { return treffer16(s, va, vb); });
+        return erstenTrefferFinden(
+            z, ab, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb); });
     }
 #endif
-    return einzeln::findeEines(text, ab, a, b);
+    return einzeln::einesVonZweiFinden(text, ab, a, b);
 }
 
-qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
+qsizetype einesVonDreiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c) {
 #ifdef MI_SSE2
     if (const qsizetype n = text.size(); n >= Sechzehner) {
         const char16_t* z = text.utf16();
-        if (alsByte(a) && alsByte(b) && alsByte(c)) {
-            return ersterTreffer(z, ab, n, Bytesuche<3>({a, b, c}));
+        if (alsByteVergleichbar(a) && alsByteVergleichbar(b) && alsByteVergleichbar(c)) {
+            return erstenTrefferFinden(z, ab, n, Bytesuche<3>({a, b, c}));
         }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
         const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
-        return ersterTreffer(z, ab, n, [&](const char16_t* s) { return treffer16(s, va, vb, vc); });
+        return erstenTrefferFinden(
+            z, ab, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb, vc); });
     }
 #endif
-    return einzeln::findeEinesVonDrei(text, ab, a, b, c);
+    return einzeln::einesVonDreiFinden(text, ab, a, b, c);
 }
 
-qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen) {
+qsizetype pruefzeichenFinden(QStringView text, qsizetype ab, char16_t trennzeichen) {
 #ifdef MI_SSE2
     if (const qsizetype n = text.size(); n >= Sechzehner) {
-        return ersterTreffer(text.utf16(), ab, n, Pruefmuster(trennzeichen));
+        return erstenTrefferFinden(text.utf16(), ab, n, Pruefmuster(trennzeichen));
     }
 #endif
-    return einzeln::findePruefzeichen(text, ab, trennzeichen);
+    return einzeln::pruefzeichenFinden(text, ab, trennzeichen);
 }
 
 #ifdef MI_SSE2
@@ -265,11 +267,11 @@ namespace {
 // Every hit, in order, at most hoechstens of them, in a text of at least
 // sixteen characters.
 template <typename Treffer16>
-int alleTreffer(const char16_t* z, qsizetype n, Treffer16 treffer16, qsizetype* stellen,
-                int hoechstens) {
+int alleTrefferSammeln(const char16_t* z, qsizetype n, Treffer16 treffer16, qsizetype* stellen,
+                       int hoechstens) {
     int anzahl = 0;
     for (qsizetype i = 0; i < n; i += Sechzehner) {
-        for (unsigned bits = trefferAb(z, i, n, treffer16); bits != 0; bits &= bits - 1) {
+        for (unsigned bits = trefferLesen(z, i, n, treffer16); bits != 0; bits &= bits - 1) {
             if (anzahl == hoechstens) {
                 return anzahl;
             }
@@ -286,13 +288,14 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
 #ifdef MI_SSE2
     if (const qsizetype n = text.size(); n >= Sechzehner) {
         const char16_t* z = text.utf16();
-        if (alsByte(a) && alsByte(b)) {
-            return alleTreffer(z, n, Bytesuche<2>({a, b}), stellen, hoechstens);
+        if (alsByteVergleichbar(a) && alsByteVergleichbar(b)) {
+            return alleTrefferSammeln(z, n, Bytesuche<2>({a, b}), stellen, hoechstens);
         }
         const __m128i va = _mm_set1_epi16(static_cast<short>(a));
         const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        return alleTreffer(
-            z, n, [&](const char16_t* s) { return treffer16(s, va, vb); }, stellen, hoechstens);
+        return alleTrefferSammeln(
+            z, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb); }, stellen,
+            hoechstens);
     }
 #endif
     return einzeln::stellenSuchen(text, a, b, stellen, hoechstens);
@@ -300,7 +303,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
 
 bool Voraussuche::enthaelt(qsizetype von, qsizetype bis) {
     const auto suchen = [this](qsizetype ab, qsizetype ende) {
-        return findePruefzeichen(text_.first(ende), ab, sep_);
+        return pruefzeichenFinden(text_.first(ende), ab, sep_);
     };
     if (naechste_ < von) {
         const qsizetype t = von < gesucht_ ? suchen(von, gesucht_) : -1;

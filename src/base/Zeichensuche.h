@@ -12,10 +12,10 @@ namespace mi {
 // texts shorter than sixteen characters (base/Einzelsuche.h).
 
 // The first position at or after ab holding a or b, or -1.
-qsizetype findeEines(QStringView text, qsizetype ab, char16_t a, char16_t b);
+qsizetype einesVonZweiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b);
 
 // The same for three characters.
-qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c);
+qsizetype einesVonDreiFinden(QStringView text, qsizetype ab, char16_t a, char16_t b, char16_t c);
 
 // The first position at or after ab holding a character the check of a row
 // looks at more closely, or -1: "|"; ":", or in a file separated by ":" the
@@ -23,16 +23,16 @@ qsizetype findeEinesVonDrei(QStringView text, qsizetype ab, char16_t a, char16_t
 // other than CR, LF and the separator; and every character outside the
 // printable ranges of ASCII and Latin-1, which the planner may not hold
 // ("\u00FF" too, which the search cannot tell from those beyond 0xFF).
-qsizetype findePruefzeichen(QStringView text, qsizetype ab, char16_t trennzeichen);
+qsizetype pruefzeichenFinden(QStringView text, qsizetype ab, char16_t trennzeichen);
 
 // The first byte at or after ab from 0x80 on, or -1.
-qsizetype ersterHoherByte(QByteArrayView bytes, qsizetype ab);
+qsizetype hohesByteFinden(QByteArrayView bytes, qsizetype ab);
 
 // The positions holding a or b, in order, written to stellen; at most
 // hoechstens of them, the number found returned.
 int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, int hoechstens);
 
-// Where a text holds what findePruefzeichen finds, asked for consecutive
+// Where a text holds what pruefzeichenFinden finds, asked for consecutive
 // stretches of it: one search over the whole text, which runs ahead of the
 // questions a piece at a time, short enough that what it has read is still in
 // the processor's cache when the stretch is then read for other reasons. A text
@@ -56,13 +56,13 @@ class Voraussuche {
 // The n characters at p as a QString that does not own them, as
 // QString::fromRawData makes it, without a call into Qt for each of the check's
 // hundreds of thousands of fields.
-inline QString rohtext(const QChar* p, qsizetype n) {
+inline QString rohtextBilden(const QChar* p, qsizetype n) {
     return QString(QString::DataPointer::fromRawData(reinterpret_cast<const char16_t*>(p), n));
 }
 
 // The same for the characters a view shows.
-inline QString rohtext(QStringView text) {
-    return rohtext(text.data(), text.size());
+inline QString rohtextBilden(QStringView text) {
+    return rohtextBilden(text.data(), text.size());
 }
 
 }  // namespace mi

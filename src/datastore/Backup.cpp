@@ -74,12 +74,12 @@ void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& must
         return;
     }
     const QStringList namen =
-        Dateien_auflisten(dienste.plattform, ordner, muster).value_or(QStringList());
+        dateienAuflisten(dienste.plattform, ordner, muster).value_or(QStringList());
     for (const QString& name : namen) {
         sammlung.anhaengen(cp1252Kodieren(u'[' + name + u']'));
         const std::size_t zaehlzeile = sammlung.zeilen.size();
         sammlung.zeilen.push_back({});
-        Datei_oeffnen(dienste, mitTrenner(ordner) + name, Kanalmodus::Input);
+        Datei_oeffnen(dienste, trennerAnhaengen(ordner) + name, Kanalmodus::Input);
         sammlung.platzFuer(dienste.kanal.groesse());
         qsizetype anzahl = 0;
         while (!dienste.kanal.dateiende()) {
@@ -98,7 +98,8 @@ void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& must
 
 bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QString& Tagesdatum,
                       const QString& Bezeichnung) try {
-    const QString backups = mitTrenner(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
+    const QString backups =
+        trennerAnhaengen(ordner.Datenpfad) + QStringLiteral("Backups") + Trenner;
     if (!Ordner_vorhanden(dienste.plattform, backups)) {
         Ordner_anlegen(dienste, backups);
     }

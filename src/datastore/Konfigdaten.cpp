@@ -80,7 +80,7 @@ Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
 void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
                            const QString& Einstellungen) try {
     const QString pfad =
-        Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
+        dateiFinden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
     Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
     QStringList zeilen;
     Zaehler16 anzahl;

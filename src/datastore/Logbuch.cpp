@@ -48,7 +48,7 @@ void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwert
     }
     const QString zeile = logzeile(dienste.plattform, start.Benutzername, Stufe, Text);
     const QString name = start.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
-    const QString pfad = Datei_finden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
+    const QString pfad = dateiFinden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
     if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, BeiFehler::Ignorieren)) {
         return;
     }

@@ -155,7 +155,7 @@ void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
                                 const Mitarbeiterliste& kopf, std::size_t anzahl,
                                 const std::function<Mitarbeiter(std::size_t)>& eintrag) {
     const QString pfad =
-        Datei_finden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
+        dateiFinden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
     Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
     LineOut(dienste, Kopf);
     LineOut(dienste, kopf.kopfwert.isEmpty() ? KeinKopfwert : kopf.kopfwert);

@@ -192,7 +192,7 @@ QByteArrayView naechsteZeile(Dateikanal& kanal) {
 // Scrambles klartext straight into the channel's buffer.
 void klartextAufKanal(Dienste& dienste, QByteArrayView klartext) {
     Zaehler16::pruefen(klartext.size());
-    const std::uint8_t start = startzeichen(dienste.plattform.zufallszahl());
+    const std::uint8_t start = startzeichen(dienste.plattform.zufallszahlZiehen());
     dienste.kanal.zeileErzeugen(
         klartext.size() + 1, [&](char* ziel) { return verschluesselnIn(klartext, start, ziel); });
 }
@@ -217,7 +217,7 @@ QByteArrayView gespeicherteZeileLesen(Dienste& dienste) try {
 QByteArray speicherform(Plattform& plattform, const QString& text) {
     const QByteArray klartext = cp1252Kodieren(text);
     Zaehler16::pruefen(klartext.size());
-    return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahl()));
+    return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahlZiehen()));
 }
 
 void LineOut(Dienste& dienste, const QString& text) try {
@@ -234,7 +234,7 @@ void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) try {
 
 void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
                          const QString& fehlt) {
-    const auto pfad = Datei_finden(dienste.plattform, Datenpfad, name);
+    const auto pfad = dateiFinden(dienste.plattform, Datenpfad, name);
     if (!pfad) {
         Abbruchmeldung(dienste, fehlt);
     }

@@ -31,7 +31,7 @@ bool istUnterordnerDerDaten(const QString& pfad) {
 // without data: tell the two apart, or the user would hear "no data" about a
 // folder that was never looked into. Nothing when it cannot be listed.
 std::optional<bool> hatPlanerdaten(Dienste& dienste, const QString& ordner) {
-    const auto namen = Dateien_auflisten(dienste.plattform, ordner, Planermuster);
+    const auto namen = dateienAuflisten(dienste.plattform, ordner, Planermuster);
     if (!namen) {
         Meldung(dienste,
                 dienste.texte.ordnerwahlKeinZugriff.arg(Pfad_zitieren(dienste.texte, ordner)));
@@ -64,7 +64,7 @@ std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewa
 }  // namespace
 
 QString BrowseForFolder(Dienste& dienste) try {
-    return nativ(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
+    return trennerAngleichen(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
 } catch (...) {
     fehlerbehandlung(dienste, QStringLiteral("modOrdner - BrowseForFolder"));
 }
@@ -74,7 +74,7 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     if (gewaehlt.isEmpty()) {
         return std::nullopt;
     }
-    gewaehlt = mitTrenner(gewaehlt);
+    gewaehlt = trennerAnhaengen(gewaehlt);
     if (istUnterordnerDerDaten(gewaehlt)) {
         gewaehlt = ParentDir(gewaehlt);
     }
@@ -105,7 +105,7 @@ QString ParentDir(const QString& pfad) {
 }
 
 bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner) {
-    const auto namen = Dateien_auflisten(plattform, ordner, Planermuster);
+    const auto namen = dateienAuflisten(plattform, ordner, Planermuster);
     return namen && !namen->isEmpty();
 }
 

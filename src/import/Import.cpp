@@ -26,16 +26,17 @@ Mitarbeiter alsMitarbeiter(const ImportZeile& z) {
     Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
         m.titel = true;
-        m.name = rohtext(z.Name.mid(1));  // a text row: the ">" marker is not stored
+        m.name = rohtextBilden(z.Name.mid(1));  // a text row: the ">" marker is not stored
         return m;
     }
-    m.name = rohtext(z.Name);
-    m.kennung = rohtext(z.Benutzerkennung);
-    m.vonDatum = rohtext(z.VonDatum);
-    m.bisDatum = rohtext(z.BisDatum);
-    m.urlaub = {rohtext(z.Resturlaub), rohtext(z.Urlaubsanspruch1), rohtext(z.Urlaubsanspruch2),
-                rohtext(z.Urlaubsanspruch3), rohtext(z.Urlaubsanspruch4)};
-    m.sonderurlaub = rohtext(z.Sonderurlaub);
+    m.name = rohtextBilden(z.Name);
+    m.kennung = rohtextBilden(z.Benutzerkennung);
+    m.vonDatum = rohtextBilden(z.VonDatum);
+    m.bisDatum = rohtextBilden(z.BisDatum);
+    m.urlaub = {rohtextBilden(z.Resturlaub), rohtextBilden(z.Urlaubsanspruch1),
+                rohtextBilden(z.Urlaubsanspruch2), rohtextBilden(z.Urlaubsanspruch3),
+                rohtextBilden(z.Urlaubsanspruch4)};
+    m.sonderurlaub = rohtextBilden(z.Sonderurlaub);
     return m;
 }
 

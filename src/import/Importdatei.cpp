@@ -92,7 +92,7 @@ qsizetype utf8Folge(QByteArrayView bytes, qsizetype i) {
 // Whether the bytes hold UTF-8 beyond ASCII anywhere; only the bytes from
 // 0x80 on are looked at.
 bool mitUtf8Folge(QByteArrayView bytes) {
-    for (qsizetype i = ersterHoherByte(bytes, 0); i >= 0; i = ersterHoherByte(bytes, i + 1)) {
+    for (qsizetype i = hohesByteFinden(bytes, 0); i >= 0; i = hohesByteFinden(bytes, i + 1)) {
         if (utf8Folge(bytes, i) > 0) {
             return true;
         }
@@ -215,7 +215,7 @@ QString zeilenanfang(QStringView text) {
 // check's closing message names it.
 void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsatz& satz) {
     const char16_t sep = datei.trennzeichen.unicode();
-    if (satz.text.isEmpty() || findeEines(satz.text, 0, sep, sep) < 0) {
+    if (satz.text.isEmpty() || einesVonZweiFinden(satz.text, 0, sep, sep) < 0) {
         if (!satz.text.trimmed().isEmpty()) {
             datei.ueberlesen.push_back({satz.zeile, zeilenanfang(satz.text)});
         }
@@ -231,7 +231,7 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsat
 }  // namespace
 
 QStringView Importzeilen::naechste() {
-    const qsizetype gefunden = findeEines(text_, pos_, u'\r', u'\n');
+    const qsizetype gefunden = einesVonZweiFinden(text_, pos_, u'\r', u'\n');
     qsizetype i = gefunden < 0 ? text_.size() : gefunden;
     const QStringView zeile = text_.sliced(pos_, i - pos_);
     if (i < text_.size()) {
@@ -254,7 +254,7 @@ qsizetype Importsaetze::zeilenAnzahl(QStringView text) {
 }
 
 qsizetype Importsaetze::zeilenende(qsizetype ab) const {
-    const qsizetype i = findeEines(text_, ab, u'\r', u'\n');
+    const qsizetype i = einesVonZweiFinden(text_, ab, u'\r', u'\n');
     return i < 0 ? text_.size() : i;
 }
 
@@ -263,7 +263,7 @@ Importsatz Importsaetze::naechster() {
     satz.zeile = zeile_;
     const qsizetype von = pos_;
     const qsizetype n = text_.size();
-    qsizetype ende = findeEinesVonDrei(text_, von, u'\r', u'\n', u'"');
+    qsizetype ende = einesVonDreiFinden(text_, von, u'\r', u'\n', u'"');
     if (ende < 0) {
         ende = n;
     } else if (text_[ende] == u'"') {
@@ -288,7 +288,7 @@ qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
         // The next quote on the field's line that starts a field.
         qsizetype quote = feld;
         for (;;) {
-            quote = findeEines(text_.first(zeile), quote, u'"', u'"');
+            quote = einesVonZweiFinden(text_.first(zeile), quote, u'"', u'"');
             if (quote < 0) {
                 return zeile;
             }
@@ -300,7 +300,7 @@ qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
         // Its closing quote, over line ends too.
         qsizetype i = quote + 1;
         for (;;) {
-            const qsizetype zu = findeEines(text_, i, u'"', u'"');
+            const qsizetype zu = einesVonZweiFinden(text_, i, u'"', u'"');
             if (zu < 0) {
                 satz.offen = true;
                 return n;
@@ -314,7 +314,8 @@ qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
             if (folgt != sep_ && folgt != u'\r' && folgt != u'\n') {
                 // Not quoted as spreadsheets quote: the field ends at the next
                 // separator of its line.
-                const qsizetype trenner = findeEines(text_.first(zeile), quote + 1, sep_, sep_);
+                const qsizetype trenner =
+                    einesVonZweiFinden(text_.first(zeile), quote + 1, sep_, sep_);
                 if (trenner < 0) {
                     return zeile;
                 }
@@ -357,7 +358,7 @@ std::optional<QString> Importfelder::zitiert() {
     bool mitVerdoppelung = false;
     qsizetype i = anfang;
     for (;;) {
-        const qsizetype quote = findeEines(text_, i, u'"', u'"');
+        const qsizetype quote = einesVonZweiFinden(text_, i, u'"', u'"');
         if (quote < 0) {
             return std::nullopt;
         }
@@ -371,7 +372,8 @@ std::optional<QString> Importfelder::zitiert() {
         }
         if (amEnde) {
             pos_ = danach + 1;
-            return mitVerdoppelung ? verdoppelt : rohtext(text_.data() + anfang, quote - anfang);
+            return mitVerdoppelung ? verdoppelt
+                                   : rohtextBilden(text_.data() + anfang, quote - anfang);
         }
         mitVerdoppelung = true;
         verdoppelt.append(u'"');
@@ -383,7 +385,7 @@ std::optional<QString> Importfelder::zitiert() {
 QString Importfelder::unzitiert() {
     const char16_t* zeichen = text_.utf16();
     const char16_t sep = sep_.unicode();
-    const qsizetype gefunden = findeEines(text_, pos_, sep, sep);
+    const qsizetype gefunden = einesVonZweiFinden(text_, pos_, sep, sep);
     const qsizetype trenner = gefunden < 0 ? text_.size() : gefunden;
     qsizetype laenge = trenner - pos_;
     if (laenge > 0 && zeichen[trenner - 1] == u'"') {
@@ -391,7 +393,7 @@ QString Importfelder::unzitiert() {
     }
     const qsizetype anfang = pos_;
     pos_ = trenner + 1;
-    return rohtext(text_.data() + anfang, laenge);
+    return rohtextBilden(text_.data() + anfang, laenge);
 }
 
 bool keineTextdatei(QByteArrayView bytes) {

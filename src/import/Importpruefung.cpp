@@ -465,7 +465,7 @@ class Doppelsuche {
             return;
         }
         const bool mitStrich =
-            p.strichGesehen && findeEines(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
+            p.strichGesehen && einesVonZweiFinden(zeile.Benutzerkennung, 0, u'|', u'|') >= 0;
         if (mitStrich && !liste_) {
             liste_.emplace();
             for (std::size_t j = 0; j < i; ++j) {
@@ -483,7 +483,7 @@ class Doppelsuche {
                 gesehen_.einfuegen(stueck);
             }
         } else {
-            doppelt = gesehen_.einfuegen(rohtext(zeile.Benutzerkennung));
+            doppelt = gesehen_.einfuegen(rohtextBilden(zeile.Benutzerkennung));
         }
         if (doppelt) {
             p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,

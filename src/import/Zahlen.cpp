@@ -248,7 +248,7 @@ std::optional<Kalendertag> Gebietsformat::nachGebietsschema(QStringView text) co
     if (!datum.isValid()) {
         return std::nullopt;
     }
-    Kalendertag tag = Kalendertag::aus(datum);
+    Kalendertag tag = Kalendertag::datumZerlegen(datum);
     // The locale's parser puts every two-digit year into the 1900s.
     if (!kurzformat_.contains(QStringLiteral("yyyy")) && tag.jahr < 1930) {
         tag.jahr += 100;

@@ -9,15 +9,15 @@
 namespace mi {
 
 void Meldung(Dienste& dienste, const QString& text, const QString& details) {
-    dienste.plattform.signalton();
+    dienste.plattform.signaltonGeben();
     dienste.dialoge.zeigen(Meldungsbox{dienste.texte.programmtitel, text, Symbol::Warnung,
-                                       Knoepfe::OK, Antwort::OK, details});
+                                       Boxknoepfe::OK, Antwort::OK, details});
 }
 
 namespace {
 
 // A question box: no beep, No the default.
-Antwort fragen(Dienste& dienste, const QString& text, Knoepfe knoepfe) {
+Antwort fragen(Dienste& dienste, const QString& text, Boxknoepfe knoepfe) {
     return dienste.dialoge.zeigen(
         Meldungsbox{dienste.texte.programmtitel, text, Symbol::Frage, knoepfe, Antwort::Nein, {}});
 }
@@ -25,11 +25,11 @@ Antwort fragen(Dienste& dienste, const QString& text, Knoepfe knoepfe) {
 }  // namespace
 
 bool Ja_Nein_Frage(Dienste& dienste, const QString& text) {
-    return fragen(dienste, text, Knoepfe::JaNein) == Antwort::Ja;
+    return fragen(dienste, text, Boxknoepfe::JaNein) == Antwort::Ja;
 }
 
 Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text) {
-    const Antwort antwort = fragen(dienste, text, Knoepfe::JaAlleNein);
+    const Antwort antwort = fragen(dienste, text, Boxknoepfe::JaAlleNein);
     return antwort == Antwort::Ja || antwort == Antwort::JaAlle ? antwort : Antwort::Nein;
 }
 
@@ -65,12 +65,12 @@ void fehlerbehandlung(Dienste& dienste, const QString& ort) {
     } catch (const std::bad_alloc&) {
         Fehlerbericht(dienste, ort,
                       Laufzeitfehler(fehlernummer::KeinSpeicher,
-                                     fehlerbeschreibung(fehlernummer::KeinSpeicher)),
+                                     fehlerBeschreiben(fehlernummer::KeinSpeicher)),
                       Programmende::Grund::Standardausnahme);
     } catch (const std::exception&) {
         Fehlerbericht(dienste, ort,
                       Laufzeitfehler(fehlernummer::InternerFehler,
-                                     fehlerbeschreibung(fehlernummer::InternerFehler)),
+                                     fehlerBeschreiben(fehlernummer::InternerFehler)),
                       Programmende::Grund::Standardausnahme);
     }
 }

@@ -19,10 +19,10 @@ const QString DatenSchluessel = QStringLiteral("data_pfad=");
 const QString LogSchluessel = QStringLiteral("log_pfad=");
 
 std::optional<QString> einstellungsdatei(const Plattform& p, const QString& Installationspfad) {
-    if (auto pfad = Datei_finden(p, Installationspfad, Dateiname)) {
+    if (auto pfad = dateiFinden(p, Installationspfad, Dateiname)) {
         return pfad;
     }
-    return Datei_finden(p, mitTrenner(p.programmordner()), Dateiname);
+    return dateiFinden(p, trennerAnhaengen(p.programmordner()), Dateiname);
 }
 
 QString klartextzeile(Dateikanal& kanal) {
@@ -54,7 +54,7 @@ std::optional<std::array<QString, 3>> zeilenLesen(Dienste& dienste, const QStrin
 
 // Every later step joins file names straight onto the folders.
 QString alsOrdner(const QString& pfad) {
-    return pfad.isEmpty() ? pfad : mitTrenner(pfad);
+    return pfad.isEmpty() ? pfad : trennerAnhaengen(pfad);
 }
 
 }  // namespace

@@ -14,13 +14,14 @@ namespace {
 QString installationsbasis(const Plattform& p) {
     const QString oeffentlich = p.umgebungsvariable(QStringLiteral("PUBLIC"));
     if (oeffentlich.isEmpty()) {
-        return mitTrenner(nativ(p.umgebungsvariable(QStringLiteral("ProgramFiles"))));
+        return trennerAnhaengen(
+            trennerAngleichen(p.umgebungsvariable(QStringLiteral("ProgramFiles"))));
     }
     const QString virtuell =
         QStringList{QStringLiteral("AppData"), QStringLiteral("Local"),
                     QStringLiteral("VirtualStore"), QStringLiteral("Program Files")}
             .join(Trenner);
-    return mitTrenner(nativ(oeffentlich)) + virtuell + Trenner;
+    return trennerAnhaengen(trennerAngleichen(oeffentlich)) + virtuell + Trenner;
 }
 
 QString installationspfadSuchen(const Plattform& p, const QString& basis) {

@@ -27,14 +27,14 @@ QMessageBox::StandardButton qtKnopf(Antwort antwort) {
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButtons qtKnoepfe(Knoepfe knoepfe) {
+QMessageBox::StandardButtons qtKnoepfe(Boxknoepfe knoepfe) {
     switch (knoepfe) {
-        case Knoepfe::JaNein:
+        case Boxknoepfe::JaNein:
             return QMessageBox::Yes | QMessageBox::No;
-        case Knoepfe::JaAlleNein:
+        case Boxknoepfe::JaAlleNein:
             // Qt places the two Yes buttons in this order, No after them.
             return QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No;
-        case Knoepfe::OK:
+        case Boxknoepfe::OK:
             break;
     }
     return QMessageBox::Ok;
@@ -87,7 +87,7 @@ Antwort QtDialoge::zeigen(const Meldungsbox& box) {
             return Antwort::Nein;
         default:
             // A question closed by its close box or Escape counts as No.
-            return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+            return box.knoepfe == Boxknoepfe::OK ? Antwort::OK : Antwort::Nein;
     }
 }
 
@@ -128,7 +128,7 @@ QString qtDateifilter(const QString& filter) {
     return beschreibung + QStringLiteral(" (") + muster + QStringLiteral(")");
 }
 
-void QtPlattform::signalton() {
+void QtPlattform::signaltonGeben() {
     QApplication::beep();
 }
 

@@ -33,7 +33,7 @@ class QtDialoge : public Dialoge {
 
 // The message box's button for an answer, and its buttons for a set.
 QMessageBox::StandardButton qtKnopf(Antwort antwort);
-QMessageBox::StandardButtons qtKnoepfe(Knoepfe knoepfe);
+QMessageBox::StandardButtons qtKnoepfe(Boxknoepfe knoepfe);
 
 // Installs Qt's own texts in the build's language (the message boxes' buttons
 // with their mnemonics, "Show Details..."); false where Qt has none.
@@ -45,7 +45,7 @@ QString qtDateifilter(const QString& filter);
 // The machine with its sound: the beep before every warning.
 class QtPlattform : public Systemplattform {
   public:
-    void signalton() override;
+    void signaltonGeben() override;
 };
 
 }  // namespace mi

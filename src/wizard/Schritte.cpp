@@ -33,7 +33,7 @@ std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) try {
     if (!gewaehlt || gewaehlt->isEmpty()) {
         return std::nullopt;
     }
-    return nativ(*gewaehlt);
+    return trennerAngleichen(*gewaehlt);
 } catch (...) {
     fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"));
 }
@@ -42,7 +42,7 @@ std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const 
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         return std::nullopt;
     }
-    const QString pfad = nativ(urls.front().toLocalFile());
+    const QString pfad = trennerAngleichen(urls.front().toLocalFile());
     const auto attribute = plattform.attribute(pfad);
     if (!attribute || attribute->verzeichnis || !pfad.endsWith(u".csv", Qt::CaseInsensitive)) {
         return std::nullopt;

@@ -66,20 +66,20 @@ TEST(ZeichensucheTest, EachVectorSearchFindsWhatItsScalarTwinFinds) {
                             .toStdString();
                     };
                     if (grund == u'a') {
-                        ASSERT_EQ(einzeln::findePruefzeichen(text, 0, sep), gefunden ? stelle : -1)
+                        ASSERT_EQ(einzeln::pruefzeichenFinden(text, 0, sep), gefunden ? stelle : -1)
                             << ort();
                     }
                     for (const qsizetype ab : {qsizetype{0}, stelle, stelle + 1}) {
-                        ASSERT_EQ(findePruefzeichen(text, ab, sep),
-                                  einzeln::findePruefzeichen(text, ab, sep))
+                        ASSERT_EQ(pruefzeichenFinden(text, ab, sep),
+                                  einzeln::pruefzeichenFinden(text, ab, sep))
                             << ort() << " from " << ab << " sep " << int(sep);
-                        ASSERT_EQ(findeEines(text, ab, z, u';'),
-                                  einzeln::findeEines(text, ab, z, u';'))
+                        ASSERT_EQ(einesVonZweiFinden(text, ab, z, u';'),
+                                  einzeln::einesVonZweiFinden(text, ab, z, u';'))
                             << ort() << " from " << ab;
-                        ASSERT_EQ(findeEinesVonDrei(text, ab, u'"', u':', z),
-                                  einzeln::findeEinesVonDrei(text, ab, u'"', u':', z))
+                        ASSERT_EQ(einesVonDreiFinden(text, ab, u'"', u':', z),
+                                  einzeln::einesVonDreiFinden(text, ab, u'"', u':', z))
                             << ort() << " from " << ab;
-                        ASSERT_EQ(ersterHoherByte(bytes, ab), einzeln::ersterHoherByte(bytes, ab))
+                        ASSERT_EQ(hohesByteFinden(bytes, ab), einzeln::hohesByteFinden(bytes, ab))
                             << ort() << " from " << ab;
                     }
                     for (const int hoechstens : {1, 2, 11}) {
@@ -168,11 +168,11 @@ TEST(AuflistungTest, PlannersOrderAndAttributes) {
     f.u.plattform.verborgen = {"system.dat"};
 #endif
     const Plattform& p = f.u.plattform;
-    EXPECT_EQ(Dateien_auflisten(p, f.baum.wurzel(), "*.dat"),
+    EXPECT_EQ(dateienAuflisten(p, f.baum.wurzel(), "*.dat"),
               (QStringList{"A.DAT", "b.dat", "_x.dat"}));
-    EXPECT_EQ(Dateien_auflisten(p, f.baum.pfad("fehlt"), "*.dat"), std::nullopt);
-    EXPECT_EQ(Datei_finden(p, f.baum.wurzel(), "C.LOG"), f.baum.pfad("c.log"));
-    EXPECT_EQ(Datei_finden(p, f.baum.wurzel(), "system.dat"), std::nullopt);
+    EXPECT_EQ(dateienAuflisten(p, f.baum.pfad("fehlt"), "*.dat"), std::nullopt);
+    EXPECT_EQ(dateiFinden(p, f.baum.wurzel(), "C.LOG"), f.baum.pfad("c.log"));
+    EXPECT_EQ(dateiFinden(p, f.baum.wurzel(), "system.dat"), std::nullopt);
     EXPECT_TRUE(Ordner_vorhanden(p, f.baum.pfad("ordner.dat") + QDir::separator()));
     EXPECT_FALSE(Ordner_vorhanden(p, f.baum.pfad("b.dat")));
     EXPECT_FALSE(Ordner_vorhanden(p, ""));
@@ -186,8 +186,8 @@ TEST(AuflistungTest, ExactSpellingWinsWhereTheFileSystemHoldsTwo) {
         GTEST_SKIP() << "this file system does not tell letter case apart";
     }
     test::PlattformFake p;
-    EXPECT_EQ(Datei_finden(p, baum.wurzel(), "Konfigdaten.dat"), baum.pfad("Konfigdaten.dat"));
-    EXPECT_EQ(Datei_finden(p, baum.wurzel(), "konfigdaten.DAT"), baum.pfad("KONFIGDATEN.DAT"));
+    EXPECT_EQ(dateiFinden(p, baum.wurzel(), "Konfigdaten.dat"), baum.pfad("Konfigdaten.dat"));
+    EXPECT_EQ(dateiFinden(p, baum.wurzel(), "konfigdaten.DAT"), baum.pfad("KONFIGDATEN.DAT"));
 }
 
 TEST(DateikanalTest, OutputReplacesTheTargetAtTheCloseKeepingItsRights) {
@@ -200,7 +200,7 @@ TEST(DateikanalTest, OutputReplacesTheTargetAtTheCloseKeepingItsRights) {
     kanal.zeileSchreiben("neu");
     EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("alt\r\n"));
     // Wherever the temporary file shows, no listing takes it for planner data.
-    EXPECT_EQ(Dateien_auflisten(test::PlattformFake(), baum.wurzel(), "*.dat"),
+    EXPECT_EQ(dateienAuflisten(test::PlattformFake(), baum.wurzel(), "*.dat"),
               QStringList{"a.dat"});
     kanal.schliessen();
     EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("neu\r\n"));

@@ -95,7 +95,7 @@ TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
     QStringList liste;
     for (const Meldungsbox& box : p.u.dialoge.boxen) {
         if (box.symbol == Symbol::Frage) {
-            EXPECT_EQ(box.knoepfe, Knoepfe::JaAlleNein);
+            EXPECT_EQ(box.knoepfe, Boxknoepfe::JaAlleNein);
             EXPECT_EQ(box.standard, Antwort::Nein);
             const QStringList teile = box.text.split(QStringLiteral("\r\r"));
             liste.append(p.dienste.texte.fehlerzeile.arg(teile.at(0), teile.at(1)));
@@ -242,7 +242,7 @@ TEST_P(FehlerlisteTest, QuestionsAndTheClosingBoxsDetails) {
     const std::vector<Meldungsbox>& boxen = p.u.dialoge.boxen;
     ASSERT_EQ(boxen.size(), fall.antworten.size() + (fall.schluss != nullptr ? 1 : 0));
     for (std::size_t i = 0; i < fall.antworten.size(); ++i) {
-        EXPECT_EQ(boxen[i].knoepfe, Knoepfe::JaAlleNein);
+        EXPECT_EQ(boxen[i].knoepfe, Boxknoepfe::JaAlleNein);
         EXPECT_EQ(boxen[i].details, "");
     }
     if (fall.schluss != nullptr) {

@@ -32,7 +32,7 @@ TEST(MeldungTest, QuestionDefaultsToNoWithoutABeep) {
     const Meldungsbox& frage = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(frage.titel, "Import des Employés");
     EXPECT_EQ(frage.symbol, Symbol::Frage);
-    EXPECT_EQ(frage.knoepfe, Knoepfe::JaNein);
+    EXPECT_EQ(frage.knoepfe, Boxknoepfe::JaNein);
     EXPECT_EQ(frage.standard, Antwort::Nein);
     EXPECT_EQ(u.protokoll, QStringList{"box"});
 }
@@ -45,7 +45,7 @@ TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
     const Meldungsbox& warnung = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(warnung.text, "Fin..\r\rLe programme va être fermé.");
     EXPECT_EQ(warnung.symbol, Symbol::Warnung);
-    EXPECT_EQ(warnung.knoepfe, Knoepfe::OK);
+    EXPECT_EQ(warnung.knoepfe, Boxknoepfe::OK);
     EXPECT_EQ(u.protokoll, (QStringList{"beep", "box"}));
 }
 

@@ -5,14 +5,14 @@
 
 namespace mi::test {
 
-void PlattformFake::signalton() {
+void PlattformFake::signaltonGeben() {
     if (protokoll_ != nullptr) {
         protokoll_->append(QStringLiteral("beep"));
     }
 }
 
 std::optional<Dateiattribute> PlattformFake::attribute(const QString& pfad) const {
-    auto a = dateiattributeDesSystems(pfad);
+    auto a = dateiattributeImSystemLesen(pfad);
     if (a && verborgen.contains(QFileInfo(pfad).fileName())) {
         a->verborgen = true;
     }
@@ -53,13 +53,13 @@ std::optional<Art> DialogeFake::naechste(const char* was) {
 namespace {
 
 // Whether the box has a button for the answer.
-bool hatKnopf(Knoepfe knoepfe, Antwort antwort) {
+bool hatKnopf(Boxknoepfe knoepfe, Antwort antwort) {
     switch (knoepfe) {
-        case Knoepfe::OK:
+        case Boxknoepfe::OK:
             return antwort == Antwort::OK;
-        case Knoepfe::JaNein:
+        case Boxknoepfe::JaNein:
             return antwort == Antwort::Ja || antwort == Antwort::Nein;
-        case Knoepfe::JaAlleNein:
+        case Boxknoepfe::JaAlleNein:
             return antwort != Antwort::OK;
     }
     return false;
@@ -71,7 +71,7 @@ Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     boxen.push_back(box);
     std::optional<Antwort> antwort = naechste<Antwort>("box");
     if (!antwort && immer_) {
-        antwort = box.knoepfe == Knoepfe::OK ? Antwort::OK : *immer_;
+        antwort = box.knoepfe == Boxknoepfe::OK ? Antwort::OK : *immer_;
     }
     if (!antwort) {
         ADD_FAILURE() << "unexpected box: " << box.text.toStdString();
@@ -80,7 +80,7 @@ Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     } else {
         return *antwort;
     }
-    return box.knoepfe == Knoepfe::OK ? Antwort::OK : Antwort::Nein;
+    return box.knoepfe == Boxknoepfe::OK ? Antwort::OK : Antwort::Nein;
 }
 
 QString DialogeFake::ordnerWaehlen(const QString& titel) {

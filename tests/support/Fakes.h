@@ -49,11 +49,11 @@ class PlattformFake : public Plattform {
     QString programmordner() const override { return ordner; }
     QDateTime jetzt() const override { return zeit; }
     QLocale gebietsschema() const override { return locale; }
-    double zufallszahl() override { return 0.5; }
-    void signalton() override;
+    double zufallszahlZiehen() override { return 0.5; }
+    void signaltonGeben() override;
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
     // Made on the disk, where the files the fake lists are.
-    bool ordnerAnlegen(const QString& pfad) override { return ordnerAnlegenDesSystems(pfad); }
+    bool ordnerAnlegen(const QString& pfad) override { return ordnerImSystemAnlegen(pfad); }
     // True when the folder exists.
     bool ordnerBetreten(const QString& pfad) override;
 

@@ -31,7 +31,7 @@ struct Fall {
 };
 
 inline QString bericht(const QString& ort, int nummer) {
-    return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerbeschreibung(nummer));
+    return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerBeschreiben(nummer));
 }
 
 // A file that takes the first `grenze` bytes written to it and refuses the
