@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mi::QtPlattform plattform;
     mi::QtDialoge dialoge;
-    mi::Dienste dienste(*mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE)), plattform, dialoge);
+    mi::Dienste dienste(*mi::spracheErkennen(QStringLiteral(MI_SPRACHE)), plattform, dialoge);
 
     // The message boxes' own buttons (Yes, Yes to All, No, OK) speak the build's language too.
     QTranslator qtTexte;

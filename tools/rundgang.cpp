@@ -362,7 +362,7 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    const mi::Sprache sprache = *mi::spracheAusKuerzel(QStringLiteral(MI_SPRACHE));
+    const mi::Sprache sprache = *mi::spracheErkennen(QStringLiteral(MI_SPRACHE));
     if (argc == 4 && argv[1] == QLatin1String("--import")) {
         QTranslator qtTexte;
         mi::qtTexteLaden(qtTexte, sprache);

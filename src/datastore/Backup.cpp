@@ -123,7 +123,7 @@ bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QStrin
     Datei_schliessen(dienste);
     return true;
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Backup_erstellen"));
 }
 
 }  // namespace mi

@@ -23,7 +23,7 @@ bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus, BeiF
 
 void Datei_schliessen(Dienste& dienste) try { dienste.kanal.schliessen(); } catch (...) {
     // Only a save can fail here, and it fails like a line that cannot be written.
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - LineOut"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - LineOut"));
 }
 
 }  // namespace mi

@@ -70,7 +70,7 @@ Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
     }
     return k;
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
 }
 
 // The import writes the employee file only after this one, and the employee
@@ -103,7 +103,7 @@ void Konfigdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
     }
     Datei_schliessen(dienste);
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_schreiben"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_schreiben"));
 }
 
 }  // namespace mi

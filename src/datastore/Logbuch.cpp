@@ -61,7 +61,7 @@ void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwert
         dienste.kanal.verwerfen();
     }
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Logbuch_ergänzen"));
 }
 
 }  // namespace mi

@@ -148,7 +148,7 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
     Datei_schliessen(dienste);
     return liste;
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"));
+    fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"));
 }
 
 void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,

@@ -205,13 +205,13 @@ const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
 QString LineIn(Dienste& dienste) try {
     return cp1252Dekodieren(zeileEntschluesseln(naechsteZeile(dienste.kanal)));
 } catch (...) {
-    fehlerbehandlung(dienste, OrtLineIn);
+    fehlerBehandeln(dienste, OrtLineIn);
 }
 
 QByteArrayView gespeicherteZeileLesen(Dienste& dienste) try {
     return naechsteZeile(dienste.kanal);
 } catch (...) {
-    fehlerbehandlung(dienste, OrtLineIn);
+    fehlerBehandeln(dienste, OrtLineIn);
 }
 
 QByteArray speicherform(Plattform& plattform, const QString& text) {
@@ -223,13 +223,13 @@ QByteArray speicherform(Plattform& plattform, const QString& text) {
 void LineOut(Dienste& dienste, const QString& text) try {
     klartextAufKanal(dienste, cp1252Kodieren(text));
 } catch (...) {
-    fehlerbehandlung(dienste, OrtLineOut);
+    fehlerBehandeln(dienste, OrtLineOut);
 }
 
 void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) try {
     klartextAufKanal(dienste, klartext);
 } catch (...) {
-    fehlerbehandlung(dienste, OrtLineOut);
+    fehlerBehandeln(dienste, OrtLineOut);
 }
 
 void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,

@@ -66,7 +66,7 @@ std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewa
 QString BrowseForFolder(Dienste& dienste) try {
     return trennerAngleichen(dienste.dialoge.ordnerWaehlen(dienste.texte.ordnerwahlTitel));
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modOrdner - BrowseForFolder"));
+    fehlerBehandeln(dienste, QStringLiteral("modOrdner - BrowseForFolder"));
 }
 
 std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
@@ -88,7 +88,7 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     }
     return unterordnerMitDaten(dienste, gewaehlt);
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"));
+    fehlerBehandeln(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"));
 }
 
 QString ParentDir(const QString& pfad) {

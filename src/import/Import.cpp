@@ -86,8 +86,8 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
     // employee file, whose day values rely on it.
     const QString einstellungen = mitTagesschritt(ImportZeilen, Einstellungen);
     const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
-    if (!alt.leer() && !Ja_Nein_Frage(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
-                                                   t.ueberschreibenFrage)) {
+    if (!alt.leer() && !jaNeinFragen(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
+                                                  t.ueberschreibenFrage)) {
         return Importergebnis{false, Einstellungen};
     }
     if (!Backup_erstellen(dienste, ordner, start.Tagesdatum, QStringLiteral("A"))) {
@@ -104,8 +104,7 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
     Meldung(dienste, t.importErfolgreich);
     return Importergebnis{true, einstellungen};
 } catch (...) {
-    fehlerbehandlung(dienste,
-                     QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"));
+    fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Mitarbeiterdaten_importieren"));
 }
 
 }  // namespace mi

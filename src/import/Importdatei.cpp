@@ -544,7 +544,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     }
     return datei;
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"));
+    fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_lesen"));
 }
 
 }  // namespace mi

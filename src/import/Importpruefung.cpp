@@ -169,8 +169,8 @@ class Pruefung {
         for (const Fehlerfall& f : gefunden[static_cast<std::size_t>(d)]) {
             if (!alleUebergehen) {
                 const Antwort antwort =
-                    Ja_Alle_Nein_Frage(dienste, f.kopf + QStringLiteral("\r\r") + f.text +
-                                                    QStringLiteral("\r\r") + t.frageFortsetzen);
+                    jaAlleNeinFragen(dienste, f.kopf + QStringLiteral("\r\r") + f.text +
+                                                  QStringLiteral("\r\r") + t.frageFortsetzen);
                 if (antwort == Antwort::Nein) {
                     return false;
                 }
@@ -583,7 +583,7 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
     ergebnis.fehlerfrei = true;
     return ergebnis;
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"));
+    fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_checken"));
 }
 
 }  // namespace mi

@@ -24,38 +24,39 @@ Antwort fragen(Dienste& dienste, const QString& text, Boxknoepfe knoepfe) {
 
 }  // namespace
 
-bool Ja_Nein_Frage(Dienste& dienste, const QString& text) {
+bool jaNeinFragen(Dienste& dienste, const QString& text) {
     return fragen(dienste, text, Boxknoepfe::JaNein) == Antwort::Ja;
 }
 
-Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text) {
+Antwort jaAlleNeinFragen(Dienste& dienste, const QString& text) {
     const Antwort antwort = fragen(dienste, text, Boxknoepfe::JaAlleNein);
     return antwort == Antwort::Ja || antwort == Antwort::JaAlle ? antwort : Antwort::Nein;
 }
 
-QString abbruchText(const Texte& t, const QString& text) {
+QString abbruchtextBilden(const Texte& t, const QString& text) {
     return text + QStringLiteral(".\r\r") + t.schlusszeile;
 }
 
 void Abbruchmeldung(Dienste& dienste, const QString& text) {
     dienste.kanal.verwerfen();
-    Meldung(dienste, abbruchText(dienste.texte, text));
+    Meldung(dienste, abbruchtextBilden(dienste.texte, text));
     throw Programmende{Programmende::Grund::Abbruchmeldung};
 }
 
-QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t nummer,
-                          const QString& beschreibung) {
+QString fehlerberichtstextBilden(const Texte& t, const QString& ort, std::int32_t nummer,
+                                 const QString& beschreibung) {
     return t.fehlerbericht.arg(ort, QString::number(nummer), beschreibung);
 }
 
 void Fehlerbericht(Dienste& dienste, const QString& ort, const Laufzeitfehler& fehler,
                    Programmende::Grund grund) {
     dienste.kanal.verwerfen();
-    Meldung(dienste, fehlerberichtText(dienste.texte, ort, fehler.nummer, fehler.beschreibung));
+    Meldung(dienste,
+            fehlerberichtstextBilden(dienste.texte, ort, fehler.nummer, fehler.beschreibung));
     throw Programmende{grund};
 }
 
-void fehlerbehandlung(Dienste& dienste, const QString& ort) {
+void fehlerBehandeln(Dienste& dienste, const QString& ort) {
     try {
         throw;
     } catch (const Programmende&) {

@@ -15,10 +15,10 @@ struct Texte;
 void Meldung(Dienste& dienste, const QString& text, const QString& details = {});
 
 // A modal Yes/No question with No as the default and no beep; true for Yes.
-bool Ja_Nein_Frage(Dienste& dienste, const QString& text);
+bool jaNeinFragen(Dienste& dienste, const QString& text);
 
 // The same with "Yes to All" between Yes and No: Ja, JaAlle or Nein.
-Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text);
+Antwort jaAlleNeinFragen(Dienste& dienste, const QString& text);
 
 // Closes the channel, shows text & "." & CR CR & the closing line, ends the program.
 [[noreturn]] void Abbruchmeldung(Dienste& dienste, const QString& text);
@@ -30,9 +30,9 @@ Antwort Ja_Alle_Nein_Frage(Dienste& dienste, const QString& text);
 // One trailing separator removed, then quoted as the language quotes paths.
 QString Pfad_zitieren(const Texte& t, const QString& pfad);
 
-QString abbruchText(const Texte& t, const QString& text);
-QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t nummer,
-                          const QString& beschreibung);
+QString abbruchtextBilden(const Texte& t, const QString& text);
+QString fehlerberichtstextBilden(const Texte& t, const QString& ort, std::int32_t nummer,
+                                 const QString& beschreibung);
 
 // A procedure's one error handler, called from its catch (...) and nowhere
 // else, since it looks at the exception being handled by throwing it again.
@@ -48,12 +48,12 @@ QString fehlerberichtText(const Texte& t, const QString& ort, std::int32_t numme
 //     Konfiguration Konfigdaten_lesen(Dienste& dienste, ...) try {
 //         ...
 //     } catch (...) {
-//         fehlerbehandlung(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
+//         fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Konfigdaten_lesen"));
 //     }
 //
 // A guard object could not do this: its destructor runs while the error is on
 // its way up and can neither show the report nor put the program's ending in
 // the error's place.
-[[noreturn]] void fehlerbehandlung(Dienste& dienste, const QString& ort);
+[[noreturn]] void fehlerBehandeln(Dienste& dienste, const QString& ort);
 
 }  // namespace mi

@@ -14,7 +14,7 @@ namespace mi {
 // wizard's session. Tests build a fresh one with fakes for every case.
 struct Dienste {
     Dienste(Sprache s, Plattform& p, Dialoge& d)
-        : sprache(s), texte(mi::texte(s)), plattform(p), dialoge(d) {}
+        : sprache(s), texte(mi::texteWaehlen(s)), plattform(p), dialoge(d) {}
     Dienste(const Dienste&) = delete;
     Dienste& operator=(const Dienste&) = delete;
 

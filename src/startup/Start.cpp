@@ -48,9 +48,9 @@ void starten(Dienste& dienste, const Fensterstart& fensterZeigen) try {
         Meldung(dienste, dienste.texte.nichtInstalliert);
         throw Programmende{Programmende::Grund::NichtInstalliert};
     }
-    fehlerbehandlung(dienste, OrtMain);
+    fehlerBehandeln(dienste, OrtMain);
 } catch (...) {
-    fehlerbehandlung(dienste, OrtMain);
+    fehlerBehandeln(dienste, OrtMain);
 }
 
 }  // namespace

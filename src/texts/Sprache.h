@@ -9,6 +9,6 @@ namespace mi {
 // language takes it as a value, so one test build covers all three.
 enum class Sprache { DE, EN, FR };
 
-std::optional<Sprache> spracheAusKuerzel(QStringView kuerzel);
+std::optional<Sprache> spracheErkennen(QStringView kuerzel);
 
 }  // namespace mi

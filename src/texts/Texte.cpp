@@ -3,7 +3,7 @@
 
 namespace mi {
 
-std::optional<Sprache> spracheAusKuerzel(QStringView kuerzel) {
+std::optional<Sprache> spracheErkennen(QStringView kuerzel) {
     if (kuerzel == u"DE") {
         return Sprache::DE;
     }
@@ -18,7 +18,7 @@ std::optional<Sprache> spracheAusKuerzel(QStringView kuerzel) {
 
 namespace {
 
-Texte deutsch() {
+Texte deutscheTexteAnlegen() {
     Texte t;
     t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_DE);
     t.nichtInstalliert = QStringLiteral(
@@ -144,7 +144,7 @@ Texte deutsch() {
     return t;
 }
 
-Texte englisch() {
+Texte englischeTexteAnlegen() {
     Texte t;
     t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_EN);
     t.nichtInstalliert =
@@ -254,7 +254,7 @@ Texte englisch() {
     return t;
 }
 
-Texte franzoesisch() {
+Texte franzoesischeTexteAnlegen() {
     Texte t;
     t.programmtitel = QStringLiteral(MI_PROGRAMMTITEL_FR);
     t.nichtInstalliert =
@@ -373,10 +373,10 @@ Texte franzoesisch() {
 
 }  // namespace
 
-const Texte& texte(Sprache sprache) {
-    static const Texte de = deutsch();
-    static const Texte en = englisch();
-    static const Texte fr = franzoesisch();
+const Texte& texteWaehlen(Sprache sprache) {
+    static const Texte de = deutscheTexteAnlegen();
+    static const Texte en = englischeTexteAnlegen();
+    static const Texte fr = franzoesischeTexteAnlegen();
     switch (sprache) {
         case Sprache::DE:
             return de;

@@ -99,6 +99,6 @@ struct Texte {
     QString logtextImport;
 };
 
-const Texte& texte(Sprache sprache);
+const Texte& texteWaehlen(Sprache sprache);
 
 }  // namespace mi

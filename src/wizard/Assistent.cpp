@@ -98,7 +98,7 @@ void Assistent::laden() try {
         datenordnerChecken();
     }
 } catch (...) {
-    fehlerbehandlung(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"));
+    fehlerBehandeln(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"));
 }
 
 void Assistent::cmdAuswahl_Click(Knopf knopf) {

@@ -21,7 +21,7 @@ std::optional<QString> Datenordner_checken(Dienste& dienste, const QString& Date
     const QString logs = Logpfad.isEmpty() ? Datenpfad + QStringLiteral("Logs") + Trenner : Logpfad;
     return Ordner_vorhanden(dienste.plattform, logs) ? logs : QString();
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"));
+    fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Datenordner_checken"));
 }
 
 std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) try {
@@ -35,7 +35,7 @@ std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) try {
     }
     return trennerAngleichen(*gewaehlt);
 } catch (...) {
-    fehlerbehandlung(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"));
+    fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"));
 }
 
 std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls) {

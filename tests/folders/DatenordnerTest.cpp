@@ -35,7 +35,7 @@ TEST(DatenordnerAuswaehlen, LeadsToTheDataFolder) {
         Umgebung u(sprache);
         u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
         EXPECT_EQ(Datenordner_auswaehlen(u.dienste), baum.pfad(erwartet)) << eintraege;
-        EXPECT_EQ(u.dialoge.ordnerTitel, QStringList{texte(sprache).ordnerwahlTitel});
+        EXPECT_EQ(u.dialoge.ordnerTitel, QStringList{texteWaehlen(sprache).ordnerwahlTitel});
     }
 }
 

@@ -21,14 +21,15 @@ TEST(FehlerberichtTest, LayoutByteForByte) {
          "L'erreur suivante est survenue au module « modX - P » :\r\rErreur N° 53\rD\r\r"
          "Le programme va être fermé."}};
     for (const auto& [sprache, nummer, erwartet] : faelle) {
-        EXPECT_EQ(fehlerberichtText(texte(sprache), "modX - P", nummer, "D"), erwartet);
+        EXPECT_EQ(fehlerberichtstextBilden(texteWaehlen(sprache), "modX - P", nummer, "D"),
+                  erwartet);
     }
 }
 
 TEST(MeldungTest, QuestionDefaultsToNoWithoutABeep) {
     test::Umgebung u(Sprache::FR);
     u.dialoge.erwarteBox(Antwort::Ja);
-    EXPECT_TRUE(Ja_Nein_Frage(u.dienste, "b"));
+    EXPECT_TRUE(jaNeinFragen(u.dienste, "b"));
     const Meldungsbox& frage = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(frage.titel, "Import des Employés");
     EXPECT_EQ(frage.symbol, Symbol::Frage);
@@ -52,13 +53,13 @@ TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
 // Two procedures with their error handlers as the program writes them, the
 // inner one running rumpf.
 void innen(Dienste& dienste, const std::function<void()>& rumpf) try { rumpf(); } catch (...) {
-    fehlerbehandlung(dienste, "innen");
+    fehlerBehandeln(dienste, "innen");
 }
 
 void aussen(Dienste& dienste, const std::function<void()>& rumpf) try {
     innen(dienste, rumpf);
 } catch (...) {
-    fehlerbehandlung(dienste, "aussen");
+    fehlerBehandeln(dienste, "aussen");
 }
 
 // The innermost handler reports; an error that names its own procedure is

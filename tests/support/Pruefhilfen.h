@@ -31,7 +31,8 @@ struct Fall {
 };
 
 inline QString bericht(const QString& ort, int nummer) {
-    return fehlerberichtText(texte(Sprache::EN), ort, nummer, fehlerBeschreiben(nummer));
+    return fehlerberichtstextBilden(texteWaehlen(Sprache::EN), ort, nummer,
+                                    fehlerBeschreiben(nummer));
 }
 
 // A file that takes the first `grenze` bytes written to it and refuses the
