@@ -101,7 +101,8 @@ int verschluesseln(const QString& quelle, const QString& ziel) {
                         [](char b) { return static_cast<unsigned char>(b) < 32; })) {
             melden(QStringLiteral("warning: line %1: control characters dropped").arg(i + 1));
         }
-        zeile = mi::zeileVerschluesseln(zeile, mi::startzeichen(plattform.zufallszahlZiehen()));
+        zeile =
+            mi::zeileVerschluesseln(zeile, mi::startzeichenWaehlen(plattform.zufallszahlZiehen()));
     }
     return schreiben(ziel, zeilen) ? Erfolg : Fehlschlag;
 }

@@ -32,27 +32,27 @@ class Sammlung {
     };
 
     // Room for n more bytes: a file's lines never take more than the file.
-    void platzFuer(qsizetype n) {
+    void platzSchaffen(qsizetype n) {
         if (fuellung_ + n > bytes_.size()) {
             bytes_.resize(std::max(fuellung_ + n, bytes_.size() * 2));
         }
     }
     void anhaengen(QByteArrayView klartext) {
-        platzFuer(klartext.size());
+        platzSchaffen(klartext.size());
         std::copy(klartext.begin(), klartext.end(), bytes_.data() + fuellung_);
-        zeilen.push_back(zeile(fuellung_, klartext.size()));
+        zeilen.push_back(zeileBilden(fuellung_, klartext.size()));
         fuellung_ += klartext.size();
     }
     // The plain bytes of a stored line, within the room made before.
-    void entschluesselt(QByteArrayView gespeichert) {
-        entschluesselnIn(gespeichert, bytes_.data() + fuellung_);
-        zeilen.push_back(zeile(fuellung_, gespeichert.size() - 1));
+    void entschluesseltAnhaengen(QByteArrayView gespeichert) {
+        entschluesseltSchreiben(gespeichert, bytes_.data() + fuellung_);
+        zeilen.push_back(zeileBilden(fuellung_, gespeichert.size() - 1));
         fuellung_ += gespeichert.size() - 1;
     }
-    static Zeile zeile(qsizetype anfang, qsizetype laenge) {
+    static Zeile zeileBilden(qsizetype anfang, qsizetype laenge) {
         return {static_cast<std::uint32_t>(anfang), static_cast<std::uint32_t>(laenge)};
     }
-    QByteArrayView zeile(const Zeile& z) const {
+    QByteArrayView klartext(const Zeile& z) const {
         return QByteArrayView(bytes_).sliced(z.anfang, z.laenge);
     }
 
@@ -80,10 +80,10 @@ void dateienSammeln(Dienste& dienste, const QString& ordner, const QString& must
         const std::size_t zaehlzeile = sammlung.zeilen.size();
         sammlung.zeilen.push_back({});
         Datei_oeffnen(dienste, trennerAnhaengen(ordner) + name, Kanalmodus::Input);
-        sammlung.platzFuer(dienste.kanal.groesse());
+        sammlung.platzSchaffen(dienste.kanal.groesse());
         qsizetype anzahl = 0;
         while (!dienste.kanal.dateiende()) {
-            sammlung.entschluesselt(gespeicherteZeileLesen(dienste));
+            sammlung.entschluesseltAnhaengen(gespeicherteZeileLesen(dienste));
             ++anzahl;
         }
         Datei_schliessen(dienste);
@@ -113,12 +113,12 @@ bool Backup_erstellen(Dienste& dienste, const Planerordner& ordner, const QStrin
     dateienSammeln(dienste, ordner.Datenpfad, QStringLiteral("*.dat"), sammlung);
     dateienSammeln(dienste, ordner.Logpfad, QStringLiteral("*.log"), sammlung);
 
-    if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output, BeiFehler::Ignorieren)) {
+    if (!Datei_oeffnen(dienste, backups + name, Kanalmodus::Output, Fehlerfolge::Ignorieren)) {
         return false;
     }
     LineOut(dienste, QStringLiteral("[VelmontBackup]"));
     for (const Sammlung::Zeile& zeile : sammlung.zeilen) {
-        klartextSchreiben(dienste, sammlung.zeile(zeile));
+        klartextSchreiben(dienste, sammlung.klartext(zeile));
     }
     Datei_schliessen(dienste);
     return true;

@@ -5,13 +5,13 @@
 
 namespace mi {
 
-bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus, BeiFehler option) {
+bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus, Fehlerfolge option) {
     try {
         dienste.kanal.oeffnen(pfad, modus);
         return true;
     } catch (const Laufzeitfehler&) {
         dienste.kanal.verwerfen();
-        if (option == BeiFehler::Ignorieren) {
+        if (option == Fehlerfolge::Ignorieren) {
             return false;
         }
         const Texte& t = dienste.texte;

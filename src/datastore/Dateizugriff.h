@@ -10,12 +10,12 @@ struct Dienste;
 
 // What a failed open does: end the program with the file message of the mode,
 // or merely close the channel and report false ("IgnoreErrors").
-enum class BeiFehler { Beenden, Ignorieren };
+enum class Fehlerfolge { Beenden, Ignorieren };
 
 // Opens pfad on the one channel in the mode. On failure the channel is closed
 // and the option decides, see above.
 bool Datei_oeffnen(Dienste& dienste, const QString& pfad, Kanalmodus modus,
-                   BeiFehler option = BeiFehler::Beenden);
+                   Fehlerfolge option = Fehlerfolge::Beenden);
 
 // The writer's own close: an "Output" file replaces its target now. A failure
 // to save is a write failure and reported as the line writer reports one.

@@ -21,13 +21,13 @@ bool istAdministratorFuer(const QString& eintrag, const QString& benutzer) {
 // The headers in their order, with the settings line after "[Settings]".
 QString kopfUndEinstellungenLesen(Dienste& dienste) {
     const Texte& t = dienste.texte;
-    Kopfzeile_pruefen(dienste, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
+    kopfzeilePruefen(dienste, QStringLiteral("[Velmont]"), t.konfigKopfVelmont);
     LineIn(dienste);
     LineIn(dienste);
-    Kopfzeile_pruefen(dienste, QStringLiteral("[Firma]"), t.konfigKopfFirma);
+    kopfzeilePruefen(dienste, QStringLiteral("[Firma]"), t.konfigKopfFirma);
     LineIn(dienste);
     LineIn(dienste);
-    Kopfzeile_pruefen(dienste, QStringLiteral("[Settings]"), t.konfigKopfSettings);
+    kopfzeilePruefen(dienste, QStringLiteral("[Settings]"), t.konfigKopfSettings);
     QString einstellungen = LineIn(dienste);
     LineIn(dienste);
 
@@ -45,8 +45,8 @@ QString kopfUndEinstellungenLesen(Dienste& dienste) {
 
 Konfiguration Konfigdaten_lesen(Dienste& dienste, const QString& Datenpfad,
                                 const QString& Benutzername) try {
-    Planerdatei_oeffnen(dienste, Datenpfad, Dateiname,
-                        dienste.texte.konfigNichtGefunden.arg(Datenpfad));
+    planerdateiOeffnen(dienste, Datenpfad, Dateiname,
+                       dienste.texte.konfigNichtGefunden.arg(Datenpfad));
     Konfiguration k;
     k.Einstellungen = kopfUndEinstellungenLesen(dienste);
     Zaehler16 administratoren;

@@ -13,7 +13,7 @@ namespace {
 
 // The character the locale puts between hours and minutes; a colon where the
 // locale's format has none there (a blank or a quoted word).
-QChar zeittrenner(const QLocale& gebietsschema) {
+QChar zeittrennerErmitteln(const QLocale& gebietsschema) {
     bool inStunde = false;
     for (const QChar c : gebietsschema.timeFormat(QLocale::ShortFormat)) {
         if (c == u'h' || c == u'H') {
@@ -27,10 +27,10 @@ QChar zeittrenner(const QLocale& gebietsschema) {
 
 }  // namespace
 
-QString logzeile(const Plattform& plattform, const QString& Benutzername, std::uint8_t Stufe,
-                 const QString& Text) {
+QString logzeileBilden(const Plattform& plattform, const QString& Benutzername, std::uint8_t Stufe,
+                       const QString& Text) {
     const QDateTime jetzt = plattform.jetzt();
-    const QString t(zeittrenner(plattform.gebietsschema()));
+    const QString t(zeittrennerErmitteln(plattform.gebietsschema()));
     const QString zeitstempel =
         jetzt.toString(QStringLiteral("dd.MM.yy ")) + jetzt.toString(QStringLiteral("HH")) + t +
         jetzt.toString(QStringLiteral("mm")) + t + jetzt.toString(QStringLiteral("ss"));
@@ -46,14 +46,14 @@ void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwert
     if (Logpfad.isEmpty()) {
         return;
     }
-    const QString zeile = logzeile(dienste.plattform, start.Benutzername, Stufe, Text);
+    const QString zeile = logzeileBilden(dienste.plattform, start.Benutzername, Stufe, Text);
     const QString name = start.Tagesdatum.left(4) + QStringLiteral(" Velmont.log");
     const QString pfad = dateiFinden(dienste.plattform, Logpfad, name).value_or(Logpfad + name);
-    if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, BeiFehler::Ignorieren)) {
+    if (!Datei_oeffnen(dienste, pfad, Kanalmodus::Append, Fehlerfolge::Ignorieren)) {
         return;
     }
     try {
-        dienste.kanal.zeileSchreiben(speicherform(dienste.plattform, zeile));
+        dienste.kanal.zeileSchreiben(speicherformBilden(dienste.plattform, zeile));
         dienste.kanal.schliessen();
     } catch (const Laufzeitfehler&) {
         // The channel has cut the file back already; like a log book that

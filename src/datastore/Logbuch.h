@@ -18,7 +18,7 @@ void Logbuch_ergaenzen(Dienste& dienste, const QString& Logpfad, const Startwert
 
 // The line before scrambling: "dd.mm.yy hh:nn:ss|user|" ["VelmoAdmin|"] text,
 // the time separated by the locale's time separator.
-QString logzeile(const Plattform& plattform, const QString& Benutzername, std::uint8_t Stufe,
-                 const QString& Text);
+QString logzeileBilden(const Plattform& plattform, const QString& Benutzername, std::uint8_t Stufe,
+                       const QString& Text);
 
 }  // namespace mi

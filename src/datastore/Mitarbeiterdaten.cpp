@@ -37,11 +37,11 @@ constexpr qsizetype Name = 69;
 constexpr char Planerwerte[] = "000,0:000,0:000,0:";
 
 // Characters von to von + laenge - 1, counted from 1; whatever of them exists.
-QString mitte(const QString& text, qsizetype von, qsizetype laenge = -1) {
+QString ausschneiden(const QString& text, qsizetype von, qsizetype laenge = -1) {
     return text.mid(von - 1, laenge);
 }
 
-std::int16_t kopfzahl(const QLocale& gebietsschema, const QString& zeile) {
+std::int16_t kopfzahlLesen(const QLocale& gebietsschema, const QString& zeile) {
     bool zahl = false;
     const double wert = gebietsschema.toDouble(zeile.trimmed(), &zahl);
     if (!zahl || std::isnan(wert)) {
@@ -59,15 +59,15 @@ std::int16_t kopfzahl(const QLocale& gebietsschema, const QString& zeile) {
 // at position 35; it becomes the current one with ",0" added to each value and
 // the four further values "000,0". A current line passes unchanged, since its
 // characters 18 and 24 are the first two values' decimal commas.
-QString aktuellesLayout(QString zeile) {
-    if (mitte(zeile, 18, 1) != u",") {
-        zeile = mitte(zeile, 1, 17) + QStringLiteral(",0") + mitte(zeile, 18);
+QString layoutAktualisieren(QString zeile) {
+    if (ausschneiden(zeile, 18, 1) != u",") {
+        zeile = ausschneiden(zeile, 1, 17) + QStringLiteral(",0") + ausschneiden(zeile, 18);
     }
-    if (mitte(zeile, 24, 1) != u",") {
-        zeile = mitte(zeile, 1, 23) + QStringLiteral(",0") + mitte(zeile, 24, 4) +
-                QStringLiteral(",0") + mitte(zeile, 28, 4) + QStringLiteral(",0") +
-                mitte(zeile, 32, 4) + QStringLiteral(",0:000,0:000,0:000,0:000,0") +
-                mitte(zeile, 36);
+    if (ausschneiden(zeile, 24, 1) != u",") {
+        zeile = ausschneiden(zeile, 1, 23) + QStringLiteral(",0") + ausschneiden(zeile, 24, 4) +
+                QStringLiteral(",0") + ausschneiden(zeile, 28, 4) + QStringLiteral(",0") +
+                ausschneiden(zeile, 32, 4) + QStringLiteral(",0:000,0:000,0:000,0:000,0") +
+                ausschneiden(zeile, 36);
     }
     return zeile;
 }
@@ -79,14 +79,15 @@ Mitarbeiter eintragLesen(const QString& gelesen) {
         m.name = gelesen;
         return m;
     }
-    m.vonDatum = mitte(gelesen, spalte::VonDatum, spalte::Datumsbreite);
-    m.bisDatum = mitte(gelesen, spalte::BisDatum, spalte::Datumsbreite);
-    const QString zeile = aktuellesLayout(gelesen);
+    m.vonDatum = ausschneiden(gelesen, spalte::VonDatum, spalte::Datumsbreite);
+    m.bisDatum = ausschneiden(gelesen, spalte::BisDatum, spalte::Datumsbreite);
+    const QString zeile = layoutAktualisieren(gelesen);
     for (std::size_t i = 0; i < m.urlaub.size(); ++i) {
-        m.urlaub[i] = mitte(zeile, spalte::Urlaub + static_cast<qsizetype>(i) * spalte::Wertabstand,
-                            spalte::Wertbreite);
+        m.urlaub[i] =
+            ausschneiden(zeile, spalte::Urlaub + static_cast<qsizetype>(i) * spalte::Wertabstand,
+                         spalte::Wertbreite);
     }
-    m.sonderurlaub = mitte(zeile, spalte::Sonderurlaub, spalte::Wertbreite);
+    m.sonderurlaub = ausschneiden(zeile, spalte::Sonderurlaub, spalte::Wertbreite);
     const qsizetype doppelpunkt = zeile.indexOf(u':', spalte::Name - 1);
     if (doppelpunkt < 0) {
         // A name field without its end: the planner cannot have written this.
@@ -99,7 +100,7 @@ Mitarbeiter eintragLesen(const QString& gelesen) {
 
 }  // namespace
 
-qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m) {
+qsizetype mitarbeiterzeileBemessen(const Mitarbeiter& m) {
     qsizetype platz = m.name.size();
     if (!m.titel) {
         platz += m.vonDatum.size() + m.bisDatum.size() + m.sonderurlaub.size() + m.kennung.size() +
@@ -111,13 +112,13 @@ qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m) {
     return platz;
 }
 
-qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel) {
+qsizetype mitarbeiterzeileSchreiben(const Mitarbeiter& m, char* ziel) {
     if (m.titel) {
-        return cp1252In(m.name, ziel);
+        return cp1252Schreiben(m.name, ziel);
     }
     char* aus = ziel;
     const auto feld = [&aus](const QString& wert, char danach) {
-        aus += cp1252In(wert, aus);
+        aus += cp1252Schreiben(wert, aus);
         *aus++ = danach;
     };
     feld(m.vonDatum, ':');
@@ -128,17 +129,17 @@ qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel) {
     feld(m.sonderurlaub, ':');
     aus = std::copy_n(Planerwerte, sizeof(Planerwerte) - 1, aus);
     feld(m.name, ':');
-    aus += cp1252In(m.kennung, aus);
+    aus += cp1252Schreiben(m.kennung, aus);
     return aus - ziel;
 }
 
 Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpfad) try {
     const Texte& t = dienste.texte;
-    Planerdatei_oeffnen(dienste, Datenpfad, Dateiname, t.mitarbeiterNichtGefunden.arg(Datenpfad));
-    Kopfzeile_pruefen(dienste, Kopf, t.mitarbeiterKopf);
+    planerdateiOeffnen(dienste, Datenpfad, Dateiname, t.mitarbeiterNichtGefunden.arg(Datenpfad));
+    kopfzeilePruefen(dienste, Kopf, t.mitarbeiterKopf);
     Mitarbeiterliste liste;
     liste.kopfwert = LineIn(dienste);
-    liste.kopfzahl = kopfzahl(dienste.plattform.gebietsschema(), LineIn(dienste));
+    liste.kopfzahl = kopfzahlLesen(dienste.plattform.gebietsschema(), LineIn(dienste));
     Zaehler16 n;
     while (!dienste.kanal.dateiende()) {
         const QString zeile = LineIn(dienste);
@@ -151,9 +152,9 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
     fehlerBehandeln(dienste, QStringLiteral("modMitarbeiterImport - Mitarbeiterdaten_lesen"));
 }
 
-void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
-                                const Mitarbeiterliste& kopf, std::size_t anzahl,
-                                const std::function<Mitarbeiter(std::size_t)>& eintrag) {
+void mitarbeiterdatenSchreiben(Dienste& dienste, const QString& Datenpfad,
+                               const Mitarbeiterliste& kopf, std::size_t anzahl,
+                               const std::function<Mitarbeiter(std::size_t)>& eintrag) {
     const QString pfad =
         dateiFinden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
     Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
@@ -164,11 +165,11 @@ void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
     QByteArray klartext;
     for (std::size_t i = 0; i < anzahl; ++i) {
         const Mitarbeiter m = eintrag(i);
-        const qsizetype platz = mitarbeiterzeilePlatz(m);
+        const qsizetype platz = mitarbeiterzeileBemessen(m);
         if (platz > klartext.size()) {
             klartext.resize(platz * 2);
         }
-        const qsizetype laenge = mitarbeiterzeileIn(m, klartext.data());
+        const qsizetype laenge = mitarbeiterzeileSchreiben(m, klartext.data());
         klartextSchreiben(dienste, QByteArrayView(klartext.constData(), laenge));
     }
     Datei_schliessen(dienste);

@@ -41,13 +41,13 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
 // values come from kopf (its entries are not read); the entries are the
 // anzahl ones eintrag(i) makes, one at a time, so tens of thousands of them
 // never need a list of their own.
-void Mitarbeiterdaten_schreiben(Dienste& dienste, const QString& Datenpfad,
-                                const Mitarbeiterliste& kopf, std::size_t anzahl,
-                                const std::function<Mitarbeiter(std::size_t)>& eintrag);
+void mitarbeiterdatenSchreiben(Dienste& dienste, const QString& Datenpfad,
+                               const Mitarbeiterliste& kopf, std::size_t anzahl,
+                               const std::function<Mitarbeiter(std::size_t)>& eintrag);
 
 // The stored line of one entry, before scrambling: the most bytes it can take,
 // and the line written to ziel, which has that room; the latter returns its length.
-qsizetype mitarbeiterzeilePlatz(const Mitarbeiter& m);
-qsizetype mitarbeiterzeileIn(const Mitarbeiter& m, char* ziel);
+qsizetype mitarbeiterzeileBemessen(const Mitarbeiter& m);
+qsizetype mitarbeiterzeileSchreiben(const Mitarbeiter& m, char* ziel);
 
 }  // namespace mi

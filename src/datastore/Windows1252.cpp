@@ -14,7 +14,7 @@ constexpr std::array<char16_t, 32> Bereich80 = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char zeichenNachByte(char16_t c) {
+char zeichenKodieren(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
     }
@@ -47,10 +47,10 @@ QByteArray cp1252Kodieren(QStringView text) {
 void cp1252Anhaengen(QStringView text, QByteArray& ziel) {
     const qsizetype bisher = ziel.size();
     ziel.resize(bisher + text.size());
-    ziel.truncate(bisher + cp1252In(text, ziel.data() + bisher));
+    ziel.truncate(bisher + cp1252Schreiben(text, ziel.data() + bisher));
 }
 
-qsizetype cp1252In(QStringView text, char* ziel) {
+qsizetype cp1252Schreiben(QStringView text, char* ziel) {
     const char16_t* quelle = text.utf16();
     const qsizetype n = text.size();
     // Mostly plain ASCII, a byte for a character, until the first other one.
@@ -65,7 +65,7 @@ qsizetype cp1252In(QStringView text, char* ziel) {
         if (c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate()) {
             ++i;
         }
-        ziel[laenge++] = zeichenNachByte(c.unicode());
+        ziel[laenge++] = zeichenKodieren(c.unicode());
     }
     return laenge;
 }

@@ -18,6 +18,6 @@ QByteArray cp1252Kodieren(QStringView text);
 // The same, appended to ziel, or written to ziel, which has room for
 // text.size() bytes; the latter returns how many it wrote.
 void cp1252Anhaengen(QStringView text, QByteArray& ziel);
-qsizetype cp1252In(QStringView text, char* ziel);
+qsizetype cp1252Schreiben(QStringView text, char* ziel);
 
 }  // namespace mi

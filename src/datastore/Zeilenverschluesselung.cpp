@@ -32,7 +32,7 @@ constexpr std::array<std::uint8_t, 2 * Periode> Versatztafel = [] {
 }();
 
 // Past 255 a code wraps to 32 and up, never into the control range.
-struct Verschieben {
+struct Verschiebung {
     std::uint8_t operator()(std::uint8_t p, std::uint8_t o) const {
         const auto c = static_cast<std::uint8_t>(p + o);
         return static_cast<std::uint8_t>(c + (c < p ? 32 : 0));
@@ -48,7 +48,7 @@ struct Verschieben {
 };
 
 // Below 32 a code wraps back to the top of the byte range.
-struct Zurueck {
+struct Rueckverschiebung {
     std::uint8_t operator()(std::uint8_t c, std::uint8_t o) const {
         return static_cast<std::uint8_t>(c - o + (c < o + 32 ? 224 : 0));
     }
@@ -64,47 +64,47 @@ struct Zurueck {
 };
 
 // Sixteen bytes from quelle to ziel, with the offsets from o.
-template <typename Schritt>
+template <typename Umsetzung>
 void stueckUmsetzen(const std::uint8_t* quelle, const std::uint8_t* o, std::uint8_t* ziel,
-                    Schritt schritt) {
+                    Umsetzung umsetzung) {
 #ifdef MI_SSE2
-    const __m128i ergebnis = schritt(_mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle)),
-                                     _mm_loadu_si128(reinterpret_cast<const __m128i*>(o)));
+    const __m128i ergebnis = umsetzung(_mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle)),
+                                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(o)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel), ergebnis);
 #else
     for (qsizetype j = 0; j < Stueck; ++j) {
-        ziel[j] = schritt(quelle[j], o[j]);
+        ziel[j] = umsetzung(quelle[j], o[j]);
     }
 #endif
 }
 
-// Applies schritt to n bytes from quelle to ziel (which do not overlap), byte
+// Applies umsetzung to n bytes from quelle to ziel (which do not overlap), byte
 // i with the offset of position i of a line starting with start.
-template <typename Schritt>
-void stueckweise(const std::uint8_t* quelle, std::uint8_t* ziel, qsizetype n, std::uint8_t start,
-                 Schritt schritt) {
+template <typename Umsetzung>
+void stueckweiseUmsetzen(const std::uint8_t* quelle, std::uint8_t* ziel, qsizetype n,
+                         std::uint8_t start, Umsetzung umsetzung) {
     const std::uint8_t* versatz = Versatztafel.data() + (start & 63);
     if (n < Stueck) {
         for (qsizetype i = 0; i < n; ++i) {
-            ziel[i] = schritt(quelle[i], versatz[i]);
+            ziel[i] = umsetzung(quelle[i], versatz[i]);
         }
         return;
     }
     qsizetype i = 0;
     for (; i + Stueck <= n; i += Stueck) {
-        stueckUmsetzen(quelle + i, versatz + (i & (Periode - 1)), ziel + i, schritt);
+        stueckUmsetzen(quelle + i, versatz + (i & (Periode - 1)), ziel + i, umsetzung);
     }
     if (i < n) {
         // The last sixteen bytes once more, overlapping the piece before: the
         // same bytes give the same result, and nothing beyond the line is touched.
         const qsizetype letztes = n - Stueck;
         const std::uint8_t* o = Versatztafel.data() + (((start & 63) + letztes) & (Periode - 1));
-        stueckUmsetzen(quelle + letztes, o, ziel + letztes, schritt);
+        stueckUmsetzen(quelle + letztes, o, ziel + letztes, umsetzung);
     }
 }
 
 // Whether every byte is at least 32, as in every line the planner writes.
-bool ohneSteuerzeichen(const std::uint8_t* quelle, qsizetype n) {
+bool steuerzeichenfrei(const std::uint8_t* quelle, qsizetype n) {
     qsizetype i = 0;
 #ifdef MI_SSE2
     __m128i kleinstes = _mm_set1_epi8(static_cast<char>(255));
@@ -128,13 +128,13 @@ bool ohneSteuerzeichen(const std::uint8_t* quelle, qsizetype n) {
 
 }  // namespace
 
-qsizetype verschluesselnIn(QByteArrayView klartext, std::uint8_t start, char* ziel) {
+qsizetype verschluesseltSchreiben(QByteArrayView klartext, std::uint8_t start, char* ziel) {
     const auto* quelle = reinterpret_cast<const std::uint8_t*>(klartext.data());
     auto* aus = reinterpret_cast<std::uint8_t*>(ziel);
     const qsizetype n = klartext.size();
-    if (ohneSteuerzeichen(quelle, n)) {
+    if (steuerzeichenfrei(quelle, n)) {
         aus[0] = start;
-        stueckweise(quelle, aus + 1, n, start, Verschieben{});
+        stueckweiseUmsetzen(quelle, aus + 1, n, start, Verschiebung{});
         return n + 1;
     }
     // Bytes below 32 are dropped and take no offset: the rest moves up.
@@ -153,25 +153,25 @@ qsizetype verschluesselnIn(QByteArrayView klartext, std::uint8_t start, char* zi
     return laenge;
 }
 
-void entschluesselnIn(QByteArrayView zeile, char* ziel) {
-    stueckweise(reinterpret_cast<const std::uint8_t*>(zeile.data()) + 1,
-                reinterpret_cast<std::uint8_t*>(ziel), zeile.size() - 1,
-                static_cast<std::uint8_t>(zeile.front()), Zurueck{});
+void entschluesseltSchreiben(QByteArrayView zeile, char* ziel) {
+    stueckweiseUmsetzen(reinterpret_cast<const std::uint8_t*>(zeile.data()) + 1,
+                        reinterpret_cast<std::uint8_t*>(ziel), zeile.size() - 1,
+                        static_cast<std::uint8_t>(zeile.front()), Rueckverschiebung{});
 }
 
 QByteArray zeileVerschluesseln(QByteArrayView klartext, std::uint8_t start) {
     QByteArray zeile(klartext.size() + 1, Qt::Uninitialized);
-    zeile.truncate(verschluesselnIn(klartext, start, zeile.data()));
+    zeile.truncate(verschluesseltSchreiben(klartext, start, zeile.data()));
     return zeile;
 }
 
 QByteArray zeileEntschluesseln(QByteArrayView zeile) {
     QByteArray klartext(zeile.size() - 1, Qt::Uninitialized);
-    entschluesselnIn(zeile, klartext.data());
+    entschluesseltSchreiben(zeile, klartext.data());
     return klartext;
 }
 
-std::uint8_t startzeichen(double zufall) {
+std::uint8_t startzeichenWaehlen(double zufall) {
     // Positive, so the conversion rounds down as the planner's Int does.
     return static_cast<std::uint8_t>(zufall * 223 + 32);
 }
@@ -179,7 +179,7 @@ std::uint8_t startzeichen(double zufall) {
 namespace {
 
 // The next stored line, checked for what unscrambling needs.
-QByteArrayView naechsteZeile(Dateikanal& kanal) {
+QByteArrayView naechsteZeileLesen(Dateikanal& kanal) {
     const QByteArrayView zeile = kanal.zeileAnsehen();
     if (zeile.isEmpty()) {
         // No start character to take the offset from.
@@ -190,11 +190,12 @@ QByteArrayView naechsteZeile(Dateikanal& kanal) {
 }
 
 // Scrambles klartext straight into the channel's buffer.
-void klartextAufKanal(Dienste& dienste, QByteArrayView klartext) {
+void klartextAufKanalSchreiben(Dienste& dienste, QByteArrayView klartext) {
     Zaehler16::pruefen(klartext.size());
-    const std::uint8_t start = startzeichen(dienste.plattform.zufallszahlZiehen());
-    dienste.kanal.zeileErzeugen(
-        klartext.size() + 1, [&](char* ziel) { return verschluesselnIn(klartext, start, ziel); });
+    const std::uint8_t start = startzeichenWaehlen(dienste.plattform.zufallszahlZiehen());
+    dienste.kanal.zeileErzeugen(klartext.size() + 1, [&](char* ziel) {
+        return verschluesseltSchreiben(klartext, start, ziel);
+    });
 }
 
 const QString OrtLineIn = QStringLiteral("modMitarbeiterImport - LineIn");
@@ -203,37 +204,37 @@ const QString OrtLineOut = QStringLiteral("modMitarbeiterImport - LineOut");
 }  // namespace
 
 QString LineIn(Dienste& dienste) try {
-    return cp1252Dekodieren(zeileEntschluesseln(naechsteZeile(dienste.kanal)));
+    return cp1252Dekodieren(zeileEntschluesseln(naechsteZeileLesen(dienste.kanal)));
 } catch (...) {
     fehlerBehandeln(dienste, OrtLineIn);
 }
 
 QByteArrayView gespeicherteZeileLesen(Dienste& dienste) try {
-    return naechsteZeile(dienste.kanal);
+    return naechsteZeileLesen(dienste.kanal);
 } catch (...) {
     fehlerBehandeln(dienste, OrtLineIn);
 }
 
-QByteArray speicherform(Plattform& plattform, const QString& text) {
+QByteArray speicherformBilden(Plattform& plattform, const QString& text) {
     const QByteArray klartext = cp1252Kodieren(text);
     Zaehler16::pruefen(klartext.size());
-    return zeileVerschluesseln(klartext, startzeichen(plattform.zufallszahlZiehen()));
+    return zeileVerschluesseln(klartext, startzeichenWaehlen(plattform.zufallszahlZiehen()));
 }
 
 void LineOut(Dienste& dienste, const QString& text) try {
-    klartextAufKanal(dienste, cp1252Kodieren(text));
+    klartextAufKanalSchreiben(dienste, cp1252Kodieren(text));
 } catch (...) {
     fehlerBehandeln(dienste, OrtLineOut);
 }
 
 void klartextSchreiben(Dienste& dienste, QByteArrayView klartext) try {
-    klartextAufKanal(dienste, klartext);
+    klartextAufKanalSchreiben(dienste, klartext);
 } catch (...) {
     fehlerBehandeln(dienste, OrtLineOut);
 }
 
-void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
-                         const QString& fehlt) {
+void planerdateiOeffnen(Dienste& dienste, const QString& Datenpfad, const QString& name,
+                        const QString& fehlt) {
     const auto pfad = dateiFinden(dienste.plattform, Datenpfad, name);
     if (!pfad) {
         Abbruchmeldung(dienste, fehlt);
@@ -241,7 +242,7 @@ void Planerdatei_oeffnen(Dienste& dienste, const QString& Datenpfad, const QStri
     Datei_oeffnen(dienste, *pfad, Kanalmodus::Input);
 }
 
-void Kopfzeile_pruefen(Dienste& dienste, const QString& kopf, const QString& meldung) {
+void kopfzeilePruefen(Dienste& dienste, const QString& kopf, const QString& meldung) {
     if (LineIn(dienste) != kopf) {
         Abbruchmeldung(dienste, meldung);
     }

@@ -96,8 +96,8 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
     if (einstellungen != Einstellungen) {
         Konfigdaten_schreiben(dienste, ordner.Datenpfad, einstellungen);
     }
-    Mitarbeiterdaten_schreiben(dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
-                               [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
+    mitarbeiterdatenSchreiben(dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
+                              [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
     Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
     // Said only once every file is written: a failure on the way has ended the
     // program with its own message.

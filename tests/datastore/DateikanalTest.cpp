@@ -27,7 +27,7 @@ TEST(DateiOeffnenTest, FalseWhenIgnoredElseTheMessageOfTheMode) {
     for (const auto& [sprache, modus, erwartet] : faelle) {
         test::Fall f(sprache);
         const QString pfad = f.baum.pfad("fehlt/a.dat");
-        EXPECT_FALSE(Datei_oeffnen(f.dienste, pfad, modus, BeiFehler::Ignorieren));
+        EXPECT_FALSE(Datei_oeffnen(f.dienste, pfad, modus, Fehlerfolge::Ignorieren));
         // A file left open is closed by the failing open.
         ASSERT_TRUE(Datei_oeffnen(f.dienste, f.baum.datei("offen.dat"), Kanalmodus::Input));
         EXPECT_EQ(f.endet([&, modus = modus] { Datei_oeffnen(f.dienste, pfad, modus); }),

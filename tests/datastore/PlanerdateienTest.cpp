@@ -48,8 +48,8 @@ TEST(ZeilenverschluesselungTest, EveryByteSurvivesUnderEveryStartCharacter) {
                                                 [](char a, char b) { return uchar(a) < uchar(b); });
         ASSERT_GE(uchar(*kleinster), 32) << "start " << s;
     }
-    EXPECT_EQ(startzeichen(0.0), 32);
-    EXPECT_EQ(startzeichen(0.9999999999999999), 254);
+    EXPECT_EQ(startzeichenWaehlen(0.0), 32);
+    EXPECT_EQ(startzeichenWaehlen(0.9999999999999999), 254);
 }
 
 TEST(Windows1252Test, EveryByteSurvivesAndAForeignCharacterIsOneQuestionMark) {
@@ -186,8 +186,8 @@ TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesW
     EXPECT_EQ(felder(liste.eintraege[2]), meier + "000,0");
     QByteArray zeilen;
     for (const Mitarbeiter& m : liste.eintraege) {
-        QByteArray zeile(mitarbeiterzeilePlatz(m), Qt::Uninitialized);
-        zeilen += zeile.left(mitarbeiterzeileIn(m, zeile.data())) + '|';
+        QByteArray zeile(mitarbeiterzeileBemessen(m), Qt::Uninitialized);
+        zeilen += zeile.left(mitarbeiterzeileSchreiben(m, zeile.data())) + '|';
     }
     const QString umgesetzt = QString(Aktuell).replace("002,5", "000,0");
     EXPECT_EQ(zeilen, cp1252Kodieren(Aktuell + "|Nord|" + umgesetzt + "|"));
@@ -289,7 +289,8 @@ TEST(LogbuchTest, AppendsToTheMonthOfTheStartDateSilentWithoutFolder) {
     Logbuch_ergaenzen(f.dienste, "", start, 2, "x");  // no log folder: nothing is logged
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"0701 VELMONT.LOG"});
     f.u.plattform.locale = QLocale(QLocale::Finnish, QLocale::Finland);
-    EXPECT_EQ(logzeile(f.u.plattform, "Meier", 2, "t"), "01.02.07 00.03.09|Meier|VelmoAdmin|t");
+    EXPECT_EQ(logzeileBilden(f.u.plattform, "Meier", 2, "t"),
+              "01.02.07 00.03.09|Meier|VelmoAdmin|t");
 }
 
 }  // namespace
