@@ -18,14 +18,15 @@ const QString Kopf = QStringLiteral("[Velmont]");
 const QString DatenSchluessel = QStringLiteral("data_pfad=");
 const QString LogSchluessel = QStringLiteral("log_pfad=");
 
-std::optional<QString> einstellungsdatei(const Plattform& p, const QString& Installationspfad) {
+std::optional<QString> einstellungsdateiFinden(const Plattform& p,
+                                               const QString& Installationspfad) {
     if (auto pfad = dateiFinden(p, Installationspfad, Dateiname)) {
         return pfad;
     }
     return dateiFinden(p, trennerAnhaengen(p.programmordner()), Dateiname);
 }
 
-QString klartextzeile(Dateikanal& kanal) {
+QString klartextzeileLesen(Dateikanal& kanal) {
     return cp1252Dekodieren(kanal.zeileLesen());
 }
 
@@ -41,19 +42,19 @@ std::optional<std::array<QString, 3>> zeilenLesen(Dienste& dienste, const QStrin
     } else {
         Datei_schliessen(dienste);
         Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
-        if (klartextzeile(dienste.kanal) != Kopf) {
+        if (klartextzeileLesen(dienste.kanal) != Kopf) {
             Datei_schliessen(dienste);
             return std::nullopt;
         }
-        zeilen[1] = klartextzeile(dienste.kanal);
-        zeilen[2] = klartextzeile(dienste.kanal);
+        zeilen[1] = klartextzeileLesen(dienste.kanal);
+        zeilen[2] = klartextzeileLesen(dienste.kanal);
     }
     Datei_schliessen(dienste);
     return zeilen;
 }
 
 // Every later step joins file names straight onto the folders.
-QString alsOrdner(const QString& pfad) {
+QString ordnerpfadBilden(const QString& pfad) {
     return pfad.isEmpty() ? pfad : trennerAnhaengen(pfad);
 }
 
@@ -62,7 +63,7 @@ QString alsOrdner(const QString& pfad) {
 Planerordner Installationsdaten_lesen(Dienste& dienste, const QString& Installationspfad) {
     Planerordner ordner;
     try {
-        const auto pfad = einstellungsdatei(dienste.plattform, Installationspfad);
+        const auto pfad = einstellungsdateiFinden(dienste.plattform, Installationspfad);
         if (!pfad) {
             return ordner;
         }
@@ -70,9 +71,9 @@ Planerordner Installationsdaten_lesen(Dienste& dienste, const QString& Installat
         if (!zeilen || !(*zeilen)[1].startsWith(DatenSchluessel)) {
             return ordner;
         }
-        ordner.Datenpfad = alsOrdner((*zeilen)[1].mid(DatenSchluessel.size()));
+        ordner.Datenpfad = ordnerpfadBilden((*zeilen)[1].mid(DatenSchluessel.size()));
         if ((*zeilen)[2].startsWith(LogSchluessel)) {
-            ordner.Logpfad = alsOrdner((*zeilen)[2].mid(LogSchluessel.size()));
+            ordner.Logpfad = ordnerpfadBilden((*zeilen)[2].mid(LogSchluessel.size()));
         }
     } catch (const std::exception&) {
         // A file that is not what it should be leaves the user to choose the

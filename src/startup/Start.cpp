@@ -11,7 +11,7 @@ namespace mi {
 
 namespace {
 
-QString installationsbasis(const Plattform& p) {
+QString installationsbasisErmitteln(const Plattform& p) {
     const QString oeffentlich = p.umgebungsvariable(QStringLiteral("PUBLIC"));
     if (oeffentlich.isEmpty()) {
         return trennerAnhaengen(
@@ -39,7 +39,7 @@ const QString OrtMain = QStringLiteral("modMitarbeiterImport - Main");
 // Start-up under Main's error handler. A failure to build the window's own
 // parts (errors 50003 and 339) means the planner is not installed.
 void starten(Dienste& dienste, const Fensterstart& fensterZeigen) try {
-    const Startwerte start = Startwerte_setzen(dienste);
+    const Startwerte start = startwerteSetzen(dienste);
     const Planerordner ordner = Installationsdaten_lesen(dienste, start.Installationspfad);
     fensterZeigen(start, ordner);
 } catch (const Laufzeitfehler& fehler) {
@@ -55,7 +55,7 @@ void starten(Dienste& dienste, const Fensterstart& fensterZeigen) try {
 
 }  // namespace
 
-Startwerte Startwerte_setzen(Dienste& dienste) {
+Startwerte startwerteSetzen(Dienste& dienste) {
     const Plattform& p = dienste.plattform;
     Startwerte start;
     start.Tagesdatum = FormatDatumDS(p.jetzt().date());
@@ -63,7 +63,7 @@ Startwerte Startwerte_setzen(Dienste& dienste) {
     if (start.Benutzername.isEmpty()) {
         start.Benutzername = QStringLiteral("NoName");
     }
-    start.Installationspfad = installationspfadSuchen(p, installationsbasis(p));
+    start.Installationspfad = installationspfadSuchen(p, installationsbasisErmitteln(p));
     return start;
 }
 

@@ -13,7 +13,7 @@ struct Dienste;
 
 // Start-up up to the settings file: today's date, the user name and the
 // planner's installation folder.
-Startwerte Startwerte_setzen(Dienste& dienste);
+Startwerte startwerteSetzen(Dienste& dienste);
 
 // Shows the window with the values start-up found.
 using Fensterstart = std::function<void(const Startwerte&, const Planerordner&)>;

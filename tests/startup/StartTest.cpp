@@ -38,7 +38,7 @@ TEST(Startwerte, InstallationProbesInFixedOrder) {
         Umgebung u;
         u.plattform.umgebung["PUBLIC"] = einsetzen(fall.PUBLIC);
         u.plattform.umgebung["ProgramFiles"] = einsetzen(fall.ProgramFiles);
-        EXPECT_EQ(Startwerte_setzen(u.dienste).Installationspfad,
+        EXPECT_EQ(startwerteSetzen(u.dienste).Installationspfad,
                   einsetzen(fall.erwartet) + QDir::separator());
     }
 }
