@@ -30,7 +30,7 @@ bool istUnterordnerDerDaten(const QString& pfad) {
 // A folder that vanished or cannot be read lists nothing, just like a folder
 // without data: tell the two apart, or the user would hear "no data" about a
 // folder that was never looked into. Nothing when it cannot be listed.
-std::optional<bool> hatPlanerdaten(Dienste& dienste, const QString& ordner) {
+std::optional<bool> planerdatenSuchen(Dienste& dienste, const QString& ordner) {
     const auto namen = dateienAuflisten(dienste.plattform, ordner, Planermuster);
     if (!namen) {
         Meldung(dienste,
@@ -42,7 +42,7 @@ std::optional<bool> hatPlanerdaten(Dienste& dienste, const QString& ordner) {
 
 // Data wins over the language folder; inside the language folder the data may
 // lie directly or in its own Data subfolder.
-std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewaehlt) {
+std::optional<QString> unterordnerMitDatenFinden(Dienste& dienste, const QString& gewaehlt) {
     const Plattform& p = dienste.plattform;
     if (Ordner_vorhanden(p, gewaehlt + Datenordnername)) {
         return gewaehlt + Datenordnername + Trenner;
@@ -51,7 +51,7 @@ std::optional<QString> unterordnerMitDaten(Dienste& dienste, const QString& gewa
     if (!Ordner_vorhanden(p, sprachordner)) {
         return gewaehlt;
     }
-    const auto imSprachordner = hatPlanerdaten(dienste, sprachordner);
+    const auto imSprachordner = planerdatenSuchen(dienste, sprachordner);
     if (!imSprachordner) {
         return std::nullopt;
     }
@@ -78,7 +78,7 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     if (istUnterordnerDerDaten(gewaehlt)) {
         gewaehlt = ParentDir(gewaehlt);
     }
-    const auto gefunden = hatPlanerdaten(dienste, gewaehlt);
+    const auto gefunden = planerdatenSuchen(dienste, gewaehlt);
     if (!gefunden) {
         return std::nullopt;
     }
@@ -86,7 +86,7 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste) try {
     if (*gefunden || heisstData) {
         return gewaehlt;
     }
-    return unterordnerMitDaten(dienste, gewaehlt);
+    return unterordnerMitDatenFinden(dienste, gewaehlt);
 } catch (...) {
     fehlerBehandeln(dienste, QStringLiteral("modOrdner - Datenordner_auswählen"));
 }
@@ -104,7 +104,7 @@ QString ParentDir(const QString& pfad) {
     return QString();
 }
 
-bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner) {
+bool planerdatenVorhanden(const Plattform& plattform, const QString& ordner) {
     const auto namen = dateienAuflisten(plattform, ordner, Planermuster);
     return namen && !namen->isEmpty();
 }

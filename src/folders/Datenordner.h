@@ -22,6 +22,6 @@ std::optional<QString> Datenordner_auswaehlen(Dienste& dienste);
 QString ParentDir(const QString& pfad);
 
 // The planner data test: the folder holds a file matching "*Data.dat".
-bool Planerdaten_vorhanden(const Plattform& plattform, const QString& ordner);
+bool planerdatenVorhanden(const Plattform& plattform, const QString& ordner);
 
 }  // namespace mi

@@ -94,7 +94,7 @@ void Assistent::Form_Load() {
 void Assistent::laden() try {
     zustaende_ = Schrittzustaende();
     const QString& daten = sitzung_.ordner.Datenpfad;
-    if (!daten.isEmpty() && Planerdaten_vorhanden(dienste_.plattform, daten)) {
+    if (!daten.isEmpty() && planerdatenVorhanden(dienste_.plattform, daten)) {
         datenordnerChecken();
     }
 } catch (...) {

@@ -10,7 +10,7 @@ namespace mi {
 
 std::optional<QString> Datenordner_checken(Dienste& dienste, const QString& Datenpfad,
                                            const QString& Logpfad) try {
-    if (!Planerdaten_vorhanden(dienste.plattform, Datenpfad)) {
+    if (!planerdatenVorhanden(dienste.plattform, Datenpfad)) {
         Meldung(dienste,
                 dienste.texte.keineDatenImOrdner.arg(Pfad_zitieren(dienste.texte, Datenpfad)));
         return std::nullopt;
