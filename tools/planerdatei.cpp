@@ -63,8 +63,8 @@ std::optional<QByteArrayList> klartextLesen(const QString& pfad) {
         const QString text = mi::importtextDekodieren(kanal.restLesen());
         kanal.schliessen();
         QByteArrayList zeilen;
-        for (mi::Importzeilen z(text); !z.ende();) {
-            zeilen.append(mi::cp1252Kodieren(z.naechste()));
+        for (mi::Zeilenleser z(text); !z.ende();) {
+            zeilen.append(mi::cp1252Kodieren(z.zeileLesen()));
         }
         return zeilen;
     } catch (const mi::Laufzeitfehler& fehler) {

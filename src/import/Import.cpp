@@ -22,7 +22,7 @@ constexpr qsizetype Tagesschritt = 29;
 
 // The employee is written at once, while the rows' Importdatei is there: its
 // texts point into it, without a copy of each of tens of thousands of fields.
-Mitarbeiter alsMitarbeiter(const ImportZeile& z) {
+Mitarbeiter mitarbeiterBilden(const ImportZeile& z) {
     Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
         m.titel = true;
@@ -51,7 +51,7 @@ bool endetMitEinerVon(const ImportZeile& z, QStringView ziffern) {
 }
 
 // Whether a row with day values has one of them ending in one of the digits.
-bool brauchen(const ImportTabelle& zeilen, QStringView ziffern) {
+bool ziffernBenoetigt(const ImportTabelle& zeilen, QStringView ziffern) {
     return std::any_of(zeilen.begin(), zeilen.end(), [&](const ImportZeile& zeile) {
         // text rows carry no day values
         return !zeile.Urlaubsanspruch1.isEmpty() && endetMitEinerVon(zeile, ziffern);
@@ -61,15 +61,15 @@ bool brauchen(const ImportTabelle& zeilen, QStringView ziffern) {
 // The settings line with the day-value step the rows need: halves for a
 // value ending in 5, tenths for any other digit but 0. The step is only ever
 // raised, and a line too short to hold it is left alone.
-QString mitTagesschritt(const ImportTabelle& zeilen, QString einstellungen) {
+QString tagesschrittAnheben(const ImportTabelle& zeilen, QString einstellungen) {
     if (einstellungen.size() <= Tagesschritt) {
         return einstellungen;
     }
     QChar& schritt = einstellungen[Tagesschritt];
-    if (schritt == u'0' && brauchen(zeilen, u"5")) {
+    if (schritt == u'0' && ziffernBenoetigt(zeilen, u"5")) {
         schritt = u'1';
     }
-    if ((schritt == u'0' || schritt == u'1') && brauchen(zeilen, u"12346789")) {
+    if ((schritt == u'0' || schritt == u'1') && ziffernBenoetigt(zeilen, u"12346789")) {
         schritt = u'2';
     }
     return einstellungen;
@@ -84,7 +84,7 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
     const Texte& t = dienste.texte;
     // The step is settled before anything is written, and written before the
     // employee file, whose day values rely on it.
-    const QString einstellungen = mitTagesschritt(ImportZeilen, Einstellungen);
+    const QString einstellungen = tagesschrittAnheben(ImportZeilen, Einstellungen);
     const Mitarbeiterliste alt = Mitarbeiterdaten_lesen(dienste, ordner.Datenpfad);
     if (!alt.leer() && !jaNeinFragen(dienste, t.ueberschreibenHinweis + QStringLiteral("\r\r") +
                                                   t.ueberschreibenFrage)) {
@@ -97,7 +97,7 @@ Importergebnis Mitarbeiterdaten_importieren(Dienste& dienste, const Planerordner
         Konfigdaten_schreiben(dienste, ordner.Datenpfad, einstellungen);
     }
     mitarbeiterdatenSchreiben(dienste, ordner.Datenpfad, alt, ImportZeilen.size(),
-                              [&](std::size_t i) { return alsMitarbeiter(ImportZeilen[i]); });
+                              [&](std::size_t i) { return mitarbeiterBilden(ImportZeilen[i]); });
     Logbuch_ergaenzen(dienste, ordner.Logpfad, start, 2, t.logtextImport);
     // Said only once every file is written: a failure on the way has ended the
     // program with its own message.

@@ -35,7 +35,7 @@ bool endetImZeichen(QByteArrayView bytes) {
 
 // A decoder that keeps a byte-order mark at its start as the character it is,
 // as everywhere else: nothing of the file is dropped unseen.
-QStringDecoder utf8Dekodierer(QStringConverter::Flags flags = {}) {
+QStringDecoder utf8DekodiererAnlegen(QStringConverter::Flags flags = {}) {
     return QStringDecoder(QStringConverter::Utf8,
                           flags | QStringConverter::Flag::ConvertInitialBom);
 }
@@ -43,9 +43,9 @@ QStringDecoder utf8Dekodierer(QStringConverter::Flags flags = {}) {
 // Valid UTF-8 as text, decoded a piece at a time, so that a file in another
 // encoding is found at its first piece with a fault and not decoded whole.
 // Nothing at the first fault: the caller then decides on the whole file.
-std::optional<QString> gueltigesUtf8(QByteArrayView bytes) {
+std::optional<QString> gueltigesUtf8Lesen(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);  // never more characters than bytes
-    QStringDecoder utf8 = utf8Dekodierer();         // keeps a character split between pieces
+    QStringDecoder utf8 = utf8DekodiererAnlegen();  // keeps a character split between pieces
     QChar* const anfang = text.data();
     QChar* ende = anfang;
     for (qsizetype von = 0; von < bytes.size(); von += Dekodierstueck) {
@@ -63,7 +63,7 @@ std::optional<QString> gueltigesUtf8(QByteArrayView bytes) {
 }
 
 // The length of the valid UTF-8 sequence of two to four bytes at i, else 0.
-qsizetype utf8Folge(QByteArrayView bytes, qsizetype i) {
+qsizetype utf8FolgeMessen(QByteArrayView bytes, qsizetype i) {
     const auto byte = [&](qsizetype k) {
         return k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0U;
     };
@@ -91,9 +91,9 @@ qsizetype utf8Folge(QByteArrayView bytes, qsizetype i) {
 
 // Whether the bytes hold UTF-8 beyond ASCII anywhere; only the bytes from
 // 0x80 on are looked at.
-bool mitUtf8Folge(QByteArrayView bytes) {
+bool enthaeltUtf8Folge(QByteArrayView bytes) {
     for (qsizetype i = hohesByteFinden(bytes, 0); i >= 0; i = hohesByteFinden(bytes, i + 1)) {
-        if (utf8Folge(bytes, i) > 0) {
+        if (utf8FolgeMessen(bytes, i) > 0) {
             return true;
         }
     }
@@ -111,7 +111,7 @@ QString zeilenweiseDekodieren(QByteArrayView bytes) {
             ++bis;
         }
         const QByteArrayView zeile = bytes.sliced(von, bis - von);
-        QStringDecoder utf8 = utf8Dekodierer(QStringConverter::Flag::Stateless);
+        QStringDecoder utf8 = utf8DekodiererAnlegen(QStringConverter::Flag::Stateless);
         const QString gelesen = utf8.decode(zeile);
         text += utf8.hasError() ? cp1252Dekodieren(zeile) : gelesen;
         if (bis < bytes.size()) {
@@ -160,7 +160,7 @@ constexpr std::string_view Utf16LeBom("\xFF\xFE", 2);
 constexpr std::string_view Utf16BeBom("\xFE\xFF", 2);
 
 // The "sep=X" line a spreadsheet writes first, quoted or not, in any letter case.
-std::optional<QChar> trennzeichenzeile(QStringView zeile) {
+std::optional<QChar> trennzeichenzeileLesen(QStringView zeile) {
     if (zeile.size() == 7 && zeile.front() == u'"' && zeile.back() == u'"') {
         zeile = zeile.sliced(1, 5);
     }
@@ -182,7 +182,7 @@ bool istKopfzeile(QStringView zeile) {
 
 // A header may run over several records until they hold enough separators
 // together; a header the file ends in consumes every record.
-void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Importsaetze& saetze) {
+void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Satzleser& saetze) {
     std::int16_t summe = 0;
     for (;;) {
         Zaehler16::pruefen(satz.size());
@@ -190,7 +190,7 @@ void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Importsa
         if (summe >= schwelle || saetze.ende()) {
             return;
         }
-        satz = saetze.naechster().text;
+        satz = saetze.satzLesen().text;
         if (saetze.ende()) {
             return;  // the file's last record belongs to the header unread
         }
@@ -200,14 +200,14 @@ void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Importsa
 // What the closing message shows of a line passed over.
 constexpr qsizetype Anfangslaenge = 40;
 
-QString zeilenanfang(QStringView text) {
+QString zeilenanfangBilden(QStringView text) {
     if (text.size() <= Anfangslaenge) {
-        return steuerzeichenSichtbar(text);
+        return steuerzeichenZeigen(text);
     }
     // A character beyond 0xFFFF is not cut in two.
     const qsizetype laenge =
         text[Anfangslaenge - 1].isHighSurrogate() ? Anfangslaenge + 1 : Anfangslaenge;
-    return steuerzeichenSichtbar(text.first(laenge)) + QChar(u'\u2026');
+    return steuerzeichenZeigen(text.first(laenge)) + QChar(u'\u2026');
 }
 
 // The record points into the file's text, which the Importdatei keeps. One
@@ -217,7 +217,7 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsat
     const char16_t sep = datei.trennzeichen.unicode();
     if (satz.text.isEmpty() || einesVonZweiFinden(satz.text, 0, sep, sep) < 0) {
         if (!satz.text.trimmed().isEmpty()) {
-            datei.ueberlesen.push_back({satz.zeile, zeilenanfang(satz.text)});
+            datei.ueberlesen.push_back({satz.zeile, zeilenanfangBilden(satz.text)});
         }
         return;
     }
@@ -230,7 +230,7 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsat
 
 }  // namespace
 
-QStringView Importzeilen::naechste() {
+QStringView Zeilenleser::zeileLesen() {
     const qsizetype gefunden = einesVonZweiFinden(text_, pos_, u'\r', u'\n');
     qsizetype i = gefunden < 0 ? text_.size() : gefunden;
     const QStringView zeile = text_.sliced(pos_, i - pos_);
@@ -242,7 +242,7 @@ QStringView Importzeilen::naechste() {
 }
 
 // The lines of a text, CR LF counted as one line end.
-qsizetype Importsaetze::zeilenAnzahl(QStringView text) {
+qsizetype Satzleser::zeilenZaehlen(QStringView text) {
     qsizetype anzahl = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\n' ||
@@ -253,12 +253,12 @@ qsizetype Importsaetze::zeilenAnzahl(QStringView text) {
     return anzahl;
 }
 
-qsizetype Importsaetze::zeilenende(qsizetype ab) const {
+qsizetype Satzleser::zeilenendeFinden(qsizetype ab) const {
     const qsizetype i = einesVonZweiFinden(text_, ab, u'\r', u'\n');
     return i < 0 ? text_.size() : i;
 }
 
-Importsatz Importsaetze::naechster() {
+Importsatz Satzleser::satzLesen() {
     Importsatz satz;
     satz.zeile = zeile_;
     const qsizetype von = pos_;
@@ -267,23 +267,23 @@ Importsatz Importsaetze::naechster() {
     if (ende < 0) {
         ende = n;
     } else if (text_[ende] == u'"') {
-        ende = zitiertesEnde(von, satz);
+        ende = zitatendeFinden(von, satz);
     }
     satz.text = text_.sliced(von, ende - von);
     if (ende < n) {
         ende += (text_[ende] == u'\r' && ende + 1 < n && text_[ende + 1] == u'\n') ? 2 : 1;
     }
     pos_ = ende;
-    zeile_ += satz.umbrochen ? zeilenAnzahl(satz.text) : 1;
+    zeile_ += satz.umbrochen ? zeilenZaehlen(satz.text) : 1;
     return satz;
 }
 
-// The end of a record holding a quote: its fields as Importfelder splits them,
+// The end of a record holding a quote: its fields as Feldleser splits them,
 // each quoted one to its closing quote.
-qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
+qsizetype Satzleser::zitatendeFinden(qsizetype von, Importsatz& satz) const {
     const qsizetype n = text_.size();
     qsizetype feld = von;  // where the field starts
-    qsizetype zeile = zeilenende(von);
+    qsizetype zeile = zeilenendeFinden(von);
     for (;;) {
         // The next quote on the field's line that starts a field.
         qsizetype quote = feld;
@@ -329,30 +329,30 @@ qsizetype Importsaetze::zitiertesEnde(qsizetype von, Importsatz& satz) const {
             }
             feld = danach + 1;
             if (umbrochen) {
-                zeile = zeilenende(feld);
+                zeile = zeilenendeFinden(feld);
             }
             break;
         }
     }
 }
 
-QString Importfelder::naechstes() {
+QString Feldleser::feldLesen() {
     if (ende()) {
         return {};
     }
     if (pos_ < text_.size() && text_[pos_] == u'"') {
-        if (auto feld = zitiert()) {
+        if (auto feld = zitiertLesen()) {
             return *std::move(feld);
         }
         ++pos_;  // read as before, without its opening quote
     }
-    return unzitiert();
+    return unzitiertLesen();
 }
 
 // The field from its opening quote to the quote before its separator; nothing,
 // and the position unmoved, unless it is quoted so. Only a field with a doubled
 // quote needs a string of its own.
-std::optional<QString> Importfelder::zitiert() {
+std::optional<QString> Feldleser::zitiertLesen() {
     const qsizetype anfang = pos_ + 1;
     QString verdoppelt;
     bool mitVerdoppelung = false;
@@ -382,7 +382,7 @@ std::optional<QString> Importfelder::zitiert() {
 }
 
 // The field up to the next separator, a quote before that dropped.
-QString Importfelder::unzitiert() {
+QString Feldleser::unzitiertLesen() {
     const char16_t* zeichen = text_.utf16();
     const char16_t sep = sep_.unicode();
     const qsizetype gefunden = einesVonZweiFinden(text_, pos_, sep, sep);
@@ -396,7 +396,7 @@ QString Importfelder::unzitiert() {
     return rohtextBilden(text_.data() + anfang, laenge);
 }
 
-bool keineTextdatei(QByteArrayView bytes) {
+bool istKeineTextdatei(QByteArrayView bytes) {
     constexpr std::string_view Zip("PK\x03\x04", 4);
     constexpr std::string_view Verbunddatei("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
     constexpr std::string_view Utf32LeBom("\xFF\xFE\x00\x00", 4);
@@ -419,16 +419,16 @@ QString importtextDekodieren(QByteArrayView bytes) {
     if (mitBom) {
         bytes = bytes.sliced(3);
     }
-    if (auto text = gueltigesUtf8(bytes)) {
+    if (auto text = gueltigesUtf8Lesen(bytes)) {
         return *std::move(text);  // plain ASCII too
     }
-    if (mitBom || mitUtf8Folge(bytes)) {
+    if (mitBom || enthaeltUtf8Folge(bytes)) {
         return zeilenweiseDekodieren(bytes);
     }
     return cp1252Dekodieren(bytes);
 }
 
-QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString& text) {
+QString ueberleseneErwaehnen(const Texte& t, const Importdatei& datei, const QString& text) {
     const auto anzahl = static_cast<qsizetype>(datei.ueberlesen.size());
     if (anzahl == 0) {
         return text;
@@ -441,8 +441,7 @@ QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString&
                         : t.ueberlesenMehrere.arg(QString::number(anzahl), sep));
 }
 
-QString mitUeberlesenenDetails(const Texte& t, const Importdatei& datei,
-                               const QString& fehlerliste) {
+QString ueberleseneAuflisten(const Texte& t, const Importdatei& datei, const QString& fehlerliste) {
     QStringList zeilen;
     if (!fehlerliste.isEmpty()) {
         zeilen.append(fehlerliste);
@@ -453,7 +452,7 @@ QString mitUeberlesenenDetails(const Texte& t, const Importdatei& datei,
     return zeilen.join(u'\r');
 }
 
-QString steuerzeichenSichtbar(QStringView text) {
+QString steuerzeichenZeigen(QStringView text) {
     QString sichtbar = text.toString();
     for (QChar& c : sichtbar) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
@@ -492,7 +491,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     const QByteArray bytes = dienste.kanal.restLesen();
     Datei_schliessen(dienste);
     const QString pfad = Pfad_zitieren(t, Importdateipfad);
-    if (keineTextdatei(bytes)) {
+    if (istKeineTextdatei(bytes)) {
         Meldung(dienste, t.keineTextdatei.arg(pfad));
         return std::nullopt;
     }
@@ -500,20 +499,20 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     const QString& text = datei.text;
 
     const auto leer = [&] {
-        Meldung(dienste, mitUeberlesenen(t, datei, t.importdateiLeer.arg(pfad)),
-                mitUeberlesenenDetails(t, datei, {}));
+        Meldung(dienste, ueberleseneErwaehnen(t, datei, t.importdateiLeer.arg(pfad)),
+                ueberleseneAuflisten(t, datei, {}));
         return std::nullopt;
     };
     // The separator must be known before the records can be read:
     // it comes from the first line, whatever it holds.
-    Importzeilen zeilen(text);
+    Zeilenleser zeilen(text);
     if (zeilen.ende()) {
         return leer();
     }
-    const QStringView erste = zeilen.naechste();
+    const QStringView erste = zeilen.zeileLesen();
     qsizetype anfang = 0;
     qsizetype ersteZeile = 1;
-    if (const auto sep = trennzeichenzeile(erste)) {
+    if (const auto sep = trennzeichenzeileLesen(erste)) {
         // Without this the line would be read as an employee named "sep=".
         datei.trennzeichen = *sep;
         anfang = zeilen.position();
@@ -525,19 +524,19 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
         return std::nullopt;
     }
 
-    Importsaetze saetze(text, datei.trennzeichen, anfang, ersteZeile);
+    Satzleser saetze(text, datei.trennzeichen, anfang, ersteZeile);
     if (saetze.ende()) {
         return leer();
     }
     Zaehler16 zeilenzahl;
-    const Importsatz erster = saetze.naechster();
+    const Importsatz erster = saetze.satzLesen();
     if (istKopfzeile(erster.text)) {
         kopfUeberlesen(erster.text, datei.trennzeichen, t.kopfzeilenSchwelle, saetze);
     } else {
         zeileUebernehmen(datei, zeilenzahl, erster);
     }
     while (!saetze.ende()) {
-        zeileUebernehmen(datei, zeilenzahl, saetze.naechster());
+        zeileUebernehmen(datei, zeilenzahl, saetze.satzLesen());
     }
     if (zeilenzahl.wert() == 0) {
         return leer();

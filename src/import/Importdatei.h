@@ -14,12 +14,12 @@ struct Texte;
 // The lines of a text as a spreadsheet or an editor writes it: CR LF, a lone LF
 // and a lone CR each end one, since spreadsheets on other systems write LF. A
 // last line end opens no further line.
-class Importzeilen {
+class Zeilenleser {
   public:
-    explicit Importzeilen(QStringView text) : text_(text) {}
+    explicit Zeilenleser(QStringView text) : text_(text) {}
 
     bool ende() const { return pos_ >= text_.size(); }
-    QStringView naechste();
+    QStringView zeileLesen();
     // Where the next line starts.
     qsizetype position() const { return pos_; }
 
@@ -40,22 +40,22 @@ struct Importsatz {
 // starts with a quote runs to its closing quote, a quote followed by the
 // separator, a line end or the end of the file (a doubled quote is one
 // quote), over line ends too. A field whose quote is followed by anything
-// else is not quoted so: it is read as Importfelder reads it, up to the next
+// else is not quoted so: it is read as Feldleser reads it, up to the next
 // separator of its line, and its quote quotes nothing. A quote still open at
-// the end of the file takes the rest of the file. Lines end as Importzeilen
+// the end of the file takes the rest of the file. Lines end as Zeilenleser
 // ends them; the quote-free lines, nearly all of them, are read in one search.
-class Importsaetze {
+class Satzleser {
   public:
-    Importsaetze(QStringView text, QChar trennzeichen, qsizetype ab, qsizetype zeile)
+    Satzleser(QStringView text, QChar trennzeichen, qsizetype ab, qsizetype zeile)
         : text_(text), sep_(trennzeichen.unicode()), pos_(ab), zeile_(zeile) {}
 
     bool ende() const { return pos_ >= text_.size(); }
-    Importsatz naechster();
+    Importsatz satzLesen();
 
   private:
-    qsizetype zitiertesEnde(qsizetype von, Importsatz& satz) const;
-    qsizetype zeilenende(qsizetype ab) const;
-    static qsizetype zeilenAnzahl(QStringView text);
+    qsizetype zitatendeFinden(qsizetype von, Importsatz& satz) const;
+    qsizetype zeilenendeFinden(qsizetype ab) const;
+    static qsizetype zeilenZaehlen(QStringView text);
 
     QStringView text_;
     char16_t sep_;
@@ -72,16 +72,16 @@ class Importsaetze {
 // lost and none moves into another column unseen. The line's end counts as one
 // more separator. A field without a doubled quote points into the line
 // (QString::fromRawData), so the line must outlive it.
-class Importfelder {
+class Feldleser {
   public:
-    Importfelder(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
+    Feldleser(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
 
     bool ende() const { return pos_ > text_.size(); }
-    QString naechstes();
+    QString feldLesen();
 
   private:
-    std::optional<QString> zitiert();
-    QString unzitiert();
+    std::optional<QString> zitiertLesen();
+    QString unzitiertLesen();
 
     QStringView text_;
     QChar sep_;
@@ -100,16 +100,15 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
 
 // The closing message's text with one more sentence on the lines the reader
 // passed over, when it passed over any.
-QString mitUeberlesenen(const Texte& t, const Importdatei& datei, const QString& text);
+QString ueberleseneErwaehnen(const Texte& t, const Importdatei& datei, const QString& text);
 
 // A closing message's details: the list of faults, then the lines passed over.
-QString mitUeberlesenenDetails(const Texte& t, const Importdatei& datei,
-                               const QString& fehlerliste);
+QString ueberleseneAuflisten(const Texte& t, const Importdatei& datei, const QString& fehlerliste);
 
 // The text with each control character (below 32, and 127) shown as its
 // picture (U+2400 to U+2421), for a message: a line break in a value must not
 // break the message's lines.
-QString steuerzeichenSichtbar(QStringView text);
+QString steuerzeichenZeigen(QStringView text);
 
 // The size of the pieces the import file's bytes are decoded in.
 constexpr qsizetype Dekodierstueck = 16384;
@@ -117,7 +116,7 @@ constexpr qsizetype Dekodierstueck = 16384;
 // Whether the bytes are no text the program reads: a workbook (the zip of
 // .xlsx and .ods, the compound file of .xls), UTF-32, or anything else that
 // holds a NUL byte without being UTF-16.
-bool keineTextdatei(QByteArrayView bytes);
+bool istKeineTextdatei(QByteArrayView bytes);
 
 // The import file's bytes as text, each character as the file holds it: by
 // its byte-order mark UTF-8, UTF-16 LE or UTF-16 BE; without one UTF-8 when it

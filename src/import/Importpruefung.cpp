@@ -3,10 +3,10 @@
 #include "base/Datum.h"
 #include "base/Zeichensuche.h"
 #include "datastore/Windows1252.h"
+#include "import/Gebietsformat.h"
 #include "import/Importdatei.h"
 #include "import/Kennungen.h"
 #include "import/Schnellwege.h"
-#include "import/Zahlen.h"
 #include "messages/Meldungen.h"
 #include "services/Dienste.h"
 
@@ -54,7 +54,7 @@ struct Zahlenfeld {
     QString Texte::*fehlertext;
 };
 
-constexpr std::array<Zahlenfeld, 6> Zahlenfelder = {{
+constexpr std::array<Zahlenfeld, 6> Zahlenspalten = {{
     {&ImportZeile::Resturlaub, &Texte::resturlaubKeineZahl},
     {&ImportZeile::Urlaubsanspruch1, &Texte::anspruchKeineZahl},
     {&ImportZeile::Urlaubsanspruch2, &Texte::anspruchKeineZahl},
@@ -116,7 +116,7 @@ class Pruefung {
                               Qt::Uninitialized);
         frei = datei.werte.data();
         ende = frei + datei.werte.size();
-        null = tageswert(Tageswert{});
+        null = tageswertAblegen(Tageswert{});
         zeilen.clear();
         zeilen.reserve(zeilentexte.size());
     }
@@ -124,7 +124,7 @@ class Pruefung {
     // The next n characters of the checked values, for one field. The room was
     // counted above: going past it is a fault of that count, never of a file,
     // so a debug build (CI's sanitizer build) checks it and a release pays nothing.
-    QChar* platz(qsizetype n) {
+    QChar* platzNehmen(qsizetype n) {
         Q_ASSERT(n <= ende - frei);
         QChar* hier = frei;
         frei += n;
@@ -135,11 +135,11 @@ class Pruefung {
     // dozen values: each is written once and shared by every field holding
     // it, which keeps the checked values small enough for the processor's
     // cache.
-    const QChar* tageswert(Tageswert wert) {
-        const QChar*& form = tageswerte[Gebietsformat::tageswertform(wert)];
+    const QChar* tageswertAblegen(Tageswert wert) {
+        const QChar*& form = tageswerte[Gebietsformat::formnummerBerechnen(wert)];
         if (form == nullptr) {
-            QChar* zeichen = platz(Gebietsformat::Tageswertlaenge);
-            Gebietsformat::zahlFormatierenIn(wert, dezimal, zeichen);
+            QChar* zeichen = platzNehmen(Gebietsformat::Tageswertlaenge);
+            Gebietsformat::tageswertSchreiben(wert, dezimal, zeichen);
             form = zeichen;
         }
         return form;
@@ -147,11 +147,11 @@ class Pruefung {
 
     // A name or value holding a control character shows it as its picture, so
     // no line of a question or of the list of faults breaks.
-    QString zeilenkopf(qsizetype index, const QStringView* name) const {
+    QString zeilenkopfBilden(qsizetype index, const QStringView* name) const {
         QString kopf = t.zeilenkopf + QString::number(index);
         if (name != nullptr) {
             kopf += QStringLiteral(", ");
-            kopf += steuerzeichenSichtbar(*name);
+            kopf += steuerzeichenZeigen(*name);
         }
         return kopf;
     }
@@ -159,7 +159,7 @@ class Pruefung {
     // Notes a fault of the current pass for its question.
     void fehler(qsizetype index, const QStringView* name, const QString& fehlertext) {
         gefunden[static_cast<std::size_t>(durchgang)].push_back(
-            {zeilenkopf(index, name), steuerzeichenSichtbar(fehlertext)});
+            {zeilenkopfBilden(index, name), steuerzeichenZeigen(fehlertext)});
     }
 
     // The questions about one pass's faults. Every fault the user passes over
@@ -216,8 +216,8 @@ bool doppelpunktImFeld(QStringView text) {
     if (!text.contains(u'"')) {
         return false;
     }
-    for (Importfelder felder(text, u':'); !felder.ende();) {
-        if (felder.naechstes().contains(u':')) {
+    for (Feldleser felder(text, u':'); !felder.ende();) {
+        if (felder.feldLesen().contains(u':')) {
             return true;
         }
     }
@@ -254,7 +254,7 @@ bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, s
 
 // Whether the planner's files can hold the character: ASCII and Latin-1's
 // printable range, and what Windows-1252 puts in 0x80 to 0x9F.
-bool planerzeichen(QChar c) {
+bool istPlanerzeichen(QChar c) {
     const char16_t wert = c.unicode();
     if (wert < 0x80 || (wert >= 0xA0 && wert <= 0xFF)) {
         return true;
@@ -263,7 +263,7 @@ bool planerzeichen(QChar c) {
 }
 
 // The code of a character, as the faults name what cannot be shown.
-QString zeichencode(char32_t c) {
+QString zeichencodeBilden(char32_t c) {
     return QStringLiteral("U+") + QString::number(c, 16).toUpper().rightJustified(4, u'0');
 }
 
@@ -276,7 +276,7 @@ struct Feldzeichen {
     QStringList fremd;
 };
 
-Feldzeichen feldzeichen(QStringView feld, QChar sep) {
+Feldzeichen feldzeichenSammeln(QStringView feld, QChar sep) {
     Feldzeichen z;
     const auto dazu = [](QStringList& liste, const QString& zeichen) {
         if (!liste.contains(zeichen)) {
@@ -289,17 +289,17 @@ Feldzeichen feldzeichen(QStringView feld, QChar sep) {
             continue;
         }
         if ((c.unicode() < 0x20 && c != sep) || c.unicode() == 0x7F) {
-            dazu(z.steuer, zeichencode(c.unicode()));
+            dazu(z.steuer, zeichencodeBilden(c.unicode()));
             continue;
         }
-        if (planerzeichen(c)) {
+        if (istPlanerzeichen(c)) {
             continue;
         }
         const bool paar =
             c.isHighSurrogate() && i + 1 < feld.size() && feld[i + 1].isLowSurrogate();
         const char32_t code = paar ? QChar::surrogateToUcs4(c, feld[i + 1]) : c.unicode();
-        dazu(z.fremd,
-             QChar::isPrint(code) ? feld.sliced(i, paar ? 2 : 1).toString() : zeichencode(code));
+        dazu(z.fremd, QChar::isPrint(code) ? feld.sliced(i, paar ? 2 : 1).toString()
+                                           : zeichencodeBilden(code));
         i += paar ? 1 : 0;
     }
     return z;
@@ -312,7 +312,7 @@ Feldzeichen feldzeichen(QStringView feld, QChar sep) {
 [[gnu::cold]] void feldzeichenPruefen(Pruefung& p, const ImportZeile& zeile, qsizetype index) {
     const std::size_t felder = istTextzeile(zeile) ? 1 : AlleSpalten.size();
     for (std::size_t k = 0; k < felder; ++k) {
-        const Feldzeichen z = feldzeichen(zeile.*AlleSpalten[k], p.sep);
+        const Feldzeichen z = feldzeichenSammeln(zeile.*AlleSpalten[k], p.sep);
         const QString& name = p.t.spaltennamen[k];
         if (!z.steuer.isEmpty()) {
             p.fehler(index, nullptr,
@@ -354,9 +354,9 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
 }
 
 bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<QString>& eigene) {
-    Importfelder felder(text, sep);
+    Feldleser felder(text, sep);
     const auto naechstes = [&]() -> QStringView {
-        QString feld = felder.naechstes();
+        QString feld = felder.feldLesen();
         const bool inDerZeile =
             feld.constData() >= text.data() && feld.constData() <= text.data() + text.size();
         return inDerZeile ? QStringView(feld) : behalten(eigene, std::move(feld));
@@ -390,7 +390,7 @@ void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QStringView&
                   const QString& fehlertext, const char16_t* offen) {
     std::optional<Kalendertag> datum;
     if (!feld.isEmpty()) {
-        datum = p.format.kalendertag(feld);
+        datum = p.format.kalendertagLesen(feld);
         if (!datum) {
             p.fehler(index, &zeile.Name, fehlertext.arg(feld));
         }
@@ -399,44 +399,45 @@ void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QStringView&
         feld = QStringView(offen, Datumslaenge);
         return;
     }
-    QChar* ziel = p.platz(Datumslaenge);
+    QChar* ziel = p.platzNehmen(Datumslaenge);
     gueltigenTagSchreiben(*datum, ziel);
     feld = QStringView(ziel, Datumslaenge);
 }
 
 void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
-    for (const Zahlenfeld& z : Zahlenfelder) {
+    for (const Zahlenfeld& z : Zahlenspalten) {
         QStringView& wert = zeile.*z.feld;
         if (wert.isEmpty()) {
             wert = QStringView(p.null, Gebietsformat::Tageswertlaenge);  // many a column is empty
             continue;
         }
-        const std::optional<Tageswert> zahl = p.format.zahl(wert);
+        const std::optional<Tageswert> zahl = p.format.tageswertLesen(wert);
         if (!zahl) {
             p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
-        wert = QStringView(p.tageswert(zahl.value_or(Tageswert{})), Gebietsformat::Tageswertlaenge);
+        wert = QStringView(p.tageswertAblegen(zahl.value_or(Tageswert{})),
+                           Gebietsformat::Tageswertlaenge);
     }
 }
 
 // A view's first n characters, or all of them when it is shorter.
-QStringView hoechstens(QStringView text, qsizetype n) {
+QStringView kuerzen(QStringView text, qsizetype n) {
     return text.first(std::min(text.size(), n));
 }
 
 // Pass 3.
-void feldPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
+void felderPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
         p.fehler(index, nullptr, p.t.nameLeer);
         zeile.Name = behalten(p.eigene, p.t.ersatzname.arg(index));
         p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
-    zeile.Name = hoechstens(zeile.Name, Namenslaenge);
+    zeile.Name = kuerzen(zeile.Name, Namenslaenge);
     if (istTextzeile(zeile)) {
         return;
     }
-    zeile.Benutzerkennung = hoechstens(zeile.Benutzerkennung, Namenslaenge);
+    zeile.Benutzerkennung = kuerzen(zeile.Benutzerkennung, Namenslaenge);
     if (zeile.Benutzerkennung.isEmpty()) {
         zeile.Benutzerkennung = zeile.Name;
     }
@@ -534,7 +535,7 @@ bool allePruefen(Pruefung& p, const QString& dateitext) {
             continue;
         }
         p.durchgang = Durchgang::Felder;
-        feldPruefen(p, zeile, index);
+        felderPruefen(p, zeile, index);
         p.durchgang = Durchgang::Doppelte;
         doppelte.zeilePruefen(p, i);
     }
@@ -544,7 +545,7 @@ bool allePruefen(Pruefung& p, const QString& dateitext) {
     if (zuVieleSpalten) {
         const std::size_t i = *zuVieleSpalten;
         Meldung(p.dienste,
-                p.zeilenkopf(static_cast<qsizetype>(i) + 1, &p.zeilen[i].Name) +
+                p.zeilenkopfBilden(static_cast<qsizetype>(i) + 1, &p.zeilen[i].Name) +
                     QStringLiteral("\r\r") + p.t.spaltenanzahl + QStringLiteral("\r\r") +
                     p.t.spaltenHinweis.arg(p.sep),
                 p.fehlerliste());
@@ -574,12 +575,12 @@ Pruefergebnis Importdatei_checken(Dienste& dienste, const QString& Datenpfad,
     }
     // The lines passed over are named however the check ended.
     const Texte& t = dienste.texte;
-    const QString details = mitUeberlesenenDetails(t, ergebnis.datei, p.fehlerliste());
+    const QString details = ueberleseneAuflisten(t, ergebnis.datei, p.fehlerliste());
     if (p.uebergangeneFehler()) {
-        Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungMitFehlern), details);
+        Meldung(dienste, ueberleseneErwaehnen(t, ergebnis.datei, t.pruefungMitFehlern), details);
         return ergebnis;
     }
-    Meldung(dienste, mitUeberlesenen(t, ergebnis.datei, t.pruefungFehlerfrei), details);
+    Meldung(dienste, ueberleseneErwaehnen(t, ergebnis.datei, t.pruefungFehlerfrei), details);
     ergebnis.fehlerfrei = true;
     return ergebnis;
 } catch (...) {

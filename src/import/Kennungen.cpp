@@ -8,27 +8,28 @@ namespace mi {
 
 namespace {
 
-constexpr std::uint64_t Je16(std::uint64_t wert) {
+// The 16-bit value in each of the four characters of a word.
+constexpr std::uint64_t aufVierVerteilen(std::uint64_t wert) {
     return wert * 0x0001000100010001ULL;
 }
 
 // The four characters with A to Z lowered, for characters below 0x80: bit 7
 // of a character is set by adding what takes "A" and what takes the
 // character after "Z" to 0x80.
-std::uint64_t kleinVier(std::uint64_t vier) {
-    const std::uint64_t abA = vier + Je16(0x80 - u'A');
-    const std::uint64_t nachZ = vier + Je16(0x80 - u'Z' - 1);
-    return vier | ((abA & ~nachZ & Je16(0x80)) >> 2);
+std::uint64_t vierVerkleinern(std::uint64_t vier) {
+    const std::uint64_t abA = vier + aufVierVerteilen(0x80 - u'A');
+    const std::uint64_t nachZ = vier + aufVierVerteilen(0x80 - u'Z' - 1);
+    return vier | ((abA & ~nachZ & aufVierVerteilen(0x80)) >> 2);
 }
 
-char16_t klein(char16_t c) {
+char16_t zeichenVerkleinern(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
 }
 
 // A hash over four characters at a time, each group passed through vorher;
 // the last bits folded down, since the slot is taken from the lowest.
-template <typename Vorher>
-std::size_t streuwert(QStringView text, Vorher vorher) {
+template <typename Vorbehandlung>
+std::size_t streuwertBerechnen(QStringView text, Vorbehandlung vorher) {
     const char16_t* z = text.utf16();
     const qsizetype n = text.size();
     std::uint64_t h = 14695981039346656037ULL;
@@ -52,17 +53,17 @@ std::size_t streuwert(QStringView text, Vorher vorher) {
 // Whether the text is plain ASCII, its hash computed on the way, four
 // characters at a time.
 // For a lowered text, which holds no A to Z.
-std::size_t streuwert(QStringView text) {
-    return streuwert(text, [](std::uint64_t vier) { return vier; });
+std::size_t streuwertBerechnen(QStringView text) {
+    return streuwertBerechnen(text, [](std::uint64_t vier) { return vier; });
 }
 
-bool ascii(QStringView text, std::size_t& h) {
+bool istAscii(QStringView text, std::size_t& h) {
     std::uint64_t alle = 0;
-    h = streuwert(text, [&alle](std::uint64_t vier) {
+    h = streuwertBerechnen(text, [&alle](std::uint64_t vier) {
         alle |= vier;
-        return kleinVier(vier);
+        return vierVerkleinern(vier);
     });
-    return (alle & Je16(0xFF80)) == 0;
+    return (alle & aufVierVerteilen(0xFF80)) == 0;
 }
 
 bool gleich(QStringView a, QStringView b) {
@@ -70,7 +71,7 @@ bool gleich(QStringView a, QStringView b) {
         return false;
     }
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (klein(a[i].unicode()) != klein(b[i].unicode())) {
+        if (zeichenVerkleinern(a[i].unicode()) != zeichenVerkleinern(b[i].unicode())) {
             return false;
         }
     }
@@ -91,7 +92,7 @@ bool gleichAscii(QStringView a, QStringView b) {
         std::uint64_t y = 0;
         std::memcpy(&x, a.utf16() + i, sizeof x);
         std::memcpy(&y, b.utf16() + i, sizeof y);
-        if (kleinVier(x) != kleinVier(y)) {
+        if (vierVerkleinern(x) != vierVerkleinern(y)) {
             return false;
         }
     }
@@ -102,7 +103,7 @@ bool gleichAscii(QStringView a, QStringView b) {
 // in a grown table, and a name that only shares the slot is passed over
 // without reading it, which at tens of thousands of names is a miss of the
 // processor's cache each time.
-std::uint32_t marke(std::size_t h) {
+std::uint32_t markeBilden(std::size_t h) {
     return static_cast<std::uint32_t>(h >> 32);
 }
 
@@ -116,26 +117,26 @@ Kennungen::Kennungen(std::size_t anzahl)
 // Hashed as its lower case form even when that is the name itself: the hash
 // on the way lowers A to Z only, and a name already in lower case may hold a
 // character beyond ASCII whose bits it changes.
-Kennungen::Schluessel Kennungen::schluessel(const QString& kennung) {
+Kennungen::Schluessel Kennungen::schluesselBilden(const QString& kennung) {
     std::size_t h = 0;
-    if (ascii(kennung, h)) {
+    if (istAscii(kennung, h)) {
         return {kennung, h, true};
     }
     QString kleinform = kennung.toLower();
-    h = streuwert(kleinform);
+    h = streuwertBerechnen(kleinform);
     return {std::move(kleinform), h, false};
 }
 
-std::size_t Kennungen::streuwertVon(const QString& kennung) {
-    return schluessel(kennung).h;
+std::size_t Kennungen::streuwertErmitteln(const QString& kennung) {
+    return schluesselBilden(kennung).h;
 }
 
 bool Kennungen::einfuegen(const QString& kennung) {
-    Schluessel s = schluessel(kennung);
+    Schluessel s = schluesselBilden(kennung);
     const auto [fach, gefunden] =
         s.nurAscii ? suchen(s.text, s.h, gleichAscii) : suchen(s.text, s.h, gleich);
     if (!gefunden) {
-        faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), marke(s.h)};
+        faecher_[fach] = {static_cast<std::int32_t>(eintraege_.size()), markeBilden(s.h)};
         eintraege_.push_back(std::move(s.text));
         if (2 * eintraege_.size() > faecher_.size()) {
             wachsen();
@@ -145,11 +146,11 @@ bool Kennungen::einfuegen(const QString& kennung) {
 }
 
 // The slot of s (hashed to h), or the free slot where it belongs.
-template <typename Gleich>
+template <typename Vergleich>
 std::pair<std::size_t, bool> Kennungen::suchen(QStringView s, std::size_t h,
-                                               Gleich vergleich) const {
+                                               Vergleich vergleich) const {
     const std::size_t maske = faecher_.size() - 1;
-    const std::uint32_t m = marke(h);
+    const std::uint32_t m = markeBilden(h);
     for (std::size_t fach = m & maske;; fach = (fach + 1) & maske) {
         const Fach& f = faecher_[fach];
         if (f.eintrag < 0) {

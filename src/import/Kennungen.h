@@ -24,7 +24,7 @@ class Kennungen {
 
     // The hash the table places a name by: the same for every two names whose
     // lower case forms are equal.
-    static std::size_t streuwertVon(const QString& kennung);
+    static std::size_t streuwertErmitteln(const QString& kennung);
 
   private:
     // A name as it goes in, with its hash.
@@ -33,15 +33,15 @@ class Kennungen {
         std::size_t h = 0;
         bool nurAscii = false;
     };
-    static Schluessel schluessel(const QString& kennung);
+    static Schluessel schluesselBilden(const QString& kennung);
 
     struct Fach {
         std::int32_t eintrag = -1;  // an index into eintraege_, or -1
         std::uint32_t marke = 0;    // the upper half of the name's hash
     };
 
-    template <typename Gleich>
-    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Gleich vergleich) const;
+    template <typename Vergleich>
+    std::pair<std::size_t, bool> suchen(QStringView s, std::size_t h, Vergleich vergleich) const;
     void wachsen();
 
     std::vector<QString> eintraege_;

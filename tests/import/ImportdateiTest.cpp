@@ -38,8 +38,8 @@ TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
     };
     for (const auto& [zeile, sep, erwartet] : faelle) {
         QStringList felder;
-        for (Importfelder f(zeile, sep); !f.ende();) {
-            felder.append(f.naechstes());
+        for (Feldleser f(zeile, sep); !f.ende();) {
+            felder.append(f.feldLesen());
         }
         EXPECT_EQ(felder, erwartet) << zeile.toStdString();
     }

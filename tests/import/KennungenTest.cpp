@@ -33,7 +33,8 @@ TEST(KennungenTest, NamesMeetExactlyWhenEqualInLowerCase) {
         EXPECT_FALSE(k.einfuegen(erste));
         const std::string paar = erste.toStdString() + " " + zweite.toStdString();
         EXPECT_EQ(k.einfuegen(zweite), treffen) << paar;
-        EXPECT_EQ(Kennungen::streuwertVon(erste) == Kennungen::streuwertVon(zweite), treffen)
+        EXPECT_EQ(Kennungen::streuwertErmitteln(erste) == Kennungen::streuwertErmitteln(zweite),
+                  treffen)
             << paar;
     }
 }
@@ -47,7 +48,7 @@ TEST(KennungenTest, CollidingNamesAndATableThatGrows) {
     QStringList namen;
     for (int i = 0; namen.size() < 40; ++i) {
         const QString name = QChar(i % 2 == 0 ? u'n' : u'\u00f6') + QString::number(i);
-        if (((Kennungen::streuwertVon(name) >> 32) & 0xFFF) == 0xFFF) {  // the last slot
+        if (((Kennungen::streuwertErmitteln(name) >> 32) & 0xFFF) == 0xFFF) {  // the last slot
             namen.append(name);
         }
     }

@@ -28,7 +28,7 @@ TEST(SchnellwegeTest, ShortNumbersReadAsTheGeneralReaderReadsThem) {
         int kurz = 0;
         for (const QString& text : texte) {
             const auto schnell =
-                kurzeZahl(QStringView(text).utf16(), text.size(), dezimal.unicode());
+                kurzeZahlLesen(QStringView(text).utf16(), text.size(), dezimal.unicode());
             if (schnell) {
                 ++kurz;
                 ASSERT_EQ(alsText(schnell), alsText(zahlLesen(text, dezimal, u'-', u'+')))

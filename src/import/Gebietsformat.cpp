@@ -1,4 +1,4 @@
-#include "import/Zahlen.h"
+#include "import/Gebietsformat.h"
 
 #include "base/Datum.h"
 #include "import/Schnellwege.h"
@@ -49,14 +49,14 @@ bool stehtBei(QStringView text, qsizetype pos, QStringView teil) {
 }
 
 // The window Windows uses for two-digit years.
-int jahrMitJahrhundert(int jahr, qsizetype stellen) {
+int jahrhundertErgaenzen(int jahr, qsizetype stellen) {
     if (stellen == 4) {
         return jahr;
     }
     return jahr < 30 ? 2000 + jahr : 1900 + jahr;
 }
 
-std::optional<Kalendertag> gueltig(int jahr, int monat, int tag) {
+std::optional<Kalendertag> gueltigenTagBilden(int jahr, int monat, int tag) {
     const Kalendertag datum{jahr, monat, tag};
     if (!datum.gueltig()) {
         return std::nullopt;
@@ -64,7 +64,7 @@ std::optional<Kalendertag> gueltig(int jahr, int monat, int tag) {
     return datum;
 }
 
-std::optional<Kalendertag> iso8601(QStringView text) {
+std::optional<Kalendertag> iso8601Lesen(QStringView text) {
     if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') {
         return std::nullopt;
     }
@@ -74,12 +74,12 @@ std::optional<Kalendertag> iso8601(QStringView text) {
     if (jahr.stellen != 4 || monat.stellen != 2 || tag.stellen != 2) {
         return std::nullopt;
     }
-    return gueltig(jahr.wert, monat.wert, tag.wert);
+    return gueltigenTagBilden(jahr.wert, monat.wert, tag.wert);
 }
 
 // Blanks around a value never count; most values have none, which is seen
 // without a call.
-inline QStringView beschnitten(QStringView text) {
+inline QStringView beschneiden(QStringView text) {
     // A printable ASCII character is no blank: one comparison for most.
     const auto keinLeerzeichen = [](QChar c) {
         return c.unicode() - 0x21U < 0x5EU || !c.isSpace();
@@ -90,7 +90,7 @@ inline QStringView beschnitten(QStringView text) {
     return text.trimmed();
 }
 
-QChar ersterOder(const QString& text, char16_t ersatz) {
+QChar erstesZeichenNehmen(const QString& text, char16_t ersatz) {
     return text.isEmpty() ? QChar(ersatz) : text.front();
 }
 
@@ -100,7 +100,7 @@ QChar ersterOder(const QString& text, char16_t ersatz) {
 // and long, within a date and standing alone, each also without its closing
 // dot ("Sept." and "Sept"). The longest come first, so that "Juni" is not
 // read as "Jun" with an "i" left over.
-std::vector<Gebietsformat::Monatsname> Gebietsformat::monatsnamenVon(const QLocale& locale) {
+std::vector<Gebietsformat::Monatsname> Gebietsformat::monatsnamenSammeln(const QLocale& locale) {
     std::vector<Monatsname> namen;
     for (const QLocale& l : {locale, QLocale(QLocale::English)}) {
         for (int monat = 1; monat <= 12; ++monat) {
@@ -127,9 +127,9 @@ Gebietsformat::Gebietsformat(const QLocale& locale)
 Gebietsformat::Gebietsformat(const QLocale& locale, QString kurzformat)
     : locale_(locale),
       kurzformat_(std::move(kurzformat)),
-      dezimal_(ersterOder(locale.decimalPoint(), u'.')),
-      minus_(ersterOder(locale.negativeSign(), u'-')),
-      plus_(ersterOder(locale.positiveSign(), u'+')) {
+      dezimal_(erstesZeichenNehmen(locale.decimalPoint(), u'.')),
+      minus_(erstesZeichenNehmen(locale.negativeSign(), u'-')),
+      plus_(erstesZeichenNehmen(locale.positiveSign(), u'+')) {
     // Only a pattern of day, month (digits or a name) and year between fixed
     // texts is read here; any other (weekdays, say) is left to the locale's parser.
     Datumsmuster m;
@@ -176,7 +176,7 @@ Gebietsformat::Gebietsformat(const QLocale& locale, QString kurzformat)
     }
     if (teile == 3 && !m.literal[1].isEmpty() && !m.literal[2].isEmpty()) {
         if (std::find(m.folge.begin(), m.folge.end(), Teil::Monatsname) != m.folge.end()) {
-            monatsnamen_ = monatsnamenVon(locale_);
+            monatsnamen_ = monatsnamenSammeln(locale_);
         }
         muster_ = std::move(m);
     }
@@ -194,7 +194,7 @@ const Gebietsformat::Monatsname* Gebietsformat::monatLesen(QStringView text, qsi
     return nullptr;
 }
 
-std::optional<Kalendertag> Gebietsformat::nachMuster(QStringView text) const {
+std::optional<Kalendertag> Gebietsformat::nachMusterLesen(QStringView text) const {
     const Datumsmuster& m = *muster_;
     int werte[3] = {0, 0, 0};
     qsizetype jahresstellen = 0;
@@ -228,22 +228,23 @@ std::optional<Kalendertag> Gebietsformat::nachMuster(QStringView text) const {
     if (text.size() - pos != m.literal[3].size() || !stehtBei(text, pos, m.literal[3])) {
         return std::nullopt;
     }
-    const int jahr = jahrMitJahrhundert(werte[static_cast<int>(Teil::Jahr)], jahresstellen);
-    return gueltig(jahr, werte[static_cast<int>(Teil::Monat)], werte[static_cast<int>(Teil::Tag)]);
+    const int jahr = jahrhundertErgaenzen(werte[static_cast<int>(Teil::Jahr)], jahresstellen);
+    return gueltigenTagBilden(jahr, werte[static_cast<int>(Teil::Monat)],
+                              werte[static_cast<int>(Teil::Tag)]);
 }
 
-std::optional<Kalendertag> Gebietsformat::kalendertag(QStringView text) const {
-    const QStringView rein = beschnitten(text);
-    if (auto iso = iso8601(rein)) {
+std::optional<Kalendertag> Gebietsformat::kalendertagLesen(QStringView text) const {
+    const QStringView rein = beschneiden(text);
+    if (auto iso = iso8601Lesen(rein)) {
         return iso;
     }
     if (muster_) {
-        return nachMuster(rein);
+        return nachMusterLesen(rein);
     }
-    return nachGebietsschema(rein);
+    return nachGebietsschemaLesen(rein);
 }
 
-std::optional<Kalendertag> Gebietsformat::nachGebietsschema(QStringView text) const {
+std::optional<Kalendertag> Gebietsformat::nachGebietsschemaLesen(QStringView text) const {
     const QDate datum = locale_.toDate(text.toString(), kurzformat_);
     if (!datum.isValid()) {
         return std::nullopt;
@@ -256,8 +257,8 @@ std::optional<Kalendertag> Gebietsformat::nachGebietsschema(QStringView text) co
     return tag;
 }
 
-std::optional<QDate> Gebietsformat::datum(QStringView text) const {
-    const auto tag = kalendertag(text);
+std::optional<QDate> Gebietsformat::datumLesen(QStringView text) const {
+    const auto tag = kalendertagLesen(text);
     if (!tag) {
         return std::nullopt;
     }
@@ -269,7 +270,7 @@ namespace {
 // Whether the digits, with "." for the decimal separator, stay within single
 // precision: any value of at most 38 integer digits does (FLT_MAX is about
 // 3.4e38), so only a longer one is converted to find out.
-bool langeZahlInEinfacherGenauigkeit(QStringView ziffern, QChar dezimal) {
+bool langeZahlPasstInEinfacheGenauigkeit(QStringView ziffern, QChar dezimal) {
     std::string ascii;
     ascii.reserve(static_cast<std::size_t>(ziffern.size()));
     for (const QChar c : ziffern) {
@@ -295,13 +296,13 @@ qsizetype ganzstellenZaehlen(QStringView ziffern, QChar dezimal) {
     return stellen;
 }
 
-bool einfacheGenauigkeit(QStringView ziffern, QChar dezimal) {
+bool passtInEinfacheGenauigkeit(QStringView ziffern, QChar dezimal) {
     return ganzstellenZaehlen(ziffern, dezimal) <= 38 ||
-           langeZahlInEinfacherGenauigkeit(ziffern, dezimal);
+           langeZahlPasstInEinfacheGenauigkeit(ziffern, dezimal);
 }
 
 // "000" to "999", so a day value is written without a division.
-constexpr std::array<std::array<char16_t, 3>, 1000> Dreistellig = [] {
+constexpr std::array<std::array<char16_t, 3>, 1000> Zifferntripel = [] {
     std::array<std::array<char16_t, 3>, 1000> tafel{};
     for (int i = 0; i < 1000; ++i) {
         tafel[static_cast<std::size_t>(i)] = {static_cast<char16_t>(u'0' + i / 100),
@@ -315,7 +316,7 @@ constexpr std::array<std::array<char16_t, 3>, 1000> Dreistellig = [] {
 
 // Most day values are up to four digits, perhaps with one decimal digit: read
 // at once. Nothing for any other shape, which the full reading decides.
-std::optional<Tageswert> kurzeZahl(const char16_t* z, qsizetype n, char16_t dezimal) {
+std::optional<Tageswert> kurzeZahlLesen(const char16_t* z, qsizetype n, char16_t dezimal) {
     if (n == 0 || n > 5) {
         return std::nullopt;
     }
@@ -383,46 +384,47 @@ std::optional<Tageswert> zahlLesen(QStringView text, QChar dezimalzeichen, QChar
     // Below the bound the value has at most 13 integer digits, which single
     // precision always holds.
     if (!ziffern ||
-        (ganz == Obergrenze && !einfacheGenauigkeit(text.sliced(anfang), dezimalzeichen))) {
+        (ganz == Obergrenze && !passtInEinfacheGenauigkeit(text.sliced(anfang), dezimalzeichen))) {
         return std::nullopt;
     }
     wert.zehntel = ganz * 10 + zehntelziffer + (aufrunden ? 1 : 0);
     return wert;
 }
 
-std::optional<Tageswert> Gebietsformat::zahl(QStringView text) const {
-    const QStringView rein = beschnitten(text);
-    if (const auto kurz = kurzeZahl(rein.utf16(), rein.size(), dezimal_.unicode())) {
+std::optional<Tageswert> Gebietsformat::tageswertLesen(QStringView text) const {
+    const QStringView rein = beschneiden(text);
+    if (const auto kurz = kurzeZahlLesen(rein.utf16(), rein.size(), dezimal_.unicode())) {
         return kurz;
     }
     return zahlLesen(rein, dezimal_, minus_, plus_);
 }
 
-QString Gebietsformat::zahlFormatieren(QStringView text) const {
-    const QStringView rein = beschnitten(text);
-    return zahlFormatieren(rein.isEmpty() ? Tageswert{} : zahl(rein).value_or(Tageswert{}));
+QString Gebietsformat::tageswertNormieren(QStringView text) const {
+    const QStringView rein = beschneiden(text);
+    return tageswertNormieren(rein.isEmpty() ? Tageswert{}
+                                             : tageswertLesen(rein).value_or(Tageswert{}));
 }
 
-QString Gebietsformat::zahlFormatieren(Tageswert wert) const {
+QString Gebietsformat::tageswertNormieren(Tageswert wert) const {
     QChar zeichen[Tageswertlaenge];
-    zahlFormatierenIn(wert, dezimal_, zeichen);
+    tageswertSchreiben(wert, dezimal_, zeichen);
     return QString(zeichen, Tageswertlaenge);
 }
 
-void Gebietsformat::zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel) {
+void Gebietsformat::tageswertSchreiben(Tageswert wert, QChar dezimal, QChar* ziel) {
     const std::int64_t betrag = wert.zehntel;
     // At most 999.9 and -99.9 fit the five characters; beyond that the integer
     // digits are clamped and the decimal digit kept.
     const std::int64_t ganz = betrag / 10;
     if (wert.negativ && betrag > 0) {
         const auto& ziffern =
-            Dreistellig[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 99))];
+            Zifferntripel[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 99))];
         ziel[0] = u'-';
         ziel[1] = ziffern[1];
         ziel[2] = ziffern[2];
     } else {
         const auto& ziffern =
-            Dreistellig[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 999))];
+            Zifferntripel[static_cast<std::size_t>(std::min<std::int64_t>(ganz, 999))];
         ziel[0] = ziffern[0];
         ziel[1] = ziffern[1];
         ziel[2] = ziffern[2];
@@ -431,7 +433,7 @@ void Gebietsformat::zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel
     ziel[4] = QChar(u'0' + static_cast<int>(betrag - ganz * 10));
 }
 
-std::size_t Gebietsformat::tageswertform(Tageswert wert) {
+std::size_t Gebietsformat::formnummerBerechnen(Tageswert wert) {
     const std::int64_t betrag = wert.zehntel;
     const std::int64_t zehntel = betrag % 10;
     if (wert.negativ && betrag > 0) {
@@ -441,7 +443,7 @@ std::size_t Gebietsformat::tageswertform(Tageswert wert) {
 }
 
 QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text) {
-    return Gebietsformat(gebietsschema).zahlFormatieren(text);
+    return Gebietsformat(gebietsschema).tageswertNormieren(text);
 }
 
 }  // namespace mi

@@ -1,5 +1,5 @@
 #include "QtDruck.h"
-#include "import/Zahlen.h"
+#include "import/Gebietsformat.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -28,7 +28,7 @@ class ZahlTest : public ::testing::TestWithParam<ZahlFall> {};
 
 TEST_P(ZahlTest, RecognisedAndFormattedAsADayValue) {
     const ZahlFall& fall = GetParam();
-    EXPECT_EQ(Gebietsformat(fall.locale).zahl(fall.text).has_value(), fall.istZahl);
+    EXPECT_EQ(Gebietsformat(fall.locale).tageswertLesen(fall.text).has_value(), fall.istZahl);
     EXPECT_EQ(Zahl_formatieren(fall.locale, fall.text), fall.formatiert);
 }
 
@@ -65,9 +65,9 @@ TEST(ZahlTest, ValuesShareAFormExactlyWhenWrittenAlike) {
         for (std::int64_t zehntel = 0; zehntel <= 10100; ++zehntel) {
             const Tageswert wert{negativ, zehntel == 10100 ? 123456789 : zehntel};
             QChar zeichen[Gebietsformat::Tageswertlaenge];
-            Gebietsformat::zahlFormatierenIn(wert, u',', zeichen);
+            Gebietsformat::tageswertSchreiben(wert, u',', zeichen);
             const QString text(zeichen, Gebietsformat::Tageswertlaenge);
-            const std::size_t form = Gebietsformat::tageswertform(wert);
+            const std::size_t form = Gebietsformat::formnummerBerechnen(wert);
             ASSERT_LT(form, Gebietsformat::Tageswertformen);
             const auto eintrag = formen.emplace(form, text).first;
             ASSERT_EQ(eintrag->second, text) << form;
@@ -99,7 +99,7 @@ TEST_P(DatumTest, ShortFormatVariantsAndIso) {
     const Gebietsformat format = fall.kurzformat.isEmpty()
                                      ? Gebietsformat(fall.locale)
                                      : Gebietsformat(fall.locale, fall.kurzformat);
-    EXPECT_EQ(format.datum(fall.text).value_or(QDate()), fall.erwartet);
+    EXPECT_EQ(format.datumLesen(fall.text).value_or(QDate()), fall.erwartet);
 }
 
 INSTANTIATE_TEST_SUITE_P(

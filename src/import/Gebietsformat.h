@@ -36,28 +36,28 @@ class Gebietsformat {
     // are 1930 to 1999, 00 to 29 are 2000 to 2029. Where the short date names
     // its month, the locale's month names and the English ones are read, in
     // any letter case, short or long, with or without a closing dot.
-    std::optional<QDate> datum(QStringView text) const;
+    std::optional<QDate> datumLesen(QStringView text) const;
     // The same as its parts.
-    std::optional<Kalendertag> kalendertag(QStringView text) const;
+    std::optional<Kalendertag> kalendertagLesen(QStringView text) const;
 
     // Digits with at most one locale decimal separator and an optional sign.
     // Group separators, exponents, "nan" and "inf" are no numbers, and neither
     // is a value beyond single precision.
-    std::optional<Tageswert> zahl(QStringView text) const;
+    std::optional<Tageswert> tageswertLesen(QStringView text) const;
 
     // The day value form "000.0" (or "-00.0") with the locale's decimal
     // separator, clamped to -99.x and 999.x. Always five characters: anything
     // that is no number is zero, and so is a negative value that rounds to zero.
-    QString zahlFormatieren(QStringView text) const;
+    QString tageswertNormieren(QStringView text) const;
     // The same for a value already read, so that a checked field is parsed once.
-    QString zahlFormatieren(Tageswert wert) const;
+    QString tageswertNormieren(Tageswert wert) const;
     // The same five characters with the given decimal separator, written to ziel.
-    static void zahlFormatierenIn(Tageswert wert, QChar dezimal, QChar* ziel);
+    static void tageswertSchreiben(Tageswert wert, QChar dezimal, QChar* ziel);
     static constexpr qsizetype Tageswertlaenge = 5;
-    // The number of the five characters zahlFormatierenIn writes for wert,
+    // The number of the five characters tageswertSchreiben writes for wert,
     // below Tageswertformen: two values get one number exactly when they are
     // written alike.
-    static std::size_t tageswertform(Tageswert wert);
+    static std::size_t formnummerBerechnen(Tageswert wert);
     static constexpr std::size_t Tageswertformen = 1000 + 10000;
 
     QChar dezimalzeichen() const { return dezimal_; }
@@ -73,10 +73,10 @@ class Gebietsformat {
         int monat = 0;
     };
 
-    static std::vector<Monatsname> monatsnamenVon(const QLocale& locale);
-    std::optional<Kalendertag> nachMuster(QStringView text) const;
+    static std::vector<Monatsname> monatsnamenSammeln(const QLocale& locale);
+    std::optional<Kalendertag> nachMusterLesen(QStringView text) const;
     // Any other short date, by the locale's own parser.
-    std::optional<Kalendertag> nachGebietsschema(QStringView text) const;
+    std::optional<Kalendertag> nachGebietsschemaLesen(QStringView text) const;
     // The month's name at pos, the longest that the literal danach follows;
     // nullptr for none.
     const Monatsname* monatLesen(QStringView text, qsizetype pos, QStringView danach) const;
@@ -90,6 +90,7 @@ class Gebietsformat {
     QChar plus_;
 };
 
+// The day value form of text in the user's locale, as tageswertNormieren writes it.
 QString Zahl_formatieren(const QLocale& gebietsschema, const QString& text);
 
 }  // namespace mi
