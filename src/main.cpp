@@ -22,7 +22,7 @@ int main(int argc, char* argv[]) {
     const auto ende =
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
             fenster = mi::Fenster_oeffnen(dienste, start, ordner);
-            fenster->beiProgrammende([](int status) { QCoreApplication::exit(status); });
+            fenster->endbehandlungSetzen([](int status) { QCoreApplication::exit(status); });
         });
     if (ende) {
         return ende->status;

@@ -290,13 +290,13 @@ int importieren(mi::Sprache sprache, const QString& daten, const QString& datei)
         });
     for (const mi::Schritt schritt : mi::AlleSchritte) {
         if (!ende && fenster && !fenster->assistent().beendet()) {
-            fenster->cmdAuswahl(mi::schrittknopf(schritt))->click();
+            fenster->cmdAuswahl(mi::schrittknopfFinden(schritt))->click();
         }
     }
     if (ende || !fenster || fenster->assistent().beendet()) {
         std::printf("ended\n");
     } else {
-        std::printf("state: %d\n", mi::nummer(fenster->assistent().zustaende().zustand()));
+        std::printf("state: %d\n", mi::nummerLesen(fenster->assistent().zustaende().zustand()));
     }
     return 0;
 }
@@ -344,7 +344,7 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
     b.gleich(QStringLiteral("window width"), f.width(),
              f.waagerecht(FensterBreite + soll.zuschlagTwips));
     for (const mi::Schritt schritt : mi::AlleSchritte) {
-        const int n = mi::nummer(schritt);
+        const int n = mi::nummerLesen(schritt);
         QGroupBox* rahmen = f.fraRahmen(schritt);
         b.gleich(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
                  f.waagerecht(RahmenBreite + soll.zuschlagTwips));
@@ -354,7 +354,7 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
     for (const mi::Knopf k : mi::AlleKnoepfe) {
         QPushButton* knopf = f.cmdAuswahl(k);
         b.pruefen(knopf->fontMetrics().horizontalAdvance(knopf->text()) < knopf->width(),
-                  QStringLiteral("button %1's text does not fit").arg(mi::nummer(k)));
+                  QStringLiteral("button %1's text does not fit").arg(mi::nummerLesen(k)));
     }
 }
 
@@ -443,15 +443,18 @@ int main(int argc, char* argv[]) {
 
     fensterPruefen(befund, *fenster, soll);
 
-    const auto zustand = [&] { return mi::nummer(fenster->assistent().zustaende().zustand()); };
+    const auto zustand = [&] {
+        return mi::nummerLesen(fenster->assistent().zustaende().zustand());
+    };
     const auto stand = [&](mi::Zustand ziel) {
         QCoreApplication::processEvents();
-        befund.gleich(QStringLiteral("state"), zustand(), mi::nummer(ziel));
-        dialoge.bildSpeichern(fenster.get(), QStringLiteral("zustand%1.png").arg(mi::nummer(ziel)));
+        befund.gleich(QStringLiteral("state"), zustand(), mi::nummerLesen(ziel));
+        dialoge.bildSpeichern(fenster.get(),
+                              QStringLiteral("zustand%1.png").arg(mi::nummerLesen(ziel)));
     };
     const auto klick = [&](mi::Knopf knopf) {
         befund.pruefen(fenster->cmdAuswahl(knopf)->isEnabled(),
-                       QStringLiteral("button %1 is disabled").arg(mi::nummer(knopf)));
+                       QStringLiteral("button %1 is disabled").arg(mi::nummerLesen(knopf)));
         fenster->cmdAuswahl(knopf)->click();
     };
 
@@ -479,7 +482,7 @@ int main(int argc, char* argv[]) {
         klick(mi::Knopf::Pruefen);
         befund.gleich(QStringLiteral("message of the check"), dialoge.letzterText(), text);
         befund.gleich(QStringLiteral("state after the check"), zustand(),
-                      mi::nummer(mi::Zustand::Pruefen));
+                      mi::nummerLesen(mi::Zustand::Pruefen));
     };
     pruefenMit(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung, mi::Antwort::OK,
                QString::fromUtf8(soll.keineTextdatei).arg(QDir::toNativeSeparators(importdatei)));
@@ -497,7 +500,7 @@ int main(int argc, char* argv[]) {
                      QString::fromUtf8(soll.fehlerliste)});
     klick(mi::Knopf::Pruefen);
     befund.gleich(QStringLiteral("state after a fault"), zustand(),
-                  mi::nummer(mi::Zustand::Pruefen));
+                  mi::nummerLesen(mi::Zustand::Pruefen));
 
     // The user mends the file and checks again.
     befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),

@@ -83,20 +83,20 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     setFont(schrift);
 
     // Creation order is the tab order: Close first, then each frame with its button.
-    knoepfe_.at(stelle(nummer(Knopf::Schliessen), 5)) = new QPushButton(this);
+    knoepfe_.at(stelle(nummerLesen(Knopf::Schliessen), 5)) = new QPushButton(this);
     for (const Schritt s : AlleSchritte) {
-        const int n = nummer(s);
+        const int n = nummerLesen(s);
         auto* rahmen = new QGroupBox(this);
         rahmen->setObjectName(nummeriert("fraRahmen", n));
         auto* knopf = new QPushButton(rahmen);
         auto* icon = new QLabel(rahmen);
         icon->setObjectName(nummeriert("imgIcon", n));
         rahmen_.at(stelle(n, 4)) = rahmen;
-        knoepfe_.at(stelle(nummer(schrittknopf(s)), 5)) = knopf;
+        knoepfe_.at(stelle(nummerLesen(schrittknopfFinden(s)), 5)) = knopf;
         icons_.at(stelle(n, 4)) = icon;
     }
     for (const Knopf k : AlleKnoepfe) {
-        cmdAuswahl(k)->setObjectName(nummeriert("cmdAuswahl", nummer(k)));
+        cmdAuswahl(k)->setObjectName(nummeriert("cmdAuswahl", nummerLesen(k)));
         // Enter presses the button that has the focus, as Space does; outside a
         // dialog Qt leaves that off.
         cmdAuswahl(k)->setAutoDefault(true);
@@ -118,10 +118,10 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     setAcceptDrops(true);
     anordnen(0);
 
-    assistent_.beiProgrammende([this](const Programmende& ende) {
+    assistent_.endbehandlungSetzen([this](const Programmende& ende) {
         close();
-        if (beiEnde_) {
-            beiEnde_(ende.status);
+        if (endbehandlung_) {
+            endbehandlung_(ende.status);
         }
     });
 }
@@ -147,10 +147,10 @@ void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
                        senkrecht(t.hoehe));
     };
     for (const Schritt s : AlleSchritte) {
-        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelle(nummer(s), 4)), zuschlagTwips);
+        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelle(nummerLesen(s), 4)), zuschlagTwips);
     }
     for (const Schritt s : AlleSchritte) {
-        setzen(cmdAuswahl(schrittknopf(s)), Schrittknopf, Schrittknopf.oben, zuschlagTwips);
+        setzen(cmdAuswahl(schrittknopfFinden(s)), Schrittknopf, Schrittknopf.oben, zuschlagTwips);
         setzen(imgIcon(s), Icon, Icon.oben, 0);
     }
     setzen(cmdAuswahl(Knopf::Schliessen), Schliessknopf, Schliessknopf.oben, zuschlagTwips);
@@ -161,13 +161,13 @@ void frmMitarbeiterImport::Form_Load() {
     const Texte& t = dienste_.texte;
     setWindowTitle(t.programmtitel);
     for (const Schritt s : AlleSchritte) {
-        const QString& text = t.rahmen.at(stelle(nummer(s), 4));
+        const QString& text = t.rahmen.at(stelle(nummerLesen(s), 4));
         fraRahmen(s)->setTitle(text);
         fraRahmen(s)->setAccessibleName(text);
         imgIcon(s)->setAccessibleName(text);
     }
     for (const Knopf k : AlleKnoepfe) {
-        const QString& text = t.knoepfe.at(stelle(nummer(k), 5));
+        const QString& text = t.knoepfe.at(stelle(nummerLesen(k), 5));
         cmdAuswahl(k)->setText(text);
         cmdAuswahl(k)->setAccessibleName(text);
     }
@@ -203,17 +203,17 @@ void frmMitarbeiterImport::darstellen() {
         std::find(knoepfe_.begin(), knoepfe_.begin() + 4, focusWidget()) != knoepfe_.begin() + 4;
     zustandsbilderZeigen();
     for (const Schritt s : AlleSchritte) {
-        fraRahmen(s)->setEnabled(zustaende.schritt(s).rahmenAktiv);
-        cmdAuswahl(schrittknopf(s))->setEnabled(zustaende.schritt(s).knopfAktiv);
+        fraRahmen(s)->setEnabled(zustaende.anzeige(s).rahmenAktiv);
+        cmdAuswahl(schrittknopfFinden(s))->setEnabled(zustaende.anzeige(s).knopfAktiv);
     }
     if (schrittImFokus) {
-        cmdAuswahl(fokusknopf(zustaende.zustand()))->setFocus(Qt::OtherFocusReason);
+        cmdAuswahl(fokusknopfFinden(zustaende.zustand()))->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void frmMitarbeiterImport::zustandsbilderZeigen() {
     for (const Schritt s : AlleSchritte) {
-        const Bild bild = assistent_.zustaende().schritt(s).bild;
+        const Bild bild = assistent_.zustaende().anzeige(s).bild;
         imgIcon(s)->setPixmap(bildhalter(bild)->pixmap());
         // Qt's setter sends screen readers a DescriptionChanged event each
         // time, so only a new state is announced.
@@ -274,7 +274,7 @@ void frmMitarbeiterImport::dragEnterEvent(QDragEnterEvent* ereignis) {
 
 void frmMitarbeiterImport::dropEvent(QDropEvent* ereignis) {
     if (const auto pfad = ablageBeantworten(*ereignis)) {
-        assistent_.Importdatei_uebernehmen(*pfad);
+        assistent_.importdateiUebernehmen(*pfad);
         darstellen();
     }
 }

@@ -33,12 +33,14 @@ class frmMitarbeiterImport : public QWidget {
     void Form_Load();
 
     // Called after the window closed at the program's end, with the exit status.
-    void beiProgrammende(std::function<void(int)> aktion) { beiEnde_ = std::move(aktion); }
+    void endbehandlungSetzen(std::function<void(int)> aktion) {
+        endbehandlung_ = std::move(aktion);
+    }
 
     Assistent& assistent() { return assistent_; }
-    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelle(nummer(s), 4)); }
-    QPushButton* cmdAuswahl(Knopf k) const { return knoepfe_.at(stelle(nummer(k), 5)); }
-    QLabel* imgIcon(Schritt s) const { return icons_.at(stelle(nummer(s), 4)); }
+    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelle(nummerLesen(s), 4)); }
+    QPushButton* cmdAuswahl(Knopf k) const { return knoepfe_.at(stelle(nummerLesen(k), 5)); }
+    QLabel* imgIcon(Schritt s) const { return icons_.at(stelle(nummerLesen(s), 4)); }
     QLabel* bildhalter(Bild bild) const { return halter_.at(static_cast<std::size_t>(bild)); }
 
     // Twips to pixels at this window's logical resolution.
@@ -65,7 +67,7 @@ class frmMitarbeiterImport : public QWidget {
 
     Dienste& dienste_;
     Assistent assistent_;
-    std::function<void(int)> beiEnde_;
+    std::function<void(int)> endbehandlung_;
     std::array<QGroupBox*, 4> rahmen_{};
     std::array<QPushButton*, 5> knoepfe_{};
     std::array<QLabel*, 4> icons_{};

@@ -35,8 +35,8 @@ void Assistent::ausfuehren(Rumpf&& rumpf) {
 
 void Assistent::beenden(const Programmende& ende) {
     ende_ = ende;
-    if (beiEnde_) {
-        beiEnde_(ende);
+    if (endbehandlung_) {
+        endbehandlung_(ende);
     }
 }
 
@@ -45,7 +45,7 @@ void Assistent::datenordnerChecken() {
                                                         sitzung_.ordner.Logpfad);
     if (logpfad) {
         sitzung_.ordner.Logpfad = *logpfad;
-        zustaende_.Schritt_abschliessen(Schritt::Datenordner);
+        zustaende_.schrittAbschliessen(Schritt::Datenordner);
     }
 }
 
@@ -55,7 +55,7 @@ void Assistent::pruefen() {
     sitzung_.Einstellungen = ergebnis.konfiguration.Einstellungen;
     sitzung_.import = std::move(ergebnis.datei);
     if (ergebnis.fehlerfrei) {
-        zustaende_.Schritt_abschliessen(Schritt::Pruefen);
+        zustaende_.schrittAbschliessen(Schritt::Pruefen);
     }
 }
 
@@ -64,7 +64,7 @@ void Assistent::importieren() {
         dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.zeilen, sitzung_.Einstellungen);
     sitzung_.Einstellungen = ergebnis.Einstellungen;
     if (ergebnis.importiert) {
-        zustaende_.Schritt_abschliessen(Schritt::Importieren);
+        zustaende_.schrittAbschliessen(Schritt::Importieren);
     }
 }
 
@@ -72,19 +72,19 @@ bool Assistent::dateiwahlOffen() const {
     return !beendet() && zustaende_.zustand() == Zustand::Importdatei;
 }
 
-void Assistent::Importdatei_uebernehmen(const QString& pfad) {
+void Assistent::importdateiUebernehmen(const QString& pfad) {
     if (!dateiwahlOffen()) {
         return;
     }
     sitzung_.Importdateipfad = pfad;
-    zustaende_.Schritt_abschliessen(Schritt::Importdatei);
+    zustaende_.schrittAbschliessen(Schritt::Importdatei);
 }
 
 std::optional<QString> Assistent::ablegbareImportdatei(const QList<QUrl>& urls) const {
     if (!dateiwahlOffen()) {
         return std::nullopt;
     }
-    return Importdatei_aus_Ablage(dienste_.plattform, urls);
+    return abgelegteImportdateiErmitteln(dienste_.plattform, urls);
 }
 
 void Assistent::Form_Load() {
@@ -112,7 +112,7 @@ void Assistent::cmdAuswahl_Click(Knopf knopf) {
                 break;
             case Knopf::Importdatei:
                 if (const auto datei = prozeduren_.importdateiAuswaehlen(dienste_)) {
-                    Importdatei_uebernehmen(*datei);
+                    importdateiUebernehmen(*datei);
                 }
                 break;
             case Knopf::Pruefen:

@@ -48,8 +48,8 @@ class Assistent {
     // The one way a file becomes the session's import file, from the file
     // dialog or from a drop: while step 2 is current, it takes pfad and
     // completes step 2; at any other time it does nothing.
-    void Importdatei_uebernehmen(const QString& pfad);
-    // The file a drop of urls would hand to Importdatei_uebernehmen now:
+    void importdateiUebernehmen(const QString& pfad);
+    // The file a drop of urls would hand to importdateiUebernehmen now:
     // nothing unless step 2 is current and the drop offers a file the file
     // dialog would have offered.
     std::optional<QString> ablegbareImportdatei(const QList<QUrl>& urls) const;
@@ -61,8 +61,8 @@ class Assistent {
 
     // Called once, when the program ends; production closes the window and
     // leaves the event loop with the status.
-    void beiProgrammende(std::function<void(const Programmende&)> aktion) {
-        beiEnde_ = std::move(aktion);
+    void endbehandlungSetzen(std::function<void(const Programmende&)> aktion) {
+        endbehandlung_ = std::move(aktion);
     }
 
   private:
@@ -81,7 +81,7 @@ class Assistent {
     Sitzung sitzung_;
     Schrittzustaende zustaende_;
     std::optional<Programmende> ende_;
-    std::function<void(const Programmende&)> beiEnde_;
+    std::function<void(const Programmende&)> endbehandlung_;
 };
 
 }  // namespace mi

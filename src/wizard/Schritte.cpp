@@ -38,7 +38,8 @@ std::optional<QString> Importdatei_auswaehlen(Dienste& dienste) try {
     fehlerBehandeln(dienste, QStringLiteral("frmMitarbeiterImport - Importdatei_auswählen"));
 }
 
-std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls) {
+std::optional<QString> abgelegteImportdateiErmitteln(const Plattform& plattform,
+                                                     const QList<QUrl>& urls) {
     if (urls.size() != 1 || !urls.front().isLocalFile()) {
         return std::nullopt;
     }

@@ -23,6 +23,7 @@ std::optional<QString> Importdatei_auswaehlen(Dienste& dienste);
 // have offered it: exactly one local url of an existing file (not a folder)
 // whose name ends in ".csv" in any letter case. Its full path with native
 // separators, or nothing.
-std::optional<QString> Importdatei_aus_Ablage(const Plattform& plattform, const QList<QUrl>& urls);
+std::optional<QString> abgelegteImportdateiErmitteln(const Plattform& plattform,
+                                                     const QList<QUrl>& urls);
 
 }  // namespace mi

@@ -2,7 +2,7 @@
 
 namespace mi {
 
-Knopf schrittknopf(Schritt schritt) {
+Knopf schrittknopfFinden(Schritt schritt) {
     switch (schritt) {
         case Schritt::Datenordner:
             return Knopf::Datenordner;
@@ -16,7 +16,7 @@ Knopf schrittknopf(Schritt schritt) {
     return Knopf::Importieren;
 }
 
-Zustand zustandMit(Schritt schritt) {
+Zustand zustandFinden(Schritt schritt) {
     switch (schritt) {
         case Schritt::Datenordner:
             return Zustand::Datenordner;
@@ -30,25 +30,25 @@ Zustand zustandMit(Schritt schritt) {
     return Zustand::Importieren;
 }
 
-Knopf fokusknopf(Zustand zustand) {
+Knopf fokusknopfFinden(Zustand zustand) {
     for (const Schritt s : AlleSchritte) {
-        if (zustandMit(s) == zustand) {
-            return schrittknopf(s);
+        if (zustandFinden(s) == zustand) {
+            return schrittknopfFinden(s);
         }
     }
     return Knopf::Schliessen;
 }
 
 Schrittzustaende::Schrittzustaende() {
-    schritte_.at(stelle(Schritt::Datenordner)) = Schrittanzeige{Bild::Pfeil, true, true};
+    schritte_.at(stelleBerechnen(Schritt::Datenordner)) = Schrittanzeige{Bild::Pfeil, true, true};
 }
 
-void Schrittzustaende::Schritt_abschliessen(Schritt schritt) {
-    Schrittanzeige& fertig = schritte_.at(stelle(schritt));
+void Schrittzustaende::schrittAbschliessen(Schritt schritt) {
+    Schrittanzeige& fertig = schritte_.at(stelleBerechnen(schritt));
     fertig.bild = Bild::OK;
     fertig.knopfAktiv = false;
     if (schritt != Schritt::Importieren) {
-        Schrittanzeige& naechster = schritte_.at(stelle(schritt) + 1);
+        Schrittanzeige& naechster = schritte_.at(stelleBerechnen(schritt) + 1);
         naechster.rahmenAktiv = true;
         naechster.bild = Bild::Pfeil;
         naechster.knopfAktiv = true;
@@ -57,8 +57,8 @@ void Schrittzustaende::Schritt_abschliessen(Schritt schritt) {
 
 Zustand Schrittzustaende::zustand() const {
     for (const Schritt s : AlleSchritte) {
-        if (schritt(s).bild != Bild::OK) {
-            return zustandMit(s);
+        if (anzeige(s).bild != Bild::OK) {
+            return zustandFinden(s);
         }
     }
     return Zustand::Fertig;

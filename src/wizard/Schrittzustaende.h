@@ -18,22 +18,22 @@ inline constexpr std::array<Knopf, 5> AlleKnoepfe{
     Knopf::Datenordner, Knopf::Importdatei, Knopf::Pruefen, Knopf::Importieren, Knopf::Schliessen};
 
 // The step's button.
-Knopf schrittknopf(Schritt schritt);
+Knopf schrittknopfFinden(Schritt schritt);
 // The state in which the step is current.
-Zustand zustandMit(Schritt schritt);
+Zustand zustandFinden(Schritt schritt);
 // The button where the work goes on in the state: the current step's, Close
 // once every step is done.
-Knopf fokusknopf(Zustand zustand);
+Knopf fokusknopfFinden(Zustand zustand);
 
 // The number the planner's window gives each of them, 1 and up, for texts
 // and file names that count the steps.
-constexpr int nummer(Schritt s) {
+constexpr int nummerLesen(Schritt s) {
     return static_cast<int>(s);
 }
-constexpr int nummer(Zustand z) {
+constexpr int nummerLesen(Zustand z) {
     return static_cast<int>(z);
 }
-constexpr int nummer(Knopf k) {
+constexpr int nummerLesen(Knopf k) {
     return static_cast<int>(k);
 }
 
@@ -47,21 +47,21 @@ struct Schrittanzeige {
 };
 
 // The four steps of the window as the step logic sees them. The window only
-// draws what this holds; the steps change it through Schritt_abschliessen alone.
+// draws what this holds; the steps change it through schrittAbschliessen alone.
 class Schrittzustaende {
   public:
     // The state of a freshly loaded window: step 1 current, 2 to 4 not open.
     Schrittzustaende();
 
     // The step is done; the next one, if any, becomes current.
-    void Schritt_abschliessen(Schritt schritt);
+    void schrittAbschliessen(Schritt schritt);
 
-    const Schrittanzeige& schritt(Schritt s) const { return schritte_.at(stelle(s)); }
+    const Schrittanzeige& anzeige(Schritt s) const { return schritte_.at(stelleBerechnen(s)); }
 
     Zustand zustand() const;
 
   private:
-    static std::size_t stelle(Schritt s) { return static_cast<std::size_t>(s) - 1; }
+    static std::size_t stelleBerechnen(Schritt s) { return static_cast<std::size_t>(s) - 1; }
 
     std::array<Schrittanzeige, 4> schritte_;
 };

@@ -21,7 +21,7 @@ namespace mi {
 
 // A state that fails an assertion shows its number.
 inline void PrintTo(Zustand zustand, std::ostream* os) {
-    *os << "state " << nummer(zustand);
+    *os << "state " << nummerLesen(zustand);
 }
 
 }  // namespace mi

@@ -36,7 +36,7 @@ inline QStringList zustandstext(const frmMitarbeiterImport& f) {
                           : zeigt(Bild::Inaktiv) ? "not open"
                                                  : "?") +
             QLatin1String(f.fraRahmen(s)->isEnabled() ? " frame" : "") +
-            QLatin1String(f.cmdAuswahl(schrittknopf(s))->isEnabled() ? " button: " : ": ") +
+            QLatin1String(f.cmdAuswahl(schrittknopfFinden(s))->isEnabled() ? " button: " : ": ") +
             QAccessible::queryAccessibleInterface(f.imgIcon(s))->text(QAccessible::Description));
     }
     text.append(QLatin1String(f.cmdAuswahl(Knopf::Schliessen)->isEnabled() ? "close" : ""));
@@ -47,7 +47,7 @@ inline QStringList zustandstext(const frmMitarbeiterImport& f) {
 inline void zustandPruefen(const frmMitarbeiterImport& f, Zustand zustand) {
     QStringList erwartet;
     for (const Schritt s : AlleSchritte) {
-        const Zustand n = zustandMit(s);
+        const Zustand n = zustandFinden(s);
         erwartet.append(QLatin1String(n < zustand    ? "done"
                                       : n == zustand ? "current"
                                                      : "not open") +
@@ -58,7 +58,7 @@ inline void zustandPruefen(const frmMitarbeiterImport& f, Zustand zustand) {
                                                      : "not yet available"));
     }
     erwartet.append(QStringLiteral("close"));
-    EXPECT_EQ(zustandstext(f), erwartet) << "state " << nummer(zustand);
+    EXPECT_EQ(zustandstext(f), erwartet) << "state " << nummerLesen(zustand);
 }
 
 }  // namespace mi::test

@@ -103,13 +103,13 @@ TEST_P(Sprachen, EveryTextFitsItsControl) {
     for (const Schritt s : AlleSchritte) {
         const QGroupBox* rahmen = f.fraRahmen(s);
         EXPECT_LT(rahmen->fontMetrics().horizontalAdvance(rahmen->title()), rahmen->width())
-            << nummer(s);
-        EXPECT_LE(rahmen->geometry().right(), f.width()) << nummer(s);
+            << nummerLesen(s);
+        EXPECT_LE(rahmen->geometry().right(), f.width()) << nummerLesen(s);
     }
     for (const Knopf k : AlleKnoepfe) {
         const QPushButton* knopf = f.cmdAuswahl(k);
         EXPECT_LT(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width())
-            << nummer(k);
+            << nummerLesen(k);
     }
     EXPECT_EQ(f.width(), f.waagerecht(4260 + (GetParam() == Sprache::FR ? 480 : 0)));
 }
@@ -163,8 +163,8 @@ TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
         const qreal verhaeltnis = bildschirm->devicePixelRatio();
         for (const Schritt s : AlleSchritte) {
             const QPixmap p = g.fenster->imgIcon(s)->pixmap();
-            EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << nummer(s);
-            EXPECT_LE(randpixel(p), 2) << "icon " << nummer(s);
+            EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << nummerLesen(s);
+            EXPECT_LE(randpixel(p), 2) << "icon " << nummerLesen(s);
         }
     }
 }

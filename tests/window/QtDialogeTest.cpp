@@ -185,7 +185,7 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
                        tippen({}, Qt::Key_Return)});
     const auto f = test::starten(dienste);
     int status = -1;
-    f->beiProgrammende([&](int s) { status = s; });
+    f->endbehandlungSetzen([&](int s) { status = s; });
 
     const struct {
         Knopf knopf;
@@ -203,7 +203,7 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
         druecken(*f, schritt.knopf, schritt.taste);
         test::zustandPruefen(*f, schritt.zustand);
         EXPECT_EQ(fokus(*f),
-                  QStringLiteral("cmdAuswahl%1").arg(nummer(schritt.zustand)));  // 5: Close
+                  QStringLiteral("cmdAuswahl%1").arg(nummerLesen(schritt.zustand)));  // 5: Close
         if (schritt.knopf == Knopf::Pruefen && ++pruefungen == 3) {
             // The user mends what the checks found.
             p.baum.datei(QStringLiteral("liste.csv"),

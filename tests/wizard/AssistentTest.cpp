@@ -96,11 +96,11 @@ TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
     as.Form_Load();
     for (const Schritt s : AlleSchritte) {
         a.gelingt = false;
-        as.cmdAuswahl_Click(schrittknopf(s));
-        EXPECT_EQ(as.zustaende().zustand(), zustandMit(s));
+        as.cmdAuswahl_Click(schrittknopfFinden(s));
+        EXPECT_EQ(as.zustaende().zustand(), zustandFinden(s));
         a.gelingt = true;
-        as.cmdAuswahl_Click(schrittknopf(s));
-        EXPECT_EQ(as.zustaende().schritt(s).bild, Bild::OK);
+        as.cmdAuswahl_Click(schrittknopfFinden(s));
+        EXPECT_EQ(as.zustaende().anzeige(s).bild, Bild::OK);
     }
     EXPECT_EQ(as.zustaende().zustand(), Zustand::Fertig);
     EXPECT_EQ(a.liste,
@@ -119,11 +119,11 @@ TEST(Dispatcher, CloseEndsWithZeroInEveryState) {
         Aufrufe a;
         Assistent as = assistent(u, a);
         int enden = 0;
-        as.beiProgrammende([&](const Programmende&) { ++enden; });
+        as.endbehandlungSetzen([&](const Programmende&) { ++enden; });
         as.Form_Load();
         for (const Schritt s : AlleSchritte) {
             if (as.zustaende().zustand() != zustand) {
-                as.cmdAuswahl_Click(schrittknopf(s));
+                as.cmdAuswahl_Click(schrittknopfFinden(s));
             }
         }
         ASSERT_EQ(as.zustaende().zustand(), zustand);
@@ -145,7 +145,7 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     };
     Assistent as(u.dienste, {}, {}, p);
     int enden = 0;
-    as.beiProgrammende([&](const Programmende&) { ++enden; });
+    as.endbehandlungSetzen([&](const Programmende&) { ++enden; });
     u.dialoge.erwarteBox(Antwort::OK);
     for (const Knopf knopf :
          {Knopf::Datenordner, Knopf::Importdatei, Knopf::Datenordner, Knopf::Importdatei,
@@ -178,7 +178,7 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
         {{QUrl("https://example.org/liste.csv")}, false}};
     Umgebung u;
     for (const auto& [urls, angenommen] : faelle) {
-        EXPECT_EQ(Importdatei_aus_Ablage(u.plattform, urls),
+        EXPECT_EQ(abgelegteImportdateiErmitteln(u.plattform, urls),
                   angenommen ? std::optional(csv) : std::nullopt)
             << urls.value(0).toString().toStdString();
     }
@@ -187,7 +187,7 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
     Assistent as = assistent(u, a);
     as.Form_Load();
     EXPECT_EQ(as.ablegbareImportdatei({url("liste.CSV")}), std::nullopt);
-    as.Importdatei_uebernehmen(csv);
+    as.importdateiUebernehmen(csv);
     EXPECT_EQ(as.zustaende().zustand(), Zustand::Datenordner);
 }
 
