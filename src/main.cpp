@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
     const auto ende =
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
-            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+            fenster = mi::fensterOeffnen(dienste, start, ordner);
             fenster->endbehandlungSetzen([](int status) { QCoreApplication::exit(status); });
         });
     if (ende) {

@@ -195,7 +195,7 @@ class Rundgangdialoge : public mi::QtDialoge {
                 detailsZeigen(fenster);
                 bildSpeichern(fenster, naechste.bild);
             }
-            if (QAbstractButton* knopf = fenster->button(mi::qtKnopf(naechste.antwort))) {
+            if (QAbstractButton* knopf = fenster->button(mi::qtKnopfWaehlen(naechste.antwort))) {
                 knopf->click();
             } else {
                 befund_.pruefen(false, QStringLiteral("no button for the answer: ") + box.text);
@@ -259,7 +259,7 @@ class Jadialoge : public mi::QtDialoge {
             auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (fenster != nullptr && fenster->isVisible()) {
                 antworten.stop();
-                fenster->button(mi::qtKnopf(antwort))->click();
+                fenster->button(mi::qtKnopfWaehlen(antwort))->click();
             }
         });
         antworten.start();
@@ -286,7 +286,7 @@ int importieren(mi::Sprache sprache, const QString& daten, const QString& datei)
     std::unique_ptr<mi::frmMitarbeiterImport> fenster;
     const auto ende =
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
-            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+            fenster = mi::fensterOeffnen(dienste, start, ordner);
         });
     for (const mi::Schritt schritt : mi::AlleSchritte) {
         if (!ende && fenster && !fenster->assistent().beendet()) {
@@ -342,12 +342,12 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
     b.gleich(QStringLiteral("Close button"), f.cmdAuswahl(mi::Knopf::Schliessen)->text(),
              QString::fromUtf8(soll.schliessen));
     b.gleich(QStringLiteral("window width"), f.width(),
-             f.waagerecht(FensterBreite + soll.zuschlagTwips));
+             f.waagerechtUmrechnen(FensterBreite + soll.zuschlagTwips));
     for (const mi::Schritt schritt : mi::AlleSchritte) {
         const int n = mi::nummerLesen(schritt);
         QGroupBox* rahmen = f.fraRahmen(schritt);
         b.gleich(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
-                 f.waagerecht(RahmenBreite + soll.zuschlagTwips));
+                 f.waagerechtUmrechnen(RahmenBreite + soll.zuschlagTwips));
         b.pruefen(rahmen->fontMetrics().horizontalAdvance(rahmen->title()) < rahmen->width(),
                   QStringLiteral("frame %1's caption does not fit").arg(n));
     }
@@ -434,7 +434,7 @@ int main(int argc, char* argv[]) {
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
             gefunden = start;
             gelesen = ordner;
-            fenster = mi::Fenster_oeffnen(dienste, start, ordner);
+            fenster = mi::fensterOeffnen(dienste, start, ordner);
         });
     if (ende || !fenster || fenster->assistent().beendet()) {
         std::fprintf(stderr, "rundgang: the program ended at start-up\n");

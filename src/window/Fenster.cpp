@@ -36,11 +36,11 @@ constexpr Twips Schliessknopf{1222, 5640, 1800, 375};
 
 constexpr int TwipsJeZoll = 1440;
 
-QString nummeriert(const char* name, int n) {
+QString nummerieren(const char* name, int n) {
     return QLatin1String(name) + QString::number(n);
 }
 
-const QString& beschreibung(const Texte& t, Bild bild) {
+const QString& bildBeschreiben(const Texte& t, Bild bild) {
     switch (bild) {
         case Bild::OK:
             return t.schrittErledigt;
@@ -83,20 +83,20 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     setFont(schrift);
 
     // Creation order is the tab order: Close first, then each frame with its button.
-    knoepfe_.at(stelle(nummerLesen(Knopf::Schliessen), 5)) = new QPushButton(this);
+    knoepfe_.at(stelleBerechnen(nummerLesen(Knopf::Schliessen), 5)) = new QPushButton(this);
     for (const Schritt s : AlleSchritte) {
         const int n = nummerLesen(s);
         auto* rahmen = new QGroupBox(this);
-        rahmen->setObjectName(nummeriert("fraRahmen", n));
+        rahmen->setObjectName(nummerieren("fraRahmen", n));
         auto* knopf = new QPushButton(rahmen);
         auto* icon = new QLabel(rahmen);
-        icon->setObjectName(nummeriert("imgIcon", n));
-        rahmen_.at(stelle(n, 4)) = rahmen;
-        knoepfe_.at(stelle(nummerLesen(schrittknopfFinden(s)), 5)) = knopf;
-        icons_.at(stelle(n, 4)) = icon;
+        icon->setObjectName(nummerieren("imgIcon", n));
+        rahmen_.at(stelleBerechnen(n, 4)) = rahmen;
+        knoepfe_.at(stelleBerechnen(nummerLesen(schrittknopfFinden(s)), 5)) = knopf;
+        icons_.at(stelleBerechnen(n, 4)) = icon;
     }
     for (const Knopf k : AlleKnoepfe) {
-        cmdAuswahl(k)->setObjectName(nummeriert("cmdAuswahl", nummerLesen(k)));
+        cmdAuswahl(k)->setObjectName(nummerieren("cmdAuswahl", nummerLesen(k)));
         // Enter presses the button that has the focus, as Space does; outside a
         // dialog Qt leaves that off.
         cmdAuswahl(k)->setAutoDefault(true);
@@ -126,48 +126,50 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     });
 }
 
-std::size_t frmMitarbeiterImport::stelle(int n, int anzahl) {
+std::size_t frmMitarbeiterImport::stelleBerechnen(int n, int anzahl) {
     if (n < 1 || n > anzahl) {
         fehlerAusloesen(fehlernummer::IndexAusserhalb);
     }
     return static_cast<std::size_t>(n - 1);
 }
 
-int frmMitarbeiterImport::waagerecht(int twips) const {
+int frmMitarbeiterImport::waagerechtUmrechnen(int twips) const {
     return qRound(twips * static_cast<double>(logicalDpiX()) / TwipsJeZoll);
 }
 
-int frmMitarbeiterImport::senkrecht(int twips) const {
+int frmMitarbeiterImport::senkrechtUmrechnen(int twips) const {
     return qRound(twips * static_cast<double>(logicalDpiY()) / TwipsJeZoll);
 }
 
 void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
     const auto setzen = [this](QWidget* w, const Twips& t, int oben, int zuschlag) {
-        w->setGeometry(waagerecht(t.links), senkrecht(oben), waagerecht(t.breite + zuschlag),
-                       senkrecht(t.hoehe));
+        w->setGeometry(waagerechtUmrechnen(t.links), senkrechtUmrechnen(oben),
+                       waagerechtUmrechnen(t.breite + zuschlag), senkrechtUmrechnen(t.hoehe));
     };
     for (const Schritt s : AlleSchritte) {
-        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelle(nummerLesen(s), 4)), zuschlagTwips);
+        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelleBerechnen(nummerLesen(s), 4)),
+               zuschlagTwips);
     }
     for (const Schritt s : AlleSchritte) {
         setzen(cmdAuswahl(schrittknopfFinden(s)), Schrittknopf, Schrittknopf.oben, zuschlagTwips);
         setzen(imgIcon(s), Icon, Icon.oben, 0);
     }
     setzen(cmdAuswahl(Knopf::Schliessen), Schliessknopf, Schliessknopf.oben, zuschlagTwips);
-    setFixedSize(waagerecht(FensterBreite + zuschlagTwips), senkrecht(FensterHoehe));
+    setFixedSize(waagerechtUmrechnen(FensterBreite + zuschlagTwips),
+                 senkrechtUmrechnen(FensterHoehe));
 }
 
 void frmMitarbeiterImport::Form_Load() {
     const Texte& t = dienste_.texte;
     setWindowTitle(t.programmtitel);
     for (const Schritt s : AlleSchritte) {
-        const QString& text = t.rahmen.at(stelle(nummerLesen(s), 4));
+        const QString& text = t.rahmen.at(stelleBerechnen(nummerLesen(s), 4));
         fraRahmen(s)->setTitle(text);
         fraRahmen(s)->setAccessibleName(text);
         imgIcon(s)->setAccessibleName(text);
     }
     for (const Knopf k : AlleKnoepfe) {
-        const QString& text = t.knoepfe.at(stelle(nummerLesen(k), 5));
+        const QString& text = t.knoepfe.at(stelleBerechnen(nummerLesen(k), 5));
         cmdAuswahl(k)->setText(text);
         cmdAuswahl(k)->setAccessibleName(text);
     }
@@ -217,7 +219,7 @@ void frmMitarbeiterImport::zustandsbilderZeigen() {
         imgIcon(s)->setPixmap(bildhalter(bild)->pixmap());
         // Qt's setter sends screen readers a DescriptionChanged event each
         // time, so only a new state is announced.
-        const QString& text = beschreibung(dienste_.texte, bild);
+        const QString& text = bildBeschreiben(dienste_.texte, bild);
         if (imgIcon(s)->accessibleDescription() != text) {
             imgIcon(s)->setAccessibleDescription(text);
         }
@@ -231,7 +233,7 @@ bool frmMitarbeiterImport::bilderZeichnen() {
     }
     std::array<QPixmap, 3> neu;
     for (std::size_t i = 0; i < neu.size(); ++i) {
-        neu.at(i) = zustandsbild(static_cast<Bild>(i), verhaeltnis);
+        neu.at(i) = zustandsbildZeichnen(static_cast<Bild>(i), verhaeltnis);
         if (neu.at(i).isNull()) {
             return false;
         }
@@ -291,9 +293,9 @@ void frmMitarbeiterImport::closeEvent(QCloseEvent* ereignis) {
 
 namespace mi {
 
-std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(Dienste& dienste, const Startwerte& start,
-                                                      const Planerordner& ordner,
-                                                      Schrittprozeduren prozeduren) {
+std::unique_ptr<frmMitarbeiterImport> fensterOeffnen(Dienste& dienste, const Startwerte& start,
+                                                     const Planerordner& ordner,
+                                                     Schrittprozeduren prozeduren) {
     auto fenster =
         std::make_unique<frmMitarbeiterImport>(dienste, start, ordner, std::move(prozeduren));
     dienste.dialoge.elternfensterSetzen(fenster.get());

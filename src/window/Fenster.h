@@ -38,14 +38,16 @@ class frmMitarbeiterImport : public QWidget {
     }
 
     Assistent& assistent() { return assistent_; }
-    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelle(nummerLesen(s), 4)); }
-    QPushButton* cmdAuswahl(Knopf k) const { return knoepfe_.at(stelle(nummerLesen(k), 5)); }
-    QLabel* imgIcon(Schritt s) const { return icons_.at(stelle(nummerLesen(s), 4)); }
+    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelleBerechnen(nummerLesen(s), 4)); }
+    QPushButton* cmdAuswahl(Knopf k) const {
+        return knoepfe_.at(stelleBerechnen(nummerLesen(k), 5));
+    }
+    QLabel* imgIcon(Schritt s) const { return icons_.at(stelleBerechnen(nummerLesen(s), 4)); }
     QLabel* bildhalter(Bild bild) const { return halter_.at(static_cast<std::size_t>(bild)); }
 
     // Twips to pixels at this window's logical resolution.
-    int waagerecht(int twips) const;
-    int senkrecht(int twips) const;
+    int waagerechtUmrechnen(int twips) const;
+    int senkrechtUmrechnen(int twips) const;
 
   protected:
     bool event(QEvent* ereignis) override;
@@ -54,7 +56,7 @@ class frmMitarbeiterImport : public QWidget {
     void dropEvent(QDropEvent* ereignis) override;
 
   private:
-    static std::size_t stelle(int n, int anzahl);
+    static std::size_t stelleBerechnen(int n, int anzahl);
     void klicken(Knopf knopf);
     void darstellen();
     void zustandsbilderZeigen();
@@ -78,7 +80,7 @@ class frmMitarbeiterImport : public QWidget {
 // The one way the window comes up, for the program, the walk-through and the
 // tests alike: made over what start-up found, the dialogs bound to it, loaded,
 // and shown unless loading ended the program already.
-std::unique_ptr<frmMitarbeiterImport> Fenster_oeffnen(
+std::unique_ptr<frmMitarbeiterImport> fensterOeffnen(
     Dienste& dienste, const Startwerte& start, const Planerordner& ordner,
     Schrittprozeduren prozeduren = Schrittprozeduren::standard());
 

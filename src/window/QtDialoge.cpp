@@ -13,7 +13,7 @@
 
 namespace mi {
 
-QMessageBox::StandardButton qtKnopf(Antwort antwort) {
+QMessageBox::StandardButton qtKnopfWaehlen(Antwort antwort) {
     switch (antwort) {
         case Antwort::Ja:
             return QMessageBox::Yes;
@@ -27,7 +27,7 @@ QMessageBox::StandardButton qtKnopf(Antwort antwort) {
     return QMessageBox::Ok;
 }
 
-QMessageBox::StandardButtons qtKnoepfe(Boxknoepfe knoepfe) {
+QMessageBox::StandardButtons qtKnoepfeWaehlen(Boxknoepfe knoepfe) {
     switch (knoepfe) {
         case Boxknoepfe::JaNein:
             return QMessageBox::Yes | QMessageBox::No;
@@ -63,8 +63,8 @@ Antwort QtDialoge::zeigen(const Meldungsbox& box) {
     QString text = box.text;
     text.replace(QChar(u'\r'), QChar(u'\n'));
     fenster.setText(text);
-    fenster.setStandardButtons(qtKnoepfe(box.knoepfe));
-    fenster.setDefaultButton(qtKnopf(box.standard));
+    fenster.setStandardButtons(qtKnoepfeWaehlen(box.knoepfe));
+    fenster.setDefaultButton(qtKnopfWaehlen(box.standard));
     if (!box.details.isEmpty()) {
         // Always plain text, hidden until "Show Details...". Qt lets only the
         // mouse select it; Tab reaches it too, so the keyboard can copy it.
@@ -106,14 +106,14 @@ std::optional<QString> QtDialoge::dateiWaehlen(const Dateiwahl& wahl) {
         optionen |= QFileDialog::DontUseNativeDialog;
     }
     const QString datei = QFileDialog::getOpenFileName(
-        eltern_, wahl.titel, wahl.startordner, qtDateifilter(wahl.filter), nullptr, optionen);
+        eltern_, wahl.titel, wahl.startordner, qtDateifilterBilden(wahl.filter), nullptr, optionen);
     if (datei.isEmpty()) {
         return std::nullopt;
     }
     return QDir::toNativeSeparators(datei);
 }
 
-QString qtDateifilter(const QString& filter) {
+QString qtDateifilterBilden(const QString& filter) {
     const qsizetype strich = filter.indexOf(u'|');
     if (strich < 0) {
         return filter;

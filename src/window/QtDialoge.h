@@ -32,15 +32,15 @@ class QtDialoge : public Dialoge {
 };
 
 // The message box's button for an answer, and its buttons for a set.
-QMessageBox::StandardButton qtKnopf(Antwort antwort);
-QMessageBox::StandardButtons qtKnoepfe(Boxknoepfe knoepfe);
+QMessageBox::StandardButton qtKnopfWaehlen(Antwort antwort);
+QMessageBox::StandardButtons qtKnoepfeWaehlen(Boxknoepfe knoepfe);
 
 // Installs Qt's own texts in the build's language (the message boxes' buttons
 // with their mnemonics, "Show Details..."); false where Qt has none.
 bool qtTexteLaden(QTranslator& uebersetzer, Sprache sprache);
 
 // "description|pattern" as the file dialog's filter expects it.
-QString qtDateifilter(const QString& filter);
+QString qtDateifilterBilden(const QString& filter);
 
 // The machine with its sound: the beep before every warning.
 class QtPlattform : public Systemplattform {

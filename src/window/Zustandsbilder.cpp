@@ -9,7 +9,7 @@ namespace mi {
 
 namespace {
 
-QColor scheibenfarbe(Bild bild) {
+QColor scheibenfarbeWaehlen(Bild bild) {
     switch (bild) {
         case Bild::Pfeil:
             return QColor(0xd0, 0x21, 0x1c);
@@ -42,7 +42,7 @@ void hakenZeichnen(QPainter& maler) {
 
 }  // namespace
 
-QPixmap zustandsbild(Bild bild, qreal pixelverhaeltnis) {
+QPixmap zustandsbildZeichnen(Bild bild, qreal pixelverhaeltnis) {
     const qreal verhaeltnis = pixelverhaeltnis > 0 ? pixelverhaeltnis : 1.0;
     const int kante = qCeil(Bildgroesse * verhaeltnis);
     QPixmap bildchen(kante, kante);
@@ -55,7 +55,7 @@ QPixmap zustandsbild(Bild bild, qreal pixelverhaeltnis) {
     QPainter maler(&bildchen);
     maler.setRenderHint(QPainter::Antialiasing);
     maler.setPen(Qt::NoPen);
-    maler.setBrush(scheibenfarbe(bild));
+    maler.setBrush(scheibenfarbeWaehlen(bild));
     maler.drawEllipse(QRectF(0.5, 0.5, Bildgroesse - 1.0, Bildgroesse - 1.0));
     if (bild == Bild::OK) {
         hakenZeichnen(maler);

@@ -13,6 +13,6 @@ inline constexpr int Bildgroesse = 17;
 // (not open), a red disc with a white arrow (current), a green disc with a white
 // check mark (done). Drawn at the screen's pixel ratio so it stays crisp when
 // the desktop is scaled.
-QPixmap zustandsbild(Bild bild, qreal pixelverhaeltnis);
+QPixmap zustandsbildZeichnen(Bild bild, qreal pixelverhaeltnis);
 
 }  // namespace mi

@@ -17,7 +17,7 @@ namespace mi::test {
 inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
     std::unique_ptr<frmMitarbeiterImport> fenster;
     const auto ende = Main(dienste, [&](const Startwerte& start, const Planerordner& ordner) {
-        fenster = Fenster_oeffnen(dienste, start, ordner);
+        fenster = fensterOeffnen(dienste, start, ordner);
     });
     EXPECT_FALSE(ende.has_value());
     return fenster;

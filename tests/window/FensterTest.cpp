@@ -16,7 +16,7 @@ using test::Umgebung;
 using test::zustandPruefen;
 
 struct Geladen {
-    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(Fenster_oeffnen(u.dienste, {}, {})) {}
+    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(fensterOeffnen(u.dienste, {}, {})) {}
     Umgebung u;
     std::unique_ptr<frmMitarbeiterImport> fenster;
 };
@@ -62,7 +62,7 @@ TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
         merken();
         return Importergebnis{true, {}};
     };
-    const auto f = Fenster_oeffnen(dienste, p.start, p.ordner, prozeduren);
+    const auto f = fensterOeffnen(dienste, p.start, p.ordner, prozeduren);
     QMimeData daten;
     daten.setUrls({QUrl::fromLocalFile(csv)});
     const auto ablegen = [&] {
@@ -111,7 +111,7 @@ TEST_P(Sprachen, EveryTextFitsItsControl) {
         EXPECT_LT(knopf->fontMetrics().horizontalAdvance(knopf->text()), knopf->width())
             << nummerLesen(k);
     }
-    EXPECT_EQ(f.width(), f.waagerecht(4260 + (GetParam() == Sprache::FR ? 480 : 0)));
+    EXPECT_EQ(f.width(), f.waagerechtUmrechnen(4260 + (GetParam() == Sprache::FR ? 480 : 0)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Sprachen, ::testing::Values(Sprache::DE, Sprache::EN, Sprache::FR),
