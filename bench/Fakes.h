@@ -14,7 +14,7 @@ namespace mi::bench {
 
 // A machine pinned to an English (US) locale and a fixed clock, so every run
 // reads the same dates and numbers and writes the same file names.
-class Plattform : public mi::Plattform {
+class Messplattform : public mi::Plattform {
   public:
     QString umgebungsvariable(const QString&) const override { return {}; }
     QString programmordner() const override { return QStringLiteral("/programm"); }
@@ -34,7 +34,7 @@ class Plattform : public mi::Plattform {
 
 // A user who confirms everything: every question is answered Yes, every
 // message OK. The texts are kept so a run can tell the path it took.
-class Dialoge : public mi::Dialoge {
+class Messdialoge : public mi::Dialoge {
   public:
     QStringList texte;
 

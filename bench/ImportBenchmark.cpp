@@ -51,7 +51,7 @@ class Planerdatei {
   public:
     explicit Planerdatei(std::mt19937& zufall) : zufall_(zufall) {}
 
-    void zeile(const QString& text) {
+    void zeileAnhaengen(const QString& text) {
         std::uniform_int_distribution<int> start(32, 254);
         inhalt_.append(
             zeileVerschluesseln(cp1252Kodieren(text), static_cast<std::uint8_t>(start(zufall_))));
@@ -79,7 +79,7 @@ const QStringList Abteilungen = {"Sales",   "Workshop",   "Accounts",   "Warehou
                                  "Service", "Purchasing", "Management", "Logistics"};
 
 // User names are plain ASCII, as login names are: umlauts spelt out, accents dropped.
-QString kennung(int i) {
+QString kennungBilden(int i) {
     const QString& vorname = Vornamen[i % Vornamen.size()];
     const QString& nachname = Nachnamen[(i / Vornamen.size()) % Nachnamen.size()];
     QString k;
@@ -104,12 +104,12 @@ QString kennung(int i) {
     return k + QString::number(i);
 }
 
-QString planername(int i) {
+QString planernameBilden(int i) {
     return Vornamen[i % Vornamen.size()] + u' ' +
            Nachnamen[(i / Vornamen.size()) % Nachnamen.size()];
 }
 
-QString datum6(std::mt19937& zufall, int vonJahr, int bisJahr) {
+QString datumZiehen(std::mt19937& zufall, int vonJahr, int bisJahr) {
     std::uniform_int_distribution<int> jahr(vonJahr, bisJahr), monat(1, 12), tag(1, 28);
     return QStringLiteral("%1%2%3")
         .arg(jahr(zufall) % 100, 2, 10, QChar(u'0'))
@@ -117,59 +117,61 @@ QString datum6(std::mt19937& zufall, int vonJahr, int bisJahr) {
         .arg(tag(zufall), 2, 10, QChar(u'0'));
 }
 
-QByteArray konfigdaten(std::mt19937& zufall) {
+QByteArray konfigdatenErzeugen(std::mt19937& zufall) {
     Planerdatei d(zufall);
     for (const char* zeile :
          {"[Velmont]", "3.2", "2026", "[Firma]", "Example Manufacturing Ltd", "1", "[Settings]"}) {
-        d.zeile(QString::fromLatin1(zeile));
+        d.zeileAnhaengen(QString::fromLatin1(zeile));
     }
     // Day values in whole days (character 30 is "0"): the import raises the
     // step twice, to halves and then to tenths, so both writes are timed.
-    d.zeile(QStringLiteral("1100100010000000000000010000000000000000"));
-    d.zeile(QStringLiteral("0010000000"));
+    d.zeileAnhaengen(QStringLiteral("1100100010000000000000010000000000000000"));
+    d.zeileAnhaengen(QStringLiteral("0010000000"));
     for (int i = 0; i < 40; ++i) {
-        d.zeile(QStringLiteral("Option%1=%2").arg(i).arg(i % 3));
+        d.zeileAnhaengen(QStringLiteral("Option%1=%2").arg(i).arg(i % 3));
     }
-    d.zeile(QStringLiteral("[Administratoren]"));
-    d.zeile(QStringLiteral("A1:Chef:") + Benutzer);
+    d.zeileAnhaengen(QStringLiteral("[Administratoren]"));
+    d.zeileAnhaengen(QStringLiteral("A1:Chef:") + Benutzer);
     for (int i = 0; i < 12; ++i) {
-        d.zeile(QStringLiteral("A%1:%2:%3").arg(i + 2).arg(planername(i), kennung(i)));
+        d.zeileAnhaengen(
+            QStringLiteral("A%1:%2:%3").arg(i + 2).arg(planernameBilden(i), kennungBilden(i)));
     }
     return d.inhalt();
 }
 
-QByteArray mitarbeiterdaten(std::mt19937& zufall) {
+QByteArray mitarbeiterdatenErzeugen(std::mt19937& zufall) {
     Planerdatei d(zufall);
-    d.zeile(QStringLiteral("[Mitarbeiterdaten]"));
-    d.zeile(QStringLiteral("99999999"));
-    d.zeile(QStringLiteral("0"));
+    d.zeileAnhaengen(QStringLiteral("[Mitarbeiterdaten]"));
+    d.zeileAnhaengen(QStringLiteral("99999999"));
+    d.zeileAnhaengen(QStringLiteral("0"));
     for (int i = 0; i < 400; ++i) {
         if (i % 40 == 0) {
-            d.zeile(Abteilungen[(i / 40) % Abteilungen.size()]);
+            d.zeileAnhaengen(Abteilungen[(i / 40) % Abteilungen.size()]);
         }
-        d.zeile(datum6(zufall, 2000, 2025) +
-                QStringLiteral(":999999:012,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:") +
-                planername(i) + u':' + kennung(i));
+        d.zeileAnhaengen(
+            datumZiehen(zufall, 2000, 2025) +
+            QStringLiteral(":999999:012,5:030,0:030,0:030,0:030,0:002,5:000,0:000,0:000,0:") +
+            planernameBilden(i) + u':' + kennungBilden(i));
     }
     return d.inhalt();
 }
 
 // Leave and planning entries of a file, until it has about groesse bytes.
-QByteArray planerdaten(std::mt19937& zufall, const QString& kopf, qsizetype groesse) {
+QByteArray planerdatenErzeugen(std::mt19937& zufall, const QString& kopf, qsizetype groesse) {
     static const QStringList Arten = {
         "U", "S", "K", "F", "U:Winter holiday", "S:Training course", "K", "U:Family visit"};
     std::uniform_int_distribution<int> person(0, 399), art(0, static_cast<int>(Arten.size() - 1));
     Planerdatei d(zufall);
-    d.zeile(kopf);
-    d.zeile(QStringLiteral("2026"));
+    d.zeileAnhaengen(kopf);
+    d.zeileAnhaengen(QStringLiteral("2026"));
     while (d.groesse() < groesse) {
-        d.zeile(kennung(person(zufall)) + u':' + datum6(zufall, 2010, 2026) + u':' +
-                datum6(zufall, 2010, 2026) + u':' + Arten[art(zufall)]);
+        d.zeileAnhaengen(kennungBilden(person(zufall)) + u':' + datumZiehen(zufall, 2010, 2026) +
+                         u':' + datumZiehen(zufall, 2010, 2026) + u':' + Arten[art(zufall)]);
     }
     return d.inhalt();
 }
 
-QByteArray logbuch(std::mt19937& zufall, int jahr, int monat) {
+QByteArray logbuchErzeugen(std::mt19937& zufall, int jahr, int monat) {
     static const QStringList Eintraege = {"Program started",        "Leave entered",
                                           "Leave deleted",          "Settings changed",
                                           "Employee data imported", "Holiday calendar updated",
@@ -179,15 +181,16 @@ QByteArray logbuch(std::mt19937& zufall, int jahr, int monat) {
     Planerdatei d(zufall);
     for (int i = 0; i < 300; ++i) {
         const int p = person(zufall);
-        d.zeile(QStringLiteral("%1.%2.%3 %4:%5:%6|%7|%8")
-                    .arg(tag(zufall), 2, 10, QChar(u'0'))
-                    .arg(monat, 2, 10, QChar(u'0'))
-                    .arg(jahr % 100, 2, 10, QChar(u'0'))
-                    .arg(stunde(zufall), 2, 10, QChar(u'0'))
-                    .arg(minute(zufall), 2, 10, QChar(u'0'))
-                    .arg(minute(zufall), 2, 10, QChar(u'0'))
-                    .arg(kennung(p), (p < 3 ? QStringLiteral("VelmoAdmin|") : QString()) +
-                                         Eintraege[eintrag(zufall)]));
+        d.zeileAnhaengen(
+            QStringLiteral("%1.%2.%3 %4:%5:%6|%7|%8")
+                .arg(tag(zufall), 2, 10, QChar(u'0'))
+                .arg(monat, 2, 10, QChar(u'0'))
+                .arg(jahr % 100, 2, 10, QChar(u'0'))
+                .arg(stunde(zufall), 2, 10, QChar(u'0'))
+                .arg(minute(zufall), 2, 10, QChar(u'0'))
+                .arg(minute(zufall), 2, 10, QChar(u'0'))
+                .arg(kennungBilden(p), (p < 3 ? QStringLiteral("VelmoAdmin|") : QString()) +
+                                           Eintraege[eintrag(zufall)]));
     }
     return d.inhalt();
 }
@@ -200,22 +203,22 @@ class Planerablage {
     Planerablage() {
         std::mt19937 zufall(20261205);
         const QString daten = QStringLiteral("VelmoraData/");
-        dateien_[daten + "Konfigdaten.dat"] = konfigdaten(zufall);
-        dateien_[daten + "Mitarbeiterdaten.dat"] = mitarbeiterdaten(zufall);
+        dateien_[daten + "Konfigdaten.dat"] = konfigdatenErzeugen(zufall);
+        dateien_[daten + "Mitarbeiterdaten.dat"] = mitarbeiterdatenErzeugen(zufall);
         dateien_[daten + "PlanerData.dat"] =
-            planerdaten(zufall, QStringLiteral("[Urlaubsdaten]"), qsizetype{900} * 1024);
+            planerdatenErzeugen(zufall, QStringLiteral("[Urlaubsdaten]"), qsizetype{900} * 1024);
         dateien_[daten + "Feiertage.dat"] =
-            planerdaten(zufall, QStringLiteral("[Feiertage]"), qsizetype{20} * 1024);
+            planerdatenErzeugen(zufall, QStringLiteral("[Feiertage]"), qsizetype{20} * 1024);
         for (int jahr = 2010; jahr <= 2025; ++jahr) {
-            dateien_[daten + QStringLiteral("Urlaub%1.dat").arg(jahr)] =
-                planerdaten(zufall, QStringLiteral("[Urlaub%1]").arg(jahr), qsizetype{250} * 1024);
+            dateien_[daten + QStringLiteral("Urlaub%1.dat").arg(jahr)] = planerdatenErzeugen(
+                zufall, QStringLiteral("[Urlaub%1]").arg(jahr), qsizetype{250} * 1024);
         }
         for (int jahr = 2025; jahr <= 2026; ++jahr) {
             for (int monat = 1; monat <= 12; ++monat) {
                 dateien_[daten + QStringLiteral("Logs/%1%2 Velmont.log")
                                      .arg(jahr % 100, 2, 10, QChar(u'0'))
                                      .arg(monat, 2, 10, QChar(u'0'))] =
-                    logbuch(zufall, jahr, monat);
+                    logbuchErzeugen(zufall, jahr, monat);
             }
         }
         QDir(dir_.path()).mkpath(daten + QStringLiteral("Backups"));
@@ -283,7 +286,7 @@ class Planerablage {
 // header, ten columns, department rows (">Name"), some quoted values, dates
 // with four- and two-digit years and in ISO form, day values in halves and
 // tenths. Every row checks clean, so the check runs all five passes.
-QByteArray importdatei(int zeilen) {
+QByteArray importdateiErzeugen(int zeilen) {
     std::mt19937 zufall(static_cast<unsigned>(zeilen));
     std::uniform_int_distribution<int> monat(1, 12), tag(1, 28), jahr(2015, 2024);
     static const QStringList Rest = {"2.5", "0", "-1.5", "12", "3.7", "0.5", ""};
@@ -323,8 +326,8 @@ QByteArray importdatei(int zeilen) {
         }
         const QString bis = i % 9 == 0 ? QStringLiteral("12/31/2029") : QString();
         const QString& anspruch = Anspruch[i % Anspruch.size()];
-        QStringList felder = {planername(i),
-                              kennung(i),
+        QStringList felder = {planernameBilden(i),
+                              kennungBilden(i),
                               von,
                               bis,
                               Rest[i % Rest.size()],
@@ -350,13 +353,13 @@ struct Vorrat {
     QTemporaryDir programmordner;  // beside the program, where the file dialog opens
     std::map<int, QString> importdateien;
 
-    QString importdateiFuer(int zeilen) {
+    QString importdateiBereitstellen(int zeilen) {
         auto it = importdateien.find(zeilen);
         if (it == importdateien.end()) {
             const QString pfad = trennerAngleichen(
                 programmordner.filePath(QStringLiteral("import%1.csv").arg(zeilen)));
             QFile datei(pfad);
-            const QByteArray inhalt = importdatei(zeilen);
+            const QByteArray inhalt = importdateiErzeugen(zeilen);
             if (!datei.open(QIODevice::WriteOnly) || datei.write(inhalt) != inhalt.size()) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
                 std::abort();
@@ -367,25 +370,26 @@ struct Vorrat {
     }
 };
 
-Vorrat& vorrat() {
+Vorrat& vorratHolen() {
     static Vorrat v;
     return v;
 }
 
 // One wizard session at step 3 on the planner folder, as administrator.
-struct Sitzung {
-    explicit Sitzung(QString importdatei)
+struct Messsitzung {
+    explicit Messsitzung(QString importdatei)
         : importdateipfad(std::move(importdatei)),
           start{FormatDatumDS(plattform.jetzt().date()), Benutzer, {}},
-          ordner{vorrat().ordner.datenpfad(), vorrat().ordner.logpfad()} {}
+          ordner{vorratHolen().ordner.datenpfad(), vorratHolen().ordner.logpfad()} {}
 
     // False, with the reason given to the benchmark, when the run did not
     // take the clean path (a fault row, a message, the program's end).
-    template <typename Schritt>
-    bool lauf(benchmark::State& state, Schritt&& schritt, const QStringList& erwartet) {
+    template <typename Vorgang>
+    bool schrittAusfuehren(benchmark::State& state, Vorgang&& vorgang,
+                           const QStringList& erwartet) {
         dialoge.texte.clear();
         try {
-            schritt();
+            vorgang();
         } catch (const Programmende&) {
             dialoge.texte.append(QStringLiteral("(program ended)"));
         }
@@ -401,8 +405,8 @@ struct Sitzung {
         return Importdatei_checken(dienste, ordner.Datenpfad, importdateipfad, start.Benutzername);
     }
 
-    bench::Plattform plattform;
-    bench::Dialoge dialoge;
+    Messplattform plattform;
+    Messdialoge dialoge;
     Dienste dienste{Sprache::EN, plattform, dialoge};
     QString importdateipfad;
     Startwerte start;
@@ -426,7 +430,7 @@ void speicherspitzeZuruecksetzen() {
 // Rows a second. Peak memory is measured in a run of one step alone
 // (--einmal): here the process also holds the folder's copy and, for the
 // check, what empties the caches.
-void kennzahlen(benchmark::State& state, int zeilen) {
+void kennzahlenSetzen(benchmark::State& state, int zeilen) {
     state.counters["rows/s"] =
         benchmark::Counter(static_cast<double>(zeilen) * static_cast<double>(state.iterations()),
                            benchmark::Counter::kIsRate);
@@ -459,7 +463,7 @@ enum class Caches { Geleert, Warm };
 
 void pruefen(benchmark::State& state, Caches caches) {
     const int zeilen = static_cast<int>(state.range(0));
-    Sitzung s(vorrat().importdateiFuer(zeilen));
+    Messsitzung s(vorratHolen().importdateiBereitstellen(zeilen));
     const QStringList erwartet = {s.dienste.texte.pruefungFehlerfrei};
     std::optional<Cacheleerer> cache;
     if (caches == Caches::Geleert) {
@@ -475,7 +479,7 @@ void pruefen(benchmark::State& state, Caches caches) {
             cache->leeren();
         }
         state.ResumeTiming();
-        if (!s.lauf(
+        if (!s.schrittAusfuehren(
                 state, [&] { ergebnis = s.pruefen(); }, erwartet)) {
             break;
         }
@@ -483,15 +487,16 @@ void pruefen(benchmark::State& state, Caches caches) {
     if (ergebnis.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
         state.SkipWithError("the check did not read every row");
     }
-    kennzahlen(state, zeilen);
+    kennzahlenSetzen(state, zeilen);
 }
 
 void importieren(benchmark::State& state) {
     const int zeilen = static_cast<int>(state.range(0));
-    Planerablage& ordner = vorrat().ordner;
-    Sitzung s(vorrat().importdateiFuer(zeilen));
+    Planerablage& ordner = vorratHolen().ordner;
+    Messsitzung s(vorratHolen().importdateiBereitstellen(zeilen));
     Pruefergebnis geprueft;
-    if (!s.lauf(state, [&] { geprueft = s.pruefen(); }, {s.dienste.texte.pruefungFehlerfrei})) {
+    if (!s.schrittAusfuehren(state, [&] { geprueft = s.pruefen(); },
+                             {s.dienste.texte.pruefungFehlerfrei})) {
         return;
     }
     const Texte& t = s.dienste.texte;
@@ -506,7 +511,7 @@ void importieren(benchmark::State& state) {
         ordner.wiederherstellen();
         state.ResumeTiming();
         Importergebnis ergebnis;
-        if (!s.lauf(
+        if (!s.schrittAusfuehren(
                 state,
                 [&] {
                     ergebnis = Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start,
@@ -517,9 +522,10 @@ void importieren(benchmark::State& state) {
         }
         state.PauseTiming();
         Konfiguration gelesen;
-        if (!s.lauf(state,
-                    [&] { gelesen = Konfigdaten_lesen(s.dienste, s.ordner.Datenpfad, Benutzer); },
-                    {})) {
+        if (!s.schrittAusfuehren(
+                state,
+                [&] { gelesen = Konfigdaten_lesen(s.dienste, s.ordner.Datenpfad, Benutzer); },
+                {})) {
             break;
         }
         if (gelesen.Einstellungen.mid(29, 1) != u"2" || !ergebnis.importiert) {
@@ -530,11 +536,11 @@ void importieren(benchmark::State& state) {
     }
     // The last run's backup and changed files go too.
     ordner.wiederherstellen();
-    kennzahlen(state, zeilen);
+    kennzahlenSetzen(state, zeilen);
 }
 
 // The value of "--name=value" among the arguments, or nothing.
-std::optional<QString> option(int argc, char** argv, const char* name) {
+std::optional<QString> optionLesen(int argc, char** argv, const char* name) {
     const QString vorne = QStringLiteral("--%1=").arg(QLatin1String(name));
     for (int i = 1; i < argc; ++i) {
         const QString argument = QString::fromLocal8Bit(argv[i]);
@@ -546,7 +552,7 @@ std::optional<QString> option(int argc, char** argv, const char* name) {
 }
 
 // The process's peak resident memory since the last reset, in MB (Linux).
-double speicherspitze() {
+double speicherspitzeLesen() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
         return 0;
@@ -562,13 +568,14 @@ double speicherspitze() {
 // The two steps as callgrind counts them (--toggle-collect=mi::bench::gezaehlt*):
 // functions of their own, which the optimiser may neither inline nor leave by
 // a jump, so the count starts and ends with the step.
-[[gnu::noinline]] Pruefergebnis gezaehltPruefen(Sitzung& s) {
+[[gnu::noinline]] Pruefergebnis gezaehltPruefen(Messsitzung& s) {
     Pruefergebnis e = s.pruefen();
     asm volatile("" ::: "memory");
     return e;
 }
 
-[[gnu::noinline]] Importergebnis gezaehltImportieren(Sitzung& s, const Pruefergebnis& geprueft) {
+[[gnu::noinline]] Importergebnis gezaehltImportieren(Messsitzung& s,
+                                                     const Pruefergebnis& geprueft) {
     Importergebnis e = Mitarbeiterdaten_importieren(
         s.dienste, s.ordner, s.start, geprueft.datei.zeilen, geprueft.konfiguration.Einstellungen);
     asm volatile("" ::: "memory");
@@ -577,14 +584,14 @@ double speicherspitze() {
 
 // One check, or one check and one import, of the given number of rows, for an
 // instruction count (callgrind) and the peak memory of each step alone.
-int einmal(const QString& was, int zeilen) {
-    Sitzung s(vorrat().importdateiFuer(zeilen));
+int einmalMessen(const QString& was, int zeilen) {
+    Messsitzung s(vorratHolen().importdateiBereitstellen(zeilen));
     // The folder's copy in memory is there to put it back between runs; one
     // run needs none, and its megabytes are not the program's.
-    vorrat().ordner.vergessen();
+    vorratHolen().ordner.vergessen();
     speicherspitzeZuruecksetzen();
     Pruefergebnis geprueft = gezaehltPruefen(s);
-    std::printf("peak memory of the check: %.1f MB\n", speicherspitze());
+    std::printf("peak memory of the check: %.1f MB\n", speicherspitzeLesen());
     if (!geprueft.fehlerfrei || geprueft.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
         std::fprintf(stderr, "the check did not pass every row\n");
         return 1;
@@ -592,7 +599,7 @@ int einmal(const QString& was, int zeilen) {
     if (was == u"importieren") {
         speicherspitzeZuruecksetzen();
         const Importergebnis e = gezaehltImportieren(s, geprueft);
-        std::printf("peak memory of the import: %.1f MB\n", speicherspitze());
+        std::printf("peak memory of the import: %.1f MB\n", speicherspitzeLesen());
         if (!e.importiert) {
             std::fprintf(stderr, "the import did not take place\n");
             return 1;
@@ -605,17 +612,17 @@ int einmal(const QString& was, int zeilen) {
 
 int main(int argc, char** argv) {
     using namespace mi::bench;
-    const int zeilen = option(argc, argv, "zeilen").value_or(QStringLiteral("32767")).toInt();
-    if (const auto datei = option(argc, argv, "importdatei")) {
+    const int zeilen = optionLesen(argc, argv, "zeilen").value_or(QStringLiteral("32767")).toInt();
+    if (const auto datei = optionLesen(argc, argv, "importdatei")) {
         QFile ziel(*datei);
-        const QByteArray inhalt = importdatei(zeilen);
+        const QByteArray inhalt = importdateiErzeugen(zeilen);
         return ziel.open(QIODevice::WriteOnly) && ziel.write(inhalt) == inhalt.size() ? 0 : 1;
     }
-    if (const auto was = option(argc, argv, "einmal")) {
-        return einmal(*was, zeilen);
+    if (const auto was = optionLesen(argc, argv, "einmal")) {
+        return einmalMessen(*was, zeilen);
     }
-    if (option(argc, argv, "planerordner")) {
-        const Planerablage& ordner = vorrat().ordner;
+    if (optionLesen(argc, argv, "planerordner")) {
+        const Planerablage& ordner = vorratHolen().ordner;
         std::printf("%lld\n", static_cast<long long>(ordner.bytes(QStringLiteral(".dat")) +
                                                      ordner.bytes(QStringLiteral(".log"))));
         return 0;
@@ -634,7 +641,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    const Planerablage& ordner = vorrat().ordner;
+    const Planerablage& ordner = vorratHolen().ordner;
     std::printf("Planner data folder: %d .dat files, %.2f MB; %d log books, %.2f MB\n",
                 ordner.anzahl(QStringLiteral(".dat")),
                 static_cast<double>(ordner.bytes(QStringLiteral(".dat"))) / (1024.0 * 1024.0),

@@ -13,7 +13,7 @@ namespace mi::fuzz {
 
 namespace {
 
-QString dateiname(const QString& pfad) {
+QString dateinameAbtrennen(const QString& pfad) {
     return pfad.sliced(pfad.lastIndexOf(QDir::separator()) + 1);
 }
 
@@ -27,7 +27,7 @@ bool passt(const QString& name, const QString& muster) {
 
 }  // namespace
 
-const QString& planerordner() {
+const QString& planerordnerNennen() {
     static const QString ordner =
         QDir::toNativeSeparators(QStringLiteral("/fuzz/planer")) + QDir::separator();
     return ordner;
@@ -38,14 +38,14 @@ QString FesteUmgebung::umgebungsvariable(const QString& name) const {
 }
 
 QString FesteUmgebung::programmordner() const {
-    return planerordner().chopped(1);
+    return planerordnerNennen().chopped(1);
 }
 
 std::optional<Dateiattribute> FesteUmgebung::attribute(const QString& pfad) const {
-    if (trennerAnhaengen(pfad) == planerordner()) {
+    if (trennerAnhaengen(pfad) == planerordnerNennen()) {
         return Dateiattribute{true, false};
     }
-    if (pfad.startsWith(planerordner()) && dateien.count(dateiname(pfad)) != 0) {
+    if (pfad.startsWith(planerordnerNennen()) && dateien.count(dateinameAbtrennen(pfad)) != 0) {
         return Dateiattribute{false, false};
     }
     return std::nullopt;
@@ -53,7 +53,7 @@ std::optional<Dateiattribute> FesteUmgebung::attribute(const QString& pfad) cons
 
 std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
                                                      const QString& muster) const {
-    if (ordner.isEmpty() || trennerAnhaengen(ordner) != planerordner()) {
+    if (ordner.isEmpty() || trennerAnhaengen(ordner) != planerordnerNennen()) {
         return std::nullopt;
     }
     QStringList namen;
@@ -66,7 +66,7 @@ std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
 }
 
 bool FesteUmgebung::ordnerBetreten(const QString& pfad) {
-    return trennerAnhaengen(pfad) == planerordner();
+    return trennerAnhaengen(pfad) == planerordnerNennen();
 }
 
 Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {
@@ -75,7 +75,7 @@ Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {
             if (modus != Kanalmodus::Input) {
                 return std::make_unique<QBuffer>();
             }
-            const auto gefunden = plattform.dateien.find(dateiname(pfad));
+            const auto gefunden = plattform.dateien.find(dateinameAbtrennen(pfad));
             if (gefunden == plattform.dateien.end()) {
                 return nullptr;  // a missing file, as the disk reports it
             }
@@ -85,12 +85,12 @@ Lauf::Lauf(Sprache sprache) : dienste(sprache, plattform, dialoge) {
         });
 }
 
-QString Lauf::datei(const QString& name, const QByteArray& inhalt) {
+QString Lauf::dateiAnlegen(const QString& name, const QByteArray& inhalt) {
     plattform.dateien[name] = inhalt;
-    return planerordner() + name;
+    return planerordnerNennen() + name;
 }
 
-QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
+QByteArray Lauf::verschluesseln(const QByteArray& klartext) {
     // Under the sanitizers every allocation costs a stack trace: one buffer
     // for the file, one piece per line.
     QByteArray datei;
@@ -108,16 +108,16 @@ QByteArray Lauf::verschluesselt(const QByteArray& klartext) {
     }
 }
 
-bool Lauf::planerdatei(const QString& name, const std::uint8_t* daten, std::size_t groesse) {
+bool Lauf::planerdateiAnlegen(const QString& name, const std::uint8_t* daten, std::size_t groesse) {
     if (groesse == 0) {
         return false;
     }
-    const QByteArray inhalt = bytes(daten + 1, groesse - 1);
-    datei(name, (daten[0] & 1) != 0 ? verschluesselt(inhalt) : inhalt);
+    const QByteArray inhalt = bytesAnsehen(daten + 1, groesse - 1);
+    dateiAnlegen(name, (daten[0] & 1) != 0 ? verschluesseln(inhalt) : inhalt);
     return true;
 }
 
-QByteArray bytes(const std::uint8_t* daten, std::size_t groesse) {
+QByteArray bytesAnsehen(const std::uint8_t* daten, std::size_t groesse) {
     return QByteArray::fromRawData(reinterpret_cast<const char*>(daten),
                                    static_cast<qsizetype>(groesse));
 }

@@ -36,7 +36,7 @@ class Dialogantworten : public Dialoge {
 
 // The planner folder of every run, with a trailing separator. It exists only
 // in memory: no run lists, reads or writes the disk.
-const QString& planerordner();
+const QString& planerordnerNennen();
 
 // A machine with a fixed user, clock and locale whose one folder, the planner
 // folder, holds the files set here: the readers find them by its listing and
@@ -74,17 +74,17 @@ struct Lauf {
     Dienste dienste;
 
     // The file's path in the planner folder, its content set to inhalt.
-    QString datei(const QString& name, const QByteArray& inhalt);
+    QString dateiAnlegen(const QString& name, const QByteArray& inhalt);
     // Each line of text scrambled with a fixed start byte, CR LF after each.
-    static QByteArray verschluesselt(const QByteArray& klartext);
+    static QByteArray verschluesseln(const QByteArray& klartext);
     // A planner file from a fuzz input: the bytes after the first, taken as
     // they are, or, when the first byte is odd, as plain lines to scramble, so
     // the readers' header logic is reached too. False for an empty input.
-    bool planerdatei(const QString& name, const std::uint8_t* daten, std::size_t groesse);
+    bool planerdateiAnlegen(const QString& name, const std::uint8_t* daten, std::size_t groesse);
 };
 
 // The fuzz input as bytes, without a copy; valid as long as the input.
-QByteArray bytes(const std::uint8_t* daten, std::size_t groesse);
+QByteArray bytesAnsehen(const std::uint8_t* daten, std::size_t groesse);
 
 // Runs the code under test. Ending through the program's own messages is a
 // designed outcome; an ending caused by a standard exception is a defect and

@@ -5,11 +5,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     mi::fuzz::Lauf lauf;
-    if (!lauf.planerdatei(QStringLiteral("Velmont.dat"), daten, groesse)) {
+    if (!lauf.planerdateiAnlegen(QStringLiteral("Velmont.dat"), daten, groesse)) {
         return 0;
     }
     mi::fuzz::ausfuehren(lauf.dienste, [&] {
-        mi::Installationsdaten_lesen(lauf.dienste, mi::fuzz::planerordner());
+        mi::Installationsdaten_lesen(lauf.dienste, mi::fuzz::planerordnerNennen());
     });
     return 0;
 }

@@ -10,10 +10,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     mi::fuzz::Lauf lauf;
-    if (!lauf.planerdatei(QStringLiteral("Konfigdaten.dat"), daten, groesse)) {
+    if (!lauf.planerdateiAnlegen(QStringLiteral("Konfigdaten.dat"), daten, groesse)) {
         return 0;
     }
-    const QString& datenpfad = mi::fuzz::planerordner();
+    const QString& datenpfad = mi::fuzz::planerordnerNennen();
     mi::fuzz::ausfuehren(lauf.dienste, [&] {
         const mi::Konfiguration k =
             mi::Konfigdaten_lesen(lauf.dienste, datenpfad, QStringLiteral("demo"));

@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
     mi::fuzz::Lauf lauf;
-    const QString pfad = lauf.datei(QStringLiteral("Zeilen.dat"), mi::fuzz::bytes(daten, groesse));
+    const QString pfad =
+        lauf.dateiAnlegen(QStringLiteral("Zeilen.dat"), mi::fuzz::bytesAnsehen(daten, groesse));
     mi::Dienste& dienste = lauf.dienste;
     mi::fuzz::ausfuehren(dienste, [&] {
         mi::Datei_oeffnen(dienste, pfad, mi::Kanalmodus::Input);

@@ -70,7 +70,7 @@ struct Sprachbild {
     const char* fremdeZeichen;   // the question about a name the planner cannot store
 };
 
-Sprachbild erwartet(mi::Sprache sprache) {
+Sprachbild sprachbildWaehlen(mi::Sprache sprache) {
     switch (sprache) {
         case mi::Sprache::DE:
             return {"Mitarbeiterdaten importieren",
@@ -133,10 +133,10 @@ class Befund {
             fehler_ << was;
         }
     }
-    void gleich(const QString& was, const QString& ist, const QString& soll) {
+    void vergleichen(const QString& was, const QString& ist, const QString& soll) {
         pruefen(ist == soll, QStringLiteral("%1: \"%2\", expected \"%3\"").arg(was, ist, soll));
     }
-    void gleich(const QString& was, int ist, int soll) {
+    void vergleichen(const QString& was, int ist, int soll) {
         pruefen(ist == soll, QStringLiteral("%1: %2, expected %3").arg(was).arg(ist).arg(soll));
     }
     const QStringList& fehler() const { return fehler_; }
@@ -161,7 +161,7 @@ class Rundgangdialoge : public mi::QtDialoge {
     Rundgangdialoge(Befund& befund, QString bilderordner, QString jaAlle)
         : befund_(befund), bilderordner_(std::move(bilderordner)), jaAlle_(std::move(jaAlle)) {}
 
-    void erwarte(Box box) { erwartet_.push_back(std::move(box)); }
+    void boxErwarten(Box box) { erwartet_.push_back(std::move(box)); }
     bool alleGezeigt() const { return erwartet_.empty(); }
     const QString& letzterText() const { return letzterText_; }
 
@@ -187,9 +187,10 @@ class Rundgangdialoge : public mi::QtDialoge {
             }
             antworten.stop();
             letzterText_ = fenster->text();
-            befund_.gleich(QStringLiteral("details"), fenster->detailedText(), naechste.details);
+            befund_.vergleichen(QStringLiteral("details"), fenster->detailedText(),
+                                naechste.details);
             if (QAbstractButton* alle = fenster->button(QMessageBox::YesToAll)) {
-                befund_.gleich(QStringLiteral("Yes to All button"), alle->text(), jaAlle_);
+                befund_.vergleichen(QStringLiteral("Yes to All button"), alle->text(), jaAlle_);
             }
             if (!naechste.bild.isEmpty()) {
                 detailsZeigen(fenster);
@@ -338,16 +339,16 @@ bool ersetzen(const QString& ziel, const QString& quelle) {
 
 // Texts, widths and that every text fits its control in this language.
 void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& soll) {
-    b.gleich(QStringLiteral("window title"), f.windowTitle(), QString::fromUtf8(soll.titel));
-    b.gleich(QStringLiteral("Close button"), f.cmdAuswahl(mi::Knopf::Schliessen)->text(),
-             QString::fromUtf8(soll.schliessen));
-    b.gleich(QStringLiteral("window width"), f.width(),
-             f.waagerechtUmrechnen(FensterBreite + soll.zuschlagTwips));
+    b.vergleichen(QStringLiteral("window title"), f.windowTitle(), QString::fromUtf8(soll.titel));
+    b.vergleichen(QStringLiteral("Close button"), f.cmdAuswahl(mi::Knopf::Schliessen)->text(),
+                  QString::fromUtf8(soll.schliessen));
+    b.vergleichen(QStringLiteral("window width"), f.width(),
+                  f.waagerechtUmrechnen(FensterBreite + soll.zuschlagTwips));
     for (const mi::Schritt schritt : mi::AlleSchritte) {
         const int n = mi::nummerLesen(schritt);
         QGroupBox* rahmen = f.fraRahmen(schritt);
-        b.gleich(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
-                 f.waagerechtUmrechnen(RahmenBreite + soll.zuschlagTwips));
+        b.vergleichen(QStringLiteral("width of frame %1").arg(n), rahmen->width(),
+                      f.waagerechtUmrechnen(RahmenBreite + soll.zuschlagTwips));
         b.pruefen(rahmen->fontMetrics().horizontalAdvance(rahmen->title()) < rahmen->width(),
                   QStringLiteral("frame %1's caption does not fit").arg(n));
     }
@@ -422,7 +423,7 @@ int main(int argc, char* argv[]) {
     QTranslator qtTexte;
     mi::qtTexteLaden(qtTexte, sprache);
 
-    const Sprachbild soll = erwartet(sprache);
+    const Sprachbild soll = sprachbildWaehlen(sprache);
     Befund befund;
     mi::QtPlattform plattform;
     Rundgangdialoge dialoge(befund, bilderordner, QString::fromUtf8(soll.jaAlle));
@@ -448,7 +449,7 @@ int main(int argc, char* argv[]) {
     };
     const auto stand = [&](mi::Zustand ziel) {
         QCoreApplication::processEvents();
-        befund.gleich(QStringLiteral("state"), zustand(), mi::nummerLesen(ziel));
+        befund.vergleichen(QStringLiteral("state"), zustand(), mi::nummerLesen(ziel));
         dialoge.bildSpeichern(fenster.get(),
                               QStringLiteral("zustand%1.png").arg(mi::nummerLesen(ziel)));
     };
@@ -463,10 +464,10 @@ int main(int argc, char* argv[]) {
         dialoge.ordner = QDir::toNativeSeparators(daten);
         klick(mi::Knopf::Datenordner);
     } else {
-        befund.gleich(QStringLiteral("installation found"), gefunden.Installationspfad,
-                      mi::trennerAnhaengen(QDir::toNativeSeparators(installation)));
-        befund.gleich(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
-                      mi::trennerAnhaengen(QDir::toNativeSeparators(daten)));
+        befund.vergleichen(QStringLiteral("installation found"), gefunden.Installationspfad,
+                           mi::trennerAnhaengen(QDir::toNativeSeparators(installation)));
+        befund.vergleichen(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
+                           mi::trennerAnhaengen(QDir::toNativeSeparators(daten)));
     }
     stand(mi::Zustand::Importdatei);
     dialoge.datei = QDir::toNativeSeparators(importdatei);
@@ -478,11 +479,11 @@ int main(int argc, char* argv[]) {
                                 const QString& text) {
         befund.pruefen(schreiben(importdatei, inhalt),
                        QStringLiteral("cannot write the import file"));
-        dialoge.erwarte({symbol, antwort, {}, {}});
+        dialoge.boxErwarten({symbol, antwort, {}, {}});
         klick(mi::Knopf::Pruefen);
-        befund.gleich(QStringLiteral("message of the check"), dialoge.letzterText(), text);
-        befund.gleich(QStringLiteral("state after the check"), zustand(),
-                      mi::nummerLesen(mi::Zustand::Pruefen));
+        befund.vergleichen(QStringLiteral("message of the check"), dialoge.letzterText(), text);
+        befund.vergleichen(QStringLiteral("state after the check"), zustand(),
+                           mi::nummerLesen(mi::Zustand::Pruefen));
     };
     pruefenMit(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung, mi::Antwort::OK,
                QString::fromUtf8(soll.keineTextdatei).arg(QDir::toNativeSeparators(importdatei)));
@@ -495,25 +496,26 @@ int main(int argc, char* argv[]) {
 
     // Row faults: Yes to All at the first goes through to the summary, which
     // lists them all, and the step stays open.
-    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, QStringLiteral("zusammenfassung.png"),
-                     QString::fromUtf8(soll.fehlerliste)});
+    dialoge.boxErwarten({mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
+    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK,
+                         QStringLiteral("zusammenfassung.png"),
+                         QString::fromUtf8(soll.fehlerliste)});
     klick(mi::Knopf::Pruefen);
-    befund.gleich(QStringLiteral("state after a fault"), zustand(),
-                  mi::nummerLesen(mi::Zustand::Pruefen));
+    befund.vergleichen(QStringLiteral("state after a fault"), zustand(),
+                       mi::nummerLesen(mi::Zustand::Pruefen));
 
     // The user mends the file and checks again.
     befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
                    QStringLiteral("cannot mend the import file"));
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
+    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
     klick(mi::Knopf::Pruefen);
-    befund.gleich(QStringLiteral("message after the check"), dialoge.letzterText(),
-                  QString::fromUtf8(soll.fehlerfrei));
+    befund.vergleichen(QStringLiteral("message after the check"), dialoge.letzterText(),
+                       QString::fromUtf8(soll.fehlerfrei));
     stand(mi::Zustand::Importieren);
 
     // Overwriting the demo's employees is asked first.
-    dialoge.erwarte({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
-    dialoge.erwarte({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
+    dialoge.boxErwarten({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
+    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
     klick(mi::Knopf::Importieren);
     stand(mi::Zustand::Fertig);
     befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
