@@ -155,9 +155,9 @@ TEST(FormatDatumDSTest, SixDigitsAndTheErrorOfAnInvalidDate) {
 TEST(AuflistungTest, PlannersOrderAndAttributes) {
     test::Fall f;
     for (const char* name : {"b.dat", "_x.dat", "A.DAT", ".versteckt.dat", "system.dat", "c.log"}) {
-        f.baum.datei(name);
+        f.baum.dateiAnlegen(name);
     }
-    f.baum.ordner("ordner.dat");
+    f.baum.ordnerAnlegen("ordner.dat");
 #ifdef _WIN32
     // The attributes themselves, as Explorer sets them: a dot hides nothing there.
     for (const auto& [name, attribut] : {std::pair{".versteckt.dat", FILE_ATTRIBUTE_HIDDEN},
@@ -180,8 +180,8 @@ TEST(AuflistungTest, PlannersOrderAndAttributes) {
 
 TEST(AuflistungTest, ExactSpellingWinsWhereTheFileSystemHoldsTwo) {
     Dateibaum baum;
-    baum.datei("KONFIGDATEN.DAT");
-    baum.datei("Konfigdaten.dat");
+    baum.dateiAnlegen("KONFIGDATEN.DAT");
+    baum.dateiAnlegen("Konfigdaten.dat");
     if (QDir(baum.wurzel()).entryList(QDir::Files).size() < 2) {
         GTEST_SKIP() << "this file system does not tell letter case apart";
     }
@@ -193,7 +193,7 @@ TEST(AuflistungTest, ExactSpellingWinsWhereTheFileSystemHoldsTwo) {
 TEST(DateikanalTest, OutputReplacesTheTargetAtTheCloseKeepingItsRights) {
     Dateibaum baum;
     Dateikanal kanal;
-    const QString pfad = baum.datei("a.dat", "alt\r\n");
+    const QString pfad = baum.dateiAnlegen("a.dat", "alt\r\n");
     const auto rechte = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QFile::setPermissions(pfad, rechte);
     kanal.oeffnen(pfad, Kanalmodus::Output);
@@ -214,7 +214,7 @@ TEST(DateikanalTest, OutputReplacesTheTargetAtTheCloseKeepingItsRights) {
 TEST(DateikanalTest, AppendAddsToAFileOrCreatesIt) {
     Dateibaum baum;
     Dateikanal kanal;
-    baum.datei("a.dat", "alt\r\n");
+    baum.dateiAnlegen("a.dat", "alt\r\n");
     for (const char* ziel : {"a.dat", "neu.log"}) {
         kanal.oeffnen(baum.pfad(ziel), Kanalmodus::Append);
         kanal.zeileSchreiben("dazu");
@@ -228,7 +228,7 @@ TEST(DateikanalTest, AppendAddsToAFileOrCreatesIt) {
 TEST(DateikanalTest, InputSplitsLinesAtCrLfOrCr) {
     Dateibaum baum;
     Dateikanal kanal;
-    kanal.oeffnen(baum.datei("b", "1\r\n2\r3\n4\n\r\n"), Kanalmodus::Input);
+    kanal.oeffnen(baum.dateiAnlegen("b", "1\r\n2\r3\n4\n\r\n"), Kanalmodus::Input);
     QList<QByteArray> zeilen;
     while (!kanal.dateiende()) {
         zeilen.append(kanal.zeileLesen());
@@ -245,7 +245,7 @@ TEST(DateikanalTest, InputSplitsLinesAtCrLfOrCr) {
 TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
 #ifdef Q_OS_LINUX
     Dateibaum baum;
-    const QString klein = baum.ordner("klein");
+    const QString klein = baum.ordnerAnlegen("klein");
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", klein}) != 0) {
         GTEST_SKIP() << "mounting a small file system needs root";
     }
@@ -285,7 +285,7 @@ TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
 // current drive to the folder's first.
 TEST(SystemplattformTest, EnteringAFolderOnAnotherDriveMakesItsDriveCurrent) {
     Dateibaum baum;
-    const QString ziel = baum.ordner("Backups");
+    const QString ziel = baum.ordnerAnlegen("Backups");
     const QString anderes = ziel.startsWith(u'Z') ? "C:/" : "Z:/";
     const QString vorher = QDir::currentPath();
     if (!QDir::setCurrent(anderes)) {

@@ -29,8 +29,8 @@ TEST(DateiOeffnenTest, FalseWhenIgnoredElseTheMessageOfTheMode) {
         const QString pfad = f.baum.pfad("fehlt/a.dat");
         EXPECT_FALSE(Datei_oeffnen(f.dienste, pfad, modus, Fehlerfolge::Ignorieren));
         // A file left open is closed by the failing open.
-        ASSERT_TRUE(Datei_oeffnen(f.dienste, f.baum.datei("offen.dat"), Kanalmodus::Input));
-        EXPECT_EQ(f.endet([&, modus = modus] { Datei_oeffnen(f.dienste, pfad, modus); }),
+        ASSERT_TRUE(Datei_oeffnen(f.dienste, f.baum.dateiAnlegen("offen.dat"), Kanalmodus::Input));
+        EXPECT_EQ(f.endeErwarten([&, modus = modus] { Datei_oeffnen(f.dienste, pfad, modus); }),
                   QString(erwartet).arg(pfad));
     }
 }
@@ -39,16 +39,16 @@ TEST(DateiOeffnenTest, FalseWhenIgnoredElseTheMessageOfTheMode) {
 // counter (6), a full disk (61). The old target stays and no temporary file is left.
 TEST(LineOutTest, FailedWriteIsReportedAsLineOut) {
     test::Fall f;
-    const QString pfad = f.baum.datei("M.dat", "alt\r\n");
+    const QString pfad = f.baum.dateiAnlegen("M.dat", "alt\r\n");
     ASSERT_TRUE(Datei_oeffnen(f.dienste, pfad, Kanalmodus::Output));
-    EXPECT_EQ(f.endet([&] { LineOut(f.dienste, QString(32768, u'x')); }),
-              test::bericht("modMitarbeiterImport - LineOut", 6));
+    EXPECT_EQ(f.endeErwarten([&] { LineOut(f.dienste, QString(32768, u'x')); }),
+              test::berichtBilden("modMitarbeiterImport - LineOut", 6));
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files | QDir::Hidden), QStringList{"M.dat"});
     EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray("alt\r\n"));
     if (QFileInfo::exists("/dev/full")) {
         ASSERT_TRUE(Datei_oeffnen(f.dienste, "/dev/full", Kanalmodus::Append));
-        EXPECT_EQ(f.endet([&] { LineOut(f.dienste, "x"); }),
-                  test::bericht("modMitarbeiterImport - LineOut", 61));
+        EXPECT_EQ(f.endeErwarten([&] { LineOut(f.dienste, "x"); }),
+                  test::berichtBilden("modMitarbeiterImport - LineOut", 61));
     }
 }
 
@@ -76,7 +76,7 @@ TEST(DateiSchliessenTest, FailedFlushKeepsTheTargetAndNamesItsCause) {
     for (const std::int32_t antwort : {0, 61, 75}) {
         SCOPED_TRACE(antwort);
         test::Fall f;
-        const QString pfad = f.baum.datei("M.dat", "alt\r\n");
+        const QString pfad = f.baum.dateiAnlegen("M.dat", "alt\r\n");
         int gefragt = 0;
         f.dienste.kanal.geraetefabrikSetzen([&](const QString& p, Kanalmodus) {
             return std::make_unique<Flushgeraet>(p, antwort, gefragt);
@@ -86,8 +86,8 @@ TEST(DateiSchliessenTest, FailedFlushKeepsTheTargetAndNamesItsCause) {
         if (antwort == 0) {
             Datei_schliessen(f.dienste);
         } else {
-            EXPECT_EQ(f.endet([&] { Datei_schliessen(f.dienste); }),
-                      test::bericht("modMitarbeiterImport - LineOut", antwort));
+            EXPECT_EQ(f.endeErwarten([&] { Datei_schliessen(f.dienste); }),
+                      test::berichtBilden("modMitarbeiterImport - LineOut", antwort));
         }
         EXPECT_EQ(gefragt, 1);
         EXPECT_EQ(Dateibaum::lesen(pfad), QByteArray(antwort == 0 ? "neu\r\n" : "alt\r\n"));

@@ -19,7 +19,7 @@ enum Datei { Mitarbeiter, Konfig, Log, Backup, Dateien };
 // vanishes between the listing or check that found it and the open.
 enum class Art { Bruch, Sperre, Weg };
 
-struct Fehlerfall {
+struct Injektionsfall {
     const char* name;
     Datei ziel;
     Kanalmodus modus;
@@ -29,7 +29,7 @@ struct Fehlerfall {
     const char* stand;  // per file: A as it was, N completely new, - absent
 };
 
-void PrintTo(const Fehlerfall& f, std::ostream* os) {
+void PrintTo(const Injektionsfall& f, std::ostream* os) {
     *os << f.name;
 }
 
@@ -45,7 +45,7 @@ const QString Lesen = QStringLiteral(
 const QString OhneBackup =
     QStringLiteral("Backup before importing employee data failed.\r\rProgram will be closed.");
 
-std::unique_ptr<QIODevice> geraet(const Fehlerfall& fall, const QString& pfad) {
+std::unique_ptr<QIODevice> geraetBauen(const Injektionsfall& fall, const QString& pfad) {
     if (fall.art == Art::Sperre) {
         return std::make_unique<QFile>(pfad + QStringLiteral("/x"));  // below a file: no open
     }
@@ -59,10 +59,10 @@ std::unique_ptr<QIODevice> geraet(const Fehlerfall& fall, const QString& pfad) {
     return std::make_unique<test::Bruchgeraet<QFile>>(pfad, fall.grenze);
 }
 
-class FehlerinjektionTest : public ::testing::TestWithParam<Fehlerfall> {};
+class FehlerinjektionTest : public ::testing::TestWithParam<Injektionsfall> {};
 
 TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
-    const Fehlerfall& fall = GetParam();
+    const Injektionsfall& fall = GetParam();
 #ifdef _WIN32
     if (fall.art == Art::Weg && fall.ziel == Backup) {
         GTEST_SKIP() << "Windows keeps the process's current folder, here the backup folder it "
@@ -80,10 +80,10 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
                     u"000,0", u"000,0", u"000,0", u"001,0"},
         ImportZeile{}};
     importzeilen[1].Name = u">Sales";
-    const auto vorher = p.alles();
+    const auto vorher = p.allesLesen();
     p.dienste.kanal.geraetefabrikSetzen([&](const QString& pfad, Kanalmodus modus) {
         const bool ziel = QFileInfo(pfad).fileName() == QFileInfo(pfade[fall.ziel]).fileName();
-        return ziel && modus == fall.modus ? geraet(fall, pfad) : nullptr;
+        return ziel && modus == fall.modus ? geraetBauen(fall, pfad) : nullptr;
     });
     p.u.dialoge.immerAntworten(Antwort::Ja);
     const auto importieren = [&] {
@@ -108,7 +108,7 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
     if (!fall.ende.isEmpty()) {
         boxen << (fall.ende.contains("%1") ? fall.ende.arg(pfade[fall.ziel]) : fall.ende);
     }
-    EXPECT_EQ(p.u.dialoge.texte(), boxen);
+    EXPECT_EQ(p.u.dialoge.boxtexte(), boxen);
     EXPECT_FALSE(p.dienste.kanal.offen());
 
     QStringList backup{"[VelmontBackup]"};
@@ -127,14 +127,14 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
         test::Planerdateien[3].second +
             QStringList{"05.12.26 14:30:15|anna|VelmoAdmin|Import employee data"},
         backup};
-    const auto nachher = p.alles();
+    const auto nachher = p.allesLesen();
     for (int i = 0; i < Dateien; ++i) {
         SCOPED_TRACE(pfade[i].toStdString());
         EXPECT_EQ(nachher.count(pfade[i]), fall.stand[i] == '-' ? 0U : 1U);
         if (fall.stand[i] == 'A') {
             EXPECT_EQ(nachher.at(pfade[i]), vorher.at(pfade[i]));
         } else if (fall.stand[i] == 'N') {
-            EXPECT_EQ(Dateibaum::planerzeilen(pfade[i]), neu[i]);
+            EXPECT_EQ(Dateibaum::planerzeilenLesen(pfade[i]), neu[i]);
         }
     }
     for (const auto& [pfad, inhalt] : nachher) {
@@ -151,22 +151,22 @@ TEST_P(FehlerinjektionTest, EveryPlannerFileStaysAsItWasOrIsWhollyNew) {
 // "Append" writes the log line at once and is cut back when it breaks.
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Faelle, FehlerinjektionTest, ::testing::Values(
-    Fehlerfall{"EmployeeFileTakesNoByte", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 0, Bericht, "ANAN"},
-    Fehlerfall{"EmployeeFileBreaksMidLine", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 60, Bericht, "ANAN"},
-    Fehlerfall{"EmployeeFileCannotBeOpened", Mitarbeiter, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "ANAN"},
-    Fehlerfall{"DataFolderVanishesAsTheImportStarts", Mitarbeiter, Kanalmodus::Input, Art::Weg, 0, Lesen, "----"},
-    Fehlerfall{"ConfigurationTakesNoByte", Konfig, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAAN"},
-    Fehlerfall{"ConfigurationBreaksMidLine", Konfig, Kanalmodus::Output, Art::Bruch, 50, Bericht, "AAAN"},
-    Fehlerfall{"ConfigurationCannotBeOpened", Konfig, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "AAAN"},
-    Fehlerfall{"BackupTakesNoByte", Backup, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAA-"},
-    Fehlerfall{"BackupBreaksMidLine", Backup, Kanalmodus::Output, Art::Bruch, 100, Bericht, "AAA-"},
-    Fehlerfall{"BackupCannotBeOpened", Backup, Kanalmodus::Output, Art::Sperre, 0, OhneBackup, "AAA-"},
-    Fehlerfall{"BackupFolderVanishesAfterItWasMade", Backup, Kanalmodus::Output, Art::Weg, 0, OhneBackup, "AAA-"},
-    Fehlerfall{"LogFolderVanishesWhileItIsBackedUp", Log, Kanalmodus::Input, Art::Weg, 0, Lesen, "AA--"},
-    Fehlerfall{"LogBookTakesNoByte", Log, Kanalmodus::Append, Art::Bruch, 0, "", "NNAN"},
-    Fehlerfall{"LogBookBreaksMidLine", Log, Kanalmodus::Append, Art::Bruch, 20, "", "NNAN"},
-    Fehlerfall{"LogBookCannotBeOpened", Log, Kanalmodus::Append, Art::Sperre, 0, "", "NNAN"},
-    Fehlerfall{"LogFolderVanishesBeforeTheEntry", Log, Kanalmodus::Append, Art::Weg, 0, "", "NN-N"}),
+    Injektionsfall{"EmployeeFileTakesNoByte", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 0, Bericht, "ANAN"},
+    Injektionsfall{"EmployeeFileBreaksMidLine", Mitarbeiter, Kanalmodus::Output, Art::Bruch, 60, Bericht, "ANAN"},
+    Injektionsfall{"EmployeeFileCannotBeOpened", Mitarbeiter, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "ANAN"},
+    Injektionsfall{"DataFolderVanishesAsTheImportStarts", Mitarbeiter, Kanalmodus::Input, Art::Weg, 0, Lesen, "----"},
+    Injektionsfall{"ConfigurationTakesNoByte", Konfig, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAAN"},
+    Injektionsfall{"ConfigurationBreaksMidLine", Konfig, Kanalmodus::Output, Art::Bruch, 50, Bericht, "AAAN"},
+    Injektionsfall{"ConfigurationCannotBeOpened", Konfig, Kanalmodus::Output, Art::Sperre, 0, Schreiben, "AAAN"},
+    Injektionsfall{"BackupTakesNoByte", Backup, Kanalmodus::Output, Art::Bruch, 0, Bericht, "AAA-"},
+    Injektionsfall{"BackupBreaksMidLine", Backup, Kanalmodus::Output, Art::Bruch, 100, Bericht, "AAA-"},
+    Injektionsfall{"BackupCannotBeOpened", Backup, Kanalmodus::Output, Art::Sperre, 0, OhneBackup, "AAA-"},
+    Injektionsfall{"BackupFolderVanishesAfterItWasMade", Backup, Kanalmodus::Output, Art::Weg, 0, OhneBackup, "AAA-"},
+    Injektionsfall{"LogFolderVanishesWhileItIsBackedUp", Log, Kanalmodus::Input, Art::Weg, 0, Lesen, "AA--"},
+    Injektionsfall{"LogBookTakesNoByte", Log, Kanalmodus::Append, Art::Bruch, 0, "", "NNAN"},
+    Injektionsfall{"LogBookBreaksMidLine", Log, Kanalmodus::Append, Art::Bruch, 20, "", "NNAN"},
+    Injektionsfall{"LogBookCannotBeOpened", Log, Kanalmodus::Append, Art::Sperre, 0, "", "NNAN"},
+    Injektionsfall{"LogFolderVanishesBeforeTheEntry", Log, Kanalmodus::Append, Art::Weg, 0, "", "NN-N"}),
     [](const auto& fall) { return std::string(fall.param.name); });
 // clang-format on
 

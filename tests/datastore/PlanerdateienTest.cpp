@@ -62,7 +62,8 @@ TEST(Windows1252Test, EveryByteSurvivesAndAForeignCharacterIsOneQuestionMark) {
     EXPECT_EQ(cp1252Kodieren(QStringLiteral("a😀b\u0100") + QChar(0xD800)), QByteArray("a?b??"));
 }
 
-QStringList konfig(const QStringList& admins, const QString& einstellungen = "000000000000000") {
+QStringList konfigBilden(const QStringList& admins,
+                         const QString& einstellungen = "000000000000000") {
     return QStringList{"[Velmont]",   "2", "3",  "[Firma]",          "F", "6", "[Settings]",
                        einstellungen, "9", "10", "[Administratoren]"} +
            admins;
@@ -74,7 +75,7 @@ const QString Aktuell = QStringLiteral(
 // One planner file in the data folder.
 struct Lesefall : test::Fall {
     Lesefall(const QString& name, const QStringList& zeilen)
-        : daten(baum.wurzel()), pfad(baum.planerdatei(name, zeilen)) {}
+        : daten(baum.wurzel()), pfad(baum.planerdateiAnlegen(name, zeilen)) {}
     QString daten;
     QString pfad;
 };
@@ -90,7 +91,7 @@ TEST(KonfigdatenTest, AdministratorRule) {
         {{"Ax:Huber"}, "000000000000001", 0},  // shorter than 16 characters
     };
     for (const auto& [admins, einstellungen, adminstatus] : faelle) {
-        Lesefall f("Konfigdaten.dat", konfig(admins, einstellungen));
+        Lesefall f("Konfigdaten.dat", konfigBilden(admins, einstellungen));
         const Konfiguration k = Konfigdaten_lesen(f.dienste, f.daten, "Meier");
         EXPECT_EQ(k.Adminstatus, adminstatus) << admins.join('|').toStdString();
         EXPECT_EQ(k.Einstellungen, einstellungen);
@@ -101,7 +102,7 @@ TEST(KonfigdatenTest, AdministratorRule) {
 // without the end of its name (a colon, but none from position 69 on).
 TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
     const auto klein = [](int zeile) {
-        QStringList zeilen = konfig({"Ax:Meier"});
+        QStringList zeilen = konfigBilden({"Ax:Meier"});
         zeilen[zeile] = zeilen[zeile].toLower();
         return zeilen;
     };
@@ -114,19 +115,20 @@ TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
         {k, klein(3), kopf.arg("Firma")},
         {k, klein(6), kopf.arg("Settings")},
         {k, klein(10), kopf.arg("Administratoren")},
-        {k, konfig({}).mid(0, 10), kopf.arg("Administratoren")},
-        {"." + k, konfig({}), "File '%1Konfigdaten.dat' not found.\r\rProgram will be closed."},
+        {k, konfigBilden({}).mid(0, 10), kopf.arg("Administratoren")},
+        {"." + k, konfigBilden({}),
+         "File '%1Konfigdaten.dat' not found.\r\rProgram will be closed."},
         {m,
          {"[MitarbeiterDaten]", "x", "1"},
          "Header of file 'Mitarbeiterdaten.dat' not detected.\r\rProgram will be closed."},
         {m,
          {"[Mitarbeiterdaten]", "x", "1", Aktuell.left(68)},
-         test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", 5)},
+         test::berichtBilden("modMitarbeiterImport - Mitarbeiterdaten_lesen", 5)},
         {"." + m, {}, "File '%1Mitarbeiterdaten.dat' not found.\r\rProgram will be closed."},
     };
     for (const auto& [name, zeilen, text] : faelle) {
         Lesefall f(name, zeilen);
-        EXPECT_EQ(f.endet([&, &name = name] {
+        EXPECT_EQ(f.endeErwarten([&, &name = name] {
             name.contains(k) ? void(Konfigdaten_lesen(f.dienste, f.daten, "Meier"))
                              : void(Mitarbeiterdaten_lesen(f.dienste, f.daten));
         }),
@@ -135,12 +137,12 @@ TEST(PlanerdateienTest, FaultsEndWithTheirMessage) {
 }
 
 TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
-    Lesefall f("KONFIGDATEN.DAT", konfig({"[Settings]", "alt", "[Settings]"}));
+    Lesefall f("KONFIGDATEN.DAT", konfigBilden({"[Settings]", "alt", "[Settings]"}));
     Konfigdaten_schreiben(f.dienste, f.daten, "neu");
     // Every "[Settings]" is followed by the settings line in place of the line
     // after it; after the last line it is added.
-    EXPECT_EQ(Dateibaum::planerzeilen(f.pfad),
-              konfig({"[Settings]", "neu", "[Settings]", "neu"}, "neu"));
+    EXPECT_EQ(Dateibaum::planerzeilenLesen(f.pfad),
+              konfigBilden({"[Settings]", "neu", "[Settings]", "neu"}, "neu"));
     EXPECT_EQ(QDir(f.baum.wurzel()).entryList(QDir::Files), QStringList{"KONFIGDATEN.DAT"});
 }
 
@@ -149,7 +151,7 @@ TEST(KonfigdatenTest, FileInAnotherCaseIsRewrittenUnderItsOwnName) {
 TEST(KonfigdatenTest, FileThatCannotTakeTheSettingsEndsTheProgramUnchanged) {
     const std::pair<QStringList, QString> faelle[] = {
         {QStringList(32768, "[Settings]"),
-         test::bericht("modMitarbeiterImport - Konfigdaten_schreiben", 6)},
+         test::berichtBilden("modMitarbeiterImport - Konfigdaten_schreiben", 6)},
         {QStringList{"[Velmont]", "[Administratoren]"},
          "Header [Settings] in 'Konfigdaten.dat' not detected.\r\rProgram will be closed."},
         {QStringList{},
@@ -157,14 +159,14 @@ TEST(KonfigdatenTest, FileThatCannotTakeTheSettingsEndsTheProgramUnchanged) {
     for (const auto& [zeilen, text] : faelle) {
         Lesefall f("Konfigdaten.dat", zeilen);
         const QByteArray vorher = Dateibaum::lesen(f.pfad);
-        EXPECT_EQ(f.endet([&] { Konfigdaten_schreiben(f.dienste, f.daten, "neu"); }), text);
+        EXPECT_EQ(f.endeErwarten([&] { Konfigdaten_schreiben(f.dienste, f.daten, "neu"); }), text);
         EXPECT_EQ(Dateibaum::lesen(f.pfad), vorher);
     }
 }
 
 // What the reader makes of a line, field by field: title, name, user name,
 // dates, the five values, special leave.
-QString felder(const Mitarbeiter& m) {
+QString felderAufreihen(const Mitarbeiter& m) {
     return QStringList{m.titel ? "T" : "M", m.name,
                        m.kennung,           m.vonDatum,
                        m.bisDatum,          QStringList(m.urlaub.begin(), m.urlaub.end()).join(' '),
@@ -181,9 +183,9 @@ TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesW
     EXPECT_EQ(liste.kopfzahl, 12);
     ASSERT_EQ(liste.eintraege.size(), 3U);
     const QString meier = "M|Meier, Hans|hm|070301|991231|025,0 030,0 005,0 000,0 000,0|";
-    EXPECT_EQ(felder(liste.eintraege[0]), meier + "002,5");
-    EXPECT_EQ(felder(liste.eintraege[1]), "T|Nord||||    |");
-    EXPECT_EQ(felder(liste.eintraege[2]), meier + "000,0");
+    EXPECT_EQ(felderAufreihen(liste.eintraege[0]), meier + "002,5");
+    EXPECT_EQ(felderAufreihen(liste.eintraege[1]), "T|Nord||||    |");
+    EXPECT_EQ(felderAufreihen(liste.eintraege[2]), meier + "000,0");
     QByteArray zeilen;
     for (const Mitarbeiter& m : liste.eintraege) {
         QByteArray zeile(mitarbeiterzeileBemessen(m), Qt::Uninitialized);
@@ -214,8 +216,8 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
             EXPECT_EQ(liste.kopfzahl, zahl);
             EXPECT_TRUE(liste.leer());
         } else {
-            EXPECT_EQ(f.endet([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
-                      test::bericht("modMitarbeiterImport - Mitarbeiterdaten_lesen", zahl));
+            EXPECT_EQ(f.endeErwarten([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),
+                      test::berichtBilden("modMitarbeiterImport - Mitarbeiterdaten_lesen", zahl));
         }
     }
 }
@@ -223,7 +225,7 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
 // Making a folder and entering it is proved by the backup below.
 TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
     test::Fall f;
-    f.baum.ordner("Backups");
+    f.baum.ordnerAnlegen("Backups");
 
     const QString anlegen = QStringLiteral(
         "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
@@ -238,7 +240,7 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
     for (const auto& [sprache, neu, relativ, erwartet] : faelle) {
         test::Fall g(sprache);
         const QString pfad = f.baum.pfad(relativ);
-        const QString text = g.endet([&, neu = neu] {
+        const QString text = g.endeErwarten([&, neu = neu] {
             neu ? Ordner_anlegen(g.dienste, pfad + QDir::separator())
                 : Ordner_zugreifen(g.dienste, pfad + QDir::separator());
         });
@@ -249,27 +251,27 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
 
 TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
     test::Fall f;
-    const Planerordner ordner{f.baum.ordner("Daten"), f.baum.ordner("Logs")};
-    f.baum.planerdatei("Logs/2612 Velmont.log", {"n"});
+    const Planerordner ordner{f.baum.ordnerAnlegen("Daten"), f.baum.ordnerAnlegen("Logs")};
+    f.baum.planerdateiAnlegen("Logs/2612 Velmont.log", {"n"});
     EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "B"));
-    EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),
+    EXPECT_EQ(Dateibaum::planerzeilenLesen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),
               (QStringList{"[VelmontBackup]", "[2612 Velmont.log]", "[1]", "n"}));
     // The backup folder was made, and entered.
     EXPECT_EQ(f.u.plattform.betreten,
               QStringList{f.baum.pfad("Daten/Backups") + QDir::separator()});
 
-    f.baum.planerdatei("Daten/BData.dat", {"l1", "l2"});
-    f.baum.planerdatei("Daten/_x.dat", {"z"});
-    f.baum.datei("Daten/a.dat");
-    f.baum.planerdatei("Daten/.versteckt.dat", {"h"});
-    f.baum.planerdatei("Daten/system.dat", {"s"});
+    f.baum.planerdateiAnlegen("Daten/BData.dat", {"l1", "l2"});
+    f.baum.planerdateiAnlegen("Daten/_x.dat", {"z"});
+    f.baum.dateiAnlegen("Daten/a.dat");
+    f.baum.planerdateiAnlegen("Daten/.versteckt.dat", {"h"});
+    f.baum.planerdateiAnlegen("Daten/system.dat", {"s"});
     f.u.plattform.verborgen = {"system.dat"};
-    f.baum.planerdatei("Daten/daneben.log", {"d"});
-    f.baum.planerdatei("Logs/2611 velmont.LOG", {"m"});
+    f.baum.planerdateiAnlegen("Daten/daneben.log", {"d"});
+    f.baum.planerdateiAnlegen("Logs/2611 velmont.LOG", {"m"});
     f.u.plattform.zeit = QDateTime(QDate(2026, 12, 6), QTime(0, 5, 9));
     EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "A"));
     // The start date, but the time of the backup; earlier backups are not copied.
-    EXPECT_EQ(Dateibaum::planerzeilen(f.baum.pfad("Daten/Backups/261205 000509 A.dat")),
+    EXPECT_EQ(Dateibaum::planerzeilenLesen(f.baum.pfad("Daten/Backups/261205 000509 A.dat")),
               (QStringList{"[VelmontBackup]", "[a.dat]", "[0]", "[BData.dat]", "[2]", "l1", "l2",
                            "[_x.dat]", "[1]", "z", "[2611 velmont.LOG]", "[1]", "m",
                            "[2612 Velmont.log]", "[1]", "n"}));
@@ -280,10 +282,10 @@ TEST(LogbuchTest, AppendsToTheMonthOfTheStartDateSilentWithoutFolder) {
     const Startwerte start{"070131", "Meier", {}};
     // Started in January, logging after midnight in February.
     f.u.plattform.zeit = QDateTime(QDate(2007, 2, 1), QTime(0, 3, 9));
-    const QString pfad = f.baum.planerdatei("0701 VELMONT.LOG", {"alt"});
+    const QString pfad = f.baum.planerdateiAnlegen("0701 VELMONT.LOG", {"alt"});
     Logbuch_ergaenzen(f.dienste, f.baum.wurzel(), start, 2, "Import employee data");
     Logbuch_ergaenzen(f.dienste, f.baum.wurzel(), start, 1, "x");
-    EXPECT_EQ(Dateibaum::planerzeilen(pfad),
+    EXPECT_EQ(Dateibaum::planerzeilenLesen(pfad),
               (QStringList{"alt", "01.02.07 00:03:09|Meier|VelmoAdmin|Import employee data",
                            "01.02.07 00:03:09|Meier|x"}));
     Logbuch_ergaenzen(f.dienste, "", start, 2, "x");  // no log folder: nothing is logged

@@ -30,10 +30,10 @@ TEST(DatenordnerAuswaehlen, LeadsToTheDataFolder) {
     for (const auto& [sprache, eintraege, gewaehlt, erwartet] : faelle) {
         Dateibaum baum;
         for (const QString& e : QString(eintraege).split(u' ')) {
-            e.endsWith(".dat") ? void(baum.datei(e)) : void(baum.ordner(e));
+            e.endsWith(".dat") ? void(baum.dateiAnlegen(e)) : void(baum.ordnerAnlegen(e));
         }
         Umgebung u(sprache);
-        u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
+        u.dialoge.ordnerErwarten(baum.pfad(gewaehlt));
         EXPECT_EQ(Datenordner_auswaehlen(u.dienste), baum.pfad(erwartet)) << eintraege;
         EXPECT_EQ(u.dialoge.ordnerTitel, QStringList{texteWaehlen(sprache).ordnerwahlTitel});
     }
@@ -41,7 +41,7 @@ TEST(DatenordnerAuswaehlen, LeadsToTheDataFolder) {
 
 TEST(DatenordnerAuswaehlen, CancelIsSilent) {
     Umgebung u;
-    u.dialoge.erwarteOrdner(QString());
+    u.dialoge.ordnerErwarten(QString());
     EXPECT_EQ(Datenordner_auswaehlen(u.dienste), std::nullopt);
     EXPECT_EQ(u.protokoll, QStringList{"folder"});
 }
@@ -50,10 +50,10 @@ TEST(DatenordnerAuswaehlen, CancelIsSilent) {
 TEST(DatenordnerAuswaehlen, VanishedFolderIsReported) {
     Umgebung u;
     Dateibaum baum;
-    u.dialoge.erwarteOrdner(baum.pfad("weg"));
-    u.dialoge.erwarteBox(Antwort::OK);
+    u.dialoge.ordnerErwarten(baum.pfad("weg"));
+    u.dialoge.boxErwarten(Antwort::OK);
     EXPECT_EQ(Datenordner_auswaehlen(u.dienste), std::nullopt);
-    EXPECT_EQ(u.dialoge.texte(),
+    EXPECT_EQ(u.dialoge.boxtexte(),
               QStringList{"No access to '" + baum.pfad("weg") + "'. Choose another folder."});
     EXPECT_EQ(u.protokoll, (QStringList{"folder", "beep", "box"}));
 }
@@ -61,7 +61,7 @@ TEST(DatenordnerAuswaehlen, VanishedFolderIsReported) {
 TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
     for (const auto& [gewaehlt, gesperrt] : {std::pair{"zu", "zu"}, {"D", "D/VelmoraData"}}) {
         Dateibaum baum;
-        const QString zitiert = baum.ordner(gesperrt).chopped(1);
+        const QString zitiert = baum.ordnerAnlegen(gesperrt).chopped(1);
         QFile::setPermissions(zitiert, {});
         if (QDir(zitiert).isReadable()) {
             GTEST_SKIP()
@@ -69,10 +69,10 @@ TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
                    "whose access lists Qt's permissions leave alone)";
         }
         Umgebung u;
-        u.dialoge.erwarteOrdner(baum.pfad(gewaehlt));
-        u.dialoge.erwarteBox(Antwort::OK);
+        u.dialoge.ordnerErwarten(baum.pfad(gewaehlt));
+        u.dialoge.boxErwarten(Antwort::OK);
         EXPECT_EQ(Datenordner_auswaehlen(u.dienste), std::nullopt);
-        EXPECT_EQ(u.dialoge.texte(),
+        EXPECT_EQ(u.dialoge.boxtexte(),
                   QStringList{"No access to '" + zitiert + "'. Choose another folder."});
         QFile::setPermissions(zitiert, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }

@@ -26,7 +26,7 @@ void PrintTo(const Goldfall& f, std::ostream* os) {
 }
 
 // The data folder's files below it, with their bytes.
-std::map<QString, QByteArray> inhalt(const QString& ordner) {
+std::map<QString, QByteArray> inhaltLesen(const QString& ordner) {
     std::map<QString, QByteArray> dateien;
     QDirIterator it(ordner, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
@@ -43,7 +43,7 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
     test::Planer p(fall.sprache);
     p.u.plattform.locale = fall.locale;
     p.u.plattform.umgebung["USERNAME"] = "anna";
-    p.u.dialoge.erwarteDatei(p.baum.datei("Programm/import.csv", fall.csv));
+    p.u.dialoge.dateiErwarten(p.baum.dateiAnlegen("Programm/import.csv", fall.csv));
     p.u.dialoge.immerAntworten(Antwort::Ja);
     std::optional<Assistent> assistent;
     ASSERT_FALSE(Main(p.dienste, [&](const Startwerte& start, const Planerordner& ordner) {
@@ -56,7 +56,7 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
     ASSERT_EQ(assistent->zustaende().zustand(), Zustand::Fertig);
 
     const QString gold = QStringLiteral(MI_GOLDEN "/") + fall.name;
-    const auto ist = inhalt(p.daten);
+    const auto ist = inhaltLesen(p.daten);
     if (qEnvironmentVariableIsSet("MI_GOLDEN_NEU")) {
         QDir(gold).removeRecursively();
         for (const auto& [name, bytes] : ist) {
@@ -66,7 +66,7 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
             f.write(bytes);
         }
     }
-    const auto soll = inhalt(gold);
+    const auto soll = inhaltLesen(gold);
     ASSERT_FALSE(soll.empty()) << "no golden files in " << gold.toStdString();
     EXPECT_EQ(ist, soll);
 }

@@ -47,7 +47,7 @@ TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
 
 enum class Ausgang { Zeilen, Leer, OhneTrenner, KeinText };
 
-struct LeseFall {
+struct Dateilesefall {
     const char* name;
     Sprache sprache;
     QByteArray inhalt;
@@ -55,19 +55,19 @@ struct LeseFall {
     QStringList zeilentexte;
 };
 
-void PrintTo(const LeseFall& f, std::ostream* os) {
+void PrintTo(const Dateilesefall& f, std::ostream* os) {
     *os << f.name;
 }
 
-class ImportdateiLesenTest : public ::testing::TestWithParam<LeseFall> {};
+class ImportdateiLesenTest : public ::testing::TestWithParam<Dateilesefall> {};
 
 TEST_P(ImportdateiLesenTest, RowsAndMessages) {
-    const LeseFall& fall = GetParam();
+    const Dateilesefall& fall = GetParam();
     test::Umgebung u(fall.sprache);
     test::Dateibaum baum;
-    const QString datei = baum.datei("import.csv", fall.inhalt);
+    const QString datei = baum.dateiAnlegen("import.csv", fall.inhalt);
     if (fall.ausgang != Ausgang::Zeilen) {
-        u.dialoge.erwarteBox(Antwort::OK);
+        u.dialoge.boxErwarten(Antwort::OK);
     }
     auto gelesen = Importdatei_lesen(u.dienste, datei);
     EXPECT_FALSE(u.dienste.kanal.offen());
@@ -82,7 +82,7 @@ TEST_P(ImportdateiLesenTest, RowsAndMessages) {
     } else if (fall.ausgang == Ausgang::KeinText) {
         erwarteteBoxen.append(t.keineTextdatei.arg(pfad));
     }
-    EXPECT_EQ(u.dialoge.texte(), erwarteteBoxen);
+    EXPECT_EQ(u.dialoge.boxtexte(), erwarteteBoxen);
 
     QStringList texte;
     for (const QStringView zeile : std::move(gelesen).value_or(Importdatei{}).zeilentexte) {
@@ -96,7 +96,7 @@ const QByteArray Kopf8 = "Name;User;From;To;Rest;A1;A2;A3;A4\r\n";
 constexpr Ausgang Z = Ausgang::Zeilen, L = Ausgang::Leer, N = Ausgang::KeinText;
 
 // A text as UTF-16 with its byte-order mark.
-QByteArray utf16(QStringView text, bool grossEndian) {
+QByteArray utf16Kodieren(QStringView text, bool grossEndian) {
     QByteArray bytes = grossEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (const QChar c : text) {
         const auto [erstes, zweites] = std::pair{c.unicode() >> 8, c.unicode() & 0xFF};
@@ -108,41 +108,41 @@ QByteArray utf16(QStringView text, bool grossEndian) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiLesenTest, ::testing::Values(
-    LeseFall{"NoBytes", Sprache::EN, "", L, {}},
-    LeseFall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
-    LeseFall{"HeaderOnly", Sprache::EN, Kopf8, L, {}},
-    LeseFall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1", "B;2"}},
-    LeseFall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2"}},
-    LeseFall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", L, {}},
-    LeseFall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1"}},
-    LeseFall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b", "c;d"}},
-    LeseFall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b", "c;d", "e;f"}},
-    LeseFall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c"}},
-    LeseFall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
-    LeseFall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
-    LeseFall{"SepLineInCapitals", Sprache::EN, "SEP=;\r\na;b,c\r\n", Z, {"a;b,c"}},
-    LeseFall{"SepLineQuotedMixedCase", Sprache::EN, "\"Sep=,\"\na;b,c", Z, {"a;b,c"}},
-    LeseFall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
-    LeseFall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"Ł;😀x"}},
-    LeseFall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}},
+    Dateilesefall{"NoBytes", Sprache::EN, "", L, {}},
+    Dateilesefall{"FirstLineEmpty", Sprache::EN, "\r\na;b", Ausgang::OhneTrenner, {}},
+    Dateilesefall{"HeaderOnly", Sprache::EN, Kopf8, L, {}},
+    Dateilesefall{"HeaderEN", Sprache::EN, Kopf8 + "A;1\r\nB;2\r\n", Z, {"A;1", "B;2"}},
+    Dateilesefall{"HeaderFRNeedsNine", Sprache::FR, Kopf8 + "A;1\r\nB;2\r\n", Z, {"B;2"}},
+    Dateilesefall{"HeaderUntilEnd", Sprache::EN, "NAME;a\r\nb;c\r\nd;e", L, {}},
+    Dateilesefall{"NomuraIsAHeader", Sprache::EN, "Nomura;x;;;;;;;\r\nA;1", Z, {"A;1"}},
+    Dateilesefall{"SkippedLines", Sprache::EN, "a;b\r\n\r\nnone\r\nc;d\r\n", Z, {"a;b", "c;d"}},
+    Dateilesefall{"LineEnds", Sprache::EN, "a;b\nc;d\re;f\r\n\n", Z, {"a;b", "c;d", "e;f"}},
+    Dateilesefall{"SepLine", Sprache::EN, "sep=,\r\na;b,c\r\n", Z, {"a;b,c"}},
+    Dateilesefall{"SepLineQuotedThenSkippedLine", Sprache::EN, "\"sep=\t\"\r\nx\r\na\tb", Z, {"a\tb"}},
+    Dateilesefall{"SepLineAlone", Sprache::EN, "sep=;\r\n", L, {}},
+    Dateilesefall{"SepLineInCapitals", Sprache::EN, "SEP=;\r\na;b,c\r\n", Z, {"a;b,c"}},
+    Dateilesefall{"SepLineQuotedMixedCase", Sprache::EN, "\"Sep=,\"\na;b,c", Z, {"a;b,c"}},
+    Dateilesefall{"Utf8Bom", Sprache::EN, "\xEF\xBB\xBFM\xC3\xBCller;\xE2\x82\xAC", Z, {"Müller;€"}},
+    Dateilesefall{"Utf8NotInPlannerSet", Sprache::EN, "\xC5\x81;\xF0\x9F\x98\x80x", Z, {"Ł;😀x"}},
+    Dateilesefall{"Windows1252", Sprache::EN, "M\xFCller;\x80\xC3", Z, {"Müller;€Ã"}},
     // Records: a quoted cell over line ends, the rows after it as they are.
-    LeseFall{"LineBreakInACellInTheMiddle", Sprache::EN, "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c", Z, {"Anna;a", "\"Berger\r\nBo\";b", "Cy;c"}},
-    LeseFall{"LineBreakInACellAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\"\"\nc\"\n", Z, {"Anna;a", "Bo;\"b\"\"\nc\""}},
-    LeseFall{"QuoteOpenAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Z, {"Anna;a", "Bo;\"b\r\nCy;c\r\n"}},
-    LeseFall{"QuotedNotAsSpreadsheetsQuoteEndsAtTheLine", Sprache::EN, "x;\"a\"b\r\nc;\"d\"\"\"\r\n\"e;f\"g\r\nh;\"i\"", Z, {"x;\"a\"b", "c;\"d\"\"\"", "\"e;f\"g", "h;\"i\""}},
-    LeseFall{"HeaderOverARecord", Sprache::EN, "Name;\"User\n(login)\";F;T;R;A;B;C;D\r\nAnna;a", Z, {"Anna;a"}},
+    Dateilesefall{"LineBreakInACellInTheMiddle", Sprache::EN, "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c", Z, {"Anna;a", "\"Berger\r\nBo\";b", "Cy;c"}},
+    Dateilesefall{"LineBreakInACellAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\"\"\nc\"\n", Z, {"Anna;a", "Bo;\"b\"\"\nc\""}},
+    Dateilesefall{"QuoteOpenAtTheEnd", Sprache::EN, "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Z, {"Anna;a", "Bo;\"b\r\nCy;c\r\n"}},
+    Dateilesefall{"QuotedNotAsSpreadsheetsQuoteEndsAtTheLine", Sprache::EN, "x;\"a\"b\r\nc;\"d\"\"\"\r\n\"e;f\"g\r\nh;\"i\"", Z, {"x;\"a\"b", "c;\"d\"\"\"", "\"e;f\"g", "h;\"i\""}},
+    Dateilesefall{"HeaderOverARecord", Sprache::EN, "Name;\"User\n(login)\";F;T;R;A;B;C;D\r\nAnna;a", Z, {"Anna;a"}},
     // One line saved by another program: each line as it is written.
-    LeseFall{"MixedUtf8AndWindows1252", Sprache::EN, "M\xC3\xBCller;a\r\nJ\xFCrgen;\xC3\r\n\xC3\x89lo;\xE2\x82\xAC\n", Z, {"Müller;a", "Jürgen;Ã", "Élo;€"}},
-    LeseFall{"Utf8BomAndAWindows1252Line", Sprache::EN, "\xEF\xBB\xBFZo\xC3\xAB;a\rZo\xEB;b", Z, {"Zoë;a", "Zoë;b"}},
+    Dateilesefall{"MixedUtf8AndWindows1252", Sprache::EN, "M\xC3\xBCller;a\r\nJ\xFCrgen;\xC3\r\n\xC3\x89lo;\xE2\x82\xAC\n", Z, {"Müller;a", "Jürgen;Ã", "Élo;€"}},
+    Dateilesefall{"Utf8BomAndAWindows1252Line", Sprache::EN, "\xEF\xBB\xBFZo\xC3\xAB;a\rZo\xEB;b", Z, {"Zoë;a", "Zoë;b"}},
     // A spreadsheet's "Unicode text": UTF-16 with its mark, tabs.
-    LeseFall{"Utf16LeCrLf", Sprache::EN, utf16(u"Name\tU\tF\tT\tR\tA\tB\tC\tD\r\nDvořák\tjd\r\n\U0001F600\t\xE9", false), Z, {"Dvořák\tjd", "\U0001F600\t\u00E9"}},
-    LeseFall{"Utf16BeLf", Sprache::EN, utf16(u"Şahin\tİlker\nNowak\tŁukasz", true), Z, {"Şahin\tİlker", "Nowak\tŁukasz"}},
-    LeseFall{"Utf16LoneSurrogatesAndOddByte", Sprache::EN, utf16(u"a\tb\xD800\r\nc\t\xDC00", false) + "x", Z, {"a\tb\uFFFD", "c\t\uFFFD\uFFFD"}},
+    Dateilesefall{"Utf16LeCrLf", Sprache::EN, utf16Kodieren(u"Name\tU\tF\tT\tR\tA\tB\tC\tD\r\nDvořák\tjd\r\n\U0001F600\t\xE9", false), Z, {"Dvořák\tjd", "\U0001F600\t\u00E9"}},
+    Dateilesefall{"Utf16BeLf", Sprache::EN, utf16Kodieren(u"Şahin\tİlker\nNowak\tŁukasz", true), Z, {"Şahin\tİlker", "Nowak\tŁukasz"}},
+    Dateilesefall{"Utf16LoneSurrogatesAndOddByte", Sprache::EN, utf16Kodieren(u"a\tb\xD800\r\nc\t\xDC00", false) + "x", Z, {"a\tb\uFFFD", "c\t\uFFFD\uFFFD"}},
     // Not text: refused before a row is read.
-    LeseFall{"Workbook", Sprache::EN, QByteArray("PK\x03\x04\x14\x00\x06\x00;a", 10), N, {}},
-    LeseFall{"OldWorkbook", Sprache::DE, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1;a\r\n", N, {}},
-    LeseFall{"NulInAName", Sprache::FR, QByteArray("Anna;a\r\nB\x00o;b", 13), N, {}},
-    LeseFall{"Utf32", Sprache::EN, QByteArray("\xFF\xFE\x00\x00;\x00\x00\x00", 8), N, {}}));
+    Dateilesefall{"Workbook", Sprache::EN, QByteArray("PK\x03\x04\x14\x00\x06\x00;a", 10), N, {}},
+    Dateilesefall{"OldWorkbook", Sprache::DE, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1;a\r\n", N, {}},
+    Dateilesefall{"NulInAName", Sprache::FR, QByteArray("Anna;a\r\nB\x00o;b", 13), N, {}},
+    Dateilesefall{"Utf32", Sprache::EN, QByteArray("\xFF\xFE\x00\x00;\x00\x00\x00", 8), N, {}}));
 // clang-format on
 
 // The bytes are decoded in pieces: a character split between two of them, at
@@ -177,7 +177,8 @@ TEST(ImportdateiLesenTest, Row32768AndALongFirstLineAreOverflowReports) {
     test::Umgebung u;
     test::Dateibaum baum;
     const QByteArray zeile = "a;b\r\n";
-    const auto gelesen = Importdatei_lesen(u.dienste, baum.datei("a.csv", zeile.repeated(32767)));
+    const auto gelesen =
+        Importdatei_lesen(u.dienste, baum.dateiAnlegen("a.csv", zeile.repeated(32767)));
     ASSERT_TRUE(gelesen.has_value());
     EXPECT_EQ(gelesen->zeilentexte.size(), 32767U);
 
@@ -186,9 +187,11 @@ TEST(ImportdateiLesenTest, Row32768AndALongFirstLineAreOverflowReports) {
         {QByteArray(32768, 'x') + ";\r\n", "frmMitarbeiterImport - Trennzeichen"}};
     for (const auto& [inhalt, ort] : faelle) {
         test::Umgebung v;
-        v.dialoge.erwarteBox(Antwort::OK);
-        EXPECT_THROW(Importdatei_lesen(v.dienste, baum.datei("b.csv", inhalt)), Programmende);
-        EXPECT_EQ(v.dialoge.texte(), QStringList{test::bericht(ort, fehlernummer::Ueberlauf)});
+        v.dialoge.boxErwarten(Antwort::OK);
+        EXPECT_THROW(Importdatei_lesen(v.dienste, baum.dateiAnlegen("b.csv", inhalt)),
+                     Programmende);
+        EXPECT_EQ(v.dialoge.boxtexte(),
+                  QStringList{test::berichtBilden(ort, fehlernummer::Ueberlauf)});
         EXPECT_FALSE(v.dienste.kanal.offen());
     }
 }

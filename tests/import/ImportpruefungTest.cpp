@@ -24,12 +24,12 @@ struct Pruefstand : test::Planer {
     }
 
     void pruefen(const QByteArray& csv) {
-        ergebnis =
-            Importdatei_checken(dienste, ordner.Datenpfad, baum.datei("import.csv", csv), benutzer);
+        ergebnis = Importdatei_checken(dienste, ordner.Datenpfad,
+                                       baum.dateiAnlegen("import.csv", csv), benutzer);
         EXPECT_FALSE(dienste.kanal.offen());
     }
 
-    QString felder(std::size_t zeile) const {
+    QString felderZeigen(std::size_t zeile) const {
         const ImportZeile& z = ergebnis.datei.zeilen.at(zeile);
         QStringList felder;
         for (const QStringView feld :
@@ -46,25 +46,25 @@ struct Pruefstand : test::Planer {
 
 TEST(ImportdateiCheckenTest, CleanFileIsNormalisedAndOpensStep4) {
     Pruefstand p;
-    p.u.dialoge.erwarteBox(Antwort::OK);
+    p.u.dialoge.boxErwarten(Antwort::OK);
     const QString name45 = QString(45, u'x');
     p.pruefen(
         "Name;User;From;To;Rest;A1;A2;A3;A4;Extra\r\n"
         "\"Anna Beispiel\";\"abeispiel\";\"\";\"\";\"2.5\";\"30\";;;;1\r\n"
         ">Sales;\r\n" +
         name45.toLatin1() + ";;1/1/2024;2029-12-31;-0.04;-3.5;1500;-150;0.05\r\n");
-    EXPECT_EQ(p.u.dialoge.texte(), QStringList{"Testing completed. No errors found."});
+    EXPECT_EQ(p.u.dialoge.boxtexte(), QStringList{"Testing completed. No errors found."});
     EXPECT_EQ(p.u.dialoge.boxen.at(0).details, "");
     EXPECT_TRUE(p.ergebnis.fehlerfrei);
-    EXPECT_EQ(p.felder(0),
+    EXPECT_EQ(p.felderZeigen(0),
               "Anna Beispiel|abeispiel|000000|999999|002,5|030,0|000,0|000,0|000,0|001,0");
-    EXPECT_EQ(p.felder(1), ">Sales|||||||||");
-    EXPECT_EQ(p.felder(2), name45.left(40) + '|' + name45.left(40) +
-                               "|240101|291231|000,0|-03,5|999,0|-99,0|000,1|000,0");
+    EXPECT_EQ(p.felderZeigen(1), ">Sales|||||||||");
+    EXPECT_EQ(p.felderZeigen(2), name45.left(40) + '|' + name45.left(40) +
+                                     "|240101|291231|000,0|-03,5|999,0|-99,0|000,1|000,0");
 }
 
 // The boxes in order; with Yes to every question, the summary of faults follows them.
-struct Fall {
+struct Meldungsfall {
     const char* name;
     Sprache sprache;
     QLocale locale;
@@ -75,19 +75,19 @@ struct Fall {
     bool fehlerfrei;
 };
 
-void PrintTo(const Fall& f, std::ostream* os) {
+void PrintTo(const Meldungsfall& f, std::ostream* os) {
     *os << f.name;
 }
 
-class ImportdateiMeldungenTest : public ::testing::TestWithParam<Fall> {};
+class ImportdateiMeldungenTest : public ::testing::TestWithParam<Meldungsfall> {};
 
 TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
-    const Fall& fall = GetParam();
+    const Meldungsfall& fall = GetParam();
     Pruefstand p(fall.sprache, fall.locale, fall.benutzer);
     p.u.dialoge.immerAntworten(fall.antwort);
     p.pruefen(fall.csv);
     EXPECT_EQ(
-        p.u.dialoge.texte(),
+        p.u.dialoge.boxtexte(),
         fall.texte + (fall.antwort == Antwort::Ja ? QStringList{p.dienste.texte.pruefungMitFehlern}
                                                   : QStringList{}));
     // Each question has Yes, Yes to All and No, No the default; the summary
@@ -113,7 +113,7 @@ TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
 constexpr Antwort OK = Antwort::OK, Ja = Antwort::Ja, Nein = Antwort::Nein;
 
 // A spreadsheet's "Unicode text": UTF-16 LE with its byte-order mark.
-QByteArray utf16le(std::u16string_view text) {
+QByteArray utf16leKodieren(std::u16string_view text) {
     QByteArray bytes = "\xFF\xFE";
     for (const char16_t c : text) {
         bytes += static_cast<char>(c & 0xFF);
@@ -122,58 +122,58 @@ QByteArray utf16le(std::u16string_view text) {
     return bytes;
 }
 const QString Fortsetzen = QStringLiteral("\r\rDo you want to continue?");
-const QString Fortsetzen_DE = QStringLiteral("\r\rMöchten Sie fortsetzen?");
+const QString FortsetzenDeutsch = QStringLiteral("\r\rMöchten Sie fortsetzen?");
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Tabelle, ImportdateiMeldungenTest, ::testing::Values(
-    Fall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + Fortsetzen_DE}, false},
-    Fall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
-    Fall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + Fortsetzen_DE}, false},
-    Fall{"GroupSeparator", Sprache::DE, DE, "anna", "Anna;an;;;1.5", Ja, {"Fehler in Zeile 1, Anna\r\rResturlaub 1.5 nicht nummerisch" + Fortsetzen_DE}, false},
-    Fall{"Entitlement4", Sprache::EN, EN, "anna", "Anna;an;;;;;;;x", Ja, {"Error in row 1, Anna\r\rVacation entitlement x not numeric" + Fortsetzen}, false},
-    Fall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
-    Fall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, false},
-    Fall{"MoreNamePiecesThanRows", Sprache::EN, EN, "anna", "Anna;a|b|c|d|e|f|g|h|i|j\r\nBo;J", Ja,
+    Meldungsfall{"Bar", Sprache::DE, DE, "anna", "a:b|c", Ja, {"Fehler in Zeile 1\r\rUnzulässiges Zeichen ':' oder '|' enthalten" + FortsetzenDeutsch}, false},
+    Meldungsfall{"StartDate", Sprache::EN, EN, "anna", "Anna;an;32/1/2024", Ja, {"Error in row 1, Anna\r\rDate 32/1/2024 is invalid" + Fortsetzen}, false},
+    Meldungsfall{"StartAfterEndWithoutCentury", Sprache::DE, DE, "anna", "Anna;an;15.03.1999;01.01.2005", Ja, {"Fehler in Zeile 1, Anna\r\r'Von-Datum' ist größer als 'Bis-Datum'" + FortsetzenDeutsch}, false},
+    Meldungsfall{"GroupSeparator", Sprache::DE, DE, "anna", "Anna;an;;;1.5", Ja, {"Fehler in Zeile 1, Anna\r\rResturlaub 1.5 nicht nummerisch" + FortsetzenDeutsch}, false},
+    Meldungsfall{"Entitlement4", Sprache::EN, EN, "anna", "Anna;an;;;;;;;x", Ja, {"Error in row 1, Anna\r\rVacation entitlement x not numeric" + Fortsetzen}, false},
+    Meldungsfall{"Rtt", Sprache::FR, FR, "anna", "Anna;an;;;;;;;;2.5", Ja, {"Erreur à l'enregistrement numéro 1, Anna\r\rRTT 2.5 n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
+    Meldungsfall{"DuplicateByName", Sprache::EN, EN, "anna", "Anna;\r\nAnna;", Ja, {"Error in row 2, Anna\r\rName/Windows User Name Anna exists twice" + Fortsetzen}, false},
+    Meldungsfall{"MoreNamePiecesThanRows", Sprache::EN, EN, "anna", "Anna;a|b|c|d|e|f|g|h|i|j\r\nBo;J", Ja,
          {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen, "Error in row 2, Bo\r\rName/Windows User Name J exists twice" + Fortsetzen}, false},
-    Fall{"NamesFoundAfterTheTableGrew", Sprache::EN, EN, "anna", "A;MEIER\r\nB;\xC3\xA4|b|c|d|e|f|g|h|i|j\r\nC;\xC3\x84\r\nD;meier", Ja,
+    Meldungsfall{"NamesFoundAfterTheTableGrew", Sprache::EN, EN, "anna", "A;MEIER\r\nB;\xC3\xA4|b|c|d|e|f|g|h|i|j\r\nC;\xC3\x84\r\nD;meier", Ja,
          {"Error in row 2\r\rInvalid character ':' or '|' found" + Fortsetzen, "Error in row 3, C\r\rName/Windows User Name \u00C4 exists twice" + Fortsetzen,
           "Error in row 4, D\r\rName/Windows User Name meier exists twice" + Fortsetzen}, false},
-    Fall{"EmptyName", Sprache::EN, EN, "anna", "a;\r\nb;\r\nc;\r\n;d", Ja, {"Error in row 4\r\rField Name is empty" + Fortsetzen}, false},
-    Fall{"NoAtTheFirstQuestion", Sprache::EN, EN, "anna", "Anna;an;x\r\nAnna;an;y", Nein, {"Error in row 1, Anna\r\rDate x is invalid" + Fortsetzen}, false},
-    Fall{"QuotedColonWithColonSeparator", Sprache::EN, EN, "anna", "Anna:\"12:00\"", Ja, {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
-    Fall{"ElevenColumns", Sprache::EN, EN, "anna", "1;2;3;4;5;6;7;8;9;10\r\n" + QByteArray(45, 'N') + ";2;3;4;5;6;7;8;9;10;11", OK,
+    Meldungsfall{"EmptyName", Sprache::EN, EN, "anna", "a;\r\nb;\r\nc;\r\n;d", Ja, {"Error in row 4\r\rField Name is empty" + Fortsetzen}, false},
+    Meldungsfall{"NoAtTheFirstQuestion", Sprache::EN, EN, "anna", "Anna;an;x\r\nAnna;an;y", Nein, {"Error in row 1, Anna\r\rDate x is invalid" + Fortsetzen}, false},
+    Meldungsfall{"QuotedColonWithColonSeparator", Sprache::EN, EN, "anna", "Anna:\"12:00\"", Ja, {"Error in row 1\r\rInvalid character ':' or '|' found" + Fortsetzen}, false},
+    Meldungsfall{"ElevenColumns", Sprache::EN, EN, "anna", "1;2;3;4;5;6;7;8;9;10\r\n" + QByteArray(45, 'N') + ";2;3;4;5;6;7;8;9;10;11", OK,
          {"Error in row 2, " + QString(45, u'N') + "\r\rInvalid number of columns\r\rProbably the delimiter in the import file ';' is contained in the import data. "
           "Do not use this character in the import data or use a different delimiter in the import file."}, false},
-    Fall{"UnquotedSeparatorInAName", Sprache::EN, EN, "anna", "\"Berger, Anna\",ab\r\nM\xFCller, Bo,bm,,,,,,,,0", OK,
+    Meldungsfall{"UnquotedSeparatorInAName", Sprache::EN, EN, "anna", "\"Berger, Anna\",ab\r\nM\xFCller, Bo,bm,,,,,,,,0", OK,
          {"Error in row 2, M\u00fcller\r\rInvalid number of columns\r\rProbably the delimiter in the import file ',' is contained in the import data. "
           "Do not use this character in the import data or use a different delimiter in the import file."}, false},
-    Fall{"ControlCharactersInAName", Sprache::EN, EN, "anna", "An\x1Ana,a\tb\x1A\x1A,,\r\nBo,\"x\tq\x01\"", Ja,
+    Meldungsfall{"ControlCharactersInAName", Sprache::EN, EN, "anna", "An\x1Ana,a\tb\x1A\x1A,,\r\nBo,\"x\tq\x01\"", Ja,
          {"Error in row 1\r\rField Name holds control characters: U+001A" + Fortsetzen,
           "Error in row 1\r\rField Windows User Name holds control characters: U+0009, U+001A" + Fortsetzen,
           "Error in row 2\r\rField Windows User Name holds control characters: U+0009, U+0001" + Fortsetzen}, false},
-    Fall{"DelButTheSeparatorTab", Sprache::DE, DE, "anna", "Anna\tx\x7F", Ja, {"Fehler in Zeile 1\r\rFeld Benutzerkennung enthält Steuerzeichen: U+007F" + Fortsetzen_DE}, false},
+    Meldungsfall{"DelButTheSeparatorTab", Sprache::DE, DE, "anna", "Anna\tx\x7F", Ja, {"Fehler in Zeile 1\r\rFeld Benutzerkennung enthält Steuerzeichen: U+007F" + FortsetzenDeutsch}, false},
     // Names as the file holds them: Łącki and Łęcki are two names.
-    Fall{"NamesFromCzechPolishTurkish", Sprache::EN, EN, "anna", "Dvořák Jiří;jdvorak\r\nŁącki Jan;\r\nŁęcki Jan;\r\nŞahin İlker;isahin", Ja,
+    Meldungsfall{"NamesFromCzechPolishTurkish", Sprache::EN, EN, "anna", "Dvořák Jiří;jdvorak\r\nŁącki Jan;\r\nŁęcki Jan;\r\nŞahin İlker;isahin", Ja,
          {"Error in row 1\r\rField Name holds characters the Velmora cannot store: ř" + Fortsetzen,
           "Error in row 2\r\rField Name holds characters the Velmora cannot store: Ł, ą" + Fortsetzen,
           "Error in row 3\r\rField Name holds characters the Velmora cannot store: Ł, ę" + Fortsetzen,
           "Error in row 4\r\rField Name holds characters the Velmora cannot store: Ş, İ" + Fortsetzen}, false},
-    Fall{"BeyondTheBmpOnceAndInvisibleAsCodes", Sprache::FR, FR, "anna", "Anna;a😀b😀\u200B;;;;;;;;\xEF\xBF\xBD", Ja,
+    Meldungsfall{"BeyondTheBmpOnceAndInvisibleAsCodes", Sprache::FR, FR, "anna", "Anna;a😀b😀\u200B;;;;;;;;\xEF\xBF\xBD", Ja,
          {"Erreur à l'enregistrement numéro 1\r\rLe champ Nom d'Utilisateur Windows contient des caractères que le logiciel ne peut pas enregistrer : 😀, U+200B\r\rVoulez-vous continuer ?",
           "Erreur à l'enregistrement numéro 1\r\rLe champ RTT contient des caractères que le logiciel ne peut pas enregistrer : �\r\rVoulez-vous continuer ?",
           "Erreur à l'enregistrement numéro 1, Anna\r\rRTT � n'est pas un nombre\r\rVoulez-vous continuer ?"}, false},
-    Fall{"Utf16NulAndSubInAName", Sprache::EN, EN, "anna", utf16le(std::u16string_view(u"An\0na\tan\x1A\r\n", 11)), Ja,
+    Meldungsfall{"Utf16NulAndSubInAName", Sprache::EN, EN, "anna", utf16leKodieren(std::u16string_view(u"An\0na\tan\x1A\r\n", 11)), Ja,
          {"Error in row 1\r\rField Name holds control characters: U+0000" + Fortsetzen,
           "Error in row 1\r\rField Windows User Name holds control characters: U+001A" + Fortsetzen}, false},
     // A row over several lines is one row with its number, once.
-    Fall{"LineBreakInACellInTheMiddleAndAtTheEnd", Sprache::EN, EN, "anna", "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c;x\r\nDi;\"d\nd\"", Ja,
+    Meldungsfall{"LineBreakInACellInTheMiddleAndAtTheEnd", Sprache::EN, EN, "anna", "Anna;a\r\n\"Berger\r\nBo\";b\r\nCy;c;x\r\nDi;\"d\nd\"", Ja,
          {"Error in row 2\r\rLine break inside a cell" + Fortsetzen, "Error in row 4\r\rLine break inside a cell" + Fortsetzen,
           "Error in row 3, Cy\r\rDate x is invalid" + Fortsetzen}, false},
-    Fall{"QuoteOpenAtTheEnd", Sprache::DE, DE, "anna", "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Ja,
-         {"Fehler in Zeile 2\r\rAnführungszeichen nicht geschlossen" + Fortsetzen_DE,
-          "Fehler in Zeile 2, Bo\r\r'Von-Datum' c\u240D\u240A ist fehlerhaft" + Fortsetzen_DE}, false},
-    Fall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, true},
-    Fall{"UserWithoutRights", Sprache::EN, EN, "bob", "", OK,
+    Meldungsfall{"QuoteOpenAtTheEnd", Sprache::DE, DE, "anna", "Anna;a\r\nBo;\"b\r\nCy;c\r\n", Ja,
+         {"Fehler in Zeile 2\r\rAnführungszeichen nicht geschlossen" + FortsetzenDeutsch,
+          "Fehler in Zeile 2, Bo\r\r'Von-Datum' c\u240D\u240A ist fehlerhaft" + FortsetzenDeutsch}, false},
+    Meldungsfall{"OnlyTextRows", Sprache::FR, FR, "anna", ">Ventes;\r\n>Achats;x;y", OK, {"Test terminé. Aucune erreur trouvée."}, true},
+    Meldungsfall{"UserWithoutRights", Sprache::EN, EN, "bob", "", OK,
          {"You are not administrator of the Velmora and you don't have permission to import employee data."}, false}));
 // clang-format on
 
@@ -201,12 +201,12 @@ TEST(ImportdateiCheckenTest, QuotedSpreadsheetExportsInBothSeparators) {
     };
     for (const auto& [sprache, locale, csv, felder] : faelle) {
         Pruefstand p(sprache, locale);
-        p.u.dialoge.erwarteBox(Antwort::OK);
+        p.u.dialoge.boxErwarten(Antwort::OK);
         p.pruefen(csv);
-        EXPECT_EQ(p.u.dialoge.texte(), QStringList{p.dienste.texte.pruefungFehlerfrei});
+        EXPECT_EQ(p.u.dialoge.boxtexte(), QStringList{p.dienste.texte.pruefungFehlerfrei});
         QStringList ist;
         for (std::size_t i = 0; i < p.ergebnis.datei.zeilen.size(); ++i) {
-            ist.append(p.felder(i));
+            ist.append(p.felderZeigen(i));
         }
         EXPECT_EQ(ist, felder);
     }
@@ -233,10 +233,10 @@ TEST_P(FehlerlisteTest, QuestionsAndTheClosingBoxsDetails) {
     const Listenfall& fall = GetParam();
     Pruefstand p(fall.sprache, fall.sprache == Sprache::FR ? FR : EN);
     for (const Antwort antwort : fall.antworten) {
-        p.u.dialoge.erwarteBox(antwort);
+        p.u.dialoge.boxErwarten(antwort);
     }
     if (fall.schluss != nullptr) {
-        p.u.dialoge.erwarteBox(Antwort::OK);
+        p.u.dialoge.boxErwarten(Antwort::OK);
     }
     p.pruefen(fall.csv);
     const std::vector<Meldungsbox>& boxen = p.u.dialoge.boxen;
@@ -265,7 +265,7 @@ constexpr Antwort Alle = Antwort::JaAlle;
 
 // A file far longer than the search for ":" and "|" reads ahead at a time,
 // the characters in rows alone and in runs, and in the last row.
-Listenfall vieleZeilen() {
+Listenfall vieleZeilenBilden() {
     Listenfall fall{"ColonsAndBarsInALongFile", Sprache::EN, {}, {Antwort::JaAlle}, MitFehlern, {}};
     constexpr int Zeilen = 2000;
     for (int zeile = 1; zeile <= Zeilen; ++zeile) {
@@ -298,7 +298,7 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, FehlerlisteTest, ::testing::Values(
     Listenfall{"ThenTooManyColumns", Sprache::EN, "a|b;c\r\nd;e|f\r\n1;2;3;4;5;6;7;8;9;10;11", {Alle}, "Error in row 3, 1",
                {"Error in row 1: Invalid character ':' or '|' found", "Error in row 2: Invalid character ':' or '|' found"}},
     Listenfall{"DuplicateBeforeTooManyColumns", Sprache::EN, "a;x\r\nb;x\r\n1;2;3;4;5;6;7;8;9;10;11", {}, "Error in row 3, 1", {}},
-    vieleZeilen()));
+    vieleZeilenBilden()));
 // clang-format on
 
 // Lines without the separator are passed over, as always, but the closing
@@ -391,7 +391,8 @@ TEST(ImportdateiCheckenTest, DuplicatesAreTheNamesEqualInLowerCase) {
             gesehen.insert(kennung.toLower());
         }
         p.pruefen(csv);
-        EXPECT_EQ(p.u.dialoge.texte(), erwartet + QStringList{p.dienste.texte.pruefungMitFehlern});
+        EXPECT_EQ(p.u.dialoge.boxtexte(),
+                  erwartet + QStringList{p.dienste.texte.pruefungMitFehlern});
     }
 }
 

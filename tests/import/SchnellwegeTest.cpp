@@ -7,7 +7,7 @@
 namespace mi {
 namespace {
 
-QString alsText(const std::optional<Tageswert>& wert) {
+QString tageswertZeigen(const std::optional<Tageswert>& wert) {
     return !wert ? QStringLiteral("no number")
                  : (wert->negativ ? QStringLiteral("-") : QString()) +
                        QString::number(wert->zehntel) + QStringLiteral(" tenths");
@@ -31,7 +31,8 @@ TEST(SchnellwegeTest, ShortNumbersReadAsTheGeneralReaderReadsThem) {
                 kurzeZahlLesen(QStringView(text).utf16(), text.size(), dezimal.unicode());
             if (schnell) {
                 ++kurz;
-                ASSERT_EQ(alsText(schnell), alsText(zahlLesen(text, dezimal, u'-', u'+')))
+                ASSERT_EQ(tageswertZeigen(schnell),
+                          tageswertZeigen(zahlLesen(text, dezimal, u'-', u'+')))
                     << text.toStdString() << " with " << char(dezimal.unicode());
             }
         }
@@ -41,7 +42,7 @@ TEST(SchnellwegeTest, ShortNumbersReadAsTheGeneralReaderReadsThem) {
     }
 }
 
-std::array<QStringView, 10> felder(const ImportZeile& z) {
+std::array<QStringView, 10> felderSammeln(const ImportZeile& z) {
     return std::to_array({z.Name, z.Benutzerkennung, z.VonDatum, z.BisDatum, z.Resturlaub,
                           z.Urlaubsanspruch1, z.Urlaubsanspruch2, z.Urlaubsanspruch3,
                           z.Urlaubsanspruch4, z.Sonderurlaub});
@@ -76,7 +77,8 @@ TEST(SchnellwegeTest, QuoteFreeSplitSplitsAsTheGeneralReader) {
                         ASSERT_TRUE(passt || zeile.contains(u'"')) << zeile.toStdString();
                         if (passt) {
                             ASSERT_EQ(*passt, passtAllgemein) << zeile.toStdString();
-                            ASSERT_EQ(felder(schnell), felder(allgemein)) << zeile.toStdString();
+                            ASSERT_EQ(felderSammeln(schnell), felderSammeln(allgemein))
+                                << zeile.toStdString();
                         }
                     }
                 }

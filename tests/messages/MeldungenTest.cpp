@@ -28,7 +28,7 @@ TEST(FehlerberichtTest, LayoutByteForByte) {
 
 TEST(MeldungTest, QuestionDefaultsToNoWithoutABeep) {
     test::Umgebung u(Sprache::FR);
-    u.dialoge.erwarteBox(Antwort::Ja);
+    u.dialoge.boxErwarten(Antwort::Ja);
     EXPECT_TRUE(jaNeinFragen(u.dienste, "b"));
     const Meldungsbox& frage = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(frage.titel, "Import des Employés");
@@ -41,7 +41,7 @@ TEST(MeldungTest, QuestionDefaultsToNoWithoutABeep) {
 // A beep, then the warning; one full stop is added even after one.
 TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
     test::Umgebung u(Sprache::FR);
-    u.dialoge.erwarteBox(Antwort::OK);
+    u.dialoge.boxErwarten(Antwort::OK);
     EXPECT_THROW(Abbruchmeldung(u.dienste, "Fin."), Programmende);
     const Meldungsbox& warnung = u.dialoge.boxen.at(0);  // the fake allows no other
     EXPECT_EQ(warnung.text, "Fin..\r\rLe programme va être fermé.");
@@ -52,12 +52,14 @@ TEST(MeldungTest, AbbruchmeldungWarnsWithOneMoreFullStopAndEnds) {
 
 // Two procedures with their error handlers as the program writes them, the
 // inner one running rumpf.
-void innen(Dienste& dienste, const std::function<void()>& rumpf) try { rumpf(); } catch (...) {
+void innenAusfuehren(Dienste& dienste, const std::function<void()>& rumpf) try {
+    rumpf();
+} catch (...) {
     fehlerBehandeln(dienste, "innen");
 }
 
-void aussen(Dienste& dienste, const std::function<void()>& rumpf) try {
-    innen(dienste, rumpf);
+void aussenAusfuehren(Dienste& dienste, const std::function<void()>& rumpf) try {
+    innenAusfuehren(dienste, rumpf);
 } catch (...) {
     fehlerBehandeln(dienste, "aussen");
 }
@@ -75,14 +77,14 @@ TEST(FehlerbehandlungTest, InnerReportIsNotReportedAgainByTheCaller) {
         {[] { throw std::out_of_range("defect"); }, "innen", 51, Grund::Standardausnahme}};
     for (const auto& [rumpf, ort, nummer, grund] : faelle) {
         test::Umgebung u;
-        u.dialoge.erwarteBox(Antwort::OK);
+        u.dialoge.boxErwarten(Antwort::OK);
         try {
-            aussen(u.dienste, rumpf);
+            aussenAusfuehren(u.dienste, rumpf);
             ADD_FAILURE() << "the program did not end";
         } catch (const Programmende& ende) {
             EXPECT_EQ(ende.grund, grund) << ort << nummer;
         }
-        EXPECT_EQ(u.dialoge.texte(), QStringList{test::bericht(ort, nummer)});
+        EXPECT_EQ(u.dialoge.boxtexte(), QStringList{test::berichtBilden(ort, nummer)});
     }
 }
 

@@ -30,10 +30,10 @@ TEST(Startwerte, InstallationProbesInFixedOrder) {
             return QDir::toNativeSeparators(wert.replace("~/", baum.wurzel()));
         };
         for (const QString& o : fall.ordner.split('|', Qt::SkipEmptyParts)) {
-            baum.ordner(o);
+            baum.ordnerAnlegen(o);
         }
         for (const QString& d : fall.dateien.split('|', Qt::SkipEmptyParts)) {
-            baum.datei(d);
+            baum.dateiAnlegen(d);
         }
         Umgebung u;
         u.plattform.umgebung["PUBLIC"] = einsetzen(fall.PUBLIC);
@@ -59,9 +59,9 @@ TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
             SCOPED_TRACE(zeilen.join('|').toStdString() + (verschluesselt ? " scrambled" : ""));
             test::Fall f;
             if (verschluesselt) {
-                f.baum.planerdatei("Velmont.dat", zeilen);
+                f.baum.planerdateiAnlegen("Velmont.dat", zeilen);
             } else {
-                f.baum.datei("Velmont.dat", cp1252Kodieren(zeilen.join("\r\n") + "\r\n"));
+                f.baum.dateiAnlegen("Velmont.dat", cp1252Kodieren(zeilen.join("\r\n") + "\r\n"));
             }
             const Planerordner ordner = Installationsdaten_lesen(f.dienste, f.baum.wurzel());
             EXPECT_EQ(ordner.Datenpfad, daten);
@@ -73,25 +73,25 @@ TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
 
 TEST(InstallationsdatenTest, InstallationFolderFirstThenProgramFolderHiddenIsMissing) {
     test::Fall f;
-    const QString installation = f.baum.ordner("Velmora");
+    const QString installation = f.baum.ordnerAnlegen("Velmora");
     f.u.plattform.ordner = f.baum.pfad("Programm");
-    f.baum.planerdatei("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
-    f.baum.planerdatei("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
+    f.baum.planerdateiAnlegen("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
+    f.baum.planerdateiAnlegen("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
     EXPECT_TRUE(Installationsdaten_lesen(f.dienste, installation).Datenpfad.startsWith("P"));
-    f.baum.planerdatei("Velmora/velmont.dat", {"[Velmont]", "data_pfad=I", "log_pfad=I"});
+    f.baum.planerdateiAnlegen("Velmora/velmont.dat", {"[Velmont]", "data_pfad=I", "log_pfad=I"});
     EXPECT_TRUE(Installationsdaten_lesen(f.dienste, installation).Datenpfad.startsWith("I"));
 }
 
 TEST(InstallationsdatenTest, ShortPlainFileIsSilentShortScrambledOrEmptyLineIsReported) {
     test::Fall f;
-    f.baum.datei("Velmont.dat", "[Velmont]\r\ndata_pfad=x\r\n");
+    f.baum.dateiAnlegen("Velmont.dat", "[Velmont]\r\ndata_pfad=x\r\n");
     Installationsdaten_lesen(f.dienste, f.baum.wurzel());
-    f.baum.planerdatei("Velmont.dat", {"[Velmont]", "data_pfad=x"});
-    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
-              test::bericht("modMitarbeiterImport - LineIn", 62));
-    f.baum.datei("Velmont.dat", "\r\n[Velmont]\r\n");
-    EXPECT_EQ(f.endet([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
-              test::bericht("modMitarbeiterImport - LineIn", 5));
+    f.baum.planerdateiAnlegen("Velmont.dat", {"[Velmont]", "data_pfad=x"});
+    EXPECT_EQ(f.endeErwarten([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
+              test::berichtBilden("modMitarbeiterImport - LineIn", 62));
+    f.baum.dateiAnlegen("Velmont.dat", "\r\n[Velmont]\r\n");
+    EXPECT_EQ(f.endeErwarten([&] { Installationsdaten_lesen(f.dienste, f.baum.wurzel()); }),
+              test::berichtBilden("modMitarbeiterImport - LineIn", 5));
 }
 
 TEST(Main, FailureBuildingTheWindow) {
@@ -110,13 +110,13 @@ TEST(Main, FailureBuildingTheWindow) {
     };
     for (const auto& [fenster, grund, text] : faelle) {
         Umgebung u;
-        u.dialoge.erwarteBox(Antwort::OK);
+        u.dialoge.boxErwarten(Antwort::OK);
         const auto ende = Main(
             u.dienste, [&fenster = fenster](const Startwerte&, const Planerordner&) { fenster(); });
         ASSERT_TRUE(ende.has_value());
         EXPECT_EQ(ende->grund, grund);
         EXPECT_NE(ende->status, 0);
-        EXPECT_EQ(u.dialoge.texte(), QStringList{text});
+        EXPECT_EQ(u.dialoge.boxtexte(), QStringList{text});
         EXPECT_EQ(u.dialoge.boxen.at(0).titel, "Import Employee Data");
         EXPECT_EQ(u.protokoll, (QStringList{"beep", "box"}));
     }
@@ -124,8 +124,9 @@ TEST(Main, FailureBuildingTheWindow) {
 
 TEST(Main, ShowsTheWindowLastWithWhatStartUpFoundAndAsksNothing) {
     Dateibaum baum;
-    const QString daten = baum.ordner("Daten");
-    baum.planerdatei("pf/Velmora/Velmont.dat", {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
+    const QString daten = baum.ordnerAnlegen("Daten");
+    baum.planerdateiAnlegen("pf/Velmora/Velmont.dat",
+                            {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
     Umgebung u;
     u.plattform.umgebung["ProgramFiles"] = baum.pfad("pf");  // no USERNAME
     Startwerte start;

@@ -22,12 +22,12 @@ QString Dateibaum::pfad(const QString& relativ) const {
     return wurzel() + QDir::toNativeSeparators(relativ);
 }
 
-QString Dateibaum::ordner(const QString& relativ) {
+QString Dateibaum::ordnerAnlegen(const QString& relativ) {
     EXPECT_TRUE(QDir().mkpath(pfad(relativ)));
     return pfad(relativ) + QDir::separator();
 }
 
-QString Dateibaum::datei(const QString& relativ, const QByteArray& inhalt) {
+QString Dateibaum::dateiAnlegen(const QString& relativ, const QByteArray& inhalt) {
     QString ziel = pfad(relativ);
     QDir().mkpath(QFileInfo(ziel).absolutePath());
     QFile f(ziel);
@@ -36,13 +36,13 @@ QString Dateibaum::datei(const QString& relativ, const QByteArray& inhalt) {
     return ziel;
 }
 
-QString Dateibaum::planerdatei(const QString& relativ, const QStringList& zeilen) {
+QString Dateibaum::planerdateiAnlegen(const QString& relativ, const QStringList& zeilen) {
     QByteArray inhalt;
     for (qsizetype i = 0; i < zeilen.size(); ++i) {
         const auto start = static_cast<std::uint8_t>(65 + i % 100);
         inhalt += zeileVerschluesseln(cp1252Kodieren(zeilen.at(i)), start) + "\r\n";
     }
-    return datei(relativ, inhalt);
+    return dateiAnlegen(relativ, inhalt);
 }
 
 QByteArray Dateibaum::lesen(const QString& pfad) {
@@ -54,7 +54,7 @@ QByteArray Dateibaum::lesen(const QString& pfad) {
     return f.readAll();
 }
 
-QStringList Dateibaum::planerzeilen(const QString& pfad) {
+QStringList Dateibaum::planerzeilenLesen(const QString& pfad) {
     QStringList zeilen;
     const QByteArray inhalt = lesen(pfad);
     for (const QByteArray& roh : inhalt.split('\n')) {

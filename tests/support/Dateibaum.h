@@ -18,15 +18,15 @@ class Dateibaum {
     // Full native path of a relative name.
     QString pfad(const QString& relativ) const;
 
-    QString ordner(
+    QString ordnerAnlegen(
         const QString& relativ);  // creates it with its parents; returns pfad + separator
-    QString datei(const QString& relativ, const QByteArray& inhalt = {});
+    QString dateiAnlegen(const QString& relativ, const QByteArray& inhalt = {});
     // A planner file: each line scrambled with start byte 65 + i % 100, CR LF after each.
-    QString planerdatei(const QString& relativ, const QStringList& zeilen);
+    QString planerdateiAnlegen(const QString& relativ, const QStringList& zeilen);
 
     static QByteArray lesen(const QString& pfad);
     // The plain lines of a scrambled planner file.
-    static QStringList planerzeilen(const QString& pfad);
+    static QStringList planerzeilenLesen(const QString& pfad);
 
   private:
     QTemporaryDir dir_;

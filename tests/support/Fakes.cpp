@@ -29,7 +29,7 @@ DialogeFake::~DialogeFake() {
     EXPECT_TRUE(skript_.empty()) << skript_.size() << " expected dialogs never shown";
 }
 
-QStringList DialogeFake::texte() const {
+QStringList DialogeFake::boxtexte() const {
     QStringList alle;
     for (const Meldungsbox& box : boxen) {
         alle.append(box.text);
@@ -38,7 +38,7 @@ QStringList DialogeFake::texte() const {
 }
 
 template <typename Art>
-std::optional<Art> DialogeFake::naechste(const char* was) {
+std::optional<Art> DialogeFake::erwartungNehmen(const char* was) {
     if (protokoll_ != nullptr) {
         protokoll_->append(QLatin1String(was));
     }
@@ -69,7 +69,7 @@ bool hatKnopf(Boxknoepfe knoepfe, Antwort antwort) {
 
 Antwort DialogeFake::zeigen(const Meldungsbox& box) {
     boxen.push_back(box);
-    std::optional<Antwort> antwort = naechste<Antwort>("box");
+    std::optional<Antwort> antwort = erwartungNehmen<Antwort>("box");
     if (!antwort && immer_) {
         antwort = box.knoepfe == Boxknoepfe::OK ? Antwort::OK : *immer_;
     }
@@ -85,7 +85,7 @@ Antwort DialogeFake::zeigen(const Meldungsbox& box) {
 
 QString DialogeFake::ordnerWaehlen(const QString& titel) {
     ordnerTitel.append(titel);
-    if (auto antwort = naechste<OrdnerAntwort>("folder")) {
+    if (auto antwort = erwartungNehmen<OrdnerAntwort>("folder")) {
         return antwort->pfad;
     }
     ADD_FAILURE() << "unexpected folder chooser: " << titel.toStdString();
@@ -93,7 +93,7 @@ QString DialogeFake::ordnerWaehlen(const QString& titel) {
 }
 
 std::optional<QString> DialogeFake::dateiWaehlen(const Dateiwahl& wahl) {
-    if (auto antwort = naechste<DateiAntwort>("file")) {
+    if (auto antwort = erwartungNehmen<DateiAntwort>("file")) {
         return antwort->pfad;
     }
     ADD_FAILURE() << "unexpected file dialog: " << wahl.titel.toStdString();

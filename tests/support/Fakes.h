@@ -72,9 +72,9 @@ class DialogeFake : public Dialoge {
     DialogeFake& operator=(const DialogeFake&) = delete;
     ~DialogeFake() override;
 
-    void erwarteBox(Antwort antwort) { skript_.emplace_back(antwort); }
-    void erwarteOrdner(QString pfad) { skript_.emplace_back(OrdnerAntwort{std::move(pfad)}); }
-    void erwarteDatei(std::optional<QString> pfad) {
+    void boxErwarten(Antwort antwort) { skript_.emplace_back(antwort); }
+    void ordnerErwarten(QString pfad) { skript_.emplace_back(OrdnerAntwort{std::move(pfad)}); }
+    void dateiErwarten(std::optional<QString> pfad) {
         skript_.emplace_back(DateiAntwort{std::move(pfad)});
     }
     // Every question from now on is answered so, and every message with OK,
@@ -85,7 +85,7 @@ class DialogeFake : public Dialoge {
     QStringList ordnerTitel;
 
     // The texts of all boxes shown, for compact assertions.
-    QStringList texte() const;
+    QStringList boxtexte() const;
 
     Antwort zeigen(const Meldungsbox& box) override;
     QString ordnerWaehlen(const QString& titel) override;
@@ -98,11 +98,11 @@ class DialogeFake : public Dialoge {
     struct DateiAntwort {
         std::optional<QString> pfad;
     };
-    using Schritt = std::variant<Antwort, OrdnerAntwort, DateiAntwort>;
+    using Erwartung = std::variant<Antwort, OrdnerAntwort, DateiAntwort>;
     template <typename Art>
-    std::optional<Art> naechste(const char* was);
+    std::optional<Art> erwartungNehmen(const char* was);
 
-    std::deque<Schritt> skript_;
+    std::deque<Erwartung> skript_;
     std::optional<Antwort> immer_;
     Protokoll* protokoll_;
 };

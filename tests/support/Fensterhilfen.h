@@ -25,7 +25,7 @@ inline std::unique_ptr<frmMitarbeiterImport> starten(Dienste& dienste) {
 
 // Each step's picture, frame and button as text, and what screen readers are
 // told of the picture, so a failure shows both states.
-inline QStringList zustandstext(const frmMitarbeiterImport& f) {
+inline QStringList zustandBeschreiben(const frmMitarbeiterImport& f) {
     QStringList text;
     for (const Schritt s : AlleSchritte) {
         const QImage bild = f.imgIcon(s)->pixmap().toImage();
@@ -58,7 +58,7 @@ inline void zustandPruefen(const frmMitarbeiterImport& f, Zustand zustand) {
                                                      : "not yet available"));
     }
     erwartet.append(QStringLiteral("close"));
-    EXPECT_EQ(zustandstext(f), erwartet) << "state " << nummerLesen(zustand);
+    EXPECT_EQ(zustandBeschreiben(f), erwartet) << "state " << nummerLesen(zustand);
 }
 
 }  // namespace mi::test

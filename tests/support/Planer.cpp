@@ -17,16 +17,16 @@ const std::vector<std::pair<QString, QStringList>> Planerdateien{
 };
 
 Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), dienste(u.dienste) {
-    daten = baum.ordner("pf/Velmora/Data");
+    daten = baum.ordnerAnlegen("pf/Velmora/Data");
     for (const auto& [name, zeilen] : Planerdateien) {
-        baum.planerdatei("pf/Velmora/Data/" + name, zeilen);
+        baum.planerdateiAnlegen("pf/Velmora/Data/" + name, zeilen);
     }
     if (mitEinstellungsdatei) {
-        baum.planerdatei("pf/Velmora/Velmont.dat",
-                         {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
+        baum.planerdateiAnlegen("pf/Velmora/Velmont.dat",
+                                {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
     }
     u.plattform.umgebung = {{"ProgramFiles", baum.pfad("pf")}, {"USERNAME", "anna"}};
-    u.plattform.ordner = baum.ordner("Programm").chopped(1);
+    u.plattform.ordner = baum.ordnerAnlegen("Programm").chopped(1);
     start = {"261205", "anna", baum.pfad("pf/Velmora") + QDir::separator()};
     ordner = {daten, pfad("Logs") + QDir::separator()};
 }
@@ -35,7 +35,7 @@ QString Planer::pfad(const QString& name) const {
     return daten + QDir::toNativeSeparators(name);
 }
 
-std::map<QString, QByteArray> Planer::alles() const {
+std::map<QString, QByteArray> Planer::allesLesen() const {
     std::map<QString, QByteArray> inhalt;
     QDirIterator it(baum.wurzel(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);

@@ -23,9 +23,11 @@ struct Planer {
     explicit Planer(Sprache sprache = Sprache::EN, bool mitEinstellungsdatei = true);
 
     QString pfad(const QString& name) const;  // a file of the data folder
-    QStringList zeilen(const QString& name) const { return Dateibaum::planerzeilen(pfad(name)); }
+    QStringList zeilenLesen(const QString& name) const {
+        return Dateibaum::planerzeilenLesen(pfad(name));
+    }
     // Every file and folder of the tree with its bytes.
-    std::map<QString, QByteArray> alles() const;
+    std::map<QString, QByteArray> allesLesen() const;
 
     Umgebung u;
     Dienste& dienste;

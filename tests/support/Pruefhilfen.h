@@ -19,18 +19,18 @@ struct Fall {
     Dateibaum baum;
 
     // Runs a step that must end the program after exactly one box; its text.
-    template <typename Schritt>
-    QString endet(Schritt&& schritt) {
-        u.dialoge.erwarteBox(Antwort::OK);
+    template <typename Vorgang>
+    QString endeErwarten(Vorgang&& vorgang) {
+        u.dialoge.boxErwarten(Antwort::OK);
         const std::size_t vorher = u.dialoge.boxen.size();
-        EXPECT_THROW(schritt(), Programmende);
+        EXPECT_THROW(vorgang(), Programmende);
         EXPECT_EQ(u.dialoge.boxen.size(), vorher + 1);
         EXPECT_FALSE(dienste.kanal.offen());
         return u.dialoge.boxen.empty() ? QString() : u.dialoge.boxen.back().text;
     }
 };
 
-inline QString bericht(const QString& ort, int nummer) {
+inline QString berichtBilden(const QString& ort, int nummer) {
     return fehlerberichtstextBilden(texteWaehlen(Sprache::EN), ort, nummer,
                                     fehlerBeschreiben(nummer));
 }

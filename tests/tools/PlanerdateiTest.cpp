@@ -10,7 +10,7 @@ namespace {
 
 using test::Dateibaum;
 
-int planerdatei(const QStringList& argumente) {
+int planerdateiAufrufen(const QStringList& argumente) {
     QProcess prozess;
     prozess.start(PLANERDATEI, argumente);
     EXPECT_TRUE(prozess.waitForFinished(30000));
@@ -30,21 +30,23 @@ TEST(Planerdatei, EncodeWritesPlannerLinesAndDecodeReadsThemBack) {
     for (const auto& [klartext, zeilen, zurueck] : faelle) {
         Dateibaum baum;
         const QString verschluesselt = baum.pfad("Planer.dat");
-        ASSERT_EQ(planerdatei({"encode", baum.datei("klar.txt", klartext), verschluesselt}), 0);
-        EXPECT_EQ(Dateibaum::planerzeilen(verschluesselt), zeilen);
-        ASSERT_EQ(planerdatei({"decode", verschluesselt, baum.pfad("zurueck.txt")}), 0);
+        ASSERT_EQ(planerdateiAufrufen(
+                      {"encode", baum.dateiAnlegen("klar.txt", klartext), verschluesselt}),
+                  0);
+        EXPECT_EQ(Dateibaum::planerzeilenLesen(verschluesselt), zeilen);
+        ASSERT_EQ(planerdateiAufrufen({"decode", verschluesselt, baum.pfad("zurueck.txt")}), 0);
         EXPECT_EQ(Dateibaum::lesen(baum.pfad("zurueck.txt")), zurueck);
     }
 }
 
 TEST(Planerdatei, RefusesBadCallsAndFilesWithExitCodes) {
     Dateibaum baum;
-    const QString leerzeile = baum.datei("kaputt.dat", "Abc\r\n\r\nAbc\r\n");
+    const QString leerzeile = baum.dateiAnlegen("kaputt.dat", "Abc\r\n\r\nAbc\r\n");
     const QString ziel = baum.pfad("ziel.txt");
-    EXPECT_EQ(planerdatei({"encode", ziel}), 2);
-    EXPECT_EQ(planerdatei({"mix", leerzeile, ziel}), 2);
-    EXPECT_EQ(planerdatei({"decode", baum.pfad("fehlt"), ziel}), 1);
-    EXPECT_EQ(planerdatei({"decode", leerzeile, ziel}), 1);
+    EXPECT_EQ(planerdateiAufrufen({"encode", ziel}), 2);
+    EXPECT_EQ(planerdateiAufrufen({"mix", leerzeile, ziel}), 2);
+    EXPECT_EQ(planerdateiAufrufen({"decode", baum.pfad("fehlt"), ziel}), 1);
+    EXPECT_EQ(planerdateiAufrufen({"decode", leerzeile, ziel}), 1);
     EXPECT_FALSE(QFile::exists(ziel));
 }
 

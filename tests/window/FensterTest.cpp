@@ -40,7 +40,7 @@ TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
 // they show under the arrow, and the cursor is the user's again afterwards.
 TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
     test::Planer p;
-    const QString csv = p.baum.datei(QStringLiteral("Programm/liste.csv"));
+    const QString csv = p.baum.dateiAnlegen(QStringLiteral("Programm/liste.csv"));
     QtDialoge dialoge;
     Dienste dienste(Sprache::EN, p.u.plattform, dialoge);
     std::vector<int> zeiger;  // the override cursor's shape at each look, -1 for none
@@ -87,7 +87,7 @@ TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-std::string sprachname(const ::testing::TestParamInfo<Sprache>& info) {
+std::string sprachnameBilden(const ::testing::TestParamInfo<Sprache>& info) {
     return info.param == Sprache::DE ? "DE" : info.param == Sprache::EN ? "EN" : "FR";
 }
 
@@ -115,7 +115,7 @@ TEST_P(Sprachen, EveryTextFitsItsControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Alle, Sprachen, ::testing::Values(Sprache::DE, Sprache::EN, Sprache::FR),
-                         sprachname);
+                         sprachnameBilden);
 
 TEST(Fenster, TabOrderAndAccessibleNames) {
     Geladen g;
@@ -139,7 +139,7 @@ TEST(Fenster, TabOrderAndAccessibleNames) {
 
 // Partly transparent pixels across the middle row: a disc drawn for the
 // device's pixels has at most one at each edge; one drawn small and enlarged has more.
-int randpixel(const QPixmap& bild) {
+int randpixelZaehlen(const QPixmap& bild) {
     const QImage b = bild.toImage();
     int anzahl = 0;
     for (int x = 0; x < b.width(); ++x) {
@@ -164,7 +164,7 @@ TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
         for (const Schritt s : AlleSchritte) {
             const QPixmap p = g.fenster->imgIcon(s)->pixmap();
             EXPECT_EQ(p.size(), QSize(17, 17) * verhaeltnis) << "icon " << nummerLesen(s);
-            EXPECT_LE(randpixel(p), 2) << "icon " << nummerLesen(s);
+            EXPECT_LE(randpixelZaehlen(p), 2) << "icon " << nummerLesen(s);
         }
     }
 }

@@ -82,7 +82,7 @@ Tastatur::Handgriff tippen(const QString& text, Qt::Key taste) {
 }
 
 // The key of a button's mnemonic: the letter after its single "&".
-Qt::Key mnemonik(const QString& text) {
+Qt::Key mnemonikFinden(const QString& text) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (text[i] == u'&') {
             if (text[i + 1] != u'&') {
@@ -95,14 +95,14 @@ Qt::Key mnemonik(const QString& text) {
 }
 
 // Tab on until the widget has the focus; false when a round did not reach it.
-bool tabBis(QWidget* dialog, QWidget* ziel) {
+bool zielAnspringen(QWidget* dialog, QWidget* ziel) {
     for (int i = 0; i < 5 && dialog->focusWidget() != ziel; ++i) {
         QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
     }
     return dialog->focusWidget() == ziel;
 }
 
-QString fokus(const frmMitarbeiterImport& f) {
+QString fokusLesen(const frmMitarbeiterImport& f) {
     return f.focusWidget() != nullptr ? f.focusWidget()->objectName() : QString();
 }
 
@@ -111,15 +111,15 @@ void druecken(frmMitarbeiterImport& f, Knopf knopf, Qt::Key taste) {
     for (int i = 0; i < 10 && f.focusWidget() != f.cmdAuswahl(knopf); ++i) {
         QTest::keyClick(f.focusWidget() != nullptr ? f.focusWidget() : &f, Qt::Key_Tab);
     }
-    ASSERT_EQ(fokus(f), f.cmdAuswahl(knopf)->objectName());
+    ASSERT_EQ(fokusLesen(f), f.cmdAuswahl(knopf)->objectName());
     QTest::keyClick(f.cmdAuswahl(knopf), taste);
 }
 
 TEST(EchteDialoge, WholeImportByKeyboard) {
     test::Planer p(Sprache::EN, false);
     // A name with "<" shows that the box renders it as plain text.
-    const QString csv =
-        p.baum.datei(QStringLiteral("liste.csv"), "Anna <Berger>;aberger;;;x\r\nBo;bo;y\r\n");
+    const QString csv = p.baum.dateiAnlegen(QStringLiteral("liste.csv"),
+                                            "Anna <Berger>;aberger;;;x\r\nBo;bo;y\r\n");
     const QString frage =
         "Error in row 1, Anna <Berger>\n\nResidual vacation x not numeric\n\n"
         "Do you want to continue?";
@@ -146,7 +146,8 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
         EXPECT_EQ(reihe, (QList<QWidget*>{box->button(QMessageBox::Yes),
                                           box->button(QMessageBox::YesToAll),
                                           box->button(QMessageBox::No)}));
-        QTest::keyClick(box->focusWidget(), mnemonik(box->button(QMessageBox::YesToAll)->text()),
+        QTest::keyClick(box->focusWidget(),
+                        mnemonikFinden(box->button(QMessageBox::YesToAll)->text()),
                         Qt::AltModifier);
     };
     // The summary: its details list every fault; "Show Details..." and then the
@@ -160,12 +161,12 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
             return box->buttonRole(knopf) == QMessageBox::ActionRole;
         });
         ASSERT_NE(zeigen, knoepfe.end());
-        ASSERT_TRUE(tabBis(box, *zeigen));
+        ASSERT_TRUE(zielAnspringen(box, *zeigen));
         QTest::keyClick(*zeigen, Qt::Key_Space);
         auto* feld = box->findChild<QTextEdit*>();
         ASSERT_NE(feld, nullptr);
         EXPECT_TRUE(feld->isVisible());
-        ASSERT_TRUE(tabBis(box, feld));
+        ASSERT_TRUE(zielAnspringen(box, feld));
         QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(feld, Qt::Key_C, Qt::ControlModifier);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), liste);
@@ -202,12 +203,12 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
     for (const auto& schritt : schritte) {
         druecken(*f, schritt.knopf, schritt.taste);
         test::zustandPruefen(*f, schritt.zustand);
-        EXPECT_EQ(fokus(*f),
+        EXPECT_EQ(fokusLesen(*f),
                   QStringLiteral("cmdAuswahl%1").arg(nummerLesen(schritt.zustand)));  // 5: Close
         if (schritt.knopf == Knopf::Pruefen && ++pruefungen == 3) {
             // The user mends what the checks found.
-            p.baum.datei(QStringLiteral("liste.csv"),
-                         "Anna <Berger>;aberger;;;2.5;27.5;;;;1\r\n>Sales;\r\n");
+            p.baum.dateiAnlegen(QStringLiteral("liste.csv"),
+                                "Anna <Berger>;aberger;;;2.5;27.5;;;;1\r\n>Sales;\r\n");
         }
     }
     druecken(*f, Knopf::Schliessen, Qt::Key_Return);
@@ -225,12 +226,12 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
                      ("Employee data already exist. Existing data will be overwritten by "
                       "the import data.\n\nDo you want to continue?"),
                      "Data successfully imported"}));
-    EXPECT_EQ(p.zeilen("Mitarbeiterdaten.dat"),
+    EXPECT_EQ(p.zeilenLesen("Mitarbeiterdaten.dat"),
               (QStringList{"[Mitarbeiterdaten]", "99999999", "0",
                            ("000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
                             "Anna <Berger>:aberger"),
                            "Sales"}));
-    EXPECT_EQ(p.zeilen("Konfigdaten.dat").value(7).at(29), u'1');
+    EXPECT_EQ(p.zeilenLesen("Konfigdaten.dat").value(7).at(29), u'1');
 }
 
 }  // namespace

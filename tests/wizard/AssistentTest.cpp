@@ -19,7 +19,7 @@ struct Aufrufe {
     QStringList liste;
     bool gelingt = true;
 
-    Schrittprozeduren prozeduren() {
+    Schrittprozeduren prozedurenBilden() {
         const auto wenn = [this](const QString& wert) {
             return gelingt ? std::optional<QString>(wert) : std::nullopt;
         };
@@ -51,15 +51,15 @@ struct Aufrufe {
     }
 };
 
-Assistent assistent(Umgebung& u, Aufrufe& a, const QString& datenpfad = {}) {
+Assistent assistentBauen(Umgebung& u, Aufrufe& a, const QString& datenpfad = {}) {
     return Assistent(u.dienste, Startwerte{"261205", "anna", "/pf/"}, Planerordner{datenpfad, ""},
-                     a.prozeduren());
+                     a.prozedurenBilden());
 }
 
 TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     Dateibaum baum;
-    baum.datei("mit/KurzData.dat");
-    baum.datei("ohne/Data.txt");
+    baum.dateiAnlegen("mit/KurzData.dat");
+    baum.dateiAnlegen("ohne/Data.txt");
     const std::tuple<QString, Zustand, qsizetype> faelle[] = {
         {QString(), Zustand::Datenordner, 0},
         {baum.pfad("ohne"), Zustand::Datenordner, 0},
@@ -67,19 +67,19 @@ TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     for (const auto& [datenpfad, zustand, aufrufe] : faelle) {
         Umgebung u;
         Aufrufe a;
-        Assistent as = assistent(u, a, datenpfad);
+        Assistent as = assistentBauen(u, a, datenpfad);
         as.Form_Load();
         EXPECT_EQ(as.zustaende().zustand(), zustand);
         EXPECT_EQ(a.liste.size(), aufrufe);
     }
     Umgebung u;
     Aufrufe a;
-    Schrittprozeduren p = a.prozeduren();
+    Schrittprozeduren p = a.prozedurenBilden();
     p.datenordnerChecken = [](Dienste&, const QString&, const QString&) -> std::optional<QString> {
         fehlerAusloesen(9);
     };
     Assistent as(u.dienste, {}, {baum.pfad("mit"), {}}, p);
-    u.dialoge.erwarteBox(Antwort::OK);
+    u.dialoge.boxErwarten(Antwort::OK);
     as.Form_Load();
     ASSERT_TRUE(as.beendet());
     EXPECT_EQ(as.ende()->grund, Programmende::Grund::Fehlerbericht);
@@ -92,7 +92,7 @@ TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
 TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
     Umgebung u;
     Aufrufe a;
-    Assistent as = assistent(u, a);
+    Assistent as = assistentBauen(u, a);
     as.Form_Load();
     for (const Schritt s : AlleSchritte) {
         a.gelingt = false;
@@ -117,7 +117,7 @@ TEST(Dispatcher, CloseEndsWithZeroInEveryState) {
                                   Zustand::Importieren, Zustand::Fertig}) {
         Umgebung u;
         Aufrufe a;
-        Assistent as = assistent(u, a);
+        Assistent as = assistentBauen(u, a);
         int enden = 0;
         as.endbehandlungSetzen([&](const Programmende&) { ++enden; });
         as.Form_Load();
@@ -138,7 +138,7 @@ TEST(Dispatcher, CloseEndsWithZeroInEveryState) {
 TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     Umgebung u;
     Aufrufe a;
-    Schrittprozeduren p = a.prozeduren();
+    Schrittprozeduren p = a.prozedurenBilden();
     p.importdateiAuswaehlen = [&](Dienste& d) -> std::optional<QString> {
         a.liste.append("dateiAuswaehlen");
         Abbruchmeldung(d, "Gone");
@@ -146,7 +146,7 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     Assistent as(u.dienste, {}, {}, p);
     int enden = 0;
     as.endbehandlungSetzen([&](const Programmende&) { ++enden; });
-    u.dialoge.erwarteBox(Antwort::OK);
+    u.dialoge.boxErwarten(Antwort::OK);
     for (const Knopf knopf :
          {Knopf::Datenordner, Knopf::Importdatei, Knopf::Datenordner, Knopf::Importdatei,
           Knopf::Pruefen, Knopf::Importieren, Knopf::Schliessen}) {
@@ -157,16 +157,16 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     EXPECT_NE(as.ende()->status, 0);
     EXPECT_EQ(enden, 1);
     EXPECT_EQ(a.liste, (QStringList{"auswaehlen", "ordnerChecken /daten/", "dateiAuswaehlen"}));
-    EXPECT_EQ(u.dialoge.texte(), QStringList{"Gone.\r\rProgram will be closed."});
+    EXPECT_EQ(u.dialoge.boxtexte(), QStringList{"Gone.\r\rProgram will be closed."});
 }
 
 // A drop offers what the file dialog would have: one local, existing file
 // ending in .csv in any letter case, and only while step 2 is current.
 TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
     Dateibaum baum;
-    const QString csv = baum.datei("liste.CSV");
-    baum.datei("liste.txt");
-    baum.ordner("ordner.csv");
+    const QString csv = baum.dateiAnlegen("liste.CSV");
+    baum.dateiAnlegen("liste.txt");
+    baum.ordnerAnlegen("ordner.csv");
     const auto url = [&](const char* name) { return QUrl::fromLocalFile(baum.pfad(name)); };
     const std::pair<QList<QUrl>, bool> faelle[] = {
         {{url("liste.CSV")}, true},
@@ -184,7 +184,7 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
     }
     // At step 1 (as at 3, see the window's test) the same file is refused.
     Aufrufe a;
-    Assistent as = assistent(u, a);
+    Assistent as = assistentBauen(u, a);
     as.Form_Load();
     EXPECT_EQ(as.ablegbareImportdatei({url("liste.CSV")}), std::nullopt);
     as.importdateiUebernehmen(csv);
@@ -202,20 +202,20 @@ TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
         {"Mitarbeiterdaten.dat", "Logs", "", std::nullopt}};
     for (const auto& [datei, logs, vorher, nachher] : faelle) {
         Dateibaum baum;
-        baum.ordner("anderswo");
-        baum.ordner(QStringLiteral("daten/") + logs);
-        baum.datei(QStringLiteral("daten/") + datei);
+        baum.ordnerAnlegen("anderswo");
+        baum.ordnerAnlegen(QStringLiteral("daten/") + logs);
+        baum.dateiAnlegen(QStringLiteral("daten/") + datei);
         const auto imBaum = [&baum](const char* pfad) {
             return *pfad ? baum.pfad(pfad) : QString();
         };
         Umgebung u;
         if (!nachher) {
-            u.dialoge.erwarteBox(Antwort::OK);
+            u.dialoge.boxErwarten(Antwort::OK);
         }
         EXPECT_EQ(Datenordner_checken(u.dienste, baum.pfad("daten") + Trenner, imBaum(vorher)),
                   nachher ? std::optional(imBaum(*nachher)) : std::nullopt)
             << datei << vorher;
-        EXPECT_EQ(u.dialoge.texte(),
+        EXPECT_EQ(u.dialoge.boxtexte(),
                   nachher ? QStringList()
                           : QStringList{"No data found in folder '" + baum.pfad("daten") + "'."});
     }
