@@ -484,7 +484,7 @@ void pruefen(benchmark::State& state, Caches caches) {
             break;
         }
     }
-    if (ergebnis.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
+    if (ergebnis.datei.ImportZeilen.size() != static_cast<std::size_t>(zeilen)) {
         state.SkipWithError("the check did not read every row");
     }
     kennzahlenSetzen(state, zeilen);
@@ -514,8 +514,8 @@ void importieren(benchmark::State& state) {
         if (!s.schrittAusfuehren(
                 state,
                 [&] {
-                    ergebnis = Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start,
-                                                            geprueft.datei.zeilen, einstellungen);
+                    ergebnis = Mitarbeiterdaten_importieren(
+                        s.dienste, s.ordner, s.start, geprueft.datei.ImportZeilen, einstellungen);
                 },
                 erwartet)) {
             break;
@@ -576,8 +576,9 @@ double speicherspitzeLesen() {
 
 [[gnu::noinline]] Importergebnis gezaehltImportieren(Messsitzung& s,
                                                      const Pruefergebnis& geprueft) {
-    Importergebnis e = Mitarbeiterdaten_importieren(
-        s.dienste, s.ordner, s.start, geprueft.datei.zeilen, geprueft.konfiguration.Einstellungen);
+    Importergebnis e =
+        Mitarbeiterdaten_importieren(s.dienste, s.ordner, s.start, geprueft.datei.ImportZeilen,
+                                     geprueft.konfiguration.Einstellungen);
     asm volatile("" ::: "memory");
     return e;
 }
@@ -592,7 +593,8 @@ int einmalMessen(const QString& was, int zeilen) {
     speicherspitzeZuruecksetzen();
     Pruefergebnis geprueft = gezaehltPruefen(s);
     std::printf("peak memory of the check: %.1f MB\n", speicherspitzeLesen());
-    if (!geprueft.fehlerfrei || geprueft.datei.zeilen.size() != static_cast<std::size_t>(zeilen)) {
+    if (!geprueft.fehlerfrei ||
+        geprueft.datei.ImportZeilen.size() != static_cast<std::size_t>(zeilen)) {
         std::fprintf(stderr, "the check did not pass every row\n");
         return 1;
     }

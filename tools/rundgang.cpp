@@ -522,9 +522,10 @@ int main(int argc, char* argv[]) {
 
     const mi::Mitarbeiterliste liste =
         mi::Mitarbeiterdaten_lesen(dienste, fenster->assistent().sitzung().ordner.Datenpfad);
-    befund.pruefen(std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
-                               [](const mi::Mitarbeiter& m) { return m.kennung == u"dnovak"; }),
-                   QStringLiteral("the employee file does not hold the imported list"));
+    befund.pruefen(
+        std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
+                    [](const mi::Mitarbeiter& m) { return m.Benutzerkennung == u"dnovak"; }),
+        QStringLiteral("the employee file does not hold the imported list"));
 
     klick(mi::Knopf::Schliessen);
     befund.pruefen(fenster->assistent().beendet() && !fenster->isVisible(),

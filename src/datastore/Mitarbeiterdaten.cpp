@@ -76,36 +76,36 @@ Mitarbeiter eintragLesen(const QString& gelesen) {
     Mitarbeiter m;
     if (!gelesen.contains(u':')) {
         m.titel = true;
-        m.name = gelesen;
+        m.Name = gelesen;
         return m;
     }
-    m.vonDatum = ausschneiden(gelesen, spalte::VonDatum, spalte::Datumsbreite);
-    m.bisDatum = ausschneiden(gelesen, spalte::BisDatum, spalte::Datumsbreite);
+    m.VonDatum = ausschneiden(gelesen, spalte::VonDatum, spalte::Datumsbreite);
+    m.BisDatum = ausschneiden(gelesen, spalte::BisDatum, spalte::Datumsbreite);
     const QString zeile = layoutAktualisieren(gelesen);
-    for (std::size_t i = 0; i < m.urlaub.size(); ++i) {
-        m.urlaub[i] =
+    for (std::size_t i = 0; i < m.Urlaubswerte.size(); ++i) {
+        m.Urlaubswerte[i] =
             ausschneiden(zeile, spalte::Urlaub + static_cast<qsizetype>(i) * spalte::Wertabstand,
                          spalte::Wertbreite);
     }
-    m.sonderurlaub = ausschneiden(zeile, spalte::Sonderurlaub, spalte::Wertbreite);
+    m.Sonderurlaub = ausschneiden(zeile, spalte::Sonderurlaub, spalte::Wertbreite);
     const qsizetype doppelpunkt = zeile.indexOf(u':', spalte::Name - 1);
     if (doppelpunkt < 0) {
         // A name field without its end: the planner cannot have written this.
         fehlerAusloesen(fehlernummer::UngueltigerAufruf);
     }
-    m.name = zeile.sliced(spalte::Name - 1, doppelpunkt - (spalte::Name - 1));
-    m.kennung = zeile.sliced(doppelpunkt + 1);
+    m.Name = zeile.sliced(spalte::Name - 1, doppelpunkt - (spalte::Name - 1));
+    m.Benutzerkennung = zeile.sliced(doppelpunkt + 1);
     return m;
 }
 
 }  // namespace
 
 qsizetype mitarbeiterzeileBemessen(const Mitarbeiter& m) {
-    qsizetype platz = m.name.size();
+    qsizetype platz = m.Name.size();
     if (!m.titel) {
-        platz += m.vonDatum.size() + m.bisDatum.size() + m.sonderurlaub.size() + m.kennung.size() +
-                 16 + qsizetype{sizeof(Planerwerte)};
-        for (const QString& wert : m.urlaub) {
+        platz += m.VonDatum.size() + m.BisDatum.size() + m.Sonderurlaub.size() +
+                 m.Benutzerkennung.size() + 16 + qsizetype{sizeof(Planerwerte)};
+        for (const QString& wert : m.Urlaubswerte) {
             platz += wert.size();
         }
     }
@@ -114,22 +114,22 @@ qsizetype mitarbeiterzeileBemessen(const Mitarbeiter& m) {
 
 qsizetype mitarbeiterzeileSchreiben(const Mitarbeiter& m, char* ziel) {
     if (m.titel) {
-        return cp1252Schreiben(m.name, ziel);
+        return cp1252Schreiben(m.Name, ziel);
     }
     char* aus = ziel;
     const auto feld = [&aus](const QString& wert, char danach) {
         aus += cp1252Schreiben(wert, aus);
         *aus++ = danach;
     };
-    feld(m.vonDatum, ':');
-    feld(m.bisDatum, ':');
-    for (const QString& wert : m.urlaub) {
+    feld(m.VonDatum, ':');
+    feld(m.BisDatum, ':');
+    for (const QString& wert : m.Urlaubswerte) {
         feld(wert, ':');
     }
-    feld(m.sonderurlaub, ':');
+    feld(m.Sonderurlaub, ':');
     aus = std::copy_n(Planerwerte, sizeof(Planerwerte) - 1, aus);
-    feld(m.name, ':');
-    aus += cp1252Schreiben(m.kennung, aus);
+    feld(m.Name, ':');
+    aus += cp1252Schreiben(m.Benutzerkennung, aus);
     return aus - ziel;
 }
 
@@ -138,8 +138,8 @@ Mitarbeiterliste Mitarbeiterdaten_lesen(Dienste& dienste, const QString& Datenpf
     planerdateiOeffnen(dienste, Datenpfad, Dateiname, t.mitarbeiterNichtGefunden.arg(Datenpfad));
     kopfzeilePruefen(dienste, Kopf, t.mitarbeiterKopf);
     Mitarbeiterliste liste;
-    liste.kopfwert = LineIn(dienste);
-    liste.kopfzahl = kopfzahlLesen(dienste.plattform.gebietsschema(), LineIn(dienste));
+    liste.Kopfwert = LineIn(dienste);
+    liste.Kopfzahl = kopfzahlLesen(dienste.plattform.gebietsschema(), LineIn(dienste));
     Zaehler16 n;
     while (!dienste.kanal.dateiende()) {
         const QString zeile = LineIn(dienste);
@@ -159,8 +159,8 @@ void mitarbeiterdatenSchreiben(Dienste& dienste, const QString& Datenpfad,
         dateiFinden(dienste.plattform, Datenpfad, Dateiname).value_or(Datenpfad + Dateiname);
     Datei_oeffnen(dienste, pfad, Kanalmodus::Output);
     LineOut(dienste, Kopf);
-    LineOut(dienste, kopf.kopfwert.isEmpty() ? KeinKopfwert : kopf.kopfwert);
-    LineOut(dienste, QString::number(kopf.kopfzahl));
+    LineOut(dienste, kopf.Kopfwert.isEmpty() ? KeinKopfwert : kopf.Kopfwert);
+    LineOut(dienste, QString::number(kopf.Kopfzahl));
     // One buffer for every line: an import writes tens of thousands of them.
     QByteArray klartext;
     for (std::size_t i = 0; i < anzahl; ++i) {

@@ -12,22 +12,23 @@ namespace mi {
 struct Dienste;
 
 // One line of the planner's employee list: an employee, or a title the planner
-// shows above a group of them (its text in name, every other field empty).
-// Day values are kept as the file writes them: "ddd,d" or "-dd,d".
+// shows above a group of them (its text in Name, every other field empty).
+// Day values are kept as the file writes them: "ddd,d" or "-dd,d". The
+// fields carry the planner's names for the line's parts, as ImportZeile does.
 struct Mitarbeiter {
     bool titel = false;
-    QString name;
-    QString kennung;                // the Windows user name
-    QString vonDatum;               // yymmdd, "000000" when open
-    QString bisDatum;               // yymmdd, "999999" when open
-    std::array<QString, 5> urlaub;  // residual vacation, then the four entitlements
-    QString sonderurlaub;
+    QString Name;
+    QString Benutzerkennung;              // the Windows user name
+    QString VonDatum;                     // yymmdd, "000000" when open
+    QString BisDatum;                     // yymmdd, "999999" when open
+    std::array<QString, 5> Urlaubswerte;  // residual vacation, then the four entitlements
+    QString Sonderurlaub;
 };
 
 // The employee file: two header values and the list in its order.
 struct Mitarbeiterliste {
-    QString kopfwert;  // kept by the planner; written as "99999999" when empty
-    std::int16_t kopfzahl = 0;
+    QString Kopfwert;  // kept by the planner; written as "99999999" when empty
+    std::int16_t Kopfzahl = 0;
     std::vector<Mitarbeiter> eintraege;
 
     bool leer() const { return eintraege.empty(); }

@@ -26,17 +26,17 @@ Mitarbeiter mitarbeiterBilden(const ImportZeile& z) {
     Mitarbeiter m;
     if (z.Benutzerkennung.isEmpty()) {
         m.titel = true;
-        m.name = rohtextBilden(z.Name.mid(1));  // a text row: the ">" marker is not stored
+        m.Name = rohtextBilden(z.Name.mid(1));  // a text row: the ">" marker is not stored
         return m;
     }
-    m.name = rohtextBilden(z.Name);
-    m.kennung = rohtextBilden(z.Benutzerkennung);
-    m.vonDatum = rohtextBilden(z.VonDatum);
-    m.bisDatum = rohtextBilden(z.BisDatum);
-    m.urlaub = {rohtextBilden(z.Resturlaub), rohtextBilden(z.Urlaubsanspruch1),
-                rohtextBilden(z.Urlaubsanspruch2), rohtextBilden(z.Urlaubsanspruch3),
-                rohtextBilden(z.Urlaubsanspruch4)};
-    m.sonderurlaub = rohtextBilden(z.Sonderurlaub);
+    m.Name = rohtextBilden(z.Name);
+    m.Benutzerkennung = rohtextBilden(z.Benutzerkennung);
+    m.VonDatum = rohtextBilden(z.VonDatum);
+    m.BisDatum = rohtextBilden(z.BisDatum);
+    m.Urlaubswerte = {rohtextBilden(z.Resturlaub), rohtextBilden(z.Urlaubsanspruch1),
+                      rohtextBilden(z.Urlaubsanspruch2), rohtextBilden(z.Urlaubsanspruch3),
+                      rohtextBilden(z.Urlaubsanspruch4)};
+    m.Sonderurlaub = rohtextBilden(z.Sonderurlaub);
     return m;
 }
 

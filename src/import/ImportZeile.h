@@ -65,8 +65,8 @@ struct NurVerschiebbar {
 // would still point into the original.
 struct Importdatei {
     std::vector<QStringView> zeilentexte;
-    ImportTabelle zeilen;
-    QChar trennzeichen{u' '};
+    ImportTabelle ImportZeilen;
+    QChar Importtrennzeichen{u' '};
     QString text;   // the file, decoded
     QString werte;  // the dates and day values the check wrote
     // What the check made up or unquoted (a name for a row without one, a

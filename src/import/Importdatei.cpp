@@ -214,7 +214,7 @@ QString zeilenanfangBilden(QStringView text) {
 // without the separator is passed over, as always; unless it is blank, the
 // check's closing message names it.
 void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsatz& satz) {
-    const char16_t sep = datei.trennzeichen.unicode();
+    const char16_t sep = datei.Importtrennzeichen.unicode();
     if (satz.text.isEmpty() || einesVonZweiFinden(satz.text, 0, sep, sep) < 0) {
         if (!satz.text.trimmed().isEmpty()) {
             datei.ueberlesen.push_back({satz.zeile, zeilenanfangBilden(satz.text)});
@@ -435,7 +435,8 @@ QString ueberleseneErwaehnen(const Texte& t, const Importdatei& datei, const QSt
     }
     // A tab shows nothing between the quotes: it is named, as the message
     // on a missing separator names it.
-    const QString sep = datei.trennzeichen == u'\t' ? t.tabulator : QString(datei.trennzeichen);
+    const QString sep =
+        datei.Importtrennzeichen == u'\t' ? t.tabulator : QString(datei.Importtrennzeichen);
     return text + QStringLiteral("\r\r") +
            (anzahl == 1 ? t.ueberlesenEine.arg(sep)
                         : t.ueberlesenMehrere.arg(QString::number(anzahl), sep));
@@ -514,24 +515,24 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     qsizetype ersteZeile = 1;
     if (const auto sep = trennzeichenzeileLesen(erste)) {
         // Without this the line would be read as an employee named "sep=".
-        datei.trennzeichen = *sep;
+        datei.Importtrennzeichen = *sep;
         anfang = zeilen.position();
         ersteZeile = 2;
     } else if (const auto gefunden = Trennzeichen(erste.toString())) {
-        datei.trennzeichen = *gefunden;
+        datei.Importtrennzeichen = *gefunden;
     } else {
         Meldung(dienste, t.keinTrennzeichen.arg(pfad));
         return std::nullopt;
     }
 
-    Satzleser saetze(text, datei.trennzeichen, anfang, ersteZeile);
+    Satzleser saetze(text, datei.Importtrennzeichen, anfang, ersteZeile);
     if (saetze.ende()) {
         return leer();
     }
     Zaehler16 zeilenzahl;
     const Importsatz erster = saetze.satzLesen();
     if (istKopfzeile(erster.text)) {
-        kopfUeberlesen(erster.text, datei.trennzeichen, t.kopfzeilenSchwelle, saetze);
+        kopfUeberlesen(erster.text, datei.Importtrennzeichen, t.kopfzeilenSchwelle, saetze);
     } else {
         zeileUebernehmen(datei, zeilenzahl, erster);
     }

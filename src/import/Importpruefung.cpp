@@ -100,9 +100,9 @@ class Pruefung {
           format(d.plattform.gebietsschema()),
           zeilentexte(datei.zeilentexte),
           umbrueche(datei.umbrueche),
-          zeilen(datei.zeilen),
+          zeilen(datei.ImportZeilen),
           eigene(datei.eigene),
-          sep(datei.trennzeichen),
+          sep(datei.Importtrennzeichen),
           // The planner writes day values with a comma.
           dezimal(format.dezimalzeichen() == u'.' ? QChar(u',') : format.dezimalzeichen()) {
         // Room for every checked date and every distinct day value, made

@@ -8,9 +8,10 @@
 namespace mi {
 
 Schrittprozeduren Schrittprozeduren::standard() {
+    // Qualified: inside the struct the names are its members.
     return Schrittprozeduren{
-        Datenordner_auswaehlen, Datenordner_checken,          Importdatei_auswaehlen,
-        Importdatei_checken,    Mitarbeiterdaten_importieren,
+        mi::Datenordner_auswaehlen, mi::Datenordner_checken,          mi::Importdatei_auswaehlen,
+        mi::Importdatei_checken,    mi::Mitarbeiterdaten_importieren,
     };
 }
 
@@ -40,9 +41,9 @@ void Assistent::beenden(const Programmende& ende) {
     }
 }
 
-void Assistent::datenordnerChecken() {
-    const auto logpfad = prozeduren_.datenordnerChecken(dienste_, sitzung_.ordner.Datenpfad,
-                                                        sitzung_.ordner.Logpfad);
+void Assistent::datenordnerUebernehmen() {
+    const auto logpfad = prozeduren_.Datenordner_checken(dienste_, sitzung_.ordner.Datenpfad,
+                                                         sitzung_.ordner.Logpfad);
     if (logpfad) {
         sitzung_.ordner.Logpfad = *logpfad;
         zustaende_.schrittAbschliessen(Schritt::Datenordner);
@@ -50,7 +51,7 @@ void Assistent::datenordnerChecken() {
 }
 
 void Assistent::pruefen() {
-    Pruefergebnis ergebnis = prozeduren_.importdateiChecken(
+    Pruefergebnis ergebnis = prozeduren_.Importdatei_checken(
         dienste_, sitzung_.ordner.Datenpfad, sitzung_.Importdateipfad, sitzung_.start.Benutzername);
     sitzung_.Einstellungen = ergebnis.konfiguration.Einstellungen;
     sitzung_.import = std::move(ergebnis.datei);
@@ -60,8 +61,9 @@ void Assistent::pruefen() {
 }
 
 void Assistent::importieren() {
-    const Importergebnis ergebnis = prozeduren_.mitarbeiterdatenImportieren(
-        dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.zeilen, sitzung_.Einstellungen);
+    const Importergebnis ergebnis = prozeduren_.Mitarbeiterdaten_importieren(
+        dienste_, sitzung_.ordner, sitzung_.start, sitzung_.import.ImportZeilen,
+        sitzung_.Einstellungen);
     sitzung_.Einstellungen = ergebnis.Einstellungen;
     if (ergebnis.importiert) {
         zustaende_.schrittAbschliessen(Schritt::Importieren);
@@ -95,7 +97,7 @@ void Assistent::laden() try {
     zustaende_ = Schrittzustaende();
     const QString& daten = sitzung_.ordner.Datenpfad;
     if (!daten.isEmpty() && planerdatenVorhanden(dienste_.plattform, daten)) {
-        datenordnerChecken();
+        datenordnerUebernehmen();
     }
 } catch (...) {
     fehlerBehandeln(dienste_, QStringLiteral("frmMitarbeiterImport - Form_Load"));
@@ -105,13 +107,13 @@ void Assistent::cmdAuswahl_Click(Knopf knopf) {
     ausfuehren([this, knopf] {
         switch (knopf) {
             case Knopf::Datenordner:
-                if (const auto daten = prozeduren_.datenordnerAuswaehlen(dienste_)) {
+                if (const auto daten = prozeduren_.Datenordner_auswaehlen(dienste_)) {
                     sitzung_.ordner.Datenpfad = *daten;
-                    datenordnerChecken();
+                    datenordnerUebernehmen();
                 }
                 break;
             case Knopf::Importdatei:
-                if (const auto datei = prozeduren_.importdateiAuswaehlen(dienste_)) {
+                if (const auto datei = prozeduren_.Importdatei_auswaehlen(dienste_)) {
                     importdateiUebernehmen(*datei);
                 }
                 break;

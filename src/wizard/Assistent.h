@@ -18,17 +18,17 @@ struct Dienste;
 // What the buttons run. Production takes the real steps; tests put stand-ins
 // in their place to see the dispatch alone.
 struct Schrittprozeduren {
-    std::function<std::optional<QString>(Dienste&)> datenordnerAuswaehlen;
+    std::function<std::optional<QString>(Dienste&)> Datenordner_auswaehlen;
     std::function<std::optional<QString>(Dienste&, const QString& Datenpfad,
                                          const QString& Logpfad)>
-        datenordnerChecken;
-    std::function<std::optional<QString>(Dienste&)> importdateiAuswaehlen;
+        Datenordner_checken;
+    std::function<std::optional<QString>(Dienste&)> Importdatei_auswaehlen;
     std::function<Pruefergebnis(Dienste&, const QString& Datenpfad, const QString& Importdateipfad,
                                 const QString& Benutzername)>
-        importdateiChecken;
+        Importdatei_checken;
     std::function<Importergebnis(Dienste&, const Planerordner&, const Startwerte&,
                                  const ImportTabelle&, const QString& Einstellungen)>
-        mitarbeiterdatenImportieren;
+        Mitarbeiterdaten_importieren;
 
     static Schrittprozeduren standard();
 };
@@ -72,7 +72,7 @@ class Assistent {
     bool dateiwahlOffen() const;
     // What loading the window decides: the steps' states and the jump to step 2.
     void laden();
-    void datenordnerChecken();
+    void datenordnerUebernehmen();
     void pruefen();
     void importieren();
 

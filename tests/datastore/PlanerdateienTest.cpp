@@ -167,10 +167,11 @@ TEST(KonfigdatenTest, FileThatCannotTakeTheSettingsEndsTheProgramUnchanged) {
 // What the reader makes of a line, field by field: title, name, user name,
 // dates, the five values, special leave.
 QString felderAufreihen(const Mitarbeiter& m) {
-    return QStringList{m.titel ? "T" : "M", m.name,
-                       m.kennung,           m.vonDatum,
-                       m.bisDatum,          QStringList(m.urlaub.begin(), m.urlaub.end()).join(' '),
-                       m.sonderurlaub}
+    return QStringList{
+        m.titel ? "T" : "M", m.Name,
+        m.Benutzerkennung,   m.VonDatum,
+        m.BisDatum,          QStringList(m.Urlaubswerte.begin(), m.Urlaubswerte.end()).join(' '),
+        m.Sonderurlaub}
         .join('|');
 }
 
@@ -179,8 +180,8 @@ TEST(MitarbeiterdatenTest, OldLayoutReadsAsTheCurrentOneTitlesAreTitlesAndLinesW
     Lesefall f("Mitarbeiterdaten.dat",
                {"[Mitarbeiterdaten]", "99999999", "12", Aktuell, "Nord", alt});
     const Mitarbeiterliste liste = Mitarbeiterdaten_lesen(f.dienste, f.daten);
-    EXPECT_EQ(liste.kopfwert, "99999999");
-    EXPECT_EQ(liste.kopfzahl, 12);
+    EXPECT_EQ(liste.Kopfwert, "99999999");
+    EXPECT_EQ(liste.Kopfzahl, 12);
     ASSERT_EQ(liste.eintraege.size(), 3U);
     const QString meier = "M|Meier, Hans|hm|070301|991231|025,0 030,0 005,0 000,0 000,0|";
     EXPECT_EQ(felderAufreihen(liste.eintraege[0]), meier + "002,5");
@@ -213,7 +214,7 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
         f.u.plattform.locale = QLocale(sprache);
         if (ausgang == Ausgang::Kopfzahl) {
             const Mitarbeiterliste liste = Mitarbeiterdaten_lesen(f.dienste, f.daten);
-            EXPECT_EQ(liste.kopfzahl, zahl);
+            EXPECT_EQ(liste.Kopfzahl, zahl);
             EXPECT_TRUE(liste.leer());
         } else {
             EXPECT_EQ(f.endeErwarten([&] { Mitarbeiterdaten_lesen(f.dienste, f.daten); }),

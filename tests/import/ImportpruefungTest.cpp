@@ -30,7 +30,7 @@ struct Pruefstand : test::Planer {
     }
 
     QString felderZeigen(std::size_t zeile) const {
-        const ImportZeile& z = ergebnis.datei.zeilen.at(zeile);
+        const ImportZeile& z = ergebnis.datei.ImportZeilen.at(zeile);
         QStringList felder;
         for (const QStringView feld :
              {z.Name, z.Benutzerkennung, z.VonDatum, z.BisDatum, z.Resturlaub, z.Urlaubsanspruch1,
@@ -106,7 +106,7 @@ TEST_P(ImportdateiMeldungenTest, BoxesAndStep) {
     }
     EXPECT_EQ(p.ergebnis.fehlerfrei, fall.fehlerfrei);
     if (std::string_view(fall.name) == "EmptyName") {
-        EXPECT_EQ(p.ergebnis.datei.zeilen.at(3).Name.toString(), "Name 4");  // answered Yes
+        EXPECT_EQ(p.ergebnis.datei.ImportZeilen.at(3).Name.toString(), "Name 4");  // answered Yes
     }
 }
 
@@ -205,7 +205,7 @@ TEST(ImportdateiCheckenTest, QuotedSpreadsheetExportsInBothSeparators) {
         p.pruefen(csv);
         EXPECT_EQ(p.u.dialoge.boxtexte(), QStringList{p.dienste.texte.pruefungFehlerfrei});
         QStringList ist;
-        for (std::size_t i = 0; i < p.ergebnis.datei.zeilen.size(); ++i) {
+        for (std::size_t i = 0; i < p.ergebnis.datei.ImportZeilen.size(); ++i) {
             ist.append(p.felderZeigen(i));
         }
         EXPECT_EQ(ist, felder);

@@ -49,7 +49,7 @@ TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
         zeiger.push_back(c != nullptr ? c->shape() : -1);
     };
     Schrittprozeduren prozeduren = Schrittprozeduren::standard();
-    prozeduren.importdateiChecken = [&](Dienste& d, auto&&...) {
+    prozeduren.Importdatei_checken = [&](Dienste& d, auto&&...) {
         merken();
         QTimer::singleShot(0, [&] {
             merken();
@@ -58,7 +58,7 @@ TEST(Fenster, DropAtStepTwoOnlyAndTheCursorWhileStepsRun) {
         Meldung(d, QStringLiteral("Checked"));
         return Pruefergebnis{{}, {}, true};
     };
-    prozeduren.mitarbeiterdatenImportieren = [&](auto&&...) {
+    prozeduren.Mitarbeiterdaten_importieren = [&](auto&&...) {
         merken();
         return Importergebnis{true, {}};
     };

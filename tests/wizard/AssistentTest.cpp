@@ -75,7 +75,7 @@ TEST(Form_Load, JumpsToStepTwoOnlyWithPlannerDataAndReportsAsTheWindowsLoad) {
     Umgebung u;
     Aufrufe a;
     Schrittprozeduren p = a.prozedurenBilden();
-    p.datenordnerChecken = [](Dienste&, const QString&, const QString&) -> std::optional<QString> {
+    p.Datenordner_checken = [](Dienste&, const QString&, const QString&) -> std::optional<QString> {
         fehlerAusloesen(9);
     };
     Assistent as(u.dienste, {}, {baum.pfad("mit"), {}}, p);
@@ -109,7 +109,7 @@ TEST(Dispatcher, StepsPassTheirFindingsOnAndFailuresLeaveTheStep) {
                            "dateiChecken /daten//a.csvanna", "importieren /daten//logs/anna 1 S",
                            "importieren /daten//logs/anna 1 S2"}));
     EXPECT_EQ(as.sitzung().Einstellungen, "S2");
-    EXPECT_EQ(as.sitzung().import.trennzeichen, u';');
+    EXPECT_EQ(as.sitzung().import.Importtrennzeichen, u';');
 }
 
 TEST(Dispatcher, CloseEndsWithZeroInEveryState) {
@@ -139,7 +139,7 @@ TEST(Dispatcher, NothingRunsAfterTheProgramEnded) {
     Umgebung u;
     Aufrufe a;
     Schrittprozeduren p = a.prozedurenBilden();
-    p.importdateiAuswaehlen = [&](Dienste& d) -> std::optional<QString> {
+    p.Importdatei_auswaehlen = [&](Dienste& d) -> std::optional<QString> {
         a.liste.append("dateiAuswaehlen");
         Abbruchmeldung(d, "Gone");
     };
