@@ -25,8 +25,12 @@ class Messplattform : public mi::Plattform {
     std::optional<Dateiattribute> attribute(const QString& pfad) const override {
         return dateiattributeImSystemLesen(pfad);
     }
-    bool ordnerAnlegen(const QString& pfad) override { return ordnerImSystemAnlegen(pfad); }
-    bool ordnerBetreten(const QString& pfad) override { return ordnerImSystemBetreten(pfad); }
+    bool verzeichnisAnlegen(const QString& pfad) override {
+        return verzeichnisImSystemAnlegen(pfad);
+    }
+    bool verzeichnisBetreten(const QString& pfad) override {
+        return verzeichnisImSystemBetreten(pfad);
+    }
 
   private:
     std::mt19937_64 generator_;

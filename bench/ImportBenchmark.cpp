@@ -47,9 +47,9 @@ const QString Benutzer = QStringLiteral("chef");
 // The planner's data folder
 
 // Scrambled lines as the planner writes them, CR LF after each.
-class Planerdatei {
+class Planertext {
   public:
-    explicit Planerdatei(std::mt19937& zufall) : zufall_(zufall) {}
+    explicit Planertext(std::mt19937& zufall) : zufall_(zufall) {}
 
     void zeileAnhaengen(const QString& text) {
         std::uniform_int_distribution<int> start(32, 254);
@@ -118,7 +118,7 @@ QString datumZiehen(std::mt19937& zufall, int vonJahr, int bisJahr) {
 }
 
 QByteArray konfigdatenErzeugen(std::mt19937& zufall) {
-    Planerdatei d(zufall);
+    Planertext d(zufall);
     for (const char* zeile :
          {"[Velmont]", "3.2", "2026", "[Firma]", "Example Manufacturing Ltd", "1", "[Settings]"}) {
         d.zeileAnhaengen(QString::fromLatin1(zeile));
@@ -140,7 +140,7 @@ QByteArray konfigdatenErzeugen(std::mt19937& zufall) {
 }
 
 QByteArray mitarbeiterdatenErzeugen(std::mt19937& zufall) {
-    Planerdatei d(zufall);
+    Planertext d(zufall);
     d.zeileAnhaengen(QStringLiteral("[Mitarbeiterdaten]"));
     d.zeileAnhaengen(QStringLiteral("99999999"));
     d.zeileAnhaengen(QStringLiteral("0"));
@@ -161,7 +161,7 @@ QByteArray planerdatenErzeugen(std::mt19937& zufall, const QString& kopf, qsizet
     static const QStringList Arten = {
         "U", "S", "K", "F", "U:Winter holiday", "S:Training course", "K", "U:Family visit"};
     std::uniform_int_distribution<int> person(0, 399), art(0, static_cast<int>(Arten.size() - 1));
-    Planerdatei d(zufall);
+    Planertext d(zufall);
     d.zeileAnhaengen(kopf);
     d.zeileAnhaengen(QStringLiteral("2026"));
     while (d.groesse() < groesse) {
@@ -178,7 +178,7 @@ QByteArray logbuchErzeugen(std::mt19937& zufall, int jahr, int monat) {
                                           "Backup created"};
     std::uniform_int_distribution<int> tag(1, 28), stunde(7, 18), minute(0, 59),
         eintrag(0, static_cast<int>(Eintraege.size() - 1)), person(0, 11);
-    Planerdatei d(zufall);
+    Planertext d(zufall);
     for (int i = 0; i < 300; ++i) {
         const int p = person(zufall);
         d.zeileAnhaengen(
@@ -225,10 +225,10 @@ class Planerablage {
         wiederherstellen();
     }
 
-    QString datenpfad() const {
+    QString datenordner() const {
         return trennerAngleichen(dir_.filePath(QStringLiteral("VelmoraData"))) + Trenner;
     }
-    QString logpfad() const { return datenpfad() + QStringLiteral("Logs") + Trenner; }
+    QString logordner() const { return datenordner() + QStringLiteral("Logs") + Trenner; }
     QString pfad(const QString& relativ) const { return trennerAngleichen(dir_.filePath(relativ)); }
 
     // Every file back to its first content; every file the runs added (the
@@ -351,11 +351,11 @@ QByteArray importdateiErzeugen(int zeilen) {
 struct Vorrat {
     Planerablage ordner;
     QTemporaryDir programmordner;  // beside the program, where the file dialog opens
-    std::map<int, QString> importdateien;
+    std::map<int, QString> importpfade;
 
     QString importdateiBereitstellen(int zeilen) {
-        auto it = importdateien.find(zeilen);
-        if (it == importdateien.end()) {
+        auto it = importpfade.find(zeilen);
+        if (it == importpfade.end()) {
             const QString pfad = trennerAngleichen(
                 programmordner.filePath(QStringLiteral("import%1.csv").arg(zeilen)));
             QFile datei(pfad);
@@ -364,7 +364,7 @@ struct Vorrat {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(pfad));
                 std::abort();
             }
-            it = importdateien.emplace(zeilen, pfad).first;
+            it = importpfade.emplace(zeilen, pfad).first;
         }
         return it->second;
     }
@@ -378,9 +378,9 @@ Vorrat& vorratHolen() {
 // One wizard session at step 3 on the planner folder, as administrator.
 struct Messsitzung {
     explicit Messsitzung(QString importdatei)
-        : importdateipfad(std::move(importdatei)),
+        : Importdateipfad(std::move(importdatei)),
           start{FormatDatumDS(plattform.jetzt().date()), Benutzer, {}},
-          ordner{vorratHolen().ordner.datenpfad(), vorratHolen().ordner.logpfad()} {}
+          ordner{vorratHolen().ordner.datenordner(), vorratHolen().ordner.logordner()} {}
 
     // False, with the reason given to the benchmark, when the run did not
     // take the clean path (a fault row, a message, the program's end).
@@ -402,13 +402,13 @@ struct Messsitzung {
     }
 
     Pruefergebnis pruefen() {
-        return Importdatei_checken(dienste, ordner.Datenpfad, importdateipfad, start.Benutzername);
+        return Importdatei_checken(dienste, ordner.Datenpfad, Importdateipfad, start.Benutzername);
     }
 
     Messplattform plattform;
     Messdialoge dialoge;
     Dienste dienste{Sprache::EN, plattform, dialoge};
-    QString importdateipfad;
+    QString Importdateipfad;
     Startwerte start;
     Planerordner ordner;
 };
@@ -442,7 +442,7 @@ void kennzahlenSetzen(benchmark::State& state, int zeilen) {
 // of what came before is left in them.
 class Cacheleerer {
   public:
-    void leeren() {
+    void cachesLeeren() {
         std::uint64_t summe = 0;
         for (std::size_t i = 0; i < puffer_.size(); i += Zeilenbreite) {
             summe += puffer_[i];
@@ -476,7 +476,7 @@ void pruefen(benchmark::State& state, Caches caches) {
         state.PauseTiming();
         ergebnis = {};
         if (cache) {
-            cache->leeren();
+            cache->cachesLeeren();
         }
         state.ResumeTiming();
         if (!s.schrittAusfuehren(

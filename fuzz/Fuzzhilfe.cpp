@@ -65,7 +65,7 @@ std::optional<QStringList> FesteUmgebung::dateinamen(const QString& ordner,
     return namen;
 }
 
-bool FesteUmgebung::ordnerBetreten(const QString& pfad) {
+bool FesteUmgebung::verzeichnisBetreten(const QString& pfad) {
     return trennerAnhaengen(pfad) == planerordnerNennen();
 }
 

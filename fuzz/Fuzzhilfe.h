@@ -56,8 +56,8 @@ class FesteUmgebung : public Plattform {
     std::optional<QStringList> dateinamen(const QString& ordner,
                                           const QString& muster) const override;
     // The planner folder exists already, and there is no other.
-    bool ordnerAnlegen(const QString& /*pfad*/) override { return false; }
-    bool ordnerBetreten(const QString& pfad) override;
+    bool verzeichnisAnlegen(const QString& /*pfad*/) override { return false; }
+    bool verzeichnisBetreten(const QString& pfad) override;
 };
 
 // One execution with fresh services, each a new object, so nothing of one run

@@ -39,7 +39,7 @@ void melden(const QString& text) {
 
 // The lines of a file as the channel reads them: a line ends at CR LF or a
 // lone CR, as in every file the planner writes.
-std::optional<QByteArrayList> zeilenLesen(const QString& pfad) {
+std::optional<QByteArrayList> alleZeilenLesen(const QString& pfad) {
     mi::Dateikanal kanal;
     try {
         kanal.oeffnen(pfad, mi::Kanalmodus::Input);
@@ -63,8 +63,8 @@ std::optional<QByteArrayList> klartextLesen(const QString& pfad) {
         const QString text = mi::importtextDekodieren(kanal.restLesen());
         kanal.schliessen();
         QByteArrayList zeilen;
-        for (mi::Zeilenleser z(text); !z.ende();) {
-            zeilen.append(mi::cp1252Kodieren(z.zeileLesen()));
+        for (mi::Zeilenzerleger z(text); !z.ende();) {
+            zeilen.append(mi::cp1252Kodieren(z.abtrennen()));
         }
         return zeilen;
     } catch (const mi::Laufzeitfehler& fehler) {
@@ -108,7 +108,7 @@ int verschluesseln(const QString& quelle, const QString& ziel) {
 }
 
 int entschluesseln(const QString& quelle, const QString& ziel) {
-    auto gelesen = zeilenLesen(quelle);
+    auto gelesen = alleZeilenLesen(quelle);
     if (!gelesen) {
         return Fehlschlag;
     }

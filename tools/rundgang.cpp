@@ -332,7 +332,7 @@ bool schreiben(const QString& ziel, const QByteArray& inhalt) {
            datei.write(inhalt) == inhalt.size();
 }
 
-bool ersetzen(const QString& ziel, const QString& quelle) {
+bool dateiErsetzen(const QString& ziel, const QString& quelle) {
     QFile::remove(ziel);
     return QFile::copy(quelle, ziel);
 }
@@ -491,7 +491,7 @@ int main(int argc, char* argv[]) {
     pruefenMit(QByteArray("Dvo\xC5\x99\xC3\xA1k \xC5\x81ukasz;lukasz\r\n"), mi::Symbol::Frage,
                mi::Antwort::Nein, QString::fromUtf8(soll.fremdeZeichen));
     befund.pruefen(
-        ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv")),
+        dateiErsetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv")),
         QStringLiteral("cannot restore the import file"));
 
     // Row faults: Yes to All at the first goes through to the summary, which
@@ -505,7 +505,7 @@ int main(int argc, char* argv[]) {
                        mi::nummerLesen(mi::Zustand::Pruefen));
 
     // The user mends the file and checks again.
-    befund.pruefen(ersetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
+    befund.pruefen(dateiErsetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
                    QStringLiteral("cannot mend the import file"));
     dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
     klick(mi::Knopf::Pruefen);

@@ -21,7 +21,7 @@ std::int32_t fehlernummerErmitteln(const QIODevice& geraet) {
     if (datei == nullptr) {
         return fehlernummer::PfadZugriffsfehler;
     }
-    if (datentraegerVoll(*datei)) {
+    if (istDatentraegerVoll(*datei)) {
         return fehlernummer::DatentraegerVoll;
     }
     return datei->error() == QFileDevice::PermissionsError ? fehlernummer::ZugriffVerweigert
@@ -53,7 +53,7 @@ QIODevice::OpenMode oeffnungsartWaehlen(Kanalmodus modus) {
 
 }  // namespace
 
-std::int32_t Speicherdatei::ersetzen() {
+std::int32_t Speicherdatei::zielErsetzen() {
     if (const std::int32_t ursache = aufDatentraegerBringen(); ursache != 0) {
         return ursache;
     }
@@ -233,7 +233,7 @@ void Dateikanal::schliessen() {
     }
     if (speicherdatei_ != nullptr) {
         // closed by its commit alone
-        if (const std::int32_t ursache = speicherdatei_->ersetzen(); ursache != 0) {
+        if (const std::int32_t ursache = speicherdatei_->zielErsetzen(); ursache != 0) {
             verwerfen();
             fehlerAusloesen(ursache);
         }

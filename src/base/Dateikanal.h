@@ -25,7 +25,7 @@ class Speicherdatei : public QSaveFile {
     // 0, or the cause (61 for a full disk or an exhausted quota, 75 for any
     // other), the target then as it was. After a failed flush the temporary
     // file still exists until the file is dropped.
-    std::int32_t ersetzen();
+    std::int32_t zielErsetzen();
 
   protected:
     // What was written, onto the disk: 0 or the cause as above. A test device

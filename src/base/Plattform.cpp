@@ -44,12 +44,12 @@ std::optional<Dateiattribute> Systemplattform::attribute(const QString& pfad) co
     return dateiattributeImSystemLesen(pfad);
 }
 
-bool Systemplattform::ordnerAnlegen(const QString& pfad) {
-    return ordnerImSystemAnlegen(pfad);
+bool Systemplattform::verzeichnisAnlegen(const QString& pfad) {
+    return verzeichnisImSystemAnlegen(pfad);
 }
 
-bool Systemplattform::ordnerBetreten(const QString& pfad) {
-    return ordnerImSystemBetreten(pfad);
+bool Systemplattform::verzeichnisBetreten(const QString& pfad) {
+    return verzeichnisImSystemBetreten(pfad);
 }
 
 std::optional<QStringList> Plattform::dateinamen(const QString& ordner,
@@ -102,12 +102,12 @@ bool laufwerkWechseln(QChar laufwerk) {
 
 }  // namespace
 
-bool ordnerImSystemAnlegen(const QString& pfad) {
+bool verzeichnisImSystemAnlegen(const QString& pfad) {
     // mkdir, not mkpath: a missing parent is a failure, never created on the way.
     return QDir().mkdir(pfad);
 }
 
-bool ordnerImSystemBetreten(const QString& pfad) {
+bool verzeichnisImSystemBetreten(const QString& pfad) {
     const bool laufwerkOk = pfad.size() < 2 || pfad.at(1) != u':' || laufwerkWechseln(pfad.at(0));
     return laufwerkOk && QDir::setCurrent(pfad);
 }
@@ -146,7 +146,7 @@ std::int32_t fehlernummerWaehlen(bool voll) {
 
 }  // namespace
 
-bool datentraegerVoll(const QFileDevice& datei) {
+bool istDatentraegerVoll(const QFileDevice& datei) {
 #ifdef Q_OS_WIN
     // Qt reports every failed write on Windows as a write error; the cause
     // is still the thread's last error.

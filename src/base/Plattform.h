@@ -47,11 +47,11 @@ class Plattform {
                                                   const QString& muster) const;
     // Creates the folder, one level: its parent must exist, and a folder that
     // exists already is not created. True when it was.
-    virtual bool ordnerAnlegen(const QString& pfad) = 0;
+    virtual bool verzeichnisAnlegen(const QString& pfad) = 0;
     // Makes the folder the process's current one, on Windows changing first
     // to its drive when the path names one (each drive keeps a current folder
     // of its own). True when both succeeded.
-    virtual bool ordnerBetreten(const QString& pfad) = 0;
+    virtual bool verzeichnisBetreten(const QString& pfad) = 0;
 };
 
 // The real machine, without a sound device: the widget library adds the beep.
@@ -64,8 +64,8 @@ class Systemplattform : public Plattform {
     double zufallszahlZiehen() override;
     void signaltonGeben() override {}
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
-    bool ordnerAnlegen(const QString& pfad) override;
-    bool ordnerBetreten(const QString& pfad) override;
+    bool verzeichnisAnlegen(const QString& pfad) override;
+    bool verzeichnisBetreten(const QString& pfad) override;
 
   private:
     // Never seeded: the planner's own writer draws the same sequence in every run.
@@ -85,12 +85,12 @@ std::optional<Dateiattribute> dateiattributeImSystemLesen(const QString& pfad);
 std::optional<QStringList> dateinamenImSystemLesen(const QString& ordner, const QString& muster);
 
 // The folder made, and entered, on disk, as Systemplattform does it.
-bool ordnerImSystemAnlegen(const QString& pfad);
-bool ordnerImSystemBetreten(const QString& pfad);
+bool verzeichnisImSystemAnlegen(const QString& pfad);
+bool verzeichnisImSystemBetreten(const QString& pfad);
 
 // Whether the last failed write to datei failed because its disk is full or
 // its quota exhausted.
-bool datentraegerVoll(const QFileDevice& datei);
+bool istDatentraegerVoll(const QFileDevice& datei);
 
 // Brings what was written to the open datei onto the disk and waits for it:
 // 0 when it is there, else the cause as a failed write names it (61 for a full

@@ -6,7 +6,7 @@
 namespace mi {
 
 void Ordner_anlegen(Dienste& dienste, const QString& Pfad) {
-    if (Pfad.isEmpty() || !dienste.plattform.ordnerAnlegen(Pfad)) {
+    if (Pfad.isEmpty() || !dienste.plattform.verzeichnisAnlegen(Pfad)) {
         Abbruchmeldung(dienste,
                        dienste.texte.ordnerNichtAngelegt.arg(Pfad_zitieren(dienste.texte, Pfad)));
     }
@@ -14,7 +14,7 @@ void Ordner_anlegen(Dienste& dienste, const QString& Pfad) {
 }
 
 void Ordner_zugreifen(Dienste& dienste, const QString& Pfad) {
-    if (Pfad.isEmpty() || !dienste.plattform.ordnerBetreten(Pfad)) {
+    if (Pfad.isEmpty() || !dienste.plattform.verzeichnisBetreten(Pfad)) {
         Abbruchmeldung(dienste,
                        dienste.texte.ordnerKeinZugriff.arg(Pfad_zitieren(dienste.texte, Pfad)));
     }

@@ -182,7 +182,7 @@ bool istKopfzeile(QStringView zeile) {
 
 // A header may run over several records until they hold enough separators
 // together; a header the file ends in consumes every record.
-void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Satzleser& saetze) {
+void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Satzzerleger& saetze) {
     std::int16_t summe = 0;
     for (;;) {
         Zaehler16::pruefen(satz.size());
@@ -190,7 +190,7 @@ void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Satzlese
         if (summe >= schwelle || saetze.ende()) {
             return;
         }
-        satz = saetze.satzLesen().text;
+        satz = saetze.abtrennen().text;
         if (saetze.ende()) {
             return;  // the file's last record belongs to the header unread
         }
@@ -230,7 +230,7 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsat
 
 }  // namespace
 
-QStringView Zeilenleser::zeileLesen() {
+QStringView Zeilenzerleger::abtrennen() {
     const qsizetype gefunden = einesVonZweiFinden(text_, pos_, u'\r', u'\n');
     qsizetype i = gefunden < 0 ? text_.size() : gefunden;
     const QStringView zeile = text_.sliced(pos_, i - pos_);
@@ -242,7 +242,7 @@ QStringView Zeilenleser::zeileLesen() {
 }
 
 // The lines of a text, CR LF counted as one line end.
-qsizetype Satzleser::zeilenZaehlen(QStringView text) {
+qsizetype Satzzerleger::zeilenZaehlen(QStringView text) {
     qsizetype anzahl = 1;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\n' ||
@@ -253,12 +253,12 @@ qsizetype Satzleser::zeilenZaehlen(QStringView text) {
     return anzahl;
 }
 
-qsizetype Satzleser::zeilenendeFinden(qsizetype ab) const {
+qsizetype Satzzerleger::zeilenendeFinden(qsizetype ab) const {
     const qsizetype i = einesVonZweiFinden(text_, ab, u'\r', u'\n');
     return i < 0 ? text_.size() : i;
 }
 
-Importsatz Satzleser::satzLesen() {
+Importsatz Satzzerleger::abtrennen() {
     Importsatz satz;
     satz.zeile = zeile_;
     const qsizetype von = pos_;
@@ -278,9 +278,9 @@ Importsatz Satzleser::satzLesen() {
     return satz;
 }
 
-// The end of a record holding a quote: its fields as Feldleser splits them,
+// The end of a record holding a quote: its fields as Feldzerleger splits them,
 // each quoted one to its closing quote.
-qsizetype Satzleser::zitatendeFinden(qsizetype von, Importsatz& satz) const {
+qsizetype Satzzerleger::zitatendeFinden(qsizetype von, Importsatz& satz) const {
     const qsizetype n = text_.size();
     qsizetype feld = von;  // where the field starts
     qsizetype zeile = zeilenendeFinden(von);
@@ -336,7 +336,7 @@ qsizetype Satzleser::zitatendeFinden(qsizetype von, Importsatz& satz) const {
     }
 }
 
-QString Feldleser::feldLesen() {
+QString Feldzerleger::abtrennen() {
     if (ende()) {
         return {};
     }
@@ -352,7 +352,7 @@ QString Feldleser::feldLesen() {
 // The field from its opening quote to the quote before its separator; nothing,
 // and the position unmoved, unless it is quoted so. Only a field with a doubled
 // quote needs a string of its own.
-std::optional<QString> Feldleser::zitiertLesen() {
+std::optional<QString> Feldzerleger::zitiertLesen() {
     const qsizetype anfang = pos_ + 1;
     QString verdoppelt;
     bool mitVerdoppelung = false;
@@ -382,7 +382,7 @@ std::optional<QString> Feldleser::zitiertLesen() {
 }
 
 // The field up to the next separator, a quote before that dropped.
-QString Feldleser::unzitiertLesen() {
+QString Feldzerleger::unzitiertLesen() {
     const char16_t* zeichen = text_.utf16();
     const char16_t sep = sep_.unicode();
     const qsizetype gefunden = einesVonZweiFinden(text_, pos_, sep, sep);
@@ -448,7 +448,7 @@ QString ueberleseneAuflisten(const Texte& t, const Importdatei& datei, const QSt
         zeilen.append(fehlerliste);
     }
     for (const UeberleseneZeile& z : datei.ueberlesen) {
-        zeilen.append(t.ueberleseneZeile.arg(QString::number(z.zeile), z.anfang));
+        zeilen.append(t.ueberlesenDetail.arg(QString::number(z.zeile), z.anfang));
     }
     return zeilen.join(u'\r');
 }
@@ -506,11 +506,11 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     };
     // The separator must be known before the records can be read:
     // it comes from the first line, whatever it holds.
-    Zeilenleser zeilen(text);
+    Zeilenzerleger zeilen(text);
     if (zeilen.ende()) {
         return leer();
     }
-    const QStringView erste = zeilen.zeileLesen();
+    const QStringView erste = zeilen.abtrennen();
     qsizetype anfang = 0;
     qsizetype ersteZeile = 1;
     if (const auto sep = trennzeichenzeileLesen(erste)) {
@@ -525,19 +525,19 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
         return std::nullopt;
     }
 
-    Satzleser saetze(text, datei.Importtrennzeichen, anfang, ersteZeile);
+    Satzzerleger saetze(text, datei.Importtrennzeichen, anfang, ersteZeile);
     if (saetze.ende()) {
         return leer();
     }
     Zaehler16 zeilenzahl;
-    const Importsatz erster = saetze.satzLesen();
+    const Importsatz erster = saetze.abtrennen();
     if (istKopfzeile(erster.text)) {
         kopfUeberlesen(erster.text, datei.Importtrennzeichen, t.kopfzeilenSchwelle, saetze);
     } else {
         zeileUebernehmen(datei, zeilenzahl, erster);
     }
     while (!saetze.ende()) {
-        zeileUebernehmen(datei, zeilenzahl, saetze.satzLesen());
+        zeileUebernehmen(datei, zeilenzahl, saetze.abtrennen());
     }
     if (zeilenzahl.wert() == 0) {
         return leer();

@@ -14,12 +14,12 @@ struct Texte;
 // The lines of a text as a spreadsheet or an editor writes it: CR LF, a lone LF
 // and a lone CR each end one, since spreadsheets on other systems write LF. A
 // last line end opens no further line.
-class Zeilenleser {
+class Zeilenzerleger {
   public:
-    explicit Zeilenleser(QStringView text) : text_(text) {}
+    explicit Zeilenzerleger(QStringView text) : text_(text) {}
 
     bool ende() const { return pos_ >= text_.size(); }
-    QStringView zeileLesen();
+    QStringView abtrennen();
     // Where the next line starts.
     qsizetype position() const { return pos_; }
 
@@ -40,17 +40,17 @@ struct Importsatz {
 // starts with a quote runs to its closing quote, a quote followed by the
 // separator, a line end or the end of the file (a doubled quote is one
 // quote), over line ends too. A field whose quote is followed by anything
-// else is not quoted so: it is read as Feldleser reads it, up to the next
+// else is not quoted so: it is read as Feldzerleger reads it, up to the next
 // separator of its line, and its quote quotes nothing. A quote still open at
-// the end of the file takes the rest of the file. Lines end as Zeilenleser
+// the end of the file takes the rest of the file. Lines end as Zeilenzerleger
 // ends them; the quote-free lines, nearly all of them, are read in one search.
-class Satzleser {
+class Satzzerleger {
   public:
-    Satzleser(QStringView text, QChar trennzeichen, qsizetype ab, qsizetype zeile)
+    Satzzerleger(QStringView text, QChar trennzeichen, qsizetype ab, qsizetype zeile)
         : text_(text), sep_(trennzeichen.unicode()), pos_(ab), zeile_(zeile) {}
 
     bool ende() const { return pos_ >= text_.size(); }
-    Importsatz satzLesen();
+    Importsatz abtrennen();
 
   private:
     qsizetype zitatendeFinden(qsizetype von, Importsatz& satz) const;
@@ -72,12 +72,12 @@ class Satzleser {
 // lost and none moves into another column unseen. The line's end counts as one
 // more separator. A field without a doubled quote points into the line
 // (QString::fromRawData), so the line must outlive it.
-class Feldleser {
+class Feldzerleger {
   public:
-    Feldleser(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
+    Feldzerleger(QStringView zeile, QChar trennzeichen) : text_(zeile), sep_(trennzeichen) {}
 
     bool ende() const { return pos_ > text_.size(); }
-    QString feldLesen();
+    QString abtrennen();
 
   private:
     std::optional<QString> zitiertLesen();

@@ -136,7 +136,7 @@ class Pruefung {
     // it, which keeps the checked values small enough for the processor's
     // cache.
     const QChar* tageswertAblegen(Tageswert wert) {
-        const QChar*& form = tageswerte[Gebietsformat::formnummerBerechnen(wert)];
+        const QChar*& form = geschriebeneFormen[Gebietsformat::formnummerBerechnen(wert)];
         if (form == nullptr) {
             QChar* zeichen = platzNehmen(Gebietsformat::Tageswertlaenge);
             Gebietsformat::tageswertSchreiben(wert, dezimal, zeichen);
@@ -197,7 +197,7 @@ class Pruefung {
     const QChar dezimal;
     QChar* frei = nullptr;
     QChar* ende = nullptr;  // of the room made for the checked values
-    std::vector<const QChar*> tageswerte =
+    std::vector<const QChar*> geschriebeneFormen =
         std::vector<const QChar*>(Gebietsformat::Tageswertformen);  // each written once
     const QChar* null = nullptr;                                    // the zero day value
     bool alleUebergehen = false;
@@ -216,8 +216,8 @@ bool doppelpunktImFeld(QStringView text) {
     if (!text.contains(u'"')) {
         return false;
     }
-    for (Feldleser felder(text, u':'); !felder.ende();) {
-        if (felder.feldLesen().contains(u':')) {
+    for (Feldzerleger felder(text, u':'); !felder.ende();) {
+        if (felder.abtrennen().contains(u':')) {
             return true;
         }
     }
@@ -354,9 +354,9 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
 }
 
 bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<QString>& eigene) {
-    Feldleser felder(text, sep);
+    Feldzerleger felder(text, sep);
     const auto naechstes = [&]() -> QStringView {
-        QString feld = felder.feldLesen();
+        QString feld = felder.abtrennen();
         const bool inDerZeile =
             feld.constData() >= text.data() && feld.constData() <= text.data() + text.size();
         return inDerZeile ? QStringView(feld) : behalten(eigene, std::move(feld));

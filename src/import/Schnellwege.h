@@ -26,7 +26,7 @@ std::optional<Tageswert> zahlLesen(QStringView text, QChar dezimalzeichen, QChar
 // with a quote among its first eleven separators and quotes. True when it has
 // at most ten columns; a text row (">") gets its name alone.
 std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, QChar sep);
-// The same for any line, its fields read as Feldleser reads them. A field
+// The same for any line, its fields read as Feldzerleger reads them. A field
 // with a doubled quote is a text of its own, kept in eigene for the row to
 // point into; every other one is a piece of the line.
 bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<QString>& eigene);

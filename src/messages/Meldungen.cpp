@@ -45,7 +45,7 @@ void Abbruchmeldung(Dienste& dienste, const QString& text) {
 
 QString fehlerberichtstextBilden(const Texte& t, const QString& ort, std::int32_t nummer,
                                  const QString& beschreibung) {
-    return t.fehlerbericht.arg(ort, QString::number(nummer), beschreibung);
+    return t.fehlerberichtstext.arg(ort, QString::number(nummer), beschreibung);
 }
 
 void Fehlerbericht(Dienste& dienste, const QString& ort, const Laufzeitfehler& fehler,

@@ -32,7 +32,7 @@ QString klartextzeileLesen(Dateikanal& kanal) {
 
 // The three lines of the file, scrambled or, as it may also be kept, plain.
 // Nothing when its first line is not the header either way.
-std::optional<std::array<QString, 3>> zeilenLesen(Dienste& dienste, const QString& pfad) {
+std::optional<std::array<QString, 3>> dreiZeilenLesen(Dienste& dienste, const QString& pfad) {
     std::array<QString, 3> zeilen;
     Datei_oeffnen(dienste, pfad, Kanalmodus::Input);
     zeilen[0] = LineIn(dienste);
@@ -67,7 +67,7 @@ Planerordner Installationsdaten_lesen(Dienste& dienste, const QString& Installat
         if (!pfad) {
             return ordner;
         }
-        const auto zeilen = zeilenLesen(dienste, *pfad);
+        const auto zeilen = dreiZeilenLesen(dienste, *pfad);
         if (!zeilen || !(*zeilen)[1].startsWith(DatenSchluessel)) {
             return ordner;
         }

@@ -35,7 +35,7 @@ Texte deutscheTexteAnlegen() {
     t.schrittNichtOffen = QStringLiteral("noch nicht verfügbar");
 
     t.schlusszeile = QStringLiteral("Das Programm wird beendet.");
-    t.fehlerbericht = QStringLiteral(
+    t.fehlerberichtstext = QStringLiteral(
         "Es ist folgender Fehler aufgetreten in Modul '%1':\r\rFehler Nr. %2\r%3\r\r"
         "Das Programm wird beendet.");
     t.zitatAnfang = QStringLiteral("'");
@@ -89,7 +89,7 @@ Texte deutscheTexteAnlegen() {
         QStringLiteral("1 Zeile der Importdatei ohne das Trennzeichen '%1' wurde übergangen.");
     t.ueberlesenMehrere =
         QStringLiteral("%1 Zeilen der Importdatei ohne das Trennzeichen '%2' wurden übergangen.");
-    t.ueberleseneZeile = QStringLiteral("Zeile %1 der Importdatei übergangen: %2");
+    t.ueberlesenDetail = QStringLiteral("Zeile %1 der Importdatei übergangen: %2");
     t.tabulator = QStringLiteral("Tabulator");
 
     t.zeilenkopf = QStringLiteral("Fehler in Zeile ");
@@ -161,7 +161,7 @@ Texte englischeTexteAnlegen() {
     t.schrittNichtOffen = QStringLiteral("not yet available");
 
     t.schlusszeile = QStringLiteral("Program will be closed.");
-    t.fehlerbericht = QStringLiteral(
+    t.fehlerberichtstext = QStringLiteral(
         "The following error occurred in module '%1':\r\rError Nr. %2\r%3\r\r"
         "Program will be closed.");
     t.zitatAnfang = QStringLiteral("'");
@@ -202,7 +202,7 @@ Texte englischeTexteAnlegen() {
         QStringLiteral("Import file %1 is not a text file. Save it as CSV and select it again.");
     t.ueberlesenEine = QStringLiteral("1 line without the separator '%1' was passed over.");
     t.ueberlesenMehrere = QStringLiteral("%1 lines without the separator '%2' were passed over.");
-    t.ueberleseneZeile = QStringLiteral("Line %1 passed over: %2");
+    t.ueberlesenDetail = QStringLiteral("Line %1 passed over: %2");
     t.tabulator = QStringLiteral("Tab");
 
     t.zeilenkopf = QStringLiteral("Error in row ");
@@ -273,7 +273,7 @@ Texte franzoesischeTexteAnlegen() {
     t.schrittNichtOffen = QStringLiteral("pas encore disponible");
 
     t.schlusszeile = QStringLiteral("Le programme va être fermé.");
-    t.fehlerbericht = QStringLiteral(
+    t.fehlerberichtstext = QStringLiteral(
         "L'erreur suivante est survenue au module « %1 » :\r\rErreur N° %2\r%3\r\r"
         "Le programme va être fermé.");
     t.zitatAnfang = QStringLiteral("« ");
@@ -321,7 +321,7 @@ Texte franzoesischeTexteAnlegen() {
         "sélectionnez-le à nouveau.");
     t.ueberlesenEine = QStringLiteral("1 ligne sans le séparateur « %1 » a été ignorée.");
     t.ueberlesenMehrere = QStringLiteral("%1 lignes sans le séparateur « %2 » ont été ignorées.");
-    t.ueberleseneZeile = QStringLiteral("Ligne %1 ignorée : %2");
+    t.ueberlesenDetail = QStringLiteral("Ligne %1 ignorée : %2");
     t.tabulator = QStringLiteral("Tab");
     t.kopfzeilenSchwelle = 9;
 

@@ -25,7 +25,7 @@ struct Texte {
 
     // Messages and error reports
     QString schlusszeile;
-    QString fehlerbericht;  // %1 location, %2 number, %3 description
+    QString fehlerberichtstext;  // %1 location, %2 number, %3 description
     QString zitatAnfang;
     QString zitatEnde;
 
@@ -63,7 +63,7 @@ struct Texte {
     QString ueberlesenEine;      // %1 separator: one line passed over for lacking it
     QString ueberlesenMehrere;   // %1 how many, %2 separator
     QString tabulator;           // the tab separator as the messages name it
-    QString ueberleseneZeile;    // %1 line number, %2 its first characters
+    QString ueberlesenDetail;    // %1 line number, %2 its first characters
     int kopfzeilenSchwelle = 8;  // separators that complete a header
 
     // Import data check

@@ -30,11 +30,11 @@ void Assistent::ausfuehren(Rumpf&& rumpf) {
     try {
         rumpf();
     } catch (const Programmende& ende) {
-        beenden(ende);
+        endeVermerken(ende);
     }
 }
 
-void Assistent::beenden(const Programmende& ende) {
+void Assistent::endeVermerken(const Programmende& ende) {
     ende_ = ende;
     if (endbehandlung_) {
         endbehandlung_(ende);

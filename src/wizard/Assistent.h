@@ -68,7 +68,7 @@ class Assistent {
   private:
     template <typename Rumpf>
     void ausfuehren(Rumpf&& rumpf);
-    void beenden(const Programmende& ende);
+    void endeVermerken(const Programmende& ende);
     bool dateiwahlOffen() const;
     // What loading the window decides: the steps' states and the jump to step 2.
     void laden();

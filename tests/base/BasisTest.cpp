@@ -157,7 +157,7 @@ TEST(AuflistungTest, PlannersOrderAndAttributes) {
     for (const char* name : {"b.dat", "_x.dat", "A.DAT", ".versteckt.dat", "system.dat", "c.log"}) {
         f.baum.dateiAnlegen(name);
     }
-    f.baum.ordnerAnlegen("ordner.dat");
+    f.baum.unterordnerAnlegen("ordner.dat");
 #ifdef _WIN32
     // The attributes themselves, as Explorer sets them: a dot hides nothing there.
     for (const auto& [name, attribut] : {std::pair{".versteckt.dat", FILE_ATTRIBUTE_HIDDEN},
@@ -245,7 +245,7 @@ TEST(DateikanalTest, InputSplitsLinesAtCrLfOrCr) {
 TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
 #ifdef Q_OS_LINUX
     Dateibaum baum;
-    const QString klein = baum.ordnerAnlegen("klein");
+    const QString klein = baum.unterordnerAnlegen("klein");
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", klein}) != 0) {
         GTEST_SKIP() << "mounting a small file system needs root";
     }
@@ -285,14 +285,14 @@ TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
 // current drive to the folder's first.
 TEST(SystemplattformTest, EnteringAFolderOnAnotherDriveMakesItsDriveCurrent) {
     Dateibaum baum;
-    const QString ziel = baum.ordnerAnlegen("Backups");
+    const QString ziel = baum.unterordnerAnlegen("Backups");
     const QString anderes = ziel.startsWith(u'Z') ? "C:/" : "Z:/";
     const QString vorher = QDir::currentPath();
     if (!QDir::setCurrent(anderes)) {
         GTEST_SKIP() << "no second drive to start from";
     }
     Systemplattform system;
-    EXPECT_TRUE(system.ordnerBetreten(ziel));
+    EXPECT_TRUE(system.verzeichnisBetreten(ziel));
     EXPECT_EQ(QDir::toNativeSeparators(QDir::currentPath() + '/'), ziel);
     EXPECT_EQ(_getdrive(), ziel.front().unicode() - u'A' + 1);
     QDir::setCurrent(vorher);  // Windows removes no current folder

@@ -226,7 +226,7 @@ TEST(MitarbeiterdatenTest, HeaderNumberAndAnEmptyList) {
 // Making a folder and entering it is proved by the backup below.
 TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
     test::Fall f;
-    f.baum.ordnerAnlegen("Backups");
+    f.baum.unterordnerAnlegen("Backups");
 
     const QString anlegen = QStringLiteral(
         "Folder %1 couldn't be created.\r\rYou probably don't have sufficient access rights.\r\r"
@@ -252,7 +252,8 @@ TEST(OrdnerTest, FailuresEndWithTheFolderMessage) {
 
 TEST(BackupTest, LayoutOrderAndNameLogFilesEvenWithoutDataFiles) {
     test::Fall f;
-    const Planerordner ordner{f.baum.ordnerAnlegen("Daten"), f.baum.ordnerAnlegen("Logs")};
+    const Planerordner ordner{f.baum.unterordnerAnlegen("Daten"),
+                              f.baum.unterordnerAnlegen("Logs")};
     f.baum.planerdateiAnlegen("Logs/2612 Velmont.log", {"n"});
     EXPECT_TRUE(Backup_erstellen(f.dienste, ordner, "261205", "B"));
     EXPECT_EQ(Dateibaum::planerzeilenLesen(f.baum.pfad("Daten/Backups/261205 143015 B.dat")),

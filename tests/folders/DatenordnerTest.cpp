@@ -30,7 +30,7 @@ TEST(DatenordnerAuswaehlen, LeadsToTheDataFolder) {
     for (const auto& [sprache, eintraege, gewaehlt, erwartet] : faelle) {
         Dateibaum baum;
         for (const QString& e : QString(eintraege).split(u' ')) {
-            e.endsWith(".dat") ? void(baum.dateiAnlegen(e)) : void(baum.ordnerAnlegen(e));
+            e.endsWith(".dat") ? void(baum.dateiAnlegen(e)) : void(baum.unterordnerAnlegen(e));
         }
         Umgebung u(sprache);
         u.dialoge.ordnerErwarten(baum.pfad(gewaehlt));
@@ -61,7 +61,7 @@ TEST(DatenordnerAuswaehlen, VanishedFolderIsReported) {
 TEST(DatenordnerAuswaehlen, UnreadableFolderOrLanguageFolderIsReported) {
     for (const auto& [gewaehlt, gesperrt] : {std::pair{"zu", "zu"}, {"D", "D/VelmoraData"}}) {
         Dateibaum baum;
-        const QString zitiert = baum.ordnerAnlegen(gesperrt).chopped(1);
+        const QString zitiert = baum.unterordnerAnlegen(gesperrt).chopped(1);
         QFile::setPermissions(zitiert, {});
         if (QDir(zitiert).isReadable()) {
             GTEST_SKIP()

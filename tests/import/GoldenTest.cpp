@@ -42,7 +42,7 @@ TEST_P(GoldenTest, EveryWrittenByteAsBefore) {
     const Goldfall& fall = GetParam();
     test::Planer p(fall.sprache);
     p.u.plattform.locale = fall.locale;
-    p.u.plattform.umgebung["USERNAME"] = "anna";
+    p.u.plattform.umgebungsvariablen["USERNAME"] = "anna";
     p.u.dialoge.dateiErwarten(p.baum.dateiAnlegen("Programm/import.csv", fall.csv));
     p.u.dialoge.immerAntworten(Antwort::Ja);
     std::optional<Assistent> assistent;

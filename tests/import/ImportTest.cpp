@@ -69,7 +69,7 @@ TEST(MitarbeiterdatenImportierenTest, HeaderLinesAndTheQuestionFollowTheOldFile)
         Importstand s(f.liste, f.kopfwert, f.kopfzahl);
         s.u.dialoge.immerAntworten(Antwort::Ja);
         EXPECT_TRUE(s.importieren({titelzeileBilden(u">Sales")}).importiert);
-        EXPECT_EQ(s.zeilenLesen("Mitarbeiterdaten.dat"),
+        EXPECT_EQ(s.planerzeilenLesen("Mitarbeiterdaten.dat"),
                   (QStringList{"[Mitarbeiterdaten]", f.zeile2, f.kopfzahl, "Sales"}));
         EXPECT_EQ(s.u.dialoge.boxen.size(), f.boxen) << f.liste.join(',').toStdString();
     }
@@ -118,7 +118,7 @@ TEST_P(TagesschrittTest, RaisedOnlyAsTheEntitlementsNeedBeforeTheEmployeeFile) {
     if (f.nachher == f.vorher) {
         folge.removeAt(1);
     } else {
-        EXPECT_EQ(s.zeilenLesen("Konfigdaten.dat").at(7), f.nachher);
+        EXPECT_EQ(s.planerzeilenLesen("Konfigdaten.dat").at(7), f.nachher);
     }
     EXPECT_EQ(s.u.protokoll, folge);
 }

@@ -38,8 +38,8 @@ TEST(ImportfelderTest, QuotedAsSpreadsheetsWriteThemTheRestAsBefore) {
     };
     for (const auto& [zeile, sep, erwartet] : faelle) {
         QStringList felder;
-        for (Feldleser f(zeile, sep); !f.ende();) {
-            felder.append(f.feldLesen());
+        for (Feldzerleger f(zeile, sep); !f.ende();) {
+            felder.append(f.abtrennen());
         }
         EXPECT_EQ(felder, erwartet) << zeile.toStdString();
     }

@@ -30,14 +30,14 @@ TEST(Startwerte, InstallationProbesInFixedOrder) {
             return QDir::toNativeSeparators(wert.replace("~/", baum.wurzel()));
         };
         for (const QString& o : fall.ordner.split('|', Qt::SkipEmptyParts)) {
-            baum.ordnerAnlegen(o);
+            baum.unterordnerAnlegen(o);
         }
         for (const QString& d : fall.dateien.split('|', Qt::SkipEmptyParts)) {
             baum.dateiAnlegen(d);
         }
         Umgebung u;
-        u.plattform.umgebung["PUBLIC"] = einsetzen(fall.PUBLIC);
-        u.plattform.umgebung["ProgramFiles"] = einsetzen(fall.ProgramFiles);
+        u.plattform.umgebungsvariablen["PUBLIC"] = einsetzen(fall.PUBLIC);
+        u.plattform.umgebungsvariablen["ProgramFiles"] = einsetzen(fall.ProgramFiles);
         EXPECT_EQ(startwerteSetzen(u.dienste).Installationspfad,
                   einsetzen(fall.erwartet) + QDir::separator());
     }
@@ -73,7 +73,7 @@ TEST(InstallationsdatenTest, PlainAndScrambledAlike) {
 
 TEST(InstallationsdatenTest, InstallationFolderFirstThenProgramFolderHiddenIsMissing) {
     test::Fall f;
-    const QString installation = f.baum.ordnerAnlegen("Velmora");
+    const QString installation = f.baum.unterordnerAnlegen("Velmora");
     f.u.plattform.ordner = f.baum.pfad("Programm");
     f.baum.planerdateiAnlegen("Velmora/.Velmont.dat", {"[Velmont]", "data_pfad=V", "log_pfad=V"});
     f.baum.planerdateiAnlegen("Programm/VELMONT.DAT", {"[Velmont]", "data_pfad=P", "log_pfad=P"});
@@ -124,11 +124,11 @@ TEST(Main, FailureBuildingTheWindow) {
 
 TEST(Main, ShowsTheWindowLastWithWhatStartUpFoundAndAsksNothing) {
     Dateibaum baum;
-    const QString daten = baum.ordnerAnlegen("Daten");
+    const QString daten = baum.unterordnerAnlegen("Daten");
     baum.planerdateiAnlegen("pf/Velmora/Velmont.dat",
                             {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
     Umgebung u;
-    u.plattform.umgebung["ProgramFiles"] = baum.pfad("pf");  // no USERNAME
+    u.plattform.umgebungsvariablen["ProgramFiles"] = baum.pfad("pf");  // no USERNAME
     Startwerte start;
     Planerordner ordner;
     const auto ende = Main(u.dienste, [&](const Startwerte& s, const Planerordner& o) {

@@ -22,7 +22,7 @@ QString Dateibaum::pfad(const QString& relativ) const {
     return wurzel() + QDir::toNativeSeparators(relativ);
 }
 
-QString Dateibaum::ordnerAnlegen(const QString& relativ) {
+QString Dateibaum::unterordnerAnlegen(const QString& relativ) {
     EXPECT_TRUE(QDir().mkpath(pfad(relativ)));
     return pfad(relativ) + QDir::separator();
 }

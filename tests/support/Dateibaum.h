@@ -18,7 +18,7 @@ class Dateibaum {
     // Full native path of a relative name.
     QString pfad(const QString& relativ) const;
 
-    QString ordnerAnlegen(
+    QString unterordnerAnlegen(
         const QString& relativ);  // creates it with its parents; returns pfad + separator
     QString dateiAnlegen(const QString& relativ, const QByteArray& inhalt = {});
     // A planner file: each line scrambled with start byte 65 + i % 100, CR LF after each.

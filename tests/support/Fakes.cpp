@@ -19,7 +19,7 @@ std::optional<Dateiattribute> PlattformFake::attribute(const QString& pfad) cons
     return a;
 }
 
-bool PlattformFake::ordnerBetreten(const QString& pfad) {
+bool PlattformFake::verzeichnisBetreten(const QString& pfad) {
     betreten.append(pfad);
     const auto a = attribute(pfad);
     return a && a->verzeichnis;

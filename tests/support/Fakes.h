@@ -36,7 +36,7 @@ class PlattformFake : public Plattform {
   public:
     explicit PlattformFake(Protokoll* protokoll = nullptr) : protokoll_(protokoll) {}
 
-    QHash<QString, QString> umgebung;
+    QHash<QString, QString> umgebungsvariablen;
     QString ordner = QStringLiteral("/programm");
     QDateTime zeit{QDate(2026, 12, 5), QTime(14, 30, 15)};
     QLocale locale{QLocale::English, QLocale::UnitedStates};
@@ -45,7 +45,9 @@ class PlattformFake : public Plattform {
     // The folders entered, in order. The tests' own current folder stays.
     QStringList betreten;
 
-    QString umgebungsvariable(const QString& name) const override { return umgebung.value(name); }
+    QString umgebungsvariable(const QString& name) const override {
+        return umgebungsvariablen.value(name);
+    }
     QString programmordner() const override { return ordner; }
     QDateTime jetzt() const override { return zeit; }
     QLocale gebietsschema() const override { return locale; }
@@ -53,9 +55,11 @@ class PlattformFake : public Plattform {
     void signaltonGeben() override;
     std::optional<Dateiattribute> attribute(const QString& pfad) const override;
     // Made on the disk, where the files the fake lists are.
-    bool ordnerAnlegen(const QString& pfad) override { return ordnerImSystemAnlegen(pfad); }
+    bool verzeichnisAnlegen(const QString& pfad) override {
+        return verzeichnisImSystemAnlegen(pfad);
+    }
     // True when the folder exists.
-    bool ordnerBetreten(const QString& pfad) override;
+    bool verzeichnisBetreten(const QString& pfad) override;
 
   private:
     Protokoll* protokoll_;

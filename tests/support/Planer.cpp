@@ -17,7 +17,7 @@ const std::vector<std::pair<QString, QStringList>> Planerdateien{
 };
 
 Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), dienste(u.dienste) {
-    daten = baum.ordnerAnlegen("pf/Velmora/Data");
+    daten = baum.unterordnerAnlegen("pf/Velmora/Data");
     for (const auto& [name, zeilen] : Planerdateien) {
         baum.planerdateiAnlegen("pf/Velmora/Data/" + name, zeilen);
     }
@@ -25,8 +25,8 @@ Planer::Planer(Sprache sprache, bool mitEinstellungsdatei) : u(sprache), dienste
         baum.planerdateiAnlegen("pf/Velmora/Velmont.dat",
                                 {"[Velmont]", "data_pfad=" + daten, "log_pfad="});
     }
-    u.plattform.umgebung = {{"ProgramFiles", baum.pfad("pf")}, {"USERNAME", "anna"}};
-    u.plattform.ordner = baum.ordnerAnlegen("Programm").chopped(1);
+    u.plattform.umgebungsvariablen = {{"ProgramFiles", baum.pfad("pf")}, {"USERNAME", "anna"}};
+    u.plattform.ordner = baum.unterordnerAnlegen("Programm").chopped(1);
     start = {"261205", "anna", baum.pfad("pf/Velmora") + QDir::separator()};
     ordner = {daten, pfad("Logs") + QDir::separator()};
 }

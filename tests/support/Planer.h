@@ -23,7 +23,7 @@ struct Planer {
     explicit Planer(Sprache sprache = Sprache::EN, bool mitEinstellungsdatei = true);
 
     QString pfad(const QString& name) const;  // a file of the data folder
-    QStringList zeilenLesen(const QString& name) const {
+    QStringList planerzeilenLesen(const QString& name) const {
         return Dateibaum::planerzeilenLesen(pfad(name));
     }
     // Every file and folder of the tree with its bytes.

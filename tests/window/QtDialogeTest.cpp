@@ -226,12 +226,12 @@ TEST(EchteDialoge, WholeImportByKeyboard) {
                      ("Employee data already exist. Existing data will be overwritten by "
                       "the import data.\n\nDo you want to continue?"),
                      "Data successfully imported"}));
-    EXPECT_EQ(p.zeilenLesen("Mitarbeiterdaten.dat"),
+    EXPECT_EQ(p.planerzeilenLesen("Mitarbeiterdaten.dat"),
               (QStringList{"[Mitarbeiterdaten]", "99999999", "0",
                            ("000000:999999:002,5:027,5:000,0:000,0:000,0:001,0:000,0:000,0:000,0:"
                             "Anna <Berger>:aberger"),
                            "Sales"}));
-    EXPECT_EQ(p.zeilenLesen("Konfigdaten.dat").value(7).at(29), u'1');
+    EXPECT_EQ(p.planerzeilenLesen("Konfigdaten.dat").value(7).at(29), u'1');
 }
 
 }  // namespace

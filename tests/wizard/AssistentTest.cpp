@@ -166,7 +166,7 @@ TEST(Ablage, TakesOneLocalCsvFileAndOnlyAtStepTwo) {
     Dateibaum baum;
     const QString csv = baum.dateiAnlegen("liste.CSV");
     baum.dateiAnlegen("liste.txt");
-    baum.ordnerAnlegen("ordner.csv");
+    baum.unterordnerAnlegen("ordner.csv");
     const auto url = [&](const char* name) { return QUrl::fromLocalFile(baum.pfad(name)); };
     const std::pair<QList<QUrl>, bool> faelle[] = {
         {{url("liste.CSV")}, true},
@@ -202,8 +202,8 @@ TEST(DatenordnerChecken, SettlesTheLogFolderOrSaysNoData) {
         {"Mitarbeiterdaten.dat", "Logs", "", std::nullopt}};
     for (const auto& [datei, logs, vorher, nachher] : faelle) {
         Dateibaum baum;
-        baum.ordnerAnlegen("anderswo");
-        baum.ordnerAnlegen(QStringLiteral("daten/") + logs);
+        baum.unterordnerAnlegen("anderswo");
+        baum.unterordnerAnlegen(QStringLiteral("daten/") + logs);
         baum.dateiAnlegen(QStringLiteral("daten/") + datei);
         const auto imBaum = [&baum](const char* pfad) {
             return *pfad ? baum.pfad(pfad) : QString();
