@@ -157,7 +157,7 @@ class Pruefung {
     }
 
     // Notes a fault of the current pass for its question.
-    void fehler(qsizetype index, const QStringView* name, const QString& fehlertext) {
+    void fehlerVermerken(qsizetype index, const QStringView* name, const QString& fehlertext) {
         gefunden[static_cast<std::size_t>(durchgang)].push_back(
             {zeilenkopfBilden(index, name), steuerzeichenZeigen(fehlertext)});
     }
@@ -234,8 +234,9 @@ bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, s
     // A row whose record is more than one line: once, without its name, which
     // may hold the line break itself. Its line breaks are no further fault.
     if (p.naechsterUmbruch < p.umbrueche.size() && p.umbrueche[p.naechsterUmbruch].zeile == i) {
-        p.fehler(static_cast<qsizetype>(i) + 1, nullptr,
-                 p.umbrueche[p.naechsterUmbruch].offen ? p.t.offenesZitat : p.t.umbruchInZelle);
+        p.fehlerVermerken(
+            static_cast<qsizetype>(i) + 1, nullptr,
+            p.umbrueche[p.naechsterUmbruch].offen ? p.t.offenesZitat : p.t.umbruchInZelle);
         ++p.naechsterUmbruch;
     }
     const QStringView text = p.zeilentexte[i];
@@ -247,7 +248,7 @@ bool zeichenPruefen(Pruefung& p, const QString& dateitext, Voraussuche& suche, s
     const bool strich = text.contains(u'|');
     p.strichGesehen = p.strichGesehen || strich;
     if (strich || (p.sep != u':' ? text.contains(u':') : doppelpunktImFeld(text))) {
-        p.fehler(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
+        p.fehlerVermerken(static_cast<qsizetype>(i) + 1, nullptr, p.t.unzulaessigesZeichen);
     }
     return true;
 }
@@ -315,12 +316,12 @@ Feldzeichen feldzeichenSammeln(QStringView feld, QChar sep) {
         const Feldzeichen z = feldzeichenSammeln(zeile.*AlleSpalten[k], p.sep);
         const QString& name = p.t.spaltennamen[k];
         if (!z.steuer.isEmpty()) {
-            p.fehler(index, nullptr,
-                     p.t.steuerzeichen.arg(name, z.steuer.join(QStringLiteral(", "))));
+            p.fehlerVermerken(index, nullptr,
+                              p.t.steuerzeichen.arg(name, z.steuer.join(QStringLiteral(", "))));
         }
         if (!z.fremd.isEmpty()) {
-            p.fehler(index, nullptr,
-                     p.t.fremdeZeichen.arg(name, z.fremd.join(QStringLiteral(", "))));
+            p.fehlerVermerken(index, nullptr,
+                              p.t.fremdeZeichen.arg(name, z.fremd.join(QStringLiteral(", "))));
         }
     }
 }
@@ -392,7 +393,7 @@ void datumPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index, QStringView&
     if (!feld.isEmpty()) {
         datum = p.format.kalendertagLesen(feld);
         if (!datum) {
-            p.fehler(index, &zeile.Name, fehlertext.arg(feld));
+            p.fehlerVermerken(index, &zeile.Name, fehlertext.arg(feld));
         }
     }
     if (!datum) {
@@ -413,7 +414,7 @@ void zahlenPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
         }
         const std::optional<Tageswert> zahl = p.format.tageswertLesen(wert);
         if (!zahl) {
-            p.fehler(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
+            p.fehlerVermerken(index, &zeile.Name, (p.t.*z.fehlertext).arg(wert));
         }
         // A value that is no number counts as zero.
         wert = QStringView(p.tageswertAblegen(zahl.value_or(Tageswert{})),
@@ -429,7 +430,7 @@ QStringView kuerzen(QStringView text, qsizetype n) {
 // Pass 3.
 void felderPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     if (zeile.Name.isEmpty()) {
-        p.fehler(index, nullptr, p.t.nameLeer);
+        p.fehlerVermerken(index, nullptr, p.t.nameLeer);
         zeile.Name = behalten(p.eigene, p.t.ersatzname.arg(index));
         p.strichGesehen = p.strichGesehen || zeile.Name.contains(u'|');
     }
@@ -446,7 +447,7 @@ void felderPruefen(Pruefung& p, ImportZeile& zeile, qsizetype index) {
     // The planner keeps dates without century, and so compares them: a start
     // in 1999 comes after an end in 2005.
     if (spaeter(zeile.VonDatum, zeile.BisDatum)) {
-        p.fehler(index, &zeile.Name, p.t.vonNachBis);
+        p.fehlerVermerken(index, &zeile.Name, p.t.vonNachBis);
     }
     zahlenPruefen(p, zeile, index);
 }
@@ -487,8 +488,8 @@ class Doppelsuche {
             doppelt = gesehen_.einfuegen(rohtextBilden(zeile.Benutzerkennung));
         }
         if (doppelt) {
-            p.fehler(static_cast<qsizetype>(i) + 1, &zeile.Name,
-                     p.t.doppelt.arg(zeile.Benutzerkennung));
+            p.fehlerVermerken(static_cast<qsizetype>(i) + 1, &zeile.Name,
+                              p.t.doppelt.arg(zeile.Benutzerkennung));
         }
         if (liste_) {
             eintragen(klein);

@@ -59,7 +59,7 @@ TEMPORAER = re.compile(r"^(.+)\.[A-Za-z0-9]{6}$")
 MITARBEITER = "Mitarbeiterdaten.dat"
 
 
-def umgebung():
+def umgebung_bilden():
     # The demo's import file holds English (US) dates and numbers; Qt takes
     # the locale from these variables without asking the C library.
     env = {k: v for k, v in os.environ.items() if not k.startswith("LC_")}
@@ -67,18 +67,18 @@ def umgebung():
     return env
 
 
-def entschluesselt(datei, arbeit):
+def klartext_lesen(datei, arbeit):
     ziel = arbeit / "klartext"
     subprocess.run([str(PLANERDATEI), "decode", str(datei), str(ziel)], check=True,
                    capture_output=True)
     return ziel.read_bytes().split(b"\r\n")[:-1]
 
 
-def ohne_zeitstempel(zeilen):
+def zeitstempel_entfernen(zeilen):
     return [z.split(b"|", 1)[-1] for z in zeilen]
 
 
-def bestand(ordner, arbeit):
+def bestand_aufnehmen(ordner, arbeit):
     """Every file below ordner: its plain lines where it is a planner file or
     a backup, None for anything else."""
     dateien = {}
@@ -86,20 +86,20 @@ def bestand(ordner, arbeit):
         name = pfad.relative_to(ordner).as_posix()
         planerdatei = ("/" not in name and name.endswith(".dat")) or \
             (name.startswith("Logs/") and name.endswith(".log")) or SICHERUNG.match(name)
-        zeilen = entschluesselt(pfad, arbeit) if planerdatei else None
+        zeilen = klartext_lesen(pfad, arbeit) if planerdatei else None
         if zeilen is not None and name.startswith("Logs/"):
-            zeilen = ohne_zeitstempel(zeilen)
+            zeilen = zeitstempel_entfernen(zeilen)
         dateien[name] = zeilen
     return dateien
 
 
-def lauf(nummer, art):
+def lauf_ausfuehren(nummer, art):
     """One check and import; what it showed, how it ended, what it left."""
     with tempfile.TemporaryDirectory(prefix="ausfall-") as t:
         arbeit = Path(t).resolve()
         daten = arbeit / "VelmoraData"
         shutil.copytree(DEMO, daten)
-        env = umgebung()
+        env = umgebung_bilden()
         env.update(LD_PRELOAD=str(INJEKTOR), MI_AUSFALL_ORDNER=str(daten),
                    MI_AUSFALL_NR=str(nummer), MI_AUSFALL_ART=art,
                    MI_AUSFALL_PROTOKOLL=str(arbeit / "protokoll"))
@@ -119,16 +119,16 @@ def lauf(nummer, art):
             "ende": ausgabe[-1] if ausgabe else "",
             "getoetet": ergebnis.returncode == -9,
             "status": ergebnis.returncode,
-            "dateien": bestand(daten, arbeit),
+            "dateien": bestand_aufnehmen(daten, arbeit),
             "protokoll": protokoll,
         }
 
 
-def planerdateien(vorher, nachher):
+def planerdateien_sammeln(vorher, nachher):
     return sorted({n for n in list(vorher) + list(nachher) if not n.startswith("Backups/")})
 
 
-def geflushtes_ziel(protokoll, operation):
+def geflushtes_ziel_finden(protokoll, operation):
     """The target of the file whose first flush the operation is, or None:
     only a second flush, after the first brought the data onto the disk, may
     fail unheeded."""
@@ -147,7 +147,7 @@ def pruefen(r, art, vorher, nachher, sicherung, sauber, operation):
     fehler = []
     stand = {}
     dateien = r["dateien"]
-    for name in planerdateien(vorher, nachher):
+    for name in planerdateien_sammeln(vorher, nachher):
         ist = dateien.get(name)
         if ist == nachher.get(name):
             stand[name] = "new"
@@ -174,7 +174,7 @@ def pruefen(r, art, vorher, nachher, sicherung, sauber, operation):
         fehler.append(f"more than one temporary file: {', '.join(temporaere)}")
 
     erfolg = ERFOLG in r["boxen"]
-    ziel = geflushtes_ziel(sauber, operation) if art != "KILL" else None
+    ziel = geflushtes_ziel_finden(sauber, operation) if art != "KILL" else None
     if ziel and (any(map(SICHERUNG.match, dateien)) if SICHERUNG.match(ziel) else
                  stand.get(ziel) == "new" and vorher.get(ziel) != nachher.get(ziel)):
         fehler.append(f"{ziel} replaced its target after its flush failed")
@@ -202,7 +202,7 @@ def pruefen(r, art, vorher, nachher, sicherung, sauber, operation):
     return fehler, stand, erfolg
 
 
-def ende_kurz(r, erfolg):
+def ende_benennen(r, erfolg):
     if erfolg:
         return "success"
     if r["getoetet"]:
@@ -219,8 +219,8 @@ def main():
             return 2
     beginn = time.monotonic()
     with tempfile.TemporaryDirectory() as t:
-        vorher = bestand(DEMO, Path(t))
-    sauber = lauf(0, "ENOSPC")
+        vorher = bestand_aufnehmen(DEMO, Path(t))
+    sauber = lauf_ausfuehren(0, "ENOSPC")
     nachher = sauber["dateien"]
     sicherungen = [z for n, z in nachher.items() if SICHERUNG.match(n)]
     anzahl = len(sauber["protokoll"])
@@ -234,12 +234,12 @@ def main():
     gehalten = {art: 0 for art in ("ENOSPC", "EIO", "KILL")}
     for nr, (aufruf, pfad) in enumerate(sauber["protokoll"], 1):
         for art in gehalten:
-            r = lauf(nr, art)
+            r = lauf_ausfuehren(nr, art)
             fehler, stand, erfolg = pruefen(r, art, vorher, nachher, sicherungen[0],
                                             sauber["protokoll"], nr)
             neu = ",".join(sorted(n.split("/")[-1] for n, s in stand.items()
                                   if s == "new" and vorher.get(n) != nachher.get(n)))
-            zeile = f"{nr:2} {aufruf:9} {art:6} {ende_kurz(r, erfolg):42} new: {neu or '-'}"
+            zeile = f"{nr:2} {aufruf:9} {art:6} {ende_benennen(r, erfolg):42} new: {neu or '-'}"
             if fehler:
                 print(f"{zeile}\n   FAILED: {'; '.join(fehler)}")
             else:

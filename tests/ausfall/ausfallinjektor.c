@@ -68,7 +68,7 @@ __attribute__((constructor)) static void einrichten(void) {
 
 /* The absolute form of pfad as seen from verzeichnis (AT_FDCWD or a folder's
  * descriptor), into platz. */
-static const char* absolut(int verzeichnis, const char* pfad, char* platz) {
+static const char* absolutBilden(int verzeichnis, const char* pfad, char* platz) {
     if (pfad == NULL || pfad[0] == '/') {
         return pfad;
     }
@@ -87,7 +87,7 @@ static const char* absolut(int verzeichnis, const char* pfad, char* platz) {
     return platz;
 }
 
-static int imOrdner(const char* pfad) {
+static int liegtImOrdner(const char* pfad) {
     return ordnerlaenge > 0 && pfad != NULL && strncmp(pfad, ordner, ordnerlaenge) == 0 &&
            (pfad[ordnerlaenge] == '/' || pfad[ordnerlaenge] == '\0');
 }
@@ -103,7 +103,7 @@ static void merken(int fd, int ja) {
 }
 
 /* Counts one operation; true when it is the one to fail, errno then set. */
-static int ausfall(const char* aufruf, const char* pfad) {
+static int operationZaehlen(const char* aufruf, const char* pfad) {
     const long nr = __atomic_add_fetch(&zaehler, 1, __ATOMIC_SEQ_CST);
     if (protokoll >= 0) {
         char zeile[PATH_MAX + 64];
@@ -120,7 +120,7 @@ static int ausfall(const char* aufruf, const char* pfad) {
     return 1;
 }
 
-static int deskriptorAusfall(const char* aufruf, int fd) {
+static int deskriptorZaehlen(const char* aufruf, int fd) {
     if (!ueberwacht(fd)) {
         return 0;
     }
@@ -129,20 +129,20 @@ static int deskriptorAusfall(const char* aufruf, int fd) {
     snprintf(verweis, sizeof verweis, "/proc/self/fd/%d", fd);
     const ssize_t n = readlink(verweis, pfad, sizeof pfad - 1);
     pfad[n > 0 ? n : 0] = '\0';
-    return ausfall(aufruf, pfad);
+    return operationZaehlen(aufruf, pfad);
 }
 
-static int pfadAusfall(const char* aufruf, int verzeichnis, const char* pfad) {
+static int pfadZaehlen(const char* aufruf, int verzeichnis, const char* pfad) {
     char platz[PATH_MAX];
-    const char* voll = absolut(verzeichnis, pfad, platz);
-    return imOrdner(voll) && ausfall(aufruf, voll);
+    const char* voll = absolutBilden(verzeichnis, pfad, platz);
+    return liegtImOrdner(voll) && operationZaehlen(aufruf, voll);
 }
 
 /* A link or rename counts once: by its new name in the folder, else its old. */
-static int zweiPfadAusfall(const char* aufruf, int da, const char* alt, int dn, const char* neu) {
+static int zweiPfadeZaehlen(const char* aufruf, int da, const char* alt, int dn, const char* neu) {
     char platz[PATH_MAX];
-    return imOrdner(absolut(dn, neu, platz)) ? pfadAusfall(aufruf, dn, neu)
-                                             : pfadAusfall(aufruf, da, alt);
+    return liegtImOrdner(absolutBilden(dn, neu, platz)) ? pfadZaehlen(aufruf, dn, neu)
+                                                        : pfadZaehlen(aufruf, da, alt);
 }
 
 #define ECHT(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
@@ -156,9 +156,9 @@ static int schreibend(int flags) {
  * remembered when it lies in the folder. */
 static int oeffnen(const char* aufruf, int verzeichnis, const char* pfad, int flags, mode_t art) {
     char platz[PATH_MAX];
-    const char* voll = absolut(verzeichnis, pfad, platz);
-    const int imZiel = imOrdner(voll);
-    if (imZiel && schreibend(flags) && ausfall(aufruf, voll)) {
+    const char* voll = absolutBilden(verzeichnis, pfad, platz);
+    const int imZiel = liegtImOrdner(voll);
+    if (imZiel && schreibend(flags) && operationZaehlen(aufruf, voll)) {
         return -1;
     }
     const int fd = (int)syscall(SYS_openat, verzeichnis, pfad, flags, art);
@@ -166,7 +166,7 @@ static int oeffnen(const char* aufruf, int verzeichnis, const char* pfad, int fl
     return fd;
 }
 
-static mode_t modusArgument(int flags, va_list argumente) {
+static mode_t modusLesen(int flags, va_list argumente) {
     return (flags & O_CREAT) != 0 || (flags & O_TMPFILE) == O_TMPFILE ? va_arg(argumente, mode_t)
                                                                       : 0;
 }
@@ -174,7 +174,7 @@ static mode_t modusArgument(int flags, va_list argumente) {
 int open(const char* pfad, int flags, ...) {
     va_list a;
     va_start(a, flags);
-    const mode_t art = modusArgument(flags, a);
+    const mode_t art = modusLesen(flags, a);
     va_end(a);
     return oeffnen("open", AT_FDCWD, pfad, flags, art);
 }
@@ -182,7 +182,7 @@ int open(const char* pfad, int flags, ...) {
 int open64(const char* pfad, int flags, ...) {
     va_list a;
     va_start(a, flags);
-    const mode_t art = modusArgument(flags, a);
+    const mode_t art = modusLesen(flags, a);
     va_end(a);
     return oeffnen("open64", AT_FDCWD, pfad, flags, art);
 }
@@ -190,7 +190,7 @@ int open64(const char* pfad, int flags, ...) {
 int openat(int verzeichnis, const char* pfad, int flags, ...) {
     va_list a;
     va_start(a, flags);
-    const mode_t art = modusArgument(flags, a);
+    const mode_t art = modusLesen(flags, a);
     va_end(a);
     return oeffnen("openat", verzeichnis, pfad, flags, art);
 }
@@ -198,7 +198,7 @@ int openat(int verzeichnis, const char* pfad, int flags, ...) {
 int openat64(int verzeichnis, const char* pfad, int flags, ...) {
     va_list a;
     va_start(a, flags);
-    const mode_t art = modusArgument(flags, a);
+    const mode_t art = modusLesen(flags, a);
     va_end(a);
     return oeffnen("openat64", verzeichnis, pfad, flags, art);
 }
@@ -219,7 +219,7 @@ int close(int fd) {
 /* A call on a descriptor: fails when counted so, else goes to the C library. */
 #define AUF_DESKRIPTOR(typ, name, parameter, argumente)                  \
     typ name parameter {                                                 \
-        return deskriptorAusfall(#name, fd) ? -1 : ECHT(name) argumente; \
+        return deskriptorZaehlen(#name, fd) ? -1 : ECHT(name) argumente; \
     }
 
 AUF_DESKRIPTOR(ssize_t, write, (int fd, const void* b, size_t n), (fd, b, n))
@@ -238,17 +238,17 @@ AUF_DESKRIPTOR(int, ftruncate64, (int fd, off64_t l), (fd, l))
         return (pruefung) ? -1 : ECHT(name) argumente;  \
     }
 
-IM_ORDNER(mkdir, (const char* p, mode_t m), pfadAusfall("mkdir", AT_FDCWD, p), (p, m))
-IM_ORDNER(mkdirat, (int d, const char* p, mode_t m), pfadAusfall("mkdirat", d, p), (d, p, m))
-IM_ORDNER(unlink, (const char* p), pfadAusfall("unlink", AT_FDCWD, p), (p))
-IM_ORDNER(unlinkat, (int d, const char* p, int f), pfadAusfall("unlinkat", d, p), (d, p, f))
-IM_ORDNER(link, (const char* a, const char* n), zweiPfadAusfall("link", AT_FDCWD, a, AT_FDCWD, n),
+IM_ORDNER(mkdir, (const char* p, mode_t m), pfadZaehlen("mkdir", AT_FDCWD, p), (p, m))
+IM_ORDNER(mkdirat, (int d, const char* p, mode_t m), pfadZaehlen("mkdirat", d, p), (d, p, m))
+IM_ORDNER(unlink, (const char* p), pfadZaehlen("unlink", AT_FDCWD, p), (p))
+IM_ORDNER(unlinkat, (int d, const char* p, int f), pfadZaehlen("unlinkat", d, p), (d, p, f))
+IM_ORDNER(link, (const char* a, const char* n), zweiPfadeZaehlen("link", AT_FDCWD, a, AT_FDCWD, n),
           (a, n))
 IM_ORDNER(linkat, (int da, const char* a, int dn, const char* n, int f),
-          zweiPfadAusfall("linkat", da, a, dn, n), (da, a, dn, n, f))
+          zweiPfadeZaehlen("linkat", da, a, dn, n), (da, a, dn, n, f))
 IM_ORDNER(rename, (const char* a, const char* n),
-          zweiPfadAusfall("rename", AT_FDCWD, a, AT_FDCWD, n), (a, n))
+          zweiPfadeZaehlen("rename", AT_FDCWD, a, AT_FDCWD, n), (a, n))
 IM_ORDNER(renameat, (int da, const char* a, int dn, const char* n),
-          zweiPfadAusfall("renameat", da, a, dn, n), (da, a, dn, n))
+          zweiPfadeZaehlen("renameat", da, a, dn, n), (da, a, dn, n))
 IM_ORDNER(renameat2, (int da, const char* a, int dn, const char* n, unsigned int f),
-          zweiPfadAusfall("renameat2", da, a, dn, n), (da, a, dn, n, f))
+          zweiPfadeZaehlen("renameat2", da, a, dn, n), (da, a, dn, n, f))
