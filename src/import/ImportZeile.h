@@ -46,13 +46,13 @@ struct UeberleseneZeile {
 // A member that makes its struct movable only, which stays a plain struct
 // with named fields. A moved QString or vector keeps its characters and
 // elements where they are, so views into them stay valid across a move.
-struct NurVerschiebbar {
-    NurVerschiebbar() = default;
-    NurVerschiebbar(const NurVerschiebbar&) = delete;
-    NurVerschiebbar& operator=(const NurVerschiebbar&) = delete;
-    NurVerschiebbar(NurVerschiebbar&&) noexcept = default;
-    NurVerschiebbar& operator=(NurVerschiebbar&&) noexcept = default;
-    ~NurVerschiebbar() = default;
+struct Kopiersperre {
+    Kopiersperre() = default;
+    Kopiersperre(const Kopiersperre&) = delete;
+    Kopiersperre& operator=(const Kopiersperre&) = delete;
+    Kopiersperre(Kopiersperre&&) noexcept = default;
+    Kopiersperre& operator=(Kopiersperre&&) noexcept = default;
+    ~Kopiersperre() = default;
 };
 
 // What reading the import file gives: the lines that hold rows and the
@@ -75,7 +75,7 @@ struct Importdatei {
     std::vector<QString> eigene;
     std::vector<Umbruch> umbrueche{};  // in row order; nearly always none
     std::vector<UeberleseneZeile> ueberlesen{};
-    NurVerschiebbar nurVerschiebbar{};
+    Kopiersperre kopiersperre{};
 };
 static_assert(!std::is_copy_constructible_v<Importdatei> &&
               std::is_nothrow_move_constructible_v<Importdatei>);

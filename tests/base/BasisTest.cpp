@@ -249,10 +249,10 @@ TEST(DateikanalTest, DiskFillingPartWayIsDiskFullAndTheTargetStays) {
     if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", klein}) != 0) {
         GTEST_SKIP() << "mounting a small file system needs root";
     }
-    struct Aushaengen {
+    struct Einhaengung {
         QString ordner;
-        ~Aushaengen() { QProcess::execute("umount", {ordner}); }
-    } aushaengen{klein};
+        ~Einhaengung() { QProcess::execute("umount", {ordner}); }
+    } einhaengung{klein};
 #else
     const QString klein = qEnvironmentVariable("MI_KLEINER_ORDNER");
     if (klein.isEmpty()) {

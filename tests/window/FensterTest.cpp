@@ -15,14 +15,15 @@ namespace {
 using test::Umgebung;
 using test::zustandPruefen;
 
-struct Geladen {
-    explicit Geladen(Sprache s = Sprache::EN) : u(s), fenster(fensterOeffnen(u.dienste, {}, {})) {}
+struct GeladenesFenster {
+    explicit GeladenesFenster(Sprache s = Sprache::EN)
+        : u(s), fenster(fensterOeffnen(u.dienste, {}, {})) {}
     Umgebung u;
     std::unique_ptr<frmMitarbeiterImport> fenster;
 };
 
 TEST(Fenster, OpensInStateOneAndTheCloseBoxEndsIt) {
-    Geladen g;
+    GeladenesFenster g;
     frmMitarbeiterImport& f = *g.fenster;
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Import Employee Data"));
     zustandPruefen(f, Zustand::Datenordner);
@@ -98,7 +99,7 @@ class Sprachen : public ::testing::TestWithParam<Sprache> {};
 // and French texts overflow); the French window is wider by its texts' margin,
 // the frames' right edges within the window.
 TEST_P(Sprachen, EveryTextFitsItsControl) {
-    Geladen g(GetParam());
+    GeladenesFenster g(GetParam());
     frmMitarbeiterImport& f = *g.fenster;
     for (const Schritt s : AlleSchritte) {
         const QGroupBox* rahmen = f.fraRahmen(s);
@@ -118,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(Alle, Sprachen, ::testing::Values(Sprache::DE, Sprache:
                          sprachnameBilden);
 
 TEST(Fenster, TabOrderAndAccessibleNames) {
-    Geladen g;
+    GeladenesFenster g;
     for (const QWidget* w : g.fenster->findChildren<QWidget*>()) {
         if (w->isVisibleTo(g.fenster.get())) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
@@ -153,7 +154,7 @@ int randpixelZaehlen(const QPixmap& bild) {
 // "fenster_zwei_bildschirme" on a screen at 100 % beside one at 200 %, where
 // the window moves from the one to the other and draws its pictures anew.
 TEST(Hochaufloesend, StatePicturesAreDrawnForTheScreensPixels) {
-    Geladen g;
+    GeladenesFenster g;
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
         EXPECT_EQ(g.fenster->devicePixelRatioF(),
                   qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
