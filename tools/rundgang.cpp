@@ -447,32 +447,32 @@ int main(int argc, char* argv[]) {
     const auto zustand = [&] {
         return mi::nummerLesen(fenster->assistent().zustaende().zustand());
     };
-    const auto stand = [&](mi::Zustand ziel) {
+    const auto standPruefen = [&](mi::Zustand ziel) {
         QCoreApplication::processEvents();
         befund.vergleichen(QStringLiteral("state"), zustand(), mi::nummerLesen(ziel));
         dialoge.bildSpeichern(fenster.get(),
                               QStringLiteral("zustand%1.png").arg(mi::nummerLesen(ziel)));
     };
-    const auto klick = [&](mi::Knopf knopf) {
+    const auto klicken = [&](mi::Knopf knopf) {
         befund.pruefen(fenster->cmdAuswahl(knopf)->isEnabled(),
                        QStringLiteral("button %1 is disabled").arg(mi::nummerLesen(knopf)));
         fenster->cmdAuswahl(knopf)->click();
     };
 
     if (fundort == Fundort::Keiner) {
-        stand(mi::Zustand::Datenordner);
+        standPruefen(mi::Zustand::Datenordner);
         dialoge.ordner = QDir::toNativeSeparators(daten);
-        klick(mi::Knopf::Datenordner);
+        klicken(mi::Knopf::Datenordner);
     } else {
         befund.vergleichen(QStringLiteral("installation found"), gefunden.Installationspfad,
                            mi::trennerAnhaengen(QDir::toNativeSeparators(installation)));
         befund.vergleichen(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
                            mi::trennerAnhaengen(QDir::toNativeSeparators(daten)));
     }
-    stand(mi::Zustand::Importdatei);
+    standPruefen(mi::Zustand::Importdatei);
     dialoge.datei = QDir::toNativeSeparators(importdatei);
-    klick(mi::Knopf::Importdatei);
-    stand(mi::Zustand::Pruefen);
+    klicken(mi::Knopf::Importdatei);
+    standPruefen(mi::Zustand::Pruefen);
 
     // A workbook saved under the name of a CSV file is refused before any row.
     const auto pruefenMit = [&](const QByteArray& inhalt, mi::Symbol symbol, mi::Antwort antwort,
@@ -480,7 +480,7 @@ int main(int argc, char* argv[]) {
         befund.pruefen(schreiben(importdatei, inhalt),
                        QStringLiteral("cannot write the import file"));
         dialoge.boxErwarten({symbol, antwort, {}, {}});
-        klick(mi::Knopf::Pruefen);
+        klicken(mi::Knopf::Pruefen);
         befund.vergleichen(QStringLiteral("message of the check"), dialoge.letzterText(), text);
         befund.vergleichen(QStringLiteral("state after the check"), zustand(),
                            mi::nummerLesen(mi::Zustand::Pruefen));
@@ -500,7 +500,7 @@ int main(int argc, char* argv[]) {
     dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK,
                          QStringLiteral("zusammenfassung.png"),
                          QString::fromUtf8(soll.fehlerliste)});
-    klick(mi::Knopf::Pruefen);
+    klicken(mi::Knopf::Pruefen);
     befund.vergleichen(QStringLiteral("state after a fault"), zustand(),
                        mi::nummerLesen(mi::Zustand::Pruefen));
 
@@ -508,16 +508,16 @@ int main(int argc, char* argv[]) {
     befund.pruefen(dateiErsetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
                    QStringLiteral("cannot mend the import file"));
     dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klick(mi::Knopf::Pruefen);
+    klicken(mi::Knopf::Pruefen);
     befund.vergleichen(QStringLiteral("message after the check"), dialoge.letzterText(),
                        QString::fromUtf8(soll.fehlerfrei));
-    stand(mi::Zustand::Importieren);
+    standPruefen(mi::Zustand::Importieren);
 
     // Overwriting the demo's employees is asked first.
     dialoge.boxErwarten({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
     dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klick(mi::Knopf::Importieren);
-    stand(mi::Zustand::Fertig);
+    klicken(mi::Knopf::Importieren);
+    standPruefen(mi::Zustand::Fertig);
     befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
 
     const mi::Mitarbeiterliste liste =
@@ -527,7 +527,7 @@ int main(int argc, char* argv[]) {
                     [](const mi::Mitarbeiter& m) { return m.Benutzerkennung == u"dnovak"; }),
         QStringLiteral("the employee file does not hold the imported list"));
 
-    klick(mi::Knopf::Schliessen);
+    klicken(mi::Knopf::Schliessen);
     befund.pruefen(fenster->assistent().beendet() && !fenster->isVisible(),
                    QStringLiteral("Close did not end the program"));
 

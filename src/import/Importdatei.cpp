@@ -499,7 +499,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     datei.text = importtextDekodieren(bytes);
     const QString& text = datei.text;
 
-    const auto leer = [&] {
+    const auto leerMelden = [&] {
         Meldung(dienste, ueberleseneErwaehnen(t, datei, t.importdateiLeer.arg(pfad)),
                 ueberleseneAuflisten(t, datei, {}));
         return std::nullopt;
@@ -508,7 +508,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     // it comes from the first line, whatever it holds.
     Zeilenzerleger zeilen(text);
     if (zeilen.ende()) {
-        return leer();
+        return leerMelden();
     }
     const QStringView erste = zeilen.abtrennen();
     qsizetype anfang = 0;
@@ -527,7 +527,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
 
     Satzzerleger saetze(text, datei.Importtrennzeichen, anfang, ersteZeile);
     if (saetze.ende()) {
-        return leer();
+        return leerMelden();
     }
     Zaehler16 zeilenzahl;
     const Importsatz erster = saetze.abtrennen();
@@ -540,7 +540,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
         zeileUebernehmen(datei, zeilenzahl, saetze.abtrennen());
     }
     if (zeilenzahl.wert() == 0) {
-        return leer();
+        return leerMelden();
     }
     return datei;
 } catch (...) {

@@ -279,7 +279,7 @@ struct Feldzeichen {
 
 Feldzeichen feldzeichenSammeln(QStringView feld, QChar sep) {
     Feldzeichen z;
-    const auto dazu = [](QStringList& liste, const QString& zeichen) {
+    const auto aufnehmen = [](QStringList& liste, const QString& zeichen) {
         if (!liste.contains(zeichen)) {
             liste.append(zeichen);
         }
@@ -290,7 +290,7 @@ Feldzeichen feldzeichenSammeln(QStringView feld, QChar sep) {
             continue;
         }
         if ((c.unicode() < 0x20 && c != sep) || c.unicode() == 0x7F) {
-            dazu(z.steuer, zeichencodeBilden(c.unicode()));
+            aufnehmen(z.steuer, zeichencodeBilden(c.unicode()));
             continue;
         }
         if (istPlanerzeichen(c)) {
@@ -299,8 +299,8 @@ Feldzeichen feldzeichenSammeln(QStringView feld, QChar sep) {
         const bool paar =
             c.isHighSurrogate() && i + 1 < feld.size() && feld[i + 1].isLowSurrogate();
         const char32_t code = paar ? QChar::surrogateToUcs4(c, feld[i + 1]) : c.unicode();
-        dazu(z.fremd, QChar::isPrint(code) ? feld.sliced(i, paar ? 2 : 1).toString()
-                                           : zeichencodeBilden(code));
+        aufnehmen(z.fremd, QChar::isPrint(code) ? feld.sliced(i, paar ? 2 : 1).toString()
+                                                : zeichencodeBilden(code));
         i += paar ? 1 : 0;
     }
     return z;
