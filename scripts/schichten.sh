@@ -2,8 +2,9 @@
 # Checks the shape of src/: every #include "room/..." of a file in src/<room>/
 # follows an arrow of src/raeume.txt, every arrow there points to a room listed
 # above its own, so the rooms form layers without a cycle, and no identifier is
-# spelled outside ASCII (texts and comments may be). Prints each breach; fails
-# on any.
+# spelled outside ASCII (texts and comments may be), and every source file of
+# src/ and tests/ is named in the CMakeLists.txt of its tree, which lists them
+# by hand rather than by pattern. Prints each breach; fails on any.
 #
 #   scripts/schichten.sh
 set -euo pipefail
@@ -46,10 +47,19 @@ for datei in sorted(pathlib.Path("src").rglob("*")):
         if any(ord(c) > 127 for c in zeile):
             verstoesse.append(f"{datei}:{nr}: a name outside ASCII: {zeile.strip()}")
 
+# A file left out of its list would be neither built nor tested, silently.
+for baum, endungen in (("src", (".h", ".cpp")), ("tests", (".cpp",))):
+    liste = pathlib.Path(baum, "CMakeLists.txt").read_text()
+    for datei in sorted(pathlib.Path(baum).rglob("*")):
+        name = datei.relative_to(baum).as_posix()
+        if datei.suffix in endungen and not re.search(
+                rf"(^|[\s(]){re.escape(name)}([\s)]|$)", liste, re.M):
+            verstoesse.append(f"{datei}: not named in {baum}/CMakeLists.txt")
+
 for v in verstoesse:
     print(v)
 if verstoesse:
     sys.exit(1)
 print(f"src/: {len(erlaubt)} rooms in layers, every include follows src/raeume.txt, "
-      "every name is ASCII")
+      "every name is ASCII, every source file is named in its CMakeLists.txt")
 PY
