@@ -1,11 +1,8 @@
 #include "Planer.h"
-#include "datastore/Windows1252.h"
 #include "import/Importpruefung.h"
 #include "messages/Meldungen.h"
 
 #include <gtest/gtest.h>
-#include <QSet>
-#include <random>
 #include <string_view>
 
 namespace mi {
@@ -351,50 +348,6 @@ INSTANTIATE_TEST_SUITE_P(Tabelle, UeberleseneZeilenTest, ::testing::Values(
         "Le fichier d'import %1 est vide\r\r2 lignes sans le séparateur « ; » ont été ignorées.",
         "Ligne 2 ignorée : x\rLigne 3 ignorée : A\u241A" + QString(38, u'b') + "\u2026", false}));
 // clang-format on
-
-// Short names drawn from every character the planner holds, in either case,
-// so that they meet often: a row is reported exactly when its name, in lower
-// case, came before.
-TEST(ImportdateiCheckenTest, DuplicatesAreTheNamesEqualInLowerCase) {
-    QByteArray bytes;
-    for (int b = 0x20; b <= 0xFF; ++b) {
-        bytes += static_cast<char>(b);
-    }
-    QString zeichen = cp1252Dekodieren(bytes);
-    // DEL is a control character, a fault of its own.
-    for (const QChar trenner : QStringView(u";,:|\"\x7F")) {
-        zeichen.remove(trenner);
-    }
-    std::mt19937 zufall(11);
-    for (int runde = 0; runde < 3; ++runde) {
-        Pruefstand p;
-        p.u.dialoge.immerAntworten(Antwort::Ja);
-        QByteArray csv;
-        QSet<QString> gesehen;
-        QStringList erwartet;
-        for (int zeile = 1; zeile <= 2000; ++zeile) {
-            QString kennung;
-            for (unsigned n = 1 + zufall() % 3; n > 0; --n) {
-                const QChar c = zeichen.at(static_cast<qsizetype>(zufall() % zeichen.size()));
-                kennung += zufall() % 2 == 0 ? c : c.toUpper();
-            }
-            kennung = cp1252Dekodieren(cp1252Kodieren(kennung));  // as the planner holds it
-            const QString name = QStringLiteral("n%1").arg(zeile);
-            csv += (name + u';' + kennung + QStringLiteral("\r\n")).toUtf8();
-            if (gesehen.contains(kennung.toLower())) {
-                erwartet.append(
-                    QStringLiteral("Error in row %1, %2\r\rName/Windows User Name %3 exists twice")
-                        .arg(zeile)
-                        .arg(name, kennung) +
-                    Fortsetzen);
-            }
-            gesehen.insert(kennung.toLower());
-        }
-        p.pruefen(csv);
-        EXPECT_EQ(p.u.dialoge.boxtexte(),
-                  erwartet + QStringList{p.dienste.texte.pruefungMitFehlern});
-    }
-}
 
 }  // namespace
 }  // namespace mi

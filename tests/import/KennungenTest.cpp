@@ -1,4 +1,5 @@
 #include "QtDruck.h"
+#include "datastore/Windows1252.h"
 #include "import/Kennungen.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,8 @@ TEST(KennungenTest, NamesMeetExactlyWhenEqualInLowerCase) {
 // Forty names, ASCII and not, that share the last slot of every table up to
 // 4,096 slots, so that their search runs past the table's end; then a
 // thousand more, into a table made for one that grows past half full again
-// and again; then all of them once more in upper case. Each meets exactly the
+// and again, and every character the planner holds, alone and between two
+// letters; then all of them once more in upper case. Each meets exactly the
 // names equal in lower case that went in before it.
 TEST(KennungenTest, CollidingNamesAndATableThatGrows) {
     QStringList namen;
@@ -54,6 +56,10 @@ TEST(KennungenTest, CollidingNamesAndATableThatGrows) {
     }
     for (int i = 0; i < 1000; ++i) {
         namen.append(QStringLiteral(u"Name %1 \u00e9").arg(i).left(5 + i % 9));
+    }
+    for (int b = 0x20; b <= 0xFF; ++b) {
+        const QString zeichen = cp1252Dekodieren(QByteArray(1, static_cast<char>(b)));
+        namen << zeichen << u'a' + zeichen + u'B';
     }
     for (const QString& name : QStringList(namen)) {
         namen.append(name.toUpper());
