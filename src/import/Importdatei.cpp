@@ -278,6 +278,29 @@ Importsatz Satzzerleger::abtrennen() {
     return satz;
 }
 
+// The next quote on the field's line that opens a field; -1 when none.
+qsizetype Satzzerleger::feldzitatFinden(qsizetype feld, qsizetype zeile) const {
+    for (qsizetype quote = feld;; ++quote) {
+        quote = einesVonZweiFinden(text_.first(zeile), quote, u'"', u'"');
+        if (quote < 0 || quote == feld || text_[quote - 1] == sep_) {
+            return quote;
+        }
+    }
+}
+
+// The quote that closes the one at `quote`, over line ends too: the first
+// that is not doubled; -1 when none.
+qsizetype Satzzerleger::schlusszitatFinden(qsizetype quote) const {
+    const qsizetype n = text_.size();
+    for (qsizetype i = quote + 1;;) {
+        const qsizetype zu = einesVonZweiFinden(text_, i, u'"', u'"');
+        if (zu < 0 || zu + 1 >= n || text_[zu + 1] != u'"') {
+            return zu;
+        }
+        i = zu + 2;
+    }
+}
+
 // The end of a record holding a quote: its fields as Feldzerleger splits them,
 // each quoted one to its closing quote.
 qsizetype Satzzerleger::zitatendeFinden(qsizetype von, Importsatz& satz) const {
@@ -285,53 +308,35 @@ qsizetype Satzzerleger::zitatendeFinden(qsizetype von, Importsatz& satz) const {
     qsizetype feld = von;  // where the field starts
     qsizetype zeile = zeilenendeFinden(von);
     for (;;) {
-        // The next quote on the field's line that starts a field.
-        qsizetype quote = feld;
-        for (;;) {
-            quote = einesVonZweiFinden(text_.first(zeile), quote, u'"', u'"');
-            if (quote < 0) {
+        const qsizetype quote = feldzitatFinden(feld, zeile);
+        if (quote < 0) {
+            return zeile;
+        }
+        const qsizetype zu = schlusszitatFinden(quote);
+        if (zu < 0) {
+            satz.offen = true;
+            return n;
+        }
+        const qsizetype danach = zu + 1;
+        const QChar folgt = danach < n ? text_[danach] : QChar(u'\n');
+        if (folgt != sep_ && folgt != u'\r' && folgt != u'\n') {
+            // Not quoted as spreadsheets quote: the field ends at the next
+            // separator of its line.
+            const qsizetype trenner = einesVonZweiFinden(text_.first(zeile), quote + 1, sep_, sep_);
+            if (trenner < 0) {
                 return zeile;
             }
-            if (quote == feld || text_[quote - 1] == sep_) {
-                break;
-            }
-            ++quote;
+            feld = trenner + 1;
+            continue;
         }
-        // Its closing quote, over line ends too.
-        qsizetype i = quote + 1;
-        for (;;) {
-            const qsizetype zu = einesVonZweiFinden(text_, i, u'"', u'"');
-            if (zu < 0) {
-                satz.offen = true;
-                return n;
-            }
-            const qsizetype danach = zu + 1;
-            const QChar folgt = danach < n ? text_[danach] : QChar(u'\n');
-            if (folgt == u'"') {
-                i = danach + 1;  // a doubled quote
-                continue;
-            }
-            if (folgt != sep_ && folgt != u'\r' && folgt != u'\n') {
-                // Not quoted as spreadsheets quote: the field ends at the next
-                // separator of its line.
-                const qsizetype trenner =
-                    einesVonZweiFinden(text_.first(zeile), quote + 1, sep_, sep_);
-                if (trenner < 0) {
-                    return zeile;
-                }
-                feld = trenner + 1;
-                break;
-            }
-            const bool umbrochen = zu > zeile;
-            satz.umbrochen = satz.umbrochen || umbrochen;
-            if (folgt != sep_) {
-                return danach;
-            }
-            feld = danach + 1;
-            if (umbrochen) {
-                zeile = zeilenendeFinden(feld);
-            }
-            break;
+        const bool umbrochen = zu > zeile;
+        satz.umbrochen = satz.umbrochen || umbrochen;
+        if (folgt != sep_) {
+            return danach;
+        }
+        feld = danach + 1;
+        if (umbrochen) {
+            zeile = zeilenendeFinden(feld);
         }
     }
 }
@@ -485,50 +490,33 @@ std::optional<QChar> Trennzeichen(const QString& zeile) {
     return gewaehlt;
 }
 
-std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) try {
-    const Texte& t = dienste.texte;
-    Importdatei datei;
-    Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
-    const QByteArray bytes = dienste.kanal.restLesen();
-    Datei_schliessen(dienste);
-    const QString pfad = Pfad_zitieren(t, Importdateipfad);
-    if (istKeineTextdatei(bytes)) {
-        Meldung(dienste, t.keineTextdatei.arg(pfad));
-        return std::nullopt;
-    }
-    datei.text = importtextDekodieren(bytes);
-    const QString& text = datei.text;
+namespace {
 
-    const auto leerMelden = [&] {
-        Meldung(dienste, ueberleseneErwaehnen(t, datei, t.importdateiLeer.arg(pfad)),
-                ueberleseneAuflisten(t, datei, {}));
-        return std::nullopt;
-    };
-    // The separator must be known before the records can be read:
-    // it comes from the first line, whatever it holds.
+// Where the records start and what separates their fields.
+struct Satzanfang {
+    QChar trennzeichen;
+    qsizetype position;
+    qsizetype zeile;
+};
+
+// The separator must be known before the records can be read: it comes from
+// the first line, whatever it holds. Nothing when that line has none.
+std::optional<Satzanfang> satzanfangFinden(QStringView text) {
     Zeilenzerleger zeilen(text);
-    if (zeilen.ende()) {
-        return leerMelden();
-    }
     const QStringView erste = zeilen.abtrennen();
-    qsizetype anfang = 0;
-    qsizetype ersteZeile = 1;
     if (const auto sep = trennzeichenzeileLesen(erste)) {
         // Without this the line would be read as an employee named "sep=".
-        datei.Importtrennzeichen = *sep;
-        anfang = zeilen.position();
-        ersteZeile = 2;
-    } else if (const auto gefunden = Trennzeichen(erste.toString())) {
-        datei.Importtrennzeichen = *gefunden;
-    } else {
-        Meldung(dienste, t.keinTrennzeichen.arg(pfad));
-        return std::nullopt;
+        return Satzanfang{*sep, zeilen.position(), 2};
     }
+    if (const auto gefunden = Trennzeichen(erste.toString())) {
+        return Satzanfang{*gefunden, 0, 1};
+    }
+    return std::nullopt;
+}
 
-    Satzzerleger saetze(text, datei.Importtrennzeichen, anfang, ersteZeile);
-    if (saetze.ende()) {
-        return leerMelden();
-    }
+// Every record into the table, a header passed over; false when not one row
+// was taken.
+bool saetzeUebernehmen(Importdatei& datei, const Texte& t, Satzzerleger& saetze) {
     Zaehler16 zeilenzahl;
     const Importsatz erster = saetze.abtrennen();
     if (istKopfzeile(erster.text)) {
@@ -539,8 +527,43 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     while (!saetze.ende()) {
         zeileUebernehmen(datei, zeilenzahl, saetze.abtrennen());
     }
-    if (zeilenzahl.wert() == 0) {
-        return leerMelden();
+    return zeilenzahl.wert() != 0;
+}
+
+// An empty file is one without a row: the lines passed over are named too.
+std::nullopt_t leerMelden(Dienste& dienste, const Importdatei& datei, const QString& pfad) {
+    const Texte& t = dienste.texte;
+    Meldung(dienste, ueberleseneErwaehnen(t, datei, t.importdateiLeer.arg(pfad)),
+            ueberleseneAuflisten(t, datei, {}));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Importdateipfad) try {
+    const Texte& t = dienste.texte;
+    Datei_oeffnen(dienste, Importdateipfad, Kanalmodus::Input);
+    const QByteArray bytes = dienste.kanal.restLesen();
+    Datei_schliessen(dienste);
+    const QString pfad = Pfad_zitieren(t, Importdateipfad);
+    if (istKeineTextdatei(bytes)) {
+        Meldung(dienste, t.keineTextdatei.arg(pfad));
+        return std::nullopt;
+    }
+    Importdatei datei;
+    datei.text = importtextDekodieren(bytes);
+    if (Zeilenzerleger(datei.text).ende()) {
+        return leerMelden(dienste, datei, pfad);
+    }
+    const auto anfang = satzanfangFinden(datei.text);
+    if (!anfang) {
+        Meldung(dienste, t.keinTrennzeichen.arg(pfad));
+        return std::nullopt;
+    }
+    datei.Importtrennzeichen = anfang->trennzeichen;
+    Satzzerleger saetze(datei.text, anfang->trennzeichen, anfang->position, anfang->zeile);
+    if (saetze.ende() || !saetzeUebernehmen(datei, t, saetze)) {
+        return leerMelden(dienste, datei, pfad);
     }
     return datei;
 } catch (...) {

@@ -54,6 +54,8 @@ class Satzzerleger {
 
   private:
     qsizetype zitatendeFinden(qsizetype von, Importsatz& satz) const;
+    qsizetype feldzitatFinden(qsizetype feld, qsizetype zeile) const;
+    qsizetype schlusszitatFinden(qsizetype quote) const;
     qsizetype zeilenendeFinden(qsizetype ab) const;
     static qsizetype zeilenZaehlen(QStringView text);
 
