@@ -54,6 +54,7 @@
 #include <cstdio>
 #include <deque>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -316,6 +317,46 @@ bool ordnerKopieren(const QString& von, const QString& nach) {
 
 enum class Fundort { Keiner, ProgramFiles, Public };
 
+enum class Betriebsart { Rundgang, Import };
+
+// What the command line asks for: the walk with where the copy is found and
+// where its pictures go, or an import with its two paths.
+struct Befehlszeile {
+    Betriebsart betriebsart = Betriebsart::Rundgang;
+    Fundort fundort = Fundort::Keiner;
+    QString bilderordner;
+    QString daten;
+    QString datei;
+};
+
+// Empty when the arguments make no sense; a later argument wins over an
+// earlier one.
+std::optional<Befehlszeile> befehlszeileLesen(int argc, char* argv[]) {
+    Befehlszeile befehlszeile;
+    if (argc == 4 && argv[1] == QLatin1String("--import")) {
+        befehlszeile.betriebsart = Betriebsart::Import;
+        befehlszeile.daten = QString::fromLocal8Bit(argv[2]);
+        befehlszeile.datei = QString::fromLocal8Bit(argv[3]);
+        return befehlszeile;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (argument != QLatin1String("--found-through")) {
+            // Absolute, since the import changes the working folder.
+            befehlszeile.bilderordner = QDir(argument).absolutePath();
+        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("ProgramFiles")) {
+            befehlszeile.fundort = Fundort::ProgramFiles;
+            ++i;
+        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("PUBLIC")) {
+            befehlszeile.fundort = Fundort::Public;
+            ++i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return befehlszeile;
+}
+
 // The settings file the planner's set-up leaves, in its plain form.
 bool einstellungenSchreiben(const QString& installation, const QString& daten) {
     QFile datei(QDir(installation).filePath(QStringLiteral("Velmont.dat")));
@@ -359,188 +400,267 @@ void fensterPruefen(Befund& b, mi::frmMitarbeiterImport& f, const Sprachbild& so
     }
 }
 
-}  // namespace
+QString beispielpfadBilden(const QString& name) {
+    return QStringLiteral(MI_BEISPIELE "/") + name;
+}
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    const mi::Sprache sprache = *mi::spracheErkennen(QStringLiteral(MI_SPRACHE));
-    if (argc == 4 && argv[1] == QLatin1String("--import")) {
-        QTranslator qtTexte;
-        mi::qtTexteLaden(qtTexte, sprache);
-        return importieren(sprache, QString::fromLocal8Bit(argv[2]),
-                           QString::fromLocal8Bit(argv[3]));
+// Where the copy of the demo planner lies: a folder tree as on a planner's PC.
+struct Demokopie {
+    QString daten;
+    QString basis;
+    QString oeffentlich;
+    QString installation;
+    QString importdatei;
+};
+
+// The copy, so that the built demo itself stays as it is; with a settings
+// file where the program is to find the copy on its own.
+std::optional<Demokopie> demoKopieren(const QTemporaryDir& wurzel, Fundort fundort) {
+    const QDir ort(wurzel.path());
+    Demokopie kopie;
+    kopie.daten = ort.filePath(QStringLiteral("Documents/VelmoraData"));
+    kopie.basis = ort.filePath(QStringLiteral("Program Files"));
+    kopie.oeffentlich = ort.filePath(QStringLiteral("Public"));
+    kopie.installation =
+        fundort == Fundort::Public
+            ? kopie.oeffentlich +
+                  QStringLiteral("/AppData/Local/VirtualStore/Program Files/Velmora")
+            : kopie.basis + QStringLiteral("/Velmora");
+    kopie.importdatei = ort.filePath(QStringLiteral("Mitarbeiter.csv"));
+    if (!wurzel.isValid() || !ordnerKopieren(QStringLiteral(MI_DEMO_DATEN), kopie.daten) ||
+        !QDir().mkpath(kopie.installation) ||
+        (fundort != Fundort::Keiner && !einstellungenSchreiben(kopie.installation, kopie.daten)) ||
+        !QFile::copy(beispielpfadBilden(QStringLiteral("Mitarbeiterliste_fehlerhaft.csv")),
+                     kopie.importdatei)) {
+        return std::nullopt;
     }
-    Fundort fundort = Fundort::Keiner;
-    QString bilderordner;
-    for (int i = 1; i < argc; ++i) {
-        const QString argument = QString::fromLocal8Bit(argv[i]);
-        if (argument != QLatin1String("--found-through")) {
-            // Absolute, since the import changes the working folder.
-            bilderordner = QDir(argument).absolutePath();
-        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("ProgramFiles")) {
-            fundort = Fundort::ProgramFiles;
-            ++i;
-        } else if (i + 1 < argc && argv[i + 1] == QLatin1String("PUBLIC")) {
-            fundort = Fundort::Public;
-            ++i;
+    return kopie;
+}
+
+// The program looks for its installation through these, as on Windows.
+void umgebungsvariablenSetzen(const Demokopie& kopie, Fundort fundort) {
+    qputenv("ProgramFiles", QDir::toNativeSeparators(kopie.basis).toLocal8Bit());
+    qputenv("PUBLIC", fundort == Fundort::Public
+                          ? QDir::toNativeSeparators(kopie.oeffentlich).toLocal8Bit()
+                          : QByteArray());
+    qputenv("USERNAME", "demo");
+}
+
+// The window as the program opens it, walked through its steps one stretch
+// at a time; every check that fails is noted, and the walk goes on, so that
+// one run tells all that went wrong.
+class Rundgang {
+  public:
+    Rundgang(mi::Sprache sprache, const Befehlszeile& befehlszeile, Demokopie kopie)
+        : soll_(sprachbildWaehlen(sprache)),
+          fundort_(befehlszeile.fundort),
+          kopie_(std::move(kopie)),
+          dialoge_(befund_, befehlszeile.bilderordner, QString::fromUtf8(soll_.jaAlle)),
+          dienste_(sprache, plattform_, dialoge_) {}
+
+    // False when the program ended before its window was up.
+    bool starten() {
+        const auto ende =
+            mi::Main(dienste_, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
+                gefunden_ = start;
+                gelesen_ = ordner;
+                fenster_ = mi::fensterOeffnen(dienste_, start, ordner);
+            });
+        return !ende && fenster_ && !fenster_->assistent().beendet();
+    }
+
+    // From the window as it opens to step 3, choosing the folder only where
+    // no settings file names it.
+    void auswahlschritteAusfuehren() {
+        fensterPruefen(befund_, *fenster_, soll_);
+        if (fundort_ == Fundort::Keiner) {
+            standPruefen(mi::Zustand::Datenordner);
+            dialoge_.ordner = QDir::toNativeSeparators(kopie_.daten);
+            klicken(mi::Knopf::Datenordner);
         } else {
-            std::fprintf(stderr,
-                         "usage: rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]\n"
-                         "       rundgang --import <data-folder> <import-file>\n");
-            return 2;
+            befund_.vergleichen(
+                QStringLiteral("installation found"), gefunden_.Installationspfad,
+                mi::trennerAnhaengen(QDir::toNativeSeparators(kopie_.installation)));
+            befund_.vergleichen(QStringLiteral("data folder from the settings"), gelesen_.Datenpfad,
+                                mi::trennerAnhaengen(QDir::toNativeSeparators(kopie_.daten)));
         }
+        standPruefen(mi::Zustand::Importdatei);
+        dialoge_.datei = QDir::toNativeSeparators(kopie_.importdatei);
+        klicken(mi::Knopf::Importdatei);
+        standPruefen(mi::Zustand::Pruefen);
     }
-    if (!bilderordner.isEmpty() && !QDir().mkpath(bilderordner)) {
-        std::fprintf(stderr, "rundgang: cannot create %s\n", qPrintable(bilderordner));
+
+    void abgelehnteDateienPruefen() {
+        // A workbook saved under the name of a CSV file is refused before any row.
+        dateiinhaltPruefen(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung,
+                           mi::Antwort::OK,
+                           QString::fromUtf8(soll_.keineTextdatei)
+                               .arg(QDir::toNativeSeparators(kopie_.importdatei)));
+        // Letters the planner cannot store: a row question, answered No.
+        dateiinhaltPruefen(QByteArray("Dvo\xC5\x99\xC3\xA1k \xC5\x81ukasz;lukasz\r\n"),
+                           mi::Symbol::Frage, mi::Antwort::Nein,
+                           QString::fromUtf8(soll_.fremdeZeichen));
+        befund_.pruefen(
+            dateiErsetzen(kopie_.importdatei,
+                          beispielpfadBilden(QStringLiteral("Mitarbeiterliste_fehlerhaft.csv"))),
+            QStringLiteral("cannot restore the import file"));
+    }
+
+    // Row faults: Yes to All at the first goes through to the summary, which
+    // lists them all, and the step stays open.
+    void zeilenfehlerPruefen() {
+        dialoge_.boxErwarten(
+            {mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
+        dialoge_.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK,
+                              QStringLiteral("zusammenfassung.png"),
+                              QString::fromUtf8(soll_.fehlerliste)});
+        klicken(mi::Knopf::Pruefen);
+        befund_.vergleichen(QStringLiteral("state after a fault"), zustandsnummer(),
+                            mi::nummerLesen(mi::Zustand::Pruefen));
+    }
+
+    // The user mends the file and checks again.
+    void berichtigteDateiPruefen() {
+        befund_.pruefen(dateiErsetzen(kopie_.importdatei,
+                                      beispielpfadBilden(QStringLiteral("Mitarbeiterliste.csv"))),
+                        QStringLiteral("cannot mend the import file"));
+        dialoge_.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
+        klicken(mi::Knopf::Pruefen);
+        befund_.vergleichen(QStringLiteral("message after the check"), dialoge_.letzterText(),
+                            QString::fromUtf8(soll_.fehlerfrei));
+        standPruefen(mi::Zustand::Importieren);
+    }
+
+    // Overwriting the demo's employees is asked first; what counts is the
+    // employee file on disk afterwards.
+    void importAusfuehren() {
+        dialoge_.boxErwarten({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
+        dialoge_.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
+        klicken(mi::Knopf::Importieren);
+        standPruefen(mi::Zustand::Fertig);
+        befund_.pruefen(dialoge_.alleGezeigt(), QStringLiteral("an expected box was never shown"));
+
+        const mi::Mitarbeiterliste liste =
+            mi::Mitarbeiterdaten_lesen(dienste_, fenster_->assistent().sitzung().ordner.Datenpfad);
+        befund_.pruefen(
+            std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
+                        [](const mi::Mitarbeiter& m) { return m.Benutzerkennung == u"dnovak"; }),
+            QStringLiteral("the employee file does not hold the imported list"));
+    }
+
+    void fensterSchliessen() {
+        klicken(mi::Knopf::Schliessen);
+        befund_.pruefen(fenster_->assistent().beendet() && !fenster_->isVisible(),
+                        QStringLiteral("Close did not end the program"));
+    }
+
+    // The exit status: 1 with every failed check on stderr, else 0.
+    int befundMelden() const {
+        for (const QString& fehler : befund_.fehler()) {
+            std::fprintf(stderr, "rundgang (%s): %s\n", MI_SPRACHE, fehler.toUtf8().constData());
+        }
+        if (!befund_.fehler().isEmpty()) {
+            return 1;
+        }
+        if (fundort_ != Fundort::Keiner) {
+            std::printf("rundgang (%s): planner found in %s\n", MI_SPRACHE,
+                        qPrintable(gefunden_.Installationspfad));
+        }
+        std::printf("rundgang (%s): all four steps done, every check held\n", MI_SPRACHE);
+        return 0;
+    }
+
+  private:
+    int zustandsnummer() const {
+        return mi::nummerLesen(fenster_->assistent().zustaende().zustand());
+    }
+
+    void standPruefen(mi::Zustand ziel) {
+        QCoreApplication::processEvents();
+        befund_.vergleichen(QStringLiteral("state"), zustandsnummer(), mi::nummerLesen(ziel));
+        dialoge_.bildSpeichern(fenster_.get(),
+                               QStringLiteral("zustand%1.png").arg(mi::nummerLesen(ziel)));
+    }
+
+    // A disabled button would take the click without a word.
+    void klicken(mi::Knopf knopf) {
+        befund_.pruefen(fenster_->cmdAuswahl(knopf)->isEnabled(),
+                        QStringLiteral("button %1 is disabled").arg(mi::nummerLesen(knopf)));
+        fenster_->cmdAuswahl(knopf)->click();
+    }
+
+    // The check of an import file with this content ends on one box and
+    // leaves the step open.
+    void dateiinhaltPruefen(const QByteArray& inhalt, mi::Symbol symbol, mi::Antwort antwort,
+                            const QString& text) {
+        befund_.pruefen(schreiben(kopie_.importdatei, inhalt),
+                        QStringLiteral("cannot write the import file"));
+        dialoge_.boxErwarten({symbol, antwort, {}, {}});
+        klicken(mi::Knopf::Pruefen);
+        befund_.vergleichen(QStringLiteral("message of the check"), dialoge_.letzterText(), text);
+        befund_.vergleichen(QStringLiteral("state after the check"), zustandsnummer(),
+                            mi::nummerLesen(mi::Zustand::Pruefen));
+    }
+
+    const Sprachbild soll_;
+    const Fundort fundort_;
+    const Demokopie kopie_;
+    Befund befund_;
+    mi::QtPlattform plattform_;
+    Rundgangdialoge dialoge_;
+    mi::Dienste dienste_;
+    std::unique_ptr<mi::frmMitarbeiterImport> fenster_;
+    mi::Startwerte gefunden_;
+    mi::Planerordner gelesen_;
+};
+
+int rundgangAusfuehren(mi::Sprache sprache, const Befehlszeile& befehlszeile) {
+    if (!befehlszeile.bilderordner.isEmpty() && !QDir().mkpath(befehlszeile.bilderordner)) {
+        std::fprintf(stderr, "rundgang: cannot create %s\n", qPrintable(befehlszeile.bilderordner));
         return 1;
     }
-    const QString beispiele = QStringLiteral(MI_BEISPIELE);
-
-    // A copy of the demo planner; the built demo itself stays as it is.
     QTemporaryDir wurzel;
-    const QString daten = QDir(wurzel.path()).filePath(QStringLiteral("Documents/VelmoraData"));
-    const QString basis = QDir(wurzel.path()).filePath(QStringLiteral("Program Files"));
-    const QString oeffentlich = QDir(wurzel.path()).filePath(QStringLiteral("Public"));
-    const QString installation =
-        fundort == Fundort::Public
-            ? oeffentlich + QStringLiteral("/AppData/Local/VirtualStore/Program Files/Velmora")
-            : basis + QStringLiteral("/Velmora");
-    const QString importdatei = QDir(wurzel.path()).filePath(QStringLiteral("Mitarbeiter.csv"));
-    if (!wurzel.isValid() || !ordnerKopieren(QStringLiteral(MI_DEMO_DATEN), daten) ||
-        !QDir().mkpath(installation) ||
-        (fundort != Fundort::Keiner && !einstellungenSchreiben(installation, daten)) ||
-        !QFile::copy(beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv"), importdatei)) {
+    std::optional<Demokopie> kopie = demoKopieren(wurzel, befehlszeile.fundort);
+    if (!kopie) {
         std::fprintf(stderr, "rundgang: cannot copy the demo planner (build the target demo)\n");
         return 1;
     }
-    qputenv("ProgramFiles", QDir::toNativeSeparators(basis).toLocal8Bit());
-    qputenv("PUBLIC", fundort == Fundort::Public
-                          ? QDir::toNativeSeparators(oeffentlich).toLocal8Bit()
-                          : QByteArray());
-    qputenv("USERNAME", "demo");
+    umgebungsvariablenSetzen(*kopie, befehlszeile.fundort);
 
     // Qt's own texts in the build's language, as the program loads them.
     QTranslator qtTexte;
     mi::qtTexteLaden(qtTexte, sprache);
 
-    const Sprachbild soll = sprachbildWaehlen(sprache);
-    Befund befund;
-    mi::QtPlattform plattform;
-    Rundgangdialoge dialoge(befund, bilderordner, QString::fromUtf8(soll.jaAlle));
-    mi::Dienste dienste(sprache, plattform, dialoge);
-    std::unique_ptr<mi::frmMitarbeiterImport> fenster;
-    mi::Startwerte gefunden;
-    mi::Planerordner gelesen;
-    const auto ende =
-        mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
-            gefunden = start;
-            gelesen = ordner;
-            fenster = mi::fensterOeffnen(dienste, start, ordner);
-        });
-    if (ende || !fenster || fenster->assistent().beendet()) {
+    Rundgang rundgang(sprache, befehlszeile, std::move(*kopie));
+    if (!rundgang.starten()) {
         std::fprintf(stderr, "rundgang: the program ended at start-up\n");
         return 1;
     }
+    rundgang.auswahlschritteAusfuehren();
+    rundgang.abgelehnteDateienPruefen();
+    rundgang.zeilenfehlerPruefen();
+    rundgang.berichtigteDateiPruefen();
+    rundgang.importAusfuehren();
+    rundgang.fensterSchliessen();
+    return rundgang.befundMelden();
+}
 
-    fensterPruefen(befund, *fenster, soll);
+}  // namespace
 
-    const auto zustand = [&] {
-        return mi::nummerLesen(fenster->assistent().zustaende().zustand());
-    };
-    const auto standPruefen = [&](mi::Zustand ziel) {
-        QCoreApplication::processEvents();
-        befund.vergleichen(QStringLiteral("state"), zustand(), mi::nummerLesen(ziel));
-        dialoge.bildSpeichern(fenster.get(),
-                              QStringLiteral("zustand%1.png").arg(mi::nummerLesen(ziel)));
-    };
-    const auto klicken = [&](mi::Knopf knopf) {
-        befund.pruefen(fenster->cmdAuswahl(knopf)->isEnabled(),
-                       QStringLiteral("button %1 is disabled").arg(mi::nummerLesen(knopf)));
-        fenster->cmdAuswahl(knopf)->click();
-    };
-
-    if (fundort == Fundort::Keiner) {
-        standPruefen(mi::Zustand::Datenordner);
-        dialoge.ordner = QDir::toNativeSeparators(daten);
-        klicken(mi::Knopf::Datenordner);
-    } else {
-        befund.vergleichen(QStringLiteral("installation found"), gefunden.Installationspfad,
-                           mi::trennerAnhaengen(QDir::toNativeSeparators(installation)));
-        befund.vergleichen(QStringLiteral("data folder from the settings"), gelesen.Datenpfad,
-                           mi::trennerAnhaengen(QDir::toNativeSeparators(daten)));
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const mi::Sprache sprache = *mi::spracheErkennen(QStringLiteral(MI_SPRACHE));
+    const std::optional<Befehlszeile> befehlszeile = befehlszeileLesen(argc, argv);
+    if (!befehlszeile) {
+        std::fprintf(stderr,
+                     "usage: rundgang [--found-through ProgramFiles|PUBLIC] [picture-folder]\n"
+                     "       rundgang --import <data-folder> <import-file>\n");
+        return 2;
     }
-    standPruefen(mi::Zustand::Importdatei);
-    dialoge.datei = QDir::toNativeSeparators(importdatei);
-    klicken(mi::Knopf::Importdatei);
-    standPruefen(mi::Zustand::Pruefen);
-
-    // A workbook saved under the name of a CSV file is refused before any row.
-    const auto pruefenMit = [&](const QByteArray& inhalt, mi::Symbol symbol, mi::Antwort antwort,
-                                const QString& text) {
-        befund.pruefen(schreiben(importdatei, inhalt),
-                       QStringLiteral("cannot write the import file"));
-        dialoge.boxErwarten({symbol, antwort, {}, {}});
-        klicken(mi::Knopf::Pruefen);
-        befund.vergleichen(QStringLiteral("message of the check"), dialoge.letzterText(), text);
-        befund.vergleichen(QStringLiteral("state after the check"), zustand(),
-                           mi::nummerLesen(mi::Zustand::Pruefen));
-    };
-    pruefenMit(QByteArray("PK\x03\x04\x14\x00\x06\x00", 8), mi::Symbol::Warnung, mi::Antwort::OK,
-               QString::fromUtf8(soll.keineTextdatei).arg(QDir::toNativeSeparators(importdatei)));
-    // Letters the planner cannot store: a row question, answered No.
-    pruefenMit(QByteArray("Dvo\xC5\x99\xC3\xA1k \xC5\x81ukasz;lukasz\r\n"), mi::Symbol::Frage,
-               mi::Antwort::Nein, QString::fromUtf8(soll.fremdeZeichen));
-    befund.pruefen(
-        dateiErsetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste_fehlerhaft.csv")),
-        QStringLiteral("cannot restore the import file"));
-
-    // Row faults: Yes to All at the first goes through to the summary, which
-    // lists them all, and the step stays open.
-    dialoge.boxErwarten({mi::Symbol::Frage, mi::Antwort::JaAlle, QStringLiteral("frage.png"), {}});
-    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK,
-                         QStringLiteral("zusammenfassung.png"),
-                         QString::fromUtf8(soll.fehlerliste)});
-    klicken(mi::Knopf::Pruefen);
-    befund.vergleichen(QStringLiteral("state after a fault"), zustand(),
-                       mi::nummerLesen(mi::Zustand::Pruefen));
-
-    // The user mends the file and checks again.
-    befund.pruefen(dateiErsetzen(importdatei, beispiele + QStringLiteral("/Mitarbeiterliste.csv")),
-                   QStringLiteral("cannot mend the import file"));
-    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klicken(mi::Knopf::Pruefen);
-    befund.vergleichen(QStringLiteral("message after the check"), dialoge.letzterText(),
-                       QString::fromUtf8(soll.fehlerfrei));
-    standPruefen(mi::Zustand::Importieren);
-
-    // Overwriting the demo's employees is asked first.
-    dialoge.boxErwarten({mi::Symbol::Frage, mi::Antwort::Ja, {}, {}});
-    dialoge.boxErwarten({mi::Symbol::Warnung, mi::Antwort::OK, {}, {}});
-    klicken(mi::Knopf::Importieren);
-    standPruefen(mi::Zustand::Fertig);
-    befund.pruefen(dialoge.alleGezeigt(), QStringLiteral("an expected box was never shown"));
-
-    const mi::Mitarbeiterliste liste =
-        mi::Mitarbeiterdaten_lesen(dienste, fenster->assistent().sitzung().ordner.Datenpfad);
-    befund.pruefen(
-        std::any_of(liste.eintraege.begin(), liste.eintraege.end(),
-                    [](const mi::Mitarbeiter& m) { return m.Benutzerkennung == u"dnovak"; }),
-        QStringLiteral("the employee file does not hold the imported list"));
-
-    klicken(mi::Knopf::Schliessen);
-    befund.pruefen(fenster->assistent().beendet() && !fenster->isVisible(),
-                   QStringLiteral("Close did not end the program"));
-
-    for (const QString& fehler : befund.fehler()) {
-        std::fprintf(stderr, "rundgang (%s): %s\n", MI_SPRACHE, fehler.toUtf8().constData());
+    if (befehlszeile->betriebsart == Betriebsart::Import) {
+        QTranslator qtTexte;
+        mi::qtTexteLaden(qtTexte, sprache);
+        return importieren(sprache, befehlszeile->daten, befehlszeile->datei);
     }
-    if (!befund.fehler().isEmpty()) {
-        return 1;
-    }
-    if (fundort != Fundort::Keiner) {
-        std::printf("rundgang (%s): planner found in %s\n", MI_SPRACHE,
-                    qPrintable(gefunden.Installationspfad));
-    }
-    std::printf("rundgang (%s): all four steps done, every check held\n", MI_SPRACHE);
-    return 0;
+    return rundgangAusfuehren(sprache, *befehlszeile);
 }
