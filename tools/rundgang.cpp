@@ -127,6 +127,25 @@ Sprachbild sprachbildWaehlen(mi::Sprache sprache) {
 constexpr int FensterBreite = 4260;
 constexpr int RahmenBreite = 3645;
 
+// Shows the real message box and hands it to beantworten from inside the
+// box's own event loop, as soon as it is up; returns the answer it was given.
+template <typename Beantwortung>
+mi::Antwort boxBeantworten(mi::QtDialoge& dialoge, const mi::Meldungsbox& box,
+                           Beantwortung beantworten) {
+    QTimer takt;
+    takt.setInterval(10);
+    QObject::connect(&takt, &QTimer::timeout, [&] {
+        auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (fenster != nullptr && fenster->isVisible()) {
+            takt.stop();
+            beantworten(*fenster);
+        }
+    });
+    takt.start();
+    // The base's box, not the caller's override, which called this.
+    return dialoge.mi::QtDialoge::zeigen(box);
+}
+
 class Befund {
   public:
     void pruefen(bool gut, const QString& was) {
@@ -179,33 +198,24 @@ class Rundgangdialoge : public mi::QtDialoge {
         befund_.pruefen(box.symbol == naechste.symbol,
                         QStringLiteral("box of the wrong kind: ") + box.text);
 
-        QTimer antworten;
-        antworten.setInterval(20);
-        QObject::connect(&antworten, &QTimer::timeout, [&] {
-            auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (fenster == nullptr || !fenster->isVisible()) {
-                return;
-            }
-            antworten.stop();
-            letzterText_ = fenster->text();
-            befund_.vergleichen(QStringLiteral("details"), fenster->detailedText(),
+        const mi::Antwort antwort = boxBeantworten(*this, box, [&](QMessageBox& fenster) {
+            letzterText_ = fenster.text();
+            befund_.vergleichen(QStringLiteral("details"), fenster.detailedText(),
                                 naechste.details);
-            if (QAbstractButton* alle = fenster->button(QMessageBox::YesToAll)) {
+            if (QAbstractButton* alle = fenster.button(QMessageBox::YesToAll)) {
                 befund_.vergleichen(QStringLiteral("Yes to All button"), alle->text(), jaAlle_);
             }
             if (!naechste.bild.isEmpty()) {
-                detailsZeigen(fenster);
-                bildSpeichern(fenster, naechste.bild);
+                detailsZeigen(&fenster);
+                bildSpeichern(&fenster, naechste.bild);
             }
-            if (QAbstractButton* knopf = fenster->button(mi::qtKnopfWaehlen(naechste.antwort))) {
+            if (QAbstractButton* knopf = fenster.button(mi::qtKnopfWaehlen(naechste.antwort))) {
                 knopf->click();
             } else {
                 befund_.pruefen(false, QStringLiteral("no button for the answer: ") + box.text);
-                fenster->reject();
+                fenster.reject();
             }
         });
-        antworten.start();
-        const mi::Antwort antwort = QtDialoge::zeigen(box);
         befund_.pruefen(antwort == naechste.antwort,
                         QStringLiteral("the box did not return the clicked answer: ") + box.text);
         return antwort;
@@ -255,17 +265,9 @@ class Jadialoge : public mi::QtDialoge {
         std::fflush(stdout);
         const mi::Antwort antwort =
             box.knoepfe == mi::Boxknoepfe::OK ? mi::Antwort::OK : mi::Antwort::Ja;
-        QTimer antworten;
-        antworten.setInterval(10);
-        QObject::connect(&antworten, &QTimer::timeout, [&] {
-            auto* fenster = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (fenster != nullptr && fenster->isVisible()) {
-                antworten.stop();
-                fenster->button(mi::qtKnopfWaehlen(antwort))->click();
-            }
+        return boxBeantworten(*this, box, [&](QMessageBox& fenster) {
+            fenster.button(mi::qtKnopfWaehlen(antwort))->click();
         });
-        antworten.start();
-        return QtDialoge::zeigen(box);
     }
     QString ordnerWaehlen(const QString&) override { return ordner; }
     std::optional<QString> dateiWaehlen(const mi::Dateiwahl&) override { return datei; }
