@@ -273,15 +273,21 @@ class Jadialoge : public mi::QtDialoge {
     std::optional<QString> dateiWaehlen(const mi::Dateiwahl&) override { return datei; }
 };
 
+// The program looks for its installation through these, as on Windows; an
+// empty oeffentlich leaves it no VirtualStore to look in.
+void umgebungsvariablenSetzen(const QString& basis, const QString& oeffentlich) {
+    qputenv("ProgramFiles", QDir::toNativeSeparators(basis).toLocal8Bit());
+    qputenv("PUBLIC", QDir::toNativeSeparators(oeffentlich).toLocal8Bit());
+    qputenv("USERNAME", "demo");
+}
+
 int importieren(mi::Sprache sprache, const QString& daten, const QString& datei) {
     QTemporaryDir basis;  // an installation without a settings file: step 1 first
     if (!basis.isValid() || !QDir().mkpath(basis.filePath(QStringLiteral("Velmora")))) {
         std::fprintf(stderr, "rundgang: cannot make an installation folder\n");
         return 2;
     }
-    qputenv("ProgramFiles", QDir::toNativeSeparators(basis.path()).toLocal8Bit());
-    qputenv("PUBLIC", QByteArray());
-    qputenv("USERNAME", "demo");
+    umgebungsvariablenSetzen(basis.path(), {});
     mi::QtPlattform plattform;
     Jadialoge dialoge;
     dialoge.ordner = QDir::toNativeSeparators(QDir(daten).absolutePath());
@@ -437,15 +443,6 @@ std::optional<Demokopie> demoKopieren(const QTemporaryDir& wurzel, Fundort fundo
         return std::nullopt;
     }
     return kopie;
-}
-
-// The program looks for its installation through these, as on Windows.
-void umgebungsvariablenSetzen(const Demokopie& kopie, Fundort fundort) {
-    qputenv("ProgramFiles", QDir::toNativeSeparators(kopie.basis).toLocal8Bit());
-    qputenv("PUBLIC", fundort == Fundort::Public
-                          ? QDir::toNativeSeparators(kopie.oeffentlich).toLocal8Bit()
-                          : QByteArray());
-    qputenv("USERNAME", "demo");
 }
 
 // The window as the program opens it, walked through its steps one stretch
@@ -627,7 +624,8 @@ int rundgangAusfuehren(mi::Sprache sprache, const Befehlszeile& befehlszeile) {
         std::fprintf(stderr, "rundgang: cannot copy the demo planner (build the target demo)\n");
         return 1;
     }
-    umgebungsvariablenSetzen(*kopie, befehlszeile.fundort);
+    umgebungsvariablenSetzen(
+        kopie->basis, befehlszeile.fundort == Fundort::Public ? kopie->oeffentlich : QString());
 
     // Qt's own texts in the build's language, as the program loads them.
     QTranslator qtTexte;
