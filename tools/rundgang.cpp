@@ -627,10 +627,6 @@ int rundgangAusfuehren(mi::Sprache sprache, const Befehlszeile& befehlszeile) {
     umgebungsvariablenSetzen(
         kopie->basis, befehlszeile.fundort == Fundort::Public ? kopie->oeffentlich : QString());
 
-    // Qt's own texts in the build's language, as the program loads them.
-    QTranslator qtTexte;
-    mi::qtTexteLaden(qtTexte, sprache);
-
     Rundgang rundgang(sprache, befehlszeile, std::move(*kopie));
     if (!rundgang.starten()) {
         std::fprintf(stderr, "rundgang: the program ended at start-up\n");
@@ -657,9 +653,10 @@ int main(int argc, char* argv[]) {
                      "       rundgang --import <data-folder> <import-file>\n");
         return 2;
     }
+    // Qt's own texts in the build's language, as the program loads them.
+    QTranslator qtTexte;
+    mi::qtTexteLaden(qtTexte, sprache);
     if (befehlszeile->betriebsart == Betriebsart::Import) {
-        QTranslator qtTexte;
-        mi::qtTexteLaden(qtTexte, sprache);
         return importieren(sprache, befehlszeile->daten, befehlszeile->datei);
     }
     return rundgangAusfuehren(sprache, *befehlszeile);
