@@ -298,15 +298,17 @@ int importieren(mi::Sprache sprache, const QString& daten, const QString& datei)
         mi::Main(dienste, [&](const mi::Startwerte& start, const mi::Planerordner& ordner) {
             fenster = mi::fensterOeffnen(dienste, start, ordner);
         });
+    // A message may end the program at start-up or at any step.
+    const auto laeuft = [&] { return !ende && fenster && !fenster->assistent().beendet(); };
     for (const mi::Schritt schritt : mi::AlleSchritte) {
-        if (!ende && fenster && !fenster->assistent().beendet()) {
+        if (laeuft()) {
             fenster->cmdAuswahl(mi::schrittknopfFinden(schritt))->click();
         }
     }
-    if (ende || !fenster || fenster->assistent().beendet()) {
-        std::printf("ended\n");
-    } else {
+    if (laeuft()) {
         std::printf("state: %d\n", mi::nummerLesen(fenster->assistent().zustaende().zustand()));
+    } else {
+        std::printf("ended\n");
     }
     return 0;
 }
