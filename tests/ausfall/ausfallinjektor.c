@@ -66,6 +66,15 @@ __attribute__((constructor)) static void einrichten(void) {
     }
 }
 
+/* The path a descriptor was opened with, into platz (PATH_MAX bytes); empty
+ * when the kernel does not tell. */
+static void deskriptorpfadLesen(int fd, char* platz) {
+    char verweis[64];
+    snprintf(verweis, sizeof verweis, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(verweis, platz, PATH_MAX - 1);
+    platz[n > 0 ? n : 0] = '\0';
+}
+
 /* The absolute form of pfad as seen from verzeichnis (AT_FDCWD or a folder's
  * descriptor), into platz. */
 static const char* absolutBilden(int verzeichnis, const char* pfad, char* platz) {
@@ -78,10 +87,7 @@ static const char* absolutBilden(int verzeichnis, const char* pfad, char* platz)
             return pfad;
         }
     } else {
-        char fd[64];
-        snprintf(fd, sizeof fd, "/proc/self/fd/%d", verzeichnis);
-        const ssize_t n = readlink(fd, basis, sizeof basis - 1);
-        basis[n > 0 ? n : 0] = '\0';
+        deskriptorpfadLesen(verzeichnis, basis);
     }
     snprintf(platz, PATH_MAX, "%s/%s", basis, pfad);
     return platz;
@@ -124,11 +130,8 @@ static int deskriptorZaehlen(const char* aufruf, int fd) {
     if (!ueberwacht(fd)) {
         return 0;
     }
-    char verweis[64];
     char pfad[PATH_MAX];
-    snprintf(verweis, sizeof verweis, "/proc/self/fd/%d", fd);
-    const ssize_t n = readlink(verweis, pfad, sizeof pfad - 1);
-    pfad[n > 0 ? n : 0] = '\0';
+    deskriptorpfadLesen(fd, pfad);
     return operationZaehlen(aufruf, pfad);
 }
 
