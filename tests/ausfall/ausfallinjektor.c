@@ -174,37 +174,20 @@ static mode_t modusLesen(int flags, va_list argumente) {
                                                                       : 0;
 }
 
-int open(const char* pfad, int flags, ...) {
-    va_list a;
-    va_start(a, flags);
-    const mode_t art = modusLesen(flags, a);
-    va_end(a);
-    return oeffnen("open", AT_FDCWD, pfad, flags, art);
-}
+/* The open family: the mode comes only with a flag that creates a file. */
+#define MI_OEFFNEN(name, parameter, verzeichnis)              \
+    int name parameter {                                      \
+        va_list a;                                            \
+        va_start(a, flags);                                   \
+        const mode_t art = modusLesen(flags, a);              \
+        va_end(a);                                            \
+        return oeffnen(#name, verzeichnis, pfad, flags, art); \
+    }
 
-int open64(const char* pfad, int flags, ...) {
-    va_list a;
-    va_start(a, flags);
-    const mode_t art = modusLesen(flags, a);
-    va_end(a);
-    return oeffnen("open64", AT_FDCWD, pfad, flags, art);
-}
-
-int openat(int verzeichnis, const char* pfad, int flags, ...) {
-    va_list a;
-    va_start(a, flags);
-    const mode_t art = modusLesen(flags, a);
-    va_end(a);
-    return oeffnen("openat", verzeichnis, pfad, flags, art);
-}
-
-int openat64(int verzeichnis, const char* pfad, int flags, ...) {
-    va_list a;
-    va_start(a, flags);
-    const mode_t art = modusLesen(flags, a);
-    va_end(a);
-    return oeffnen("openat64", verzeichnis, pfad, flags, art);
-}
+MI_OEFFNEN(open, (const char* pfad, int flags, ...), AT_FDCWD)
+MI_OEFFNEN(open64, (const char* pfad, int flags, ...), AT_FDCWD)
+MI_OEFFNEN(openat, (int verzeichnis, const char* pfad, int flags, ...), verzeichnis)
+MI_OEFFNEN(openat64, (int verzeichnis, const char* pfad, int flags, ...), verzeichnis)
 
 int creat(const char* pfad, mode_t art) {
     return oeffnen("creat", AT_FDCWD, pfad, O_WRONLY | O_CREAT | O_TRUNC, art);
