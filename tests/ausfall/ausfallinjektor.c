@@ -34,7 +34,7 @@
 #include <sys/uio.h>
 #include <unistd.h>
 
-#define DESKRIPTOREN 4096
+#define MI_DESKRIPTOREN 4096
 
 static char ordner[PATH_MAX];
 static size_t ordnerlaenge;
@@ -43,7 +43,7 @@ static int fehler = ENOSPC;
 static int toeten;
 static int protokoll = -1;
 static long zaehler;
-static unsigned char unter[DESKRIPTOREN];
+static unsigned char unter[MI_DESKRIPTOREN];
 
 __attribute__((constructor)) static void einrichten(void) {
     const char* o = getenv("MI_AUSFALL_ORDNER");
@@ -99,11 +99,11 @@ static int liegtImOrdner(const char* pfad) {
 }
 
 static int ueberwacht(int fd) {
-    return fd >= 0 && fd < DESKRIPTOREN && unter[fd];
+    return fd >= 0 && fd < MI_DESKRIPTOREN && unter[fd];
 }
 
 static void merken(int fd, int ja) {
-    if (fd >= 0 && fd < DESKRIPTOREN) {
+    if (fd >= 0 && fd < MI_DESKRIPTOREN) {
         unter[fd] = (unsigned char)ja;
     }
 }
@@ -148,7 +148,7 @@ static int zweiPfadeZaehlen(const char* aufruf, int da, const char* alt, int dn,
                                                         : pfadZaehlen(aufruf, da, alt);
 }
 
-#define ECHT(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
+#define MI_ECHT(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
 
 static int schreibend(int flags) {
     return (flags & O_ACCMODE) != O_RDONLY || (flags & (O_CREAT | O_TRUNC)) != 0 ||
@@ -199,42 +199,42 @@ int creat64(const char* pfad, mode_t art) {
 
 int close(int fd) {
     merken(fd, 0);
-    return ECHT(close)(fd);
+    return MI_ECHT(close)(fd);
 }
 
 /* A call on a descriptor: fails when counted so, else goes to the C library. */
-#define AUF_DESKRIPTOR(typ, name, parameter, argumente)                  \
-    typ name parameter {                                                 \
-        return deskriptorZaehlen(#name, fd) ? -1 : ECHT(name) argumente; \
+#define MI_AUF_DESKRIPTOR(typ, name, parameter, argumente)                  \
+    typ name parameter {                                                    \
+        return deskriptorZaehlen(#name, fd) ? -1 : MI_ECHT(name) argumente; \
     }
 
-AUF_DESKRIPTOR(ssize_t, write, (int fd, const void* b, size_t n), (fd, b, n))
-AUF_DESKRIPTOR(ssize_t, pwrite, (int fd, const void* b, size_t n, off_t o), (fd, b, n, o))
-AUF_DESKRIPTOR(ssize_t, pwrite64, (int fd, const void* b, size_t n, off64_t o), (fd, b, n, o))
-AUF_DESKRIPTOR(ssize_t, writev, (int fd, const struct iovec* v, int n), (fd, v, n))
-AUF_DESKRIPTOR(int, fdatasync, (int fd), (fd))
-AUF_DESKRIPTOR(int, fsync, (int fd), (fd))
-AUF_DESKRIPTOR(int, fchmod, (int fd, mode_t m), (fd, m))
-AUF_DESKRIPTOR(int, ftruncate, (int fd, off_t l), (fd, l))
-AUF_DESKRIPTOR(int, ftruncate64, (int fd, off64_t l), (fd, l))
+MI_AUF_DESKRIPTOR(ssize_t, write, (int fd, const void* b, size_t n), (fd, b, n))
+MI_AUF_DESKRIPTOR(ssize_t, pwrite, (int fd, const void* b, size_t n, off_t o), (fd, b, n, o))
+MI_AUF_DESKRIPTOR(ssize_t, pwrite64, (int fd, const void* b, size_t n, off64_t o), (fd, b, n, o))
+MI_AUF_DESKRIPTOR(ssize_t, writev, (int fd, const struct iovec* v, int n), (fd, v, n))
+MI_AUF_DESKRIPTOR(int, fdatasync, (int fd), (fd))
+MI_AUF_DESKRIPTOR(int, fsync, (int fd), (fd))
+MI_AUF_DESKRIPTOR(int, fchmod, (int fd, mode_t m), (fd, m))
+MI_AUF_DESKRIPTOR(int, ftruncate, (int fd, off_t l), (fd, l))
+MI_AUF_DESKRIPTOR(int, ftruncate64, (int fd, off64_t l), (fd, l))
 
 /* A change of a folder's entries: counted when its path lies in the folder. */
-#define IM_ORDNER(name, parameter, pruefung, argumente) \
-    int name parameter {                                \
-        return (pruefung) ? -1 : ECHT(name) argumente;  \
+#define MI_IM_ORDNER(name, parameter, pruefung, argumente) \
+    int name parameter {                                   \
+        return (pruefung) ? -1 : MI_ECHT(name) argumente;  \
     }
 
-IM_ORDNER(mkdir, (const char* p, mode_t m), pfadZaehlen("mkdir", AT_FDCWD, p), (p, m))
-IM_ORDNER(mkdirat, (int d, const char* p, mode_t m), pfadZaehlen("mkdirat", d, p), (d, p, m))
-IM_ORDNER(unlink, (const char* p), pfadZaehlen("unlink", AT_FDCWD, p), (p))
-IM_ORDNER(unlinkat, (int d, const char* p, int f), pfadZaehlen("unlinkat", d, p), (d, p, f))
-IM_ORDNER(link, (const char* a, const char* n), zweiPfadeZaehlen("link", AT_FDCWD, a, AT_FDCWD, n),
-          (a, n))
-IM_ORDNER(linkat, (int da, const char* a, int dn, const char* n, int f),
-          zweiPfadeZaehlen("linkat", da, a, dn, n), (da, a, dn, n, f))
-IM_ORDNER(rename, (const char* a, const char* n),
-          zweiPfadeZaehlen("rename", AT_FDCWD, a, AT_FDCWD, n), (a, n))
-IM_ORDNER(renameat, (int da, const char* a, int dn, const char* n),
-          zweiPfadeZaehlen("renameat", da, a, dn, n), (da, a, dn, n))
-IM_ORDNER(renameat2, (int da, const char* a, int dn, const char* n, unsigned int f),
-          zweiPfadeZaehlen("renameat2", da, a, dn, n), (da, a, dn, n, f))
+MI_IM_ORDNER(mkdir, (const char* p, mode_t m), pfadZaehlen("mkdir", AT_FDCWD, p), (p, m))
+MI_IM_ORDNER(mkdirat, (int d, const char* p, mode_t m), pfadZaehlen("mkdirat", d, p), (d, p, m))
+MI_IM_ORDNER(unlink, (const char* p), pfadZaehlen("unlink", AT_FDCWD, p), (p))
+MI_IM_ORDNER(unlinkat, (int d, const char* p, int f), pfadZaehlen("unlinkat", d, p), (d, p, f))
+MI_IM_ORDNER(link, (const char* a, const char* n),
+             zweiPfadeZaehlen("link", AT_FDCWD, a, AT_FDCWD, n), (a, n))
+MI_IM_ORDNER(linkat, (int da, const char* a, int dn, const char* n, int f),
+             zweiPfadeZaehlen("linkat", da, a, dn, n), (da, a, dn, n, f))
+MI_IM_ORDNER(rename, (const char* a, const char* n),
+             zweiPfadeZaehlen("rename", AT_FDCWD, a, AT_FDCWD, n), (a, n))
+MI_IM_ORDNER(renameat, (int da, const char* a, int dn, const char* n),
+             zweiPfadeZaehlen("renameat", da, a, dn, n), (da, a, dn, n))
+MI_IM_ORDNER(renameat2, (int da, const char* a, int dn, const char* n, unsigned int f),
+             zweiPfadeZaehlen("renameat2", da, a, dn, n), (da, a, dn, n, f))
