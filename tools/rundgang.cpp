@@ -367,20 +367,20 @@ std::optional<Befehlszeile> befehlszeileLesen(int argc, char* argv[]) {
     return befehlszeile;
 }
 
-// The settings file the planner's set-up leaves, in its plain form.
-bool einstellungenSchreiben(const QString& installation, const QString& daten) {
-    QFile datei(QDir(installation).filePath(QStringLiteral("Velmont.dat")));
-    const QString text =
-        QStringLiteral("[Velmont]\r\ndata_pfad=%1\r\nlog_pfad=%2\r\n")
-            .arg(mi::trennerAnhaengen(QDir::toNativeSeparators(daten)),
-                 mi::trennerAnhaengen(QDir::toNativeSeparators(daten + QStringLiteral("/Logs"))));
-    return datei.open(QIODevice::WriteOnly) && datei.write(text.toLocal8Bit()) == text.size();
-}
-
 bool schreiben(const QString& ziel, const QByteArray& inhalt) {
     QFile datei(ziel);
     return datei.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            datei.write(inhalt) == inhalt.size();
+}
+
+// The settings file the planner's set-up leaves, in its plain form.
+bool einstellungenSchreiben(const QString& installation, const QString& daten) {
+    const QString text =
+        QStringLiteral("[Velmont]\r\ndata_pfad=%1\r\nlog_pfad=%2\r\n")
+            .arg(mi::trennerAnhaengen(QDir::toNativeSeparators(daten)),
+                 mi::trennerAnhaengen(QDir::toNativeSeparators(daten + QStringLiteral("/Logs"))));
+    return schreiben(QDir(installation).filePath(QStringLiteral("Velmont.dat")),
+                     text.toLocal8Bit());
 }
 
 bool dateiErsetzen(const QString& ziel, const QString& quelle) {
