@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -40,13 +41,6 @@ constexpr std::array<QStringView ImportZeile::*, Spalten> AlleSpalten = {
     &ImportZeile::Urlaubsanspruch3,
     &ImportZeile::Urlaubsanspruch4,
     &ImportZeile::Sonderurlaub,
-};
-
-// Columns 2 to 10 in the order of the file.
-constexpr std::array<QStringView ImportZeile::*, 9> Folgespalten = {
-    &ImportZeile::Benutzerkennung,  &ImportZeile::VonDatum,         &ImportZeile::BisDatum,
-    &ImportZeile::Resturlaub,       &ImportZeile::Urlaubsanspruch1, &ImportZeile::Urlaubsanspruch2,
-    &ImportZeile::Urlaubsanspruch3, &ImportZeile::Urlaubsanspruch4, &ImportZeile::Sonderurlaub,
 };
 
 struct Zahlenfeld {
@@ -349,7 +343,7 @@ std::optional<bool> ohneAnfuehrungTeilen(ImportZeile& zeile, QStringView text, Q
         return true;
     }
     for (int k = 1; k <= std::min(gefunden, Spalten - 1); ++k) {
-        zeile.*Folgespalten[static_cast<std::size_t>(k - 1)] = feld(k);
+        zeile.*AlleSpalten[static_cast<std::size_t>(k)] = feld(k);
     }
     return gefunden < Spalten;
 }
@@ -366,7 +360,7 @@ bool felderTeilen(ImportZeile& zeile, QStringView text, QChar sep, std::vector<Q
     if (istTextzeile(zeile)) {
         return true;
     }
-    for (QStringView ImportZeile::*feld : Folgespalten) {
+    for (QStringView ImportZeile::*feld : std::span(AlleSpalten).subspan<1>()) {
         if (felder.ende()) {
             break;
         }
