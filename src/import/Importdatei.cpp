@@ -197,6 +197,20 @@ void kopfUeberlesen(QStringView satz, QChar trennzeichen, int schwelle, Satzzerl
     }
 }
 
+// Where the line from ab ends: at its CR or LF, or at the text's end.
+qsizetype zeilenendeFinden(QStringView text, qsizetype ab) {
+    const qsizetype i = einesVonZweiFinden(text, ab, u'\r', u'\n');
+    return i < 0 ? text.size() : i;
+}
+
+// Where the next line starts after the line end at i, CR LF being one.
+qsizetype zeilenendeUeberspringen(QStringView text, qsizetype i) {
+    if (i < text.size()) {
+        i += (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+    }
+    return i;
+}
+
 // What the closing message shows of a line passed over.
 constexpr qsizetype Anfangslaenge = 40;
 
@@ -231,13 +245,9 @@ void zeileUebernehmen(Importdatei& datei, Zaehler16& zeilenzahl, const Importsat
 }  // namespace
 
 QStringView Zeilenzerleger::abtrennen() {
-    const qsizetype gefunden = einesVonZweiFinden(text_, pos_, u'\r', u'\n');
-    qsizetype i = gefunden < 0 ? text_.size() : gefunden;
-    const QStringView zeile = text_.sliced(pos_, i - pos_);
-    if (i < text_.size()) {
-        i += (text_[i] == u'\r' && i + 1 < text_.size() && text_[i + 1] == u'\n') ? 2 : 1;
-    }
-    pos_ = i;
+    const qsizetype ende = zeilenendeFinden(text_, pos_);
+    const QStringView zeile = text_.sliced(pos_, ende - pos_);
+    pos_ = zeilenendeUeberspringen(text_, ende);
     return zeile;
 }
 
@@ -253,27 +263,18 @@ qsizetype Satzzerleger::zeilenZaehlen(QStringView text) {
     return anzahl;
 }
 
-qsizetype Satzzerleger::zeilenendeFinden(qsizetype ab) const {
-    const qsizetype i = einesVonZweiFinden(text_, ab, u'\r', u'\n');
-    return i < 0 ? text_.size() : i;
-}
-
 Importsatz Satzzerleger::abtrennen() {
     Importsatz satz;
     satz.zeile = zeile_;
     const qsizetype von = pos_;
-    const qsizetype n = text_.size();
     qsizetype ende = einesVonDreiFinden(text_, von, u'\r', u'\n', u'"');
     if (ende < 0) {
-        ende = n;
+        ende = text_.size();
     } else if (text_[ende] == u'"') {
         ende = zitatendeFinden(von, satz);
     }
     satz.text = text_.sliced(von, ende - von);
-    if (ende < n) {
-        ende += (text_[ende] == u'\r' && ende + 1 < n && text_[ende + 1] == u'\n') ? 2 : 1;
-    }
-    pos_ = ende;
+    pos_ = zeilenendeUeberspringen(text_, ende);
     zeile_ += satz.umbrochen ? zeilenZaehlen(satz.text) : 1;
     return satz;
 }
@@ -306,7 +307,7 @@ qsizetype Satzzerleger::schlusszitatFinden(qsizetype quote) const {
 qsizetype Satzzerleger::zitatendeFinden(qsizetype von, Importsatz& satz) const {
     const qsizetype n = text_.size();
     qsizetype feld = von;  // where the field starts
-    qsizetype zeile = zeilenendeFinden(von);
+    qsizetype zeile = zeilenendeFinden(text_, von);
     for (;;) {
         const qsizetype quote = feldzitatFinden(feld, zeile);
         if (quote < 0) {
@@ -336,7 +337,7 @@ qsizetype Satzzerleger::zitatendeFinden(qsizetype von, Importsatz& satz) const {
         }
         feld = danach + 1;
         if (umbrochen) {
-            zeile = zeilenendeFinden(feld);
+            zeile = zeilenendeFinden(text_, feld);
         }
     }
 }

@@ -56,7 +56,6 @@ class Satzzerleger {
     qsizetype zitatendeFinden(qsizetype von, Importsatz& satz) const;
     qsizetype feldzitatFinden(qsizetype feld, qsizetype zeile) const;
     qsizetype schlusszitatFinden(qsizetype quote) const;
-    qsizetype zeilenendeFinden(qsizetype ab) const;
     static qsizetype zeilenZaehlen(QStringView text);
 
     QStringView text_;
