@@ -553,7 +553,7 @@ std::optional<Importdatei> Importdatei_lesen(Dienste& dienste, const QString& Im
     }
     Importdatei datei;
     datei.text = importtextDekodieren(bytes);
-    if (Zeilenzerleger(datei.text).ende()) {
+    if (datei.text.isEmpty()) {
         return leerMelden(dienste, datei, pfad);
     }
     const auto anfang = satzanfangFinden(datei.text);
