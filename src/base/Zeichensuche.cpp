@@ -53,26 +53,32 @@ struct Bytesuche {
     __m128i muster[N];
 };
 
-// One bit per character of the sixteen from zeichen that is a or b.
-unsigned sechzehnVergleichen(const char16_t* zeichen, __m128i a, __m128i b) {
-    const __m128i vorn = achtLaden(zeichen);
-    const __m128i hinten = achtLaden(zeichen + Achter);
-    const __m128i v = _mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b));
-    const __m128i h = _mm_or_si128(_mm_cmpeq_epi16(hinten, a), _mm_cmpeq_epi16(hinten, b));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(v, h)));
-}
+// The same for N characters of any value, compared as the 16-bit values
+// they are, eight at a time.
+template <std::size_t N>
+struct Wortsuche {
+    explicit Wortsuche(const std::array<char16_t, N>& zeichen) {
+        for (std::size_t i = 0; i < N; ++i) {
+            muster[i] = _mm_set1_epi16(static_cast<short>(zeichen[i]));
+        }
+    }
 
-// The same for a, b or c.
-unsigned sechzehnVergleichen(const char16_t* zeichen, __m128i a, __m128i b, __m128i c) {
-    const __m128i vorn = achtLaden(zeichen);
-    const __m128i hinten = achtLaden(zeichen + Achter);
-    const __m128i v = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(vorn, a), _mm_cmpeq_epi16(vorn, b)),
-                                   _mm_cmpeq_epi16(vorn, c));
-    const __m128i h =
-        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(hinten, a), _mm_cmpeq_epi16(hinten, b)),
-                     _mm_cmpeq_epi16(hinten, c));
-    return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(v, h)));
-}
+    unsigned operator()(const char16_t* zeichen) const {
+        return static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_packs_epi16(achtVergleichen(zeichen), achtVergleichen(zeichen + Achter))));
+    }
+
+    __m128i achtVergleichen(const char16_t* zeichen) const {
+        const __m128i w = achtLaden(zeichen);
+        __m128i treffer = _mm_cmpeq_epi16(w, muster[0]);
+        for (std::size_t i = 1; i < N; ++i) {
+            treffer = _mm_or_si128(treffer, _mm_cmpeq_epi16(w, muster[i]));
+        }
+        return treffer;
+    }
+
+    __m128i muster[N];
+};
 #endif
 
 // What pruefzeichenFinden looks for, one character at a time.
@@ -226,10 +232,7 @@ qsizetype einesVonZweiFinden(QStringView text, qsizetype ab, char16_t a, char16_
         if (alsByteVergleichbar(a) && alsByteVergleichbar(b)) {
             return erstenTrefferFinden(z, ab, n, Bytesuche<2>({a, b}));
         }
-        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        return erstenTrefferFinden(
-            z, ab, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb); });
+        return erstenTrefferFinden(z, ab, n, Wortsuche<2>({a, b}));
     }
 #endif
     return einzeln::einesVonZweiFinden(text, ab, a, b);
@@ -242,11 +245,7 @@ qsizetype einesVonDreiFinden(QStringView text, qsizetype ab, char16_t a, char16_
         if (alsByteVergleichbar(a) && alsByteVergleichbar(b) && alsByteVergleichbar(c)) {
             return erstenTrefferFinden(z, ab, n, Bytesuche<3>({a, b, c}));
         }
-        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        const __m128i vc = _mm_set1_epi16(static_cast<short>(c));
-        return erstenTrefferFinden(
-            z, ab, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb, vc); });
+        return erstenTrefferFinden(z, ab, n, Wortsuche<3>({a, b, c}));
     }
 #endif
     return einzeln::einesVonDreiFinden(text, ab, a, b, c);
@@ -291,11 +290,7 @@ int stellenSuchen(QStringView text, char16_t a, char16_t b, qsizetype* stellen, 
         if (alsByteVergleichbar(a) && alsByteVergleichbar(b)) {
             return alleTrefferSammeln(z, n, Bytesuche<2>({a, b}), stellen, hoechstens);
         }
-        const __m128i va = _mm_set1_epi16(static_cast<short>(a));
-        const __m128i vb = _mm_set1_epi16(static_cast<short>(b));
-        return alleTrefferSammeln(
-            z, n, [&](const char16_t* s) { return sechzehnVergleichen(s, va, vb); }, stellen,
-            hoechstens);
+        return alleTrefferSammeln(z, n, Wortsuche<2>({a, b}), stellen, hoechstens);
     }
 #endif
     return einzeln::stellenSuchen(text, a, b, stellen, hoechstens);
