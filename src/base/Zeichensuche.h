@@ -7,7 +7,7 @@
 namespace mi {
 
 // Searches over whole texts that the check runs once per row or once per file,
-// eight characters at a time where the processor has the instructions for it
+// sixteen characters at a time where the processor has the instructions for it
 // (every x86-64 does; base/Simd.h decides), one at a time elsewhere and in
 // texts shorter than sixteen characters (base/Einzelsuche.h).
 
@@ -50,7 +50,7 @@ class Voraussuche {
     QStringView text_;
     char16_t sep_;
     qsizetype gesucht_ = 0;   // searched up to here
-    qsizetype naechste_ = 0;  // the next position holding either, or gesucht_ for none
+    qsizetype naechste_ = 0;  // where the next such character is, or gesucht_ for none
 };
 
 // The n characters at p as a QString that does not own them, as

@@ -50,13 +50,13 @@ std::size_t streuwertBerechnen(QStringView text, Vorbehandlung vorher) {
     return static_cast<std::size_t>(h ^ (h >> 33));
 }
 
-// Whether the text is plain ASCII, its hash computed on the way, four
-// characters at a time.
 // For a lowered text, which holds no A to Z.
 std::size_t streuwertBerechnen(QStringView text) {
     return streuwertBerechnen(text, [](std::uint64_t vier) { return vier; });
 }
 
+// Whether the text is plain ASCII, its hash computed on the way, four
+// characters at a time.
 bool istAscii(QStringView text, std::size_t& h) {
     std::uint64_t alle = 0;
     h = streuwertBerechnen(text, [&alle](std::uint64_t vier) {
