@@ -83,7 +83,7 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     setFont(schrift);
 
     // Creation order is the tab order: Close first, then each frame with its button.
-    knoepfe_.at(stelleBerechnen(nummerLesen(Knopf::Schliessen), 5)) = new QPushButton(this);
+    knoepfe_.at(stelleBerechnen(Knopf::Schliessen)) = new QPushButton(this);
     for (const Schritt s : AlleSchritte) {
         const int n = nummerLesen(s);
         auto* rahmen = new QGroupBox(this);
@@ -91,9 +91,9 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
         auto* knopf = new QPushButton(rahmen);
         auto* icon = new QLabel(rahmen);
         icon->setObjectName(nummerieren("imgIcon", n));
-        rahmen_.at(stelleBerechnen(n, 4)) = rahmen;
-        knoepfe_.at(stelleBerechnen(nummerLesen(schrittknopfFinden(s)), 5)) = knopf;
-        icons_.at(stelleBerechnen(n, 4)) = icon;
+        rahmen_.at(stelleBerechnen(s)) = rahmen;
+        knoepfe_.at(stelleBerechnen(schrittknopfFinden(s))) = knopf;
+        icons_.at(stelleBerechnen(s)) = icon;
     }
     for (const Knopf k : AlleKnoepfe) {
         cmdAuswahl(k)->setObjectName(nummerieren("cmdAuswahl", nummerLesen(k)));
@@ -126,13 +126,6 @@ frmMitarbeiterImport::frmMitarbeiterImport(Dienste& dienste, const Startwerte& s
     });
 }
 
-std::size_t frmMitarbeiterImport::stelleBerechnen(int n, int anzahl) {
-    if (n < 1 || n > anzahl) {
-        fehlerAusloesen(fehlernummer::IndexAusserhalb);
-    }
-    return static_cast<std::size_t>(n - 1);
-}
-
 int frmMitarbeiterImport::waagerechtUmrechnen(int twips) const {
     return qRound(twips * static_cast<double>(logicalDpiX()) / TwipsJeZoll);
 }
@@ -147,8 +140,7 @@ void frmMitarbeiterImport::anordnen(int zuschlagTwips) {
                        waagerechtUmrechnen(t.breite + zuschlag), senkrechtUmrechnen(t.hoehe));
     };
     for (const Schritt s : AlleSchritte) {
-        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelleBerechnen(nummerLesen(s), 4)),
-               zuschlagTwips);
+        setzen(fraRahmen(s), Rahmen, RahmenOben.at(stelleBerechnen(s)), zuschlagTwips);
     }
     for (const Schritt s : AlleSchritte) {
         setzen(cmdAuswahl(schrittknopfFinden(s)), Schrittknopf, Schrittknopf.oben, zuschlagTwips);
@@ -163,13 +155,13 @@ void frmMitarbeiterImport::Form_Load() {
     const Texte& t = dienste_.texte;
     setWindowTitle(t.programmtitel);
     for (const Schritt s : AlleSchritte) {
-        const QString& text = t.rahmen.at(stelleBerechnen(nummerLesen(s), 4));
+        const QString& text = t.rahmen.at(stelleBerechnen(s));
         fraRahmen(s)->setTitle(text);
         fraRahmen(s)->setAccessibleName(text);
         imgIcon(s)->setAccessibleName(text);
     }
     for (const Knopf k : AlleKnoepfe) {
-        const QString& text = t.knoepfe.at(stelleBerechnen(nummerLesen(k), 5));
+        const QString& text = t.knoepfe.at(stelleBerechnen(k));
         cmdAuswahl(k)->setText(text);
         cmdAuswahl(k)->setAccessibleName(text);
     }

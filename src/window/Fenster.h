@@ -38,11 +38,9 @@ class frmMitarbeiterImport : public QWidget {
     }
 
     Assistent& assistent() { return assistent_; }
-    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelleBerechnen(nummerLesen(s), 4)); }
-    QPushButton* cmdAuswahl(Knopf k) const {
-        return knoepfe_.at(stelleBerechnen(nummerLesen(k), 5));
-    }
-    QLabel* imgIcon(Schritt s) const { return icons_.at(stelleBerechnen(nummerLesen(s), 4)); }
+    QGroupBox* fraRahmen(Schritt s) const { return rahmen_.at(stelleBerechnen(s)); }
+    QPushButton* cmdAuswahl(Knopf k) const { return knoepfe_.at(stelleBerechnen(k)); }
+    QLabel* imgIcon(Schritt s) const { return icons_.at(stelleBerechnen(s)); }
     QLabel* bildhalter(Bild bild) const { return halter_.at(static_cast<std::size_t>(bild)); }
 
     // Twips to pixels at this window's logical resolution.
@@ -56,7 +54,6 @@ class frmMitarbeiterImport : public QWidget {
     void dropEvent(QDropEvent* ereignis) override;
 
   private:
-    static std::size_t stelleBerechnen(int n, int anzahl);
     void klicken(Knopf knopf);
     void darstellen();
     void zustandsbilderZeigen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace mi {
 
@@ -37,6 +38,14 @@ constexpr int nummerLesen(Knopf k) {
     return static_cast<int>(k);
 }
 
+// Where a step or a button stands in an array that holds one of each, in order.
+constexpr std::size_t stelleBerechnen(Schritt s) {
+    return static_cast<std::size_t>(nummerLesen(s) - 1);
+}
+constexpr std::size_t stelleBerechnen(Knopf k) {
+    return static_cast<std::size_t>(nummerLesen(k) - 1);
+}
+
 enum class Bild { Inaktiv, Pfeil, OK };
 
 // What the window shows of one step.
@@ -61,8 +70,6 @@ class Schrittzustaende {
     Zustand zustand() const;
 
   private:
-    static std::size_t stelleBerechnen(Schritt s) { return static_cast<std::size_t>(s) - 1; }
-
     std::array<Schrittanzeige, 4> schritte_;
 };
 
